@@ -1,0 +1,97 @@
+#include "Controls.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace Controls {
+
+namespace {
+const char *const kAutoSize = "quelcorAutoSize";
+
+QFont font(const QString &family, qreal points, bool bold, bool italic = false)
+{
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+} // namespace
+
+QFont msSansSerif(qreal points, bool bold)
+{
+    return font(QStringLiteral("MS Sans Serif"), points, bold);
+}
+
+QFont arial(qreal points, bool bold, bool italic)
+{
+    return font(QStringLiteral("Arial"), points, bold, italic);
+}
+
+QFont timesNewRoman(qreal points, bool bold)
+{
+    return font(QStringLiteral("Times New Roman"), points, bold);
+}
+
+void installFontSubstitutes()
+{
+    // Liberation Sans and Serif have the metrics of Arial and Times New Roman, so captions fit as designed.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Serif")});
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &colour, bool autoSize)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setProperty(kAutoSize, autoSize);
+    setTextColour(l, colour);
+    setCaption(l, text);
+    return l;
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    if (label->property(kAutoSize).toBool())
+        label->adjustSize();
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    widget->setPalette(p);
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+}
+
+} // namespace Controls

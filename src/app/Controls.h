@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small helpers that give the windows' controls the looks they are drawn with.
+namespace Controls {
+
+// The typefaces the windows name; the program maps them to metric-compatible faces where they are missing.
+QFont msSansSerif(qreal points, bool bold = false);
+QFont arial(qreal points, bool bold = false, bool italic = false);
+QFont timesNewRoman(qreal points, bool bold = false);
+void installFontSubstitutes();
+
+// A label that takes the size of its caption when it is marked auto-sized.
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &colour, bool autoSize);
+void setCaption(QLabel *label, const QString &text);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text);
+// A window's background colour.
+void setBackground(QWidget *widget, const QColor &colour);
+// Centres a window on the screen it is on.
+void centreOnScreen(QWidget *window);
+
+} // namespace Controls

@@ -1,0 +1,8 @@
+#include "app/Program.h"
+
+int main(int argc, char **argv)
+{
+    return runProgram(argc, argv,
+                      BuildInfo{QUELCOR_SERVER_URL, QUELCOR_VERSION_MAJOR, QUELCOR_VERSION_MINOR, QUELCOR_VERSION_REVISION,
+                                QUELCOR_COPYRIGHT});
+}

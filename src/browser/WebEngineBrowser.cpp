@@ -1,0 +1,74 @@
+#include "WebEngineBrowser.h"
+
+#include "SilentPage.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWebEngineView>
+
+WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
+    : m_events(std::move(events))
+    , m_view(new QWebEngineView(parent))
+{
+    m_view->setObjectName(QStringLiteral("WebEngineView"));
+    m_page = new SilentPage(m_view);
+    m_view->setPage(m_page);
+
+    QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {
+        if (m_events.downloadBegin)
+            m_events.downloadBegin();
+    });
+    QObject::connect(m_page, &QWebEnginePage::loadFinished, m_view, [this](bool ok) {
+        if (!ok && m_events.navigateError) {
+            // The engine has no error page to show (see SilentPage), so there is nothing left for Cancel to stop.
+            bool cancel = false;
+            m_events.navigateError(cancel);
+        }
+        if (m_events.downloadComplete)
+            m_events.downloadComplete();
+    });
+}
+
+WebEngineBrowser::~WebEngineBrowser()
+{
+    delete m_view.data();
+}
+
+QWidget *WebEngineBrowser::widget()
+{
+    return m_view;
+}
+
+void WebEngineBrowser::setSilent(bool silent)
+{
+    m_page->setSilent(silent);
+}
+
+void WebEngineBrowser::navigate(const QUrl &url)
+{
+    m_view->setUrl(url);
+}
+
+void WebEngineBrowser::goBack()
+{
+    m_view->back();
+}
+
+void WebEngineBrowser::goForward()
+{
+    m_view->forward();
+}
+
+void WebEngineBrowser::print()
+{
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    QPrintDialog dialog(printer, m_view->window());
+    if (dialog.exec() != QDialog::Accepted) {
+        delete printer;
+        return;
+    }
+    // The engine prints asynchronously; the printer lives until it reports back.
+    QObject::connect(
+        m_view, &QWebEngineView::printFinished, m_view, [printer](bool) { delete printer; }, Qt::SingleShotConnection);
+    m_view->print(printer);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Browser.h"
+
+#include <QPointer>
+
+class QWebEngineView;
+class SilentPage;
+
+// The embedded browser on Qt WebEngine.
+class WebEngineBrowser : public Browser
+{
+public:
+    WebEngineBrowser(QWidget *parent, BrowserEvents events);
+    ~WebEngineBrowser() override;
+
+    QWidget *widget() override;
+    void setSilent(bool silent) override;
+    void navigate(const QUrl &url) override;
+    void goBack() override;
+    void goForward() override;
+    void print() override;
+
+private:
+    BrowserEvents m_events;
+    QPointer<QWebEngineView> m_view;
+    SilentPage *m_page = nullptr;
+};

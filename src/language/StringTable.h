@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The string table: the entries of the installed language driver and a current entry.
+// A lookup selects an entry and then reads the current entry's text; a failed selection keeps the
+// entry selected before, so the text read is that entry's (or empty when none is selected).
+class StringTable
+{
+public:
+    void Clear();
+    void AddItem(const QString &text);
+    // Selects entry k; false (and the current entry unchanged) when there is no entry k.
+    bool setListIndex(int k);
+    int ListIndex() const { return m_current; } // -1 when none is selected
+    int ListCount() const { return int(m_entries.size()); }
+    QString Text() const;
+
+    // The lookup that procedures which ignore failures perform: select entry k, read the text.
+    QString lookup(int k);
+
+private:
+    QStringList m_entries;
+    int m_current = -1;
+};

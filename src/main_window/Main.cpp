@@ -1,0 +1,309 @@
+#include "Main.h"
+
+#include "PictureButton.h"
+#include "app/Controls.h"
+#include "app/Twips.h"
+#include "app/WindowRegistry.h"
+#include "language/DriverFile.h"
+#include "platform/Browser.h"
+#include "platform/ConnectionState.h"
+#include "platform/FileNames.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QColor kBackground(254, 204, 102);
+const QColor kGreen(0, 192, 0);
+const QColor kRed(255, 0, 0);
+const QColor kOrange(255, 168, 21);
+const QString kDesignConnection = QStringLiteral("Collegamento a Internet disponibile");
+
+QLabel *picture(QWidget *parent, const char *name, const QString &file, QRect geometry, int size)
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setGeometry(geometry);
+    image->setPixmap(QIcon(file).pixmap(QSize(size, size), parent->devicePixelRatioF()));
+    return image;
+}
+} // namespace
+
+Main::Main(WindowRegistry &registry)
+    : m_registry(registry)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Quelcor"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/logo.png")));
+    // Fixed single border: close box and minimise button, no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(px(11055), px(7800));
+    Controls::setBackground(this, kBackground);
+
+    Image1 = picture(this, "Image1", QStringLiteral(":/art/logo.png"), twipsRect(240, 240, 720, 720), 48);
+    Label1 = Controls::label(this, "Label1", QStringLiteral("Quelcor"), Qt::white, true);
+    Label1->setFont(Controls::timesNewRoman(15.75, true));
+    Controls::setCaption(Label1, Label1->text());
+    Label1->move(twipsPoint(1080, 240));
+
+    CoolButton5 = new PictureButton(this, "CoolButton5", QStringLiteral(":/art/about.png"));
+    CoolButton4 = new PictureButton(this, "CoolButton4", QStringLiteral(":/art/language.png"));
+    CoolButton3 = new PictureButton(this, "CoolButton3", QStringLiteral(":/art/print.png"));
+    CoolButton1 = new PictureButton(this, "CoolButton1", QStringLiteral(":/art/back.png"));
+    CoolButton2 = new PictureButton(this, "CoolButton2", QStringLiteral(":/art/forward.png"));
+    const int lefts[] = {6720, 7560, 8400, 9240, 10080};
+    PictureButton *row[] = {CoolButton5, CoolButton4, CoolButton3, CoolButton1, CoolButton2};
+    for (int i = 0; i < 5; ++i)
+        row[i]->setGeometry(twipsRect(lefts[i], 60, 735, 735));
+    CoolButton1->setEnabled(false);
+    CoolButton2->setEnabled(false);
+    CoolButton3->setEnabled(false);
+
+    WebBrowser1 = new QWidget(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->setGeometry(twipsRect(240, 960, 10575, 5655));
+    Controls::setBackground(WebBrowser1, Qt::white);
+    auto *browserLayout = new QVBoxLayout(WebBrowser1);
+    browserLayout->setContentsMargins(0, 0, 0, 0);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(240, 960, 10575, 5655));
+    Frame1->setFrameShape(QFrame::NoFrame);
+    Controls::setBackground(Frame1, Qt::white);
+    Frame1->raise();
+
+    lbl_Connection2 = Controls::label(Frame1, "lbl_Connection2", kDesignConnection, kGreen, false);
+    lbl_Connection2->setGeometry(twipsRect(120, 2640, 10380, 315));
+    lbl_Connection2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl_Connection2->setFont(Controls::msSansSerif(12, true));
+
+    Command2 = Controls::button(Frame1, "Command2", QStringLiteral("Successivo  >"));
+    Command2->setGeometry(twipsRect(4200, 3000, 2175, 255));
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+
+    lbl_Status = Controls::label(this, "lbl_Status", QStringLiteral("-"), kOrange, true);
+    lbl_Status->move(twipsPoint(240, 6915));
+    lbl_Status->setMinimumHeight(px(195));
+
+    Image2 = picture(this, "Image2", QStringLiteral(":/art/globe16.png"), twipsRect(7440, 6915, 240, 240), 16);
+
+    lbl_Connection = Controls::label(this, "lbl_Connection", kDesignConnection, kGreen, true);
+    lbl_Connection->move(twipsPoint(7800, 6915));
+    lbl_Connection->setMinimumHeight(px(195));
+
+    Command1 = Controls::button(this, "Command1", QStringLiteral("Chiudi"));
+    Command1->setGeometry(twipsRect(8640, 7320, 2295, 375));
+    Command1->setFont(Controls::msSansSerif(8.25, true));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(2000);
+
+    txt_InitDir = new QLineEdit(this);
+    txt_InitDir->setObjectName(QStringLiteral("txt_InitDir"));
+    txt_InitDir->move(twipsPoint(240, 7560));
+    txt_InitDir->setVisible(false);
+
+    Label2 = Controls::label(this, "Label2", QStringLiteral("InitDir"), Qt::black, true);
+    Label2->move(twipsPoint(240, 7320));
+    Label2->setVisible(false);
+
+    setTabOrder(Command2, Command1);
+
+    connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Main::Command2_Click);
+    connect(CoolButton1, &QToolButton::clicked, this, &Main::CoolButton1_Click);
+    connect(CoolButton2, &QToolButton::clicked, this, &Main::CoolButton2_Click);
+    connect(CoolButton3, &QToolButton::clicked, this, &Main::CoolButton3_Click);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
+
+    // The connection check runs from the moment the window is loaded, hidden or not.
+    Timer1->start();
+}
+
+Main::~Main() = default;
+
+QUrl Main::lookupPage() const
+{
+    QUrl url = m_registry.platform().server;
+    url.setPath(QStringLiteral("/hosting/quelcor.php"));
+    return url;
+}
+
+void Main::Form_Load()
+{
+    txt_InitDir->setText(QDir::currentPath());
+    Set_Language();
+    Get_Language();
+}
+
+void Main::Set_Language()
+{
+    lst_Language.Clear();
+    DriverFile::read(FileNames::resolve(QDir::current(), QStringLiteral("LANGUAGE.DRV")),
+                     [this](const QString &line) { lst_Language.AddItem(line); });
+}
+
+void Main::Get_Language()
+{
+    Command2->setText(lst_Language.lookup(34));
+    CoolButton1->setTip(lst_Language.lookup(26));
+    CoolButton2->setTip(lst_Language.lookup(27));
+    CoolButton3->setTip(lst_Language.lookup(28));
+    Command1->setText(lst_Language.lookup(30));
+    CoolButton4->setTip(lst_Language.lookup(36));
+    CoolButton5->setTip(lst_Language.lookup(37));
+}
+
+void Main::InternetConnectionExists()
+{
+    const bool connected = m_registry.platform().connection.InternetGetConnectedState() == 1;
+    const QString text = lst_Language.lookup(connected ? 31 : 32);
+    const QColor colour = connected ? kGreen : kRed;
+    Controls::setTextColour(lbl_Connection, colour);
+    Controls::setCaption(lbl_Connection, text);
+    Controls::setTextColour(lbl_Connection2, colour);
+    Controls::setCaption(lbl_Connection2, text);
+    Command2->setEnabled(connected);
+    CoolButton1->setEnabled(connected);
+    CoolButton2->setEnabled(connected);
+    CoolButton3->setEnabled(connected);
+    if (!connected)
+        Frame1->setVisible(true);
+}
+
+void Main::Command1_Click()
+{
+    m_registry.endProgram();
+}
+
+void Main::Command2_Click()
+{
+    Command2->setVisible(false);
+    if (ensureBrowser()) {
+        m_browser->setSilent(true);
+        m_browser->navigate(lookupPage());
+    } else {
+        // No browser to be had: the navigation fails like any other.
+        bool cancel = false;
+        WebBrowser1_NavigateError(cancel);
+        WebBrowser1_DownloadComplete();
+    }
+    setCursor(Qt::WaitCursor);
+    Timer2->start();
+}
+
+// Back and Forward with no page to go to do nothing; the browser ignores them.
+void Main::CoolButton1_Click()
+{
+    if (m_browser)
+        m_browser->goBack();
+}
+
+void Main::CoolButton2_Click()
+{
+    if (m_browser)
+        m_browser->goForward();
+}
+
+void Main::CoolButton3_Click()
+{
+    if (ensureBrowser())
+        m_browser->print();
+}
+
+void Main::WebBrowser1_DownloadBegin()
+{
+    Controls::setCaption(lbl_Status, lst_Language.lookup(33));
+}
+
+void Main::WebBrowser1_DownloadComplete()
+{
+    Controls::setCaption(lbl_Status, QString());
+}
+
+void Main::WebBrowser1_NavigateError(bool &Cancel)
+{
+    Cancel = true;
+}
+
+void Main::Timer1_Timer()
+{
+    InternetConnectionExists();
+}
+
+void Main::Timer2_Timer()
+{
+    if (lbl_Status->text() != QString())
+        return;
+    Frame1->setVisible(false);
+    unsetCursor();
+    Command2->setVisible(true);
+    // Done until the next press of Command2; left running, it would hide the cover that the connection
+    // check shows while there is no connection.
+    Timer2->stop();
+}
+
+bool Main::ensureBrowser()
+{
+    if (m_browser)
+        return true;
+    BrowserEvents events;
+    events.downloadBegin = [this] { WebBrowser1_DownloadBegin(); };
+    events.downloadComplete = [this] { WebBrowser1_DownloadComplete(); };
+    events.navigateError = [this](bool &cancel) { WebBrowser1_NavigateError(cancel); };
+    QString error;
+    m_browser = m_registry.platform().browsers.create(WebBrowser1, std::move(events), &error);
+    if (!m_browser) {
+        qWarning().noquote() << "Quelcor: the web browser is not available:" << error;
+        return false;
+    }
+    WebBrowser1->layout()->addWidget(m_browser->widget());
+    Frame1->raise();
+    return true;
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window from its title bar ends the program; otherwise a process would go on
+    // running with no window to end it from.
+    event->accept();
+    m_registry.endProgram();
+}
+
+void Main::showEvent(QShowEvent *event)
+{
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        Controls::centreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+void Main::paintEvent(QPaintEvent *)
+{
+    // The white panel with rounded corners behind the browser area, and the bar behind the status line.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    const QRectF panel(QPointF(px(120), px(840)), QPointF(px(10935), px(6735)));
+    painter.drawRoundedRect(panel, 24, 24);
+    painter.drawRoundedRect(QRectF(twipsRect(120, 6840, 10815, 375)), 12, 12);
+}

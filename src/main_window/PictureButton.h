@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QToolButton>
+
+// A square button that shows a 48 x 48 picture on the window's colour, with a tooltip and a click.
+// Its accessible name follows the tooltip, so screen readers can name it in every language.
+class PictureButton : public QToolButton
+{
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, const char *name, const QString &picture);
+
+    void setTip(const QString &text);
+};

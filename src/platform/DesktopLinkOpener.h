@@ -1,0 +1,9 @@
+#pragma once
+
+#include "LinkOpener.h"
+
+class DesktopLinkOpener : public LinkOpener
+{
+public:
+    void open(const QUrl &url) override;
+};

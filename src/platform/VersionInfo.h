@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The program's own version information.
+struct VersionInfo
+{
+    qint16 major = 0;
+    qint16 minor = 0;
+    qint16 revision = 0;
+    QString copyright;
+
+    // major "." minor "." revision in plain decimal: 1.0.2004
+    QString text() const
+    {
+        return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+    }
+};
