@@ -275,6 +275,7 @@ bool Main::ensureBrowser()
         return false;
     }
     WebBrowser1->layout()->addWidget(m_browser->widget());
+    m_browser->widget()->show();
     Frame1->raise();
     return true;
 }

@@ -1,0 +1,148 @@
+#include "LocalHttpServer.h"
+#include "app/Program.h"
+#include "platform/PluginBrowserFactory.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+const QString kModule = QStringLiteral(QUELCOR_BIN_DIR "/quelcor_browser.so");
+
+struct Counts
+{
+    int begins = 0;
+    int completes = 0;
+    int errors = 0;
+};
+
+BrowserEvents counting(Counts &counts)
+{
+    BrowserEvents events;
+    events.downloadBegin = [&counts] { ++counts.begins; };
+    events.downloadComplete = [&counts] { ++counts.completes; };
+    events.navigateError = [&counts](bool &cancel) {
+        ++counts.errors;
+        cancel = true;
+    };
+    return events;
+}
+
+QString plainText(QWebEngineView *view)
+{
+    QString text;
+    bool done = false;
+    view->page()->toPlainText([&](const QString &t) {
+        text = t;
+        done = true;
+    });
+    QDeadlineTimer deadline(10000);
+    while (!done && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done ? text : QStringLiteral("(no answer from the page)");
+}
+} // namespace
+
+// The real browser module on the real web engine, loading pages from a server in the test.
+class TestBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void missingModuleSaysWhy();
+    void downloadEventsAndNoDialogs();
+    void failedNavigationShowsNoErrorPage();
+};
+
+void TestBrowser::missingModuleSaysWhy()
+{
+    PluginBrowserFactory factory(QStringLiteral("/nonexistent/quelcor_browser.so"));
+    QWidget parent;
+    QString error;
+    Counts counts;
+    QVERIFY(!factory.create(&parent, counting(counts), &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestBrowser::downloadEventsAndNoDialogs()
+{
+    LocalHttpServer server;
+    QVERIFY(server.listen());
+    server.route("/page", {200,
+                           "<html><head><title>before</title></head><body>"
+                           "<script>alert('hello'); confirm('sure?'); prompt('name?');"
+                           "document.title = 'after';</script>lookup</body></html>",
+                           "text/html"});
+
+    PluginBrowserFactory factory(kModule);
+    QWidget window;
+    window.resize(705, 377);
+    window.show();
+    Counts counts;
+    QString error;
+    std::unique_ptr<Browser> browser = factory.create(&window, counting(counts), &error);
+    QVERIFY2(browser, qPrintable(error));
+    browser->widget()->resize(705, 377);
+    browser->widget()->show();
+
+    // A dialog of the engine's own would run modally and block the page; the watchdog closes it and tells.
+    bool dialogSeen = false;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogSeen = true;
+            modal->close();
+        }
+    });
+    watchdog.start(250);
+
+    browser->setSilent(true);
+    browser->navigate(QUrl(server.base() + QStringLiteral("/page")));
+    QTRY_COMPARE_WITH_TIMEOUT(counts.completes, 1, 60000);
+    QCOMPARE(counts.begins, 1);
+    QCOMPARE(counts.errors, 0);
+    auto *view = qobject_cast<QWebEngineView *>(browser->widget());
+    QVERIFY(view);
+    QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("after"), 10000);
+    QVERIFY(!dialogSeen);
+    QCOMPARE(server.log().count(QStringLiteral("GET /page")), 1); // and perhaps the icon, nothing else
+    QCOMPARE(server.log().first(), QStringLiteral("GET /page"));
+
+    browser->goBack(); // no earlier page: nothing happens
+    QCOMPARE(view->url(), QUrl(server.base() + QStringLiteral("/page")));
+}
+
+void TestBrowser::failedNavigationShowsNoErrorPage()
+{
+    QTcpServer reserve;
+    QVERIFY(reserve.listen(QHostAddress::LocalHost));
+    const quint16 port = reserve.serverPort();
+    reserve.close();
+
+    PluginBrowserFactory factory(kModule);
+    QWidget window;
+    window.show();
+    Counts counts;
+    QString error;
+    std::unique_ptr<Browser> browser = factory.create(&window, counting(counts), &error);
+    QVERIFY2(browser, qPrintable(error));
+    browser->setSilent(true);
+    browser->navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/hosting/quelcor.php").arg(port)));
+    QTRY_COMPARE_WITH_TIMEOUT(counts.completes, 1, 60000);
+    QCOMPARE(counts.errors, 1);
+    auto *view = qobject_cast<QWebEngineView *>(browser->widget());
+    QCOMPARE(plainText(view).trimmed(), QString());
+}
+
+int main(int argc, char **argv)
+{
+    prepareApplication();
+    QApplication app(argc, argv);
+    setUpApplication();
+    TestBrowser test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_browser.moc"

@@ -1,0 +1,135 @@
+#include "Desktop.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <QThread>
+
+Desktop::Desktop() = default;
+
+Desktop::~Desktop()
+{
+    if (m_xvfb.state() != QProcess::NotRunning) {
+        m_xvfb.terminate();
+        if (!m_xvfb.waitForFinished(3000))
+            m_xvfb.kill();
+        m_xvfb.waitForFinished(3000);
+    }
+}
+
+bool Desktop::start(QString *error)
+{
+    // A display number nobody uses: no socket and no lock file for it.
+    for (int n = 90 + QCoreApplication::applicationPid() % 100; n < 400; ++n) {
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))
+            || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+            continue;
+        m_display = QStringLiteral(":%1").arg(n);
+        m_xvfb.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                             QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
+                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!m_xvfb.waitForStarted(5000)) {
+            *error = QStringLiteral("Xvfb does not start: ") + m_xvfb.errorString();
+            return false;
+        }
+        QDeadlineTimer deadline(10000);
+        while (!deadline.hasExpired() && m_xvfb.state() == QProcess::Running) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+                return true;
+            QThread::msleep(50);
+        }
+        if (m_xvfb.state() == QProcess::Running) {
+            *error = QStringLiteral("Xvfb started but made no socket");
+            return false;
+        }
+    }
+    *error = QStringLiteral("no free X display");
+    return false;
+}
+
+QProcessEnvironment Desktop::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    return env;
+}
+
+QString Desktop::run(const QString &program, const QStringList &args, int *exitCode)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(program, args);
+    // Keep this process's own servers answering meanwhile: the program under test may hold the display
+    // until the page it asked this process for has arrived.
+    QDeadlineTimer deadline(15000);
+    while (!p.waitForFinished(10) && !deadline.hasExpired())
+        QCoreApplication::processEvents();
+    if (exitCode)
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+QStringList Desktop::windows(const QString &title)
+{
+    const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                           QStringLiteral("--name"), pattern})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList Desktop::waitForWindows(const QString &title, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        const QStringList found = windows(title);
+        if (!found.isEmpty() || deadline.hasExpired())
+            return found;
+        QTest::qWait(100);
+    }
+}
+
+QRect Desktop::windowGeometry(const QString &title)
+{
+    const QStringList ids = windows(title);
+    if (ids.size() != 1)
+        return {};
+    const QString id = ids.first();
+    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    auto value = [&](const char *key) {
+        return QRegularExpression(QLatin1String(key) + QStringLiteral("=(-?\\d+)")).match(shell).captured(1).toInt();
+    };
+    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+}
+
+bool Desktop::click(const QString &title, QPoint at)
+{
+    const QRect window = windowGeometry(title);
+    if (window.isEmpty())
+        return false;
+    const QPoint p = window.topLeft() + at;
+    int code = -1;
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
+                                    QStringLiteral("click"), QStringLiteral("1")}, &code);
+    return code == 0;
+}
+
+// The whole screen is taken and cut to the window, found afresh by its title: the program replaces its
+// native window when the web engine first draws into it.
+QImage Desktop::screenshot(const QString &title, const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString screen = path + QStringLiteral(".screen.png");
+    run(QStringLiteral("import"), {QStringLiteral("-display"), m_display, QStringLiteral("-window"), QStringLiteral("root"), screen});
+    QImage image(screen);
+    QFile::remove(screen);
+    if (!title.isEmpty() && !image.isNull()) {
+        const QRect window = windowGeometry(title);
+        image = window.isEmpty() ? QImage() : image.copy(window);
+    }
+    image.save(path);
+    return image;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// A virtual X display for the end-to-end tests, with what a person would do on it: find windows by title,
+// click, take screenshots.
+class Desktop
+{
+public:
+    Desktop();
+    ~Desktop();
+
+    bool start(QString *error);
+    QString display() const { return m_display; }
+    QProcessEnvironment environment() const; // for programs started on this display
+
+    // The visible windows whose title is exactly title, waiting up to timeoutMs for one to appear.
+    QStringList waitForWindows(const QString &title, int timeoutMs);
+    QStringList windows(const QString &title);
+    // Windows are named by their titles; there must be exactly one visible window of that title.
+    QRect windowGeometry(const QString &title);
+    bool click(const QString &title, QPoint at);
+    // Saves a screenshot of a window (or the whole screen for an empty title) and returns it.
+    QImage screenshot(const QString &title, const QString &path);
+
+private:
+    QString run(const QString &program, const QStringList &args, int *exitCode = nullptr);
+
+    QProcess m_xvfb;
+    QString m_display;
+};

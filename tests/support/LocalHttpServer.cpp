@@ -1,0 +1,71 @@
+#include "LocalHttpServer.h"
+
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+LocalHttpServer::LocalHttpServer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+        }
+    });
+}
+
+bool LocalHttpServer::listen(quint16 port)
+{
+    return m_server.listen(QHostAddress::LocalHost, port);
+}
+
+QString LocalHttpServer::base() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+}
+
+void LocalHttpServer::serve(QTcpSocket *socket)
+{
+    QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+    socket->setProperty("request", request);
+    const qsizetype end = request.indexOf("\r\n\r\n");
+    if (end < 0 || socket->property("answered").toBool())
+        return;
+    socket->setProperty("answered", true);
+
+    const QList<QByteArray> words = request.left(request.indexOf("\r\n")).split(' ');
+    const QByteArray method = words.value(0);
+    QByteArray path = words.value(1);
+    m_log.append(QString::fromLatin1(method + ' ' + path));
+    path = path.left(path.indexOf('?') < 0 ? path.size() : path.indexOf('?'));
+
+    Reply reply;
+    if (m_routes.contains(path))
+        reply = m_routes.value(path);
+    else
+        reply = Reply{404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100};
+
+    if (reply.mode == Reply::Mode::Silent)
+        return;
+
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType
+        + "\r\n";
+    if (reply.mode == Reply::Mode::Normal)
+        head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+    head += "Connection: close\r\n\r\n";
+    socket->write(head);
+
+    if (reply.mode == Reply::Mode::Trickle) {
+        auto *timer = new QTimer(socket);
+        QPointer<QTcpSocket> guard(socket);
+        connect(timer, &QTimer::timeout, socket, [guard] {
+            if (guard && guard->state() == QAbstractSocket::ConnectedState)
+                guard->write("x");
+        });
+        timer->start(reply.trickleMs);
+        return;
+    }
+    socket->write(reply.body);
+    socket->disconnectFromHost();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A small HTTP server on 127.0.0.1 inside the test process, with a log of the requests it received.
+class LocalHttpServer : public QObject
+{
+    Q_OBJECT
+public:
+    struct Reply
+    {
+        enum class Mode {
+            Normal,      // status, headers and body at once
+            Silent,      // accepts the connection and never answers
+            Trickle,     // headers, then one byte of body every trickleMs, never ending
+            NoLength,    // body without Content-Length, connection closed after it
+        };
+        int status = 200;
+        QByteArray body;
+        QByteArray contentType = "text/plain";
+        Mode mode = Mode::Normal;
+        int trickleMs = 100;
+    };
+
+    explicit LocalHttpServer(QObject *parent = nullptr);
+
+    // Listens on the port given, or on a free one for 0. False when the port is taken.
+    bool listen(quint16 port = 0);
+    quint16 port() const { return m_server.serverPort(); }
+    QString base() const; // http://127.0.0.1:port
+
+    void route(const QByteArray &path, Reply reply) { m_routes.insert(path, std::move(reply)); }
+    QStringList log() const { return m_log; } // "GET /path" for each request
+
+private:
+    void serve(QTcpSocket *socket);
+
+    QTcpServer m_server;
+    QHash<QByteArray, Reply> m_routes;
+    QStringList m_log;
+};
