@@ -1,0 +1,67 @@
+# Shared set-up of scripts/run and scripts/test: installs what is missing, configures, builds and stages
+# the program directory under build/stage. Sourced, not run.
+
+QUELCOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+QUELCOR_BUILD="$QUELCOR_ROOT/build"
+QUELCOR_STAGE="$QUELCOR_BUILD/stage"
+
+QUELCOR_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
+    fonts-liberation fontconfig
+    xvfb xdotool x11-utils imagemagick
+)
+
+say() { printf 'quelcor: %s\n' "$*" >&2; }
+die() { say "$*"; exit 1; }
+
+install_missing_packages() {
+    local missing=() pkg
+    for pkg in "${QUELCOR_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || die "these packages are missing and there is no sudo to install them: ${missing[*]}"
+        sudo=(sudo)
+    fi
+    say "installing ${missing[*]}"
+    local log
+    log=$(mktemp)
+    if ! { "${sudo[@]}" apt-get update -q && \
+           DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"; } \
+           >"$log" 2>&1; then
+        cat "$log" >&2
+        rm -f "$log"
+        die "could not install the packages above"
+    fi
+    rm -f "$log"
+}
+
+build_program() {
+    local log
+    log=$(mktemp)
+    if [ ! -f "$QUELCOR_BUILD/CMakeCache.txt" ]; then
+        (cd "$QUELCOR_ROOT" && cmake --preset default) >"$log" 2>&1 || { cat "$log" >&2; rm -f "$log"; die "configuring failed"; }
+    fi
+    (cd "$QUELCOR_ROOT" && cmake --build --preset default) >"$log" 2>&1 || { cat "$log" >&2; rm -f "$log"; die "building failed"; }
+    rm -f "$log"
+}
+
+# A fresh program directory each time, as the installation lays it out.
+stage_program() {
+    rm -rf "$QUELCOR_STAGE"
+    cmake --install "$QUELCOR_BUILD" --prefix "$QUELCOR_STAGE" >/dev/null || die "staging failed"
+}
+
+quelcor_setup() {
+    install_missing_packages
+    build_program
+    stage_program
+    # Chromium, inside the web engine, refuses to run as root with its sandbox on.
+    if [ "$(id -u)" -eq 0 ]; then
+        export QTWEBENGINE_DISABLE_SANDBOX=1
+    fi
+}
