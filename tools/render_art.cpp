@@ -12,7 +12,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: render_art in.svg out.png width height\n");
         return 2;
     }
-    QSvgRenderer renderer{QString::fromLocal8Bit(argv[1])};
+    QSvgRenderer renderer { QString::fromLocal8Bit(argv[1]) };
     if (!renderer.isValid()) {
         std::fprintf(stderr, "render_art: cannot read %s\n", argv[1]);
         return 1;

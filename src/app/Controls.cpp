@@ -38,11 +38,13 @@ QFont timesNewRoman(qreal points, bool bold)
 void installFontSubstitutes()
 {
     // Liberation Sans and Serif have the metrics of Arial and Times New Roman, so captions fit as designed.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        { QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Sans Serif") });
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               { QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif") });
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("Serif")});
+                               { QStringLiteral("Liberation Serif"), QStringLiteral("Serif") });
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &colour, bool autoSize)

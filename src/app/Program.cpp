@@ -15,7 +15,7 @@
 void prepareApplication()
 {
     // The web engine, loaded later with the browser module, needs this set before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 void setUpApplication()
@@ -26,24 +26,54 @@ void setUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-int runProgram(int argc, char **argv, const BuildInfo &build)
+struct Program::Parts
 {
-    prepareApplication();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quelcor"));
-    setUpApplication();
+    struct BeforeTheApplication
+    {
+        BeforeTheApplication() { prepareApplication(); }
+    };
 
+    Parts(int &argc, char **argv, const BuildInfo &build)
+        : app(argc, argv)
+        , browsers(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quelcor_browser.so")))
+        , windows(Platform { connection, fetcher, browsers, messages, end, links,
+                             VersionInfo { qint16(build.major), qint16(build.minor), qint16(build.revision),
+                                           QString::fromUtf8(build.copyright) },
+                             QUrl(QString::fromUtf8(build.serverUrl)) })
+    {
+        QApplication::setApplicationName(QStringLiteral("Quelcor"));
+        setUpApplication();
+    }
+
+    BeforeTheApplication before;
+    QApplication app;
     RouteTableProbe connection;
     HttpTextFetcher fetcher;
-    PluginBrowserFactory browsers(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quelcor_browser.so")));
+    PluginBrowserFactory browsers;
     QtMessageBoxes messages;
     QtProgramEnd end;
     DesktopLinkOpener links;
-    VersionInfo version{qint16(build.major), qint16(build.minor), qint16(build.revision),
-                        QString::fromUtf8(build.copyright)};
+    WindowRegistry windows;
+};
 
-    WindowRegistry windows(Platform{connection, fetcher, browsers, messages, end, links, version,
-                                    QUrl(QString::fromUtf8(build.serverUrl))});
-    windows.start();
+Program::Program(int &argc, char **argv, const BuildInfo &build)
+    : m_parts(std::make_unique<Parts>(argc, argv, build))
+{
+}
+
+Program::~Program() = default;
+
+WindowRegistry &Program::windows()
+{
+    return m_parts->windows;
+}
+
+void Program::start()
+{
+    m_parts->windows.start();
+}
+
+int Program::exec()
+{
     return QApplication::exec();
 }

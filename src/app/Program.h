@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <memory>
+
+class WindowRegistry;
 
 // What the build fixes: the maker's web server and the version information.
 struct BuildInfo
@@ -12,8 +14,21 @@ struct BuildInfo
     const char *copyright;
 };
 
-// The whole program: sets up the application, wires the real platform parts and runs until the end.
-int runProgram(int argc, char **argv, const BuildInfo &build);
+// The whole program: the application, the real platform parts and the windows.
+class Program
+{
+public:
+    Program(int &argc, char **argv, const BuildInfo &build);
+    ~Program();
+
+    WindowRegistry &windows();
+    void start();
+    int exec();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+};
 
 // Application-wide settings that must be made before the QApplication exists (tests use them too).
 void prepareApplication();

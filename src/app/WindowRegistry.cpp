@@ -10,8 +10,7 @@ WindowRegistry::WindowRegistry(Platform platform)
 
 WindowRegistry::~WindowRegistry() = default;
 
-template<typename W>
-W &WindowRegistry::use(std::unique_ptr<W> &slot)
+template<typename W> W &WindowRegistry::use(std::unique_ptr<W> &slot)
 {
     if (!slot) {
         // The slot holds the window before its Form_Load runs, so a use from inside the load finds it.
@@ -21,8 +20,7 @@ W &WindowRegistry::use(std::unique_ptr<W> &slot)
     return *slot;
 }
 
-template<typename W>
-void WindowRegistry::discard(std::unique_ptr<W> &slot)
+template<typename W> void WindowRegistry::discard(std::unique_ptr<W> &slot)
 {
     if (!slot)
         return;

@@ -39,10 +39,8 @@ public:
     void endProgram();
 
 private:
-    template<typename W>
-    W &use(std::unique_ptr<W> &slot);
-    template<typename W>
-    void discard(std::unique_ptr<W> &slot);
+    template<typename W> W &use(std::unique_ptr<W> &slot);
+    template<typename W> void discard(std::unique_ptr<W> &slot);
 
     Platform m_platform;
     std::unique_ptr<Main> m_main;

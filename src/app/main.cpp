@@ -2,7 +2,9 @@
 
 int main(int argc, char **argv)
 {
-    return runProgram(argc, argv,
-                      BuildInfo{QUELCOR_SERVER_URL, QUELCOR_VERSION_MAJOR, QUELCOR_VERSION_MINOR, QUELCOR_VERSION_REVISION,
-                                QUELCOR_COPYRIGHT});
+    Program program(argc, argv,
+                    BuildInfo { QUELCOR_SERVER_URL, QUELCOR_VERSION_MAJOR, QUELCOR_VERSION_MINOR,
+                                QUELCOR_VERSION_REVISION, QUELCOR_COPYRIGHT });
+    program.start();
+    return program.exec();
 }

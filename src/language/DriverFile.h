@@ -16,7 +16,7 @@ public:
     explicit DriverLineSplitter(Sink sink);
 
     bool feed(QByteArrayView bytes); // false once the sink has asked to stop
-    bool finish();                   // the last line, when it has no terminator
+    bool finish(); // the last line, when it has no terminator
 
 private:
     bool emitLine();

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "PictureButton.h"
+#include "app/Art.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
 #include "app/WindowRegistry.h"
@@ -29,12 +30,12 @@ const QColor kRed(255, 0, 0);
 const QColor kOrange(255, 168, 21);
 const QString kDesignConnection = QStringLiteral("Collegamento a Internet disponibile");
 
-QLabel *picture(QWidget *parent, const char *name, const QString &file, QRect geometry, int size)
+QLabel *picture(QWidget *parent, const char *name, const QString &art, QRect geometry)
 {
     auto *image = new QLabel(parent);
     image->setObjectName(QLatin1String(name));
     image->setGeometry(geometry);
-    image->setPixmap(QIcon(file).pixmap(QSize(size, size), parent->devicePixelRatioF()));
+    image->setPixmap(Art::pixmap(art, parent->devicePixelRatioF()));
     return image;
 }
 } // namespace
@@ -44,26 +45,26 @@ Main::Main(WindowRegistry &registry)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Quelcor"));
-    setWindowIcon(QIcon(QStringLiteral(":/art/logo.png")));
+    setWindowIcon(Art::icon(QStringLiteral("logo")));
     // Fixed single border: close box and minimise button, no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(11055), px(7800));
     Controls::setBackground(this, kBackground);
 
-    Image1 = picture(this, "Image1", QStringLiteral(":/art/logo.png"), twipsRect(240, 240, 720, 720), 48);
+    Image1 = picture(this, "Image1", QStringLiteral("logo"), twipsRect(240, 240, 720, 720));
     Label1 = Controls::label(this, "Label1", QStringLiteral("Quelcor"), Qt::white, true);
     Label1->setFont(Controls::timesNewRoman(15.75, true));
     Controls::setCaption(Label1, Label1->text());
     Label1->move(twipsPoint(1080, 240));
 
-    CoolButton5 = new PictureButton(this, "CoolButton5", QStringLiteral(":/art/about.png"));
-    CoolButton4 = new PictureButton(this, "CoolButton4", QStringLiteral(":/art/language.png"));
-    CoolButton3 = new PictureButton(this, "CoolButton3", QStringLiteral(":/art/print.png"));
-    CoolButton1 = new PictureButton(this, "CoolButton1", QStringLiteral(":/art/back.png"));
-    CoolButton2 = new PictureButton(this, "CoolButton2", QStringLiteral(":/art/forward.png"));
-    const int lefts[] = {6720, 7560, 8400, 9240, 10080};
-    PictureButton *row[] = {CoolButton5, CoolButton4, CoolButton3, CoolButton1, CoolButton2};
+    CoolButton5 = new PictureButton(this, "CoolButton5", QStringLiteral("about"));
+    CoolButton4 = new PictureButton(this, "CoolButton4", QStringLiteral("language"));
+    CoolButton3 = new PictureButton(this, "CoolButton3", QStringLiteral("print"));
+    CoolButton1 = new PictureButton(this, "CoolButton1", QStringLiteral("back"));
+    CoolButton2 = new PictureButton(this, "CoolButton2", QStringLiteral("forward"));
+    const int lefts[] = { 6720, 7560, 8400, 9240, 10080 };
+    PictureButton *row[] = { CoolButton5, CoolButton4, CoolButton3, CoolButton1, CoolButton2 };
     for (int i = 0; i < 5; ++i)
         row[i]->setGeometry(twipsRect(lefts[i], 60, 735, 735));
     CoolButton1->setEnabled(false);
@@ -100,7 +101,7 @@ Main::Main(WindowRegistry &registry)
     lbl_Status->move(twipsPoint(240, 6915));
     lbl_Status->setMinimumHeight(px(195));
 
-    Image2 = picture(this, "Image2", QStringLiteral(":/art/globe16.png"), twipsRect(7440, 6915, 240, 240), 16);
+    Image2 = picture(this, "Image2", QStringLiteral("globe16"), twipsRect(7440, 6915, 240, 240));
 
     lbl_Connection = Controls::label(this, "lbl_Connection", kDesignConnection, kGreen, true);
     lbl_Connection->move(twipsPoint(7800, 6915));

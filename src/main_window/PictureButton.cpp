@@ -1,12 +1,12 @@
 #include "PictureButton.h"
 
-#include <QIcon>
+#include "app/Art.h"
 
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &picture)
     : QToolButton(parent)
 {
     setObjectName(QLatin1String(name));
-    setIcon(QIcon(picture)); // QIcon also finds the @2x picture for high-density screens
+    setIcon(Art::icon(picture));
     setIconSize(QSize(48, 48));
     setAutoRaise(true);
     setFocusPolicy(Qt::TabFocus);

@@ -8,6 +8,7 @@ class PictureButton : public QToolButton
 {
     Q_OBJECT
 public:
+    // picture: the name of one of the program's pictures
     PictureButton(QWidget *parent, const char *name, const QString &picture);
 
     void setTip(const QString &text);

@@ -12,8 +12,8 @@ class QWidget;
 // What the program is told of the browser's work.
 struct BrowserEvents
 {
-    std::function<void()> downloadBegin;            // a download (navigation) starts
-    std::function<void()> downloadComplete;         // a download ends, stops or fails
+    std::function<void()> downloadBegin; // a download (navigation) starts
+    std::function<void()> downloadComplete; // a download ends, stops or fails
     std::function<void(bool &cancel)> navigateError; // a navigation failed; cancel suppresses an error page
 };
 

@@ -12,8 +12,9 @@ QString resolve(const QDir &dir, const QString &name)
     literal.replace(QLatin1Char('['), QLatin1String("[[]"))
         .replace(QLatin1Char('*'), QLatin1String("[*]"))
         .replace(QLatin1Char('?'), QLatin1String("[?]"));
-    const QStringList found = dir.entryList({literal}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                            QDir::Name | QDir::IgnoreCase);
+    const QStringList found
+        = dir.entryList({ literal }, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDir::Name | QDir::IgnoreCase);
     return dir.filePath(found.isEmpty() ? name : found.first());
 }
 
@@ -24,7 +25,7 @@ bool exists(const QDir &dir, const QString &name)
 
 QStringList files(const QDir &dir, const QString &pattern)
 {
-    return dir.entryList({pattern}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    return dir.entryList({ pattern }, QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 } // namespace FileNames

@@ -22,7 +22,7 @@ FetchResult HttpTextFetcher::fetch(const QUrl &url)
 {
     // A repaint during the wait could reach code that fetches again; one fetch at a time.
     if (m_busy)
-        return {false, {}, QStringLiteral("a fetch is already running")};
+        return { false, {}, QStringLiteral("a fetch is already running") };
     m_busy = true;
     auto release = qScopeGuard([this] { m_busy = false; });
 
@@ -75,11 +75,11 @@ FetchResult HttpTextFetcher::fetch(const QUrl &url)
         take();
 
     if (!failure.isEmpty())
-        return {false, {}, failure};
+        return { false, {}, failure };
     if (reply->error() != QNetworkReply::NoError)
-        return {false, {}, reply->errorString()};
+        return { false, {}, reply->errorString() };
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
-        return {false, {}, QStringLiteral("HTTP status %1").arg(status)};
-    return {true, decodeWindows1252(body), {}};
+        return { false, {}, QStringLiteral("HTTP status %1").arg(status) };
+    return { true, decodeWindows1252(body), {} };
 }

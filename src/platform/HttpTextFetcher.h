@@ -11,7 +11,7 @@ class QNetworkAccessManager;
 class HttpTextFetcher : public TextFetcher
 {
 public:
-    static constexpr int kDefaultDeadlineMs = 60000;  // the request time-out of the transfer settings
+    static constexpr int kDefaultDeadlineMs = 60000; // the request time-out of the transfer settings
     static constexpr qint64 kDefaultBodyCap = 65536; // a version file is a few dozen bytes
 
     explicit HttpTextFetcher(int deadlineMs = kDefaultDeadlineMs, qint64 bodyCap = kDefaultBodyCap);

@@ -41,7 +41,10 @@ unsigned parseHex(QByteArrayView hex)
 {
     unsigned value = 0;
     for (char c : hex) {
-        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        int digit = c >= '0' && c <= '9' ? c - '0'
+            : c >= 'a' && c <= 'f'       ? c - 'a' + 10
+            : c >= 'A' && c <= 'F'       ? c - 'A' + 10
+                                         : -1;
         if (digit < 0 || value > 0x0fffffffu)
             return 0;
         value = value * 16 + unsigned(digit);
@@ -50,8 +53,7 @@ unsigned parseHex(QByteArrayView hex)
 }
 
 // Calls f for each line of text; stops early when f returns true.
-template<typename F>
-bool anyLine(QByteArrayView text, F f)
+template<typename F> bool anyLine(QByteArrayView text, F f)
 {
     while (!text.isEmpty()) {
         qsizetype end = text.indexOf('\n');

@@ -6,7 +6,7 @@
 struct FetchResult
 {
     bool ok = false;
-    QString text;  // the response body, one character per byte (code page 1252)
+    QString text; // the response body, one character per byte (code page 1252)
     QString error; // why the fetch failed, for diagnostics; never shown as is
 };
 

@@ -11,8 +11,5 @@ struct VersionInfo
     QString copyright;
 
     // major "." minor "." revision in plain decimal: 1.0.2004
-    QString text() const
-    {
-        return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
-    }
+    QString text() const { return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision); }
 };

@@ -164,7 +164,7 @@ void TestApp::noDriverGivesEmptyTexts()
 void TestApp::driverNameMatchesWithoutRegardToCase()
 {
     QTemporaryDir other;
-    TestFiles::write(other.filePath(QStringLiteral("language.drv")), TestFiles::driver(40, {{34, "Avanti  >"}}));
+    TestFiles::write(other.filePath(QStringLiteral("language.drv")), TestFiles::driver(40, { { 34, "Avanti  >" } }));
     TestFiles::CurrentDir here(other.path());
     TestPlatform doubles;
     WindowRegistry windows(doubles.platform());

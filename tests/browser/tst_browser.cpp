@@ -71,11 +71,12 @@ void TestBrowser::downloadEventsAndNoDialogs()
 {
     LocalHttpServer server;
     QVERIFY(server.listen());
-    server.route("/page", {200,
-                           "<html><head><title>before</title></head><body>"
-                           "<script>alert('hello'); confirm('sure?'); prompt('name?');"
-                           "document.title = 'after';</script>lookup</body></html>",
-                           "text/html"});
+    server.route("/page",
+                 { 200,
+                   "<html><head><title>before</title></head><body>"
+                   "<script>alert('hello'); confirm('sure?'); prompt('name?');"
+                   "document.title = 'after';</script>lookup</body></html>",
+                   "text/html" });
 
     PluginBrowserFactory factory(kModule);
     QWidget window;

@@ -28,9 +28,10 @@ bool Desktop::start(QString *error)
             || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
             continue;
         m_display = QStringLiteral(":%1").arg(n);
-        m_xvfb.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                                             QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
-                                             QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        m_xvfb.start(QStringLiteral("Xvfb"),
+                     { m_display, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                       QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
+                       QStringLiteral("tcp") });
         if (!m_xvfb.waitForStarted(5000)) {
             *error = QStringLiteral("Xvfb does not start: ") + m_xvfb.errorString();
             return false;
@@ -76,8 +77,8 @@ QString Desktop::run(const QString &program, const QStringList &args, int *exitC
 QStringList Desktop::windows(const QString &title)
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                           QStringLiteral("--name"), pattern})
+    return run(QStringLiteral("xdotool"),
+               { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern })
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -98,7 +99,8 @@ QRect Desktop::windowGeometry(const QString &title)
     if (ids.size() != 1)
         return {};
     const QString id = ids.first();
-    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    const QString shell
+        = run(QStringLiteral("xdotool"), { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
     auto value = [&](const char *key) {
         return QRegularExpression(QLatin1String(key) + QStringLiteral("=(-?\\d+)")).match(shell).captured(1).toInt();
     };
@@ -112,8 +114,10 @@ bool Desktop::click(const QString &title, QPoint at)
         return false;
     const QPoint p = window.topLeft() + at;
     int code = -1;
-    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()),
-                                    QStringLiteral("click"), QStringLiteral("1")}, &code);
+    run(QStringLiteral("xdotool"),
+        { QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y()), QStringLiteral("click"),
+          QStringLiteral("1") },
+        &code);
     return code == 0;
 }
 
@@ -123,7 +127,8 @@ QImage Desktop::screenshot(const QString &title, const QString &path)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     const QString screen = path + QStringLiteral(".screen.png");
-    run(QStringLiteral("import"), {QStringLiteral("-display"), m_display, QStringLiteral("-window"), QStringLiteral("root"), screen});
+    run(QStringLiteral("import"),
+        { QStringLiteral("-display"), m_display, QStringLiteral("-window"), QStringLiteral("root"), screen });
     QImage image(screen);
     QFile::remove(screen);
     if (!title.isEmpty() && !image.isNull()) {

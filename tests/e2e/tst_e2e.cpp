@@ -64,10 +64,10 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
     QVERIFY2(server.listen(QUELCOR_E2E_PORT),
              qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
     server.route("/hosting/quelcor.php",
-                 {200,
-                  "<html><body style='background:#1e3cc8;color:white;margin:0'><h1>Quelcor lookup</h1>"
-                  "<script>alert('no dialog, please')</script></body></html>",
-                  "text/html"});
+                 { 200,
+                   "<html><body style='background:#1e3cc8;color:white;margin:0'><h1>Quelcor lookup</h1>"
+                   "<script>alert('no dialog, please')</script></body></html>",
+                   "text/html" });
 
     m_program.setProcessEnvironment(m_desktop.environment());
     m_program.setWorkingDirectory(m_programDir.path());

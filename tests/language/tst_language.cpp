@@ -50,24 +50,26 @@ void TestLanguage::splitsLines_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("entries");
 
-    QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << QStringList{"one", "two"};
-    QTest::newRow("CR only") << QByteArray("one\rtwo\r") << QStringList{"one", "two"};
-    QTest::newRow("last line unterminated") << QByteArray("one\r\ntwo") << QStringList{"one", "two"};
-    QTest::newRow("mixed terminators") << QByteArray("a\rb\r\nc") << QStringList{"a", "b", "c"};
-    QTest::newRow("LF only is one entry") << QByteArray("a\nb\nc\n") << QStringList{"a\nb\nc\n"};
-    QTest::newRow("LF CR") << QByteArray("a\n\rb") << QStringList{"a\n", "b"};
-    QTest::newRow("blank line becomes a space") << QByteArray("a\r\n\r\nc\r\n") << QStringList{"a", " ", "c"};
-    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringList{"a", " ", "b"};
-    QTest::newRow("final terminator adds nothing") << QByteArray("a\r\n") << QStringList{"a"};
-    QTest::newRow("empty line after the final terminator") << QByteArray("a\r\n\r\n") << QStringList{"a", " "};
-    QTest::newRow("lone terminator") << QByteArray("\r\n") << QStringList{" "};
-    QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("blanks kept") << QByteArray("  a \r\n\t\r\n") << QStringList{"  a ", "\t"};
-    QTest::newRow("byte-order mark stays in entry 0")
-        << QByteArray("\xEF\xBB\xBF" "a\r\nb") << QStringList{QString::fromUtf8("\u00EF\u00BB\u00BFa"), "b"};
+    QTest::newRow("CR LF") << QByteArray("one\r\ntwo\r\n") << QStringList { "one", "two" };
+    QTest::newRow("CR only") << QByteArray("one\rtwo\r") << QStringList { "one", "two" };
+    QTest::newRow("last line unterminated") << QByteArray("one\r\ntwo") << QStringList { "one", "two" };
+    QTest::newRow("mixed terminators") << QByteArray("a\rb\r\nc") << QStringList { "a", "b", "c" };
+    QTest::newRow("LF only is one entry") << QByteArray("a\nb\nc\n") << QStringList { "a\nb\nc\n" };
+    QTest::newRow("LF CR") << QByteArray("a\n\rb") << QStringList { "a\n", "b" };
+    QTest::newRow("blank line becomes a space") << QByteArray("a\r\n\r\nc\r\n") << QStringList { "a", " ", "c" };
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringList { "a", " ", "b" };
+    QTest::newRow("final terminator adds nothing") << QByteArray("a\r\n") << QStringList { "a" };
+    QTest::newRow("empty line after the final terminator") << QByteArray("a\r\n\r\n") << QStringList { "a", " " };
+    QTest::newRow("lone terminator") << QByteArray("\r\n") << QStringList { " " };
+    QTest::newRow("empty file") << QByteArray() << QStringList {};
+    QTest::newRow("blanks kept") << QByteArray("  a \r\n\t\r\n") << QStringList { "  a ", "\t" };
+    QTest::newRow("byte-order mark stays in entry 0") << QByteArray("\xEF\xBB\xBF"
+                                                                    "a\r\nb")
+                                                      << QStringList { QString::fromUtf8("\u00EF\u00BB\u00BFa"), "b" };
     QTest::newRow("code page 1252") << QByteArray("\x80 \xE8\x9C\xFF\x81\r\n")
-                                    << QStringList{QString::fromUtf16(u"\u20AC \u00E8\u0153\u00FF\u0081")};
-    QTest::newRow("NUL inside a line") << QByteArray("a\0b\r\n", 5) << QStringList{QString(QStringLiteral("a")) + QChar(0) + "b"};
+                                    << QStringList { QString::fromUtf16(u"\u20AC \u00E8\u0153\u00FF\u0081") };
+    QTest::newRow("NUL inside a line") << QByteArray("a\0b\r\n", 5)
+                                       << QStringList { QString(QStringLiteral("a")) + QChar(0) + "b" };
 }
 
 // Each case is read from a real file, and again fed one byte at a time so no chunk boundary can split a CR LF.
@@ -99,7 +101,7 @@ void TestLanguage::stopsWhenTheSinkSaysSo()
         return got.size() < 2;
     });
     QVERIFY(!splitter.feed("a\rb\rc\rd"));
-    QCOMPARE(got, (QStringList{"a", "b"}));
+    QCOMPARE(got, (QStringList { "a", "b" }));
 }
 
 void TestLanguage::lookupKeepsTheLastSuccessfulEntry()
@@ -112,7 +114,7 @@ void TestLanguage::lookupKeepsTheLastSuccessfulEntry()
     QCOMPARE(table.lookup(187), QString()); // nothing selected yet
     QCOMPARE(table.lookup(5), QStringLiteral("E5"));
     // The language window's entries lie past the end of a 100-line driver: all get entry 5's text.
-    for (int k : {187, 189, 190, 191, 193})
+    for (int k : { 187, 189, 190, 191, 193 })
         QCOMPARE(table.lookup(k), QStringLiteral("E5"));
     QCOMPARE(table.ListIndex(), 5);
     QCOMPARE(table.lookup(99), QStringLiteral("E99"));
@@ -151,7 +153,7 @@ void TestLanguage::listIndexFailsBeyondTheEnd()
 
 void TestLanguage::clearForgetsTheCurrentEntry()
 {
-    StringTable table = tableOf({"a", "b"});
+    StringTable table = tableOf({ "a", "b" });
     QVERIFY(table.setListIndex(1));
     table.Clear();
     QCOMPARE(table.ListCount(), 0);
@@ -218,8 +220,10 @@ void TestLanguage::shippedDriversAreComplete_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("language");
-    QTest::newRow("English") << "English" << "English";
-    QTest::newRow("Italiano") << "Italiano" << "Italiano";
+    QTest::newRow("English") << "English"
+                             << "English";
+    QTest::newRow("Italiano") << "Italiano"
+                              << "Italiano";
 }
 
 // The drivers the program ships: every entry the program reads is there, and entry 5 names the folder.
@@ -236,8 +240,8 @@ void TestLanguage::shippedDriversAreComplete()
     QVERIFY(entries.size() >= 226);
     QCOMPARE(entries.at(4), language);
     QCOMPARE(entries.at(5), folder);
-    for (int k : {2, 3, 10, 11, 12, 13, 14, 26, 27, 28, 30, 31, 32, 33, 34, 36, 37, 92, 94, 120, 121, 187, 189, 190,
-                  191, 193, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225})
+    for (int k : { 2,  3,   10,  11,  12,  13,  14,  26,  27,  28,  30,  31,  32,  33,  34,  36,  37,  92,
+                   94, 120, 121, 187, 189, 190, 191, 193, 216, 217, 218, 219, 220, 221, 222, 223, 224, 225 })
         QVERIFY2(!entries.at(k).trimmed().isEmpty(), qPrintable(QStringLiteral("entry %1 is empty").arg(k)));
     QVERIFY(QFile::exists(dir + QLatin1Char('/') + folder + QStringLiteral("_2.jpg")));
 }

@@ -140,7 +140,7 @@ void TestMainWindow::designTimeLooks()
 
 void TestMainWindow::textsComeFromTheDriver()
 {
-    Main &main = load(TestFiles::driver(226, {{34, "Next  >"}, {36, "Language"}}));
+    Main &main = load(TestFiles::driver(226, { { 34, "Next  >" }, { 36, "Language" } }));
     QCOMPARE(main.Command2->text(), QStringLiteral("Next  >"));
     QCOMPARE(main.CoolButton1->toolTip(), QStringLiteral("E26"));
     QCOMPARE(main.CoolButton2->toolTip(), QStringLiteral("E27"));
@@ -178,14 +178,14 @@ void TestMainWindow::loadingTwiceLeavesTheSameTable()
 
 void TestMainWindow::lookupPageLoadsBehindTheCover()
 {
-    Main &main = load(TestFiles::driver(226, {{33, "Loading..."}}));
+    Main &main = load(TestFiles::driver(226, { { 33, "Loading..." } }));
     main.show();
     main.Command2_Click();
 
     FakeBrowser *browser = m_doubles->browsers.last;
     QVERIFY(browser);
     QVERIFY(browser->silent);
-    QCOMPARE(browser->navigated, QList<QUrl>{main.lookupPage()});
+    QCOMPARE(browser->navigated, QList<QUrl> { main.lookupPage() });
     QVERIFY(main.Command2->isHidden());
     QCOMPARE(main.cursor().shape(), Qt::WaitCursor);
     QVERIFY(main.Timer2->isActive());
@@ -262,7 +262,7 @@ void TestMainWindow::missingBrowserModuleFailsTheNavigation()
 void TestMainWindow::downloadBeginWithoutEntry33()
 {
     Main &main = load(TestFiles::driver(33)); // entries 0 to 32
-    main.InternetConnectionExists();          // selects entry 31
+    main.InternetConnectionExists(); // selects entry 31
     main.Command2_Click();
     m_doubles->browsers.last->events.downloadBegin();
     QCOMPARE(main.lbl_Status->text(), QStringLiteral("E31"));

@@ -38,17 +38,19 @@ void TestPlatform::fetch_data()
     QTest::addColumn<QString>("text");
 
     const QByteArray version = "document.write('version: ');   1.0.2005;";
-    QTest::newRow("200") << Reply{200, version} << true << QString::fromLatin1(version);
-    QTest::newRow("200, empty") << Reply{200, ""} << true << QString();
-    QTest::newRow("200, code page 1252") << Reply{200, "caf\xE9 \x80"} << true << QString::fromUtf16(u"caf\u00E9 \u20AC");
-    QTest::newRow("200, no Content-Length") << Reply{200, version, "text/plain", Reply::Mode::NoLength} << true
-                                            << QString::fromLatin1(version);
-    QTest::newRow("404 with a body") << Reply{404, "<html>Not found, 1.0.2005 </html>"} << false << QString();
-    QTest::newRow("500 with a version file") << Reply{500, version} << false << QString();
-    QTest::newRow("body at the cap") << Reply{200, QByteArray(65536, 'a')} << true << QString(65536, QLatin1Char('a'));
-    QTest::newRow("body over the cap, announced") << Reply{200, QByteArray(65537, 'a')} << false << QString();
+    QTest::newRow("200") << Reply { 200, version } << true << QString::fromLatin1(version);
+    QTest::newRow("200, empty") << Reply { 200, "" } << true << QString();
+    QTest::newRow("200, code page 1252") << Reply { 200, "caf\xE9 \x80" } << true
+                                         << QString::fromUtf16(u"caf\u00E9 \u20AC");
+    QTest::newRow("200, no Content-Length")
+        << Reply { 200, version, "text/plain", Reply::Mode::NoLength } << true << QString::fromLatin1(version);
+    QTest::newRow("404 with a body") << Reply { 404, "<html>Not found, 1.0.2005 </html>" } << false << QString();
+    QTest::newRow("500 with a version file") << Reply { 500, version } << false << QString();
+    QTest::newRow("body at the cap") << Reply { 200, QByteArray(65536, 'a') } << true
+                                     << QString(65536, QLatin1Char('a'));
+    QTest::newRow("body over the cap, announced") << Reply { 200, QByteArray(65537, 'a') } << false << QString();
     QTest::newRow("several megabytes, not announced")
-        << Reply{200, QByteArray(5 * 1024 * 1024, 'a'), "text/plain", Reply::Mode::NoLength} << false << QString();
+        << Reply { 200, QByteArray(5 * 1024 * 1024, 'a'), "text/plain", Reply::Mode::NoLength } << false << QString();
 }
 
 void TestPlatform::fetch()
@@ -65,7 +67,7 @@ void TestPlatform::fetch()
     QCOMPARE(result.ok, ok);
     QCOMPARE(result.text, text);
     QVERIFY(ok || !result.error.isEmpty());
-    QCOMPARE(server.log(), QStringList{QStringLiteral("GET /v.js")});
+    QCOMPARE(server.log(), QStringList { QStringLiteral("GET /v.js") });
 }
 
 void TestPlatform::fetchFailsOnARefusedConnection()
@@ -86,8 +88,8 @@ void TestPlatform::fetchFailsOnARefusedConnection()
 void TestPlatform::fetchGivesUpAtTheDeadline_data()
 {
     QTest::addColumn<Reply>("reply");
-    QTest::newRow("accepts and never answers") << Reply{200, "", "text/plain", Reply::Mode::Silent};
-    QTest::newRow("trickles and never ends") << Reply{200, "", "text/plain", Reply::Mode::Trickle, 50};
+    QTest::newRow("accepts and never answers") << Reply { 200, "", "text/plain", Reply::Mode::Silent };
+    QTest::newRow("trickles and never ends") << Reply { 200, "", "text/plain", Reply::Mode::Trickle, 50 };
 }
 
 void TestPlatform::fetchGivesUpAtTheDeadline()
@@ -110,8 +112,8 @@ void TestPlatform::noSecondFetchInsideTheFirst()
 {
     LocalHttpServer server;
     QVERIFY(server.listen());
-    server.route("/slow", Reply{200, "", "text/plain", Reply::Mode::Silent});
-    server.route("/fast", Reply{200, "fast"});
+    server.route("/slow", Reply { 200, "", "text/plain", Reply::Mode::Silent });
+    server.route("/fast", Reply { 200, "fast" });
 
     HttpTextFetcher fetcher(1500);
     FetchResult inner;
@@ -193,13 +195,20 @@ void TestPlatform::namesMatchWithoutRegardToCase_data()
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QString>("found"); // empty: nothing matches
 
-    QTest::newRow("exact") << QStringList{"LANGUAGE.DRV"} << "LANGUAGE.DRV" << "LANGUAGE.DRV";
-    QTest::newRow("lower case on disk") << QStringList{"language.drv"} << "LANGUAGE.DRV" << "language.drv";
-    QTest::newRow("mixed case on disk") << QStringList{"Start.1st"} << "START.1ST" << "Start.1st";
-    QTest::newRow("folder") << QStringList{"Lang/"} << "lang" << "Lang";
-    QTest::newRow("exact wins over others") << QStringList{"lang/", "LANG/", "Lang/"} << "Lang" << "Lang";
-    QTest::newRow("missing") << QStringList{"other.drv"} << "LANGUAGE.DRV" << "";
-    QTest::newRow("wildcards are literal") << QStringList{"a.drv"} << "*.drv" << "";
+    QTest::newRow("exact") << QStringList { "LANGUAGE.DRV" } << "LANGUAGE.DRV"
+                           << "LANGUAGE.DRV";
+    QTest::newRow("lower case on disk") << QStringList { "language.drv" } << "LANGUAGE.DRV"
+                                        << "language.drv";
+    QTest::newRow("mixed case on disk") << QStringList { "Start.1st" } << "START.1ST"
+                                        << "Start.1st";
+    QTest::newRow("folder") << QStringList { "Lang/" } << "lang"
+                            << "Lang";
+    QTest::newRow("exact wins over others") << QStringList { "lang/", "LANG/", "Lang/" } << "Lang"
+                                            << "Lang";
+    QTest::newRow("missing") << QStringList { "other.drv" } << "LANGUAGE.DRV"
+                             << "";
+    QTest::newRow("wildcards are literal") << QStringList { "a.drv" } << "*.drv"
+                                           << "";
 }
 
 void TestPlatform::namesMatchWithoutRegardToCase()
@@ -223,11 +232,11 @@ void TestPlatform::namesMatchWithoutRegardToCase()
 void TestPlatform::patternsListOrdinaryFilesInOrder()
 {
     QTemporaryDir dir;
-    for (const char *name : {"b.DRV", "A.drv", "c.Drv", ".hidden.drv", "note.txt"})
+    for (const char *name : { "b.DRV", "A.drv", "c.Drv", ".hidden.drv", "note.txt" })
         TestFiles::write(dir.filePath(QLatin1String(name)), "x");
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.drv")));
-    QCOMPARE(FileNames::files(QDir(dir.path()), QStringLiteral("*.DRV")), (QStringList{"A.drv", "b.DRV", "c.Drv"}));
-    QCOMPARE(FileNames::files(QDir(dir.path()), QStringLiteral("*.drv")), (QStringList{"A.drv", "b.DRV", "c.Drv"}));
+    QCOMPARE(FileNames::files(QDir(dir.path()), QStringLiteral("*.DRV")), (QStringList { "A.drv", "b.DRV", "c.Drv" }));
+    QCOMPARE(FileNames::files(QDir(dir.path()), QStringLiteral("*.drv")), (QStringList { "A.drv", "b.DRV", "c.Drv" }));
     QCOMPARE(FileNames::files(QDir(dir.path()), QStringLiteral("*.jpg")), QStringList());
 }
 

@@ -36,7 +36,7 @@ public:
     {
         requested.append(url);
         if (replies.isEmpty())
-            return {false, {}, QStringLiteral("no reply prepared")};
+            return { false, {}, QStringLiteral("no reply prepared") };
         return replies.takeFirst();
     }
 };
@@ -99,7 +99,7 @@ public:
         Icon icon;
     };
     QList<Shown> shown;
-    void show(QWidget *, const QString &text, Icon icon) override { shown.append({text, icon}); }
+    void show(QWidget *, const QString &text, Icon icon) override { shown.append({ text, icon }); }
 };
 
 class FakeProgramEnd : public ProgramEnd
@@ -125,8 +125,8 @@ struct TestPlatform
     FakeMessageBoxes messages;
     FakeProgramEnd end;
     FakeLinkOpener links;
-    VersionInfo version{1, 0, 2004, QStringLiteral("Vantorel (c) 2004")};
-    QUrl server{QStringLiteral("http://127.0.0.1:9")};
+    VersionInfo version { 1, 0, 2004, QStringLiteral("Vantorel (c) 2004") };
+    QUrl server { QStringLiteral("http://127.0.0.1:9") };
 
-    Platform platform() { return Platform{connection, fetcher, browsers, messages, end, links, version, server}; }
+    Platform platform() { return Platform { connection, fetcher, browsers, messages, end, links, version, server }; }
 };

@@ -44,13 +44,13 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     if (m_routes.contains(path))
         reply = m_routes.value(path);
     else
-        reply = Reply{404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100};
+        reply = Reply { 404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100 };
 
     if (reply.mode == Reply::Mode::Silent)
         return;
 
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType
-        + "\r\n";
+    QByteArray head
+        = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType + "\r\n";
     if (reply.mode == Reply::Mode::Normal)
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";

@@ -17,10 +17,10 @@ public:
     struct Reply
     {
         enum class Mode {
-            Normal,      // status, headers and body at once
-            Silent,      // accepts the connection and never answers
-            Trickle,     // headers, then one byte of body every trickleMs, never ending
-            NoLength,    // body without Content-Length, connection closed after it
+            Normal, // status, headers and body at once
+            Silent, // accepts the connection and never answers
+            Trickle, // headers, then one byte of body every trickleMs, never ending
+            NoLength, // body without Content-Length, connection closed after it
         };
         int status = 200;
         QByteArray body;

@@ -4,8 +4,7 @@
 #include <QWidget>
 
 // Finds a control by its object name and fails the test loudly when it is missing.
-template<typename T = QWidget>
-T *control(QWidget *window, const char *name)
+template<typename T = QWidget> T *control(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QLatin1String(name));
     if (!found)
