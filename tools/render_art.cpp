@@ -12,7 +12,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: render_art in.svg out.png width height\n");
         return 2;
     }
-    QSvgRenderer renderer { QString::fromLocal8Bit(argv[1]) };
+    // Text in the artwork needs the font database, which needs an application; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     if (!renderer.isValid()) {
         std::fprintf(stderr, "render_art: cannot read %s\n", argv[1]);
         return 1;

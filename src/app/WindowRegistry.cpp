@@ -2,6 +2,7 @@
 
 #include "main_window/Main.h"
 #include "platform/ProgramEnd.h"
+#include "splash/Splash.h"
 
 WindowRegistry::WindowRegistry(Platform platform)
     : m_platform(std::move(platform))
@@ -29,9 +30,15 @@ template<typename W> void WindowRegistry::discard(std::unique_ptr<W> &slot)
     window->deleteLater();
 }
 
+// Every start goes through the splash window, which loads the main window and later hands over to it.
 void WindowRegistry::start()
 {
-    main().show();
+    splash().show();
+}
+
+Splash &WindowRegistry::splash()
+{
+    return use(m_splash);
 }
 
 Main &WindowRegistry::main()
@@ -42,6 +49,8 @@ Main &WindowRegistry::main()
 bool WindowRegistry::isLoaded(Form form) const
 {
     switch (form) {
+    case Form::Splash:
+        return m_splash != nullptr;
     case Form::Main:
         return m_main != nullptr;
     }
@@ -51,6 +60,9 @@ bool WindowRegistry::isLoaded(Form form) const
 void WindowRegistry::unload(Form form)
 {
     switch (form) {
+    case Form::Splash:
+        discard(m_splash);
+        break;
     case Form::Main:
         discard(m_main);
         break;

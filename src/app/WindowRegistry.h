@@ -7,6 +7,7 @@
 #include <memory>
 
 class Main;
+class Splash;
 class QWidget;
 
 // Owns the program's single-instance windows and gives them their life cycle: not loaded, loaded and
@@ -16,7 +17,7 @@ class QWidget;
 class WindowRegistry
 {
 public:
-    enum class Form { Main };
+    enum class Form { Splash, Main };
 
     explicit WindowRegistry(Platform platform);
     ~WindowRegistry();
@@ -28,6 +29,7 @@ public:
     // The program's start.
     void start();
 
+    Splash &splash();
     Main &main();
 
     bool isLoaded(Form form) const;
@@ -43,5 +45,6 @@ private:
     template<typename W> void discard(std::unique_ptr<W> &slot);
 
     Platform m_platform;
+    std::unique_ptr<Splash> m_splash;
     std::unique_ptr<Main> m_main;
 };

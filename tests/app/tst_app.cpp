@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "main_window/PictureButton.h"
+#include "splash/Splash.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,7 +25,7 @@ private slots:
     void firstUseLoadsOnce();
     void hideKeepsValues();
     void unloadDiscardsValues();
-    void startShowsTheMainWindow();
+    void startShowsTheSplashWindow();
     void closingTheMainWindowEndsTheProgram();
     void endingAsksNoWindow();
     void noDriverGivesEmptyTexts();
@@ -115,14 +116,19 @@ void TestApp::unloadDiscardsValues()
     QVERIFY(first.isNull());
 }
 
-void TestApp::startShowsTheMainWindow()
+void TestApp::startShowsTheSplashWindow()
 {
     TestFiles::CurrentDir here(m_dir.path());
     TestPlatform doubles;
     WindowRegistry windows(doubles.platform());
     windows.start();
-    QVERIFY(windows.main().isVisible());
-    QCOMPARE(windows.main().windowTitle(), QStringLiteral("Quelcor"));
+    QVERIFY(windows.isLoaded(WindowRegistry::Form::Splash));
+    QVERIFY(windows.splash().isVisible());
+    // The splash window's load has loaded the main window, hidden, and refreshed its indicator once.
+    QVERIFY(windows.isLoaded(WindowRegistry::Form::Main));
+    QVERIFY(!windows.main().isVisible());
+    QCOMPARE(doubles.connection.calls, 1);
+    QCOMPARE(windows.main().lbl_Connection->text(), QStringLiteral("E31"));
 }
 
 void TestApp::closingTheMainWindowEndsTheProgram()
@@ -130,7 +136,7 @@ void TestApp::closingTheMainWindowEndsTheProgram()
     TestFiles::CurrentDir here(m_dir.path());
     TestPlatform doubles;
     WindowRegistry windows(doubles.platform());
-    windows.start();
+    windows.main().show();
     QCOMPARE(doubles.end.ends, 0);
     QVERIFY(windows.main().close());
     QCOMPARE(doubles.end.ends, 1);
@@ -141,7 +147,7 @@ void TestApp::endingAsksNoWindow()
     TestFiles::CurrentDir here(m_dir.path());
     TestPlatform doubles;
     WindowRegistry windows(doubles.platform());
-    windows.start();
+    windows.main().show();
     windows.main().Command1_Click();
     QCOMPARE(doubles.end.ends, 1);
     QVERIFY(windows.main().isVisible()); // no close handler ran; the process simply stops

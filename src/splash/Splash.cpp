@@ -1,0 +1,228 @@
+#include "Splash.h"
+
+#include "VersionText.h"
+#include "app/Art.h"
+#include "app/Controls.h"
+#include "app/Hyperlink.h"
+#include "app/WindowRegistry.h"
+#include "main_window/Main.h"
+#include "platform/ConnectionState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextFetcher.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QColor kOrange(255, 168, 21);
+
+// Raised by a step of the version check that fails; one handler covers the whole check.
+struct VersionCheckFailed
+{
+};
+
+QLineEdit *counter(QWidget *parent, const char *name, const QString &value)
+{
+    auto *field = new QLineEdit(value, parent);
+    field->setObjectName(QLatin1String(name));
+    field->setVisible(false);
+    return field;
+}
+
+QLabel *hiddenLabel(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setVisible(false);
+    return label;
+}
+} // namespace
+
+Splash::Splash(WindowRegistry &registry)
+    : m_registry(registry)
+{
+    setObjectName(QStringLiteral("Splash"));
+    setWindowTitle(QStringLiteral("Quelcor - Splash"));
+    setWindowIcon(Art::icon(QStringLiteral("logo")));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(398, 201);
+    Controls::setBackground(this, kOrange);
+    m_background = Art::pixmap(QStringLiteral("splash"), devicePixelRatioF());
+
+    lbl_Description = Controls::label(this, "lbl_Description", QStringLiteral("-"), Qt::white, false);
+    lbl_Description->setGeometry(16, 16, 369, 41);
+    lbl_Description->setFont(Controls::msSansSerif(9.75));
+    lbl_Description->setWordWrap(true);
+    lbl_Description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lbl_Version = Controls::label(this, "lbl_Version", QStringLiteral("-"), Qt::white, false);
+    lbl_Version->setGeometry(80, 128, 133, 13);
+
+    lbl_Beta = Controls::label(this, "lbl_Beta", QStringLiteral(" b e t a"), Qt::yellow, false);
+    lbl_Beta->setGeometry(216, 128, 62, 13);
+    lbl_Beta->setFont(Controls::msSansSerif(8.25, true));
+    lbl_Beta->setVisible(false);
+
+    Command1 = Controls::button(this, "Command1", QStringLiteral("&Continuare  >"));
+    Command1->setGeometry(16, 171, 137, 17);
+
+    QUrl download = registry.platform().server;
+    download.setPath(QStringLiteral("/download"));
+    WebLink1 = new Hyperlink(this, "WebLink1", QStringLiteral("Download..."), download, registry.platform().links);
+    WebLink1->setGeometry(160, 171, 137, 17);
+    WebLink1->setVisible(false);
+
+    Text1 = counter(this, "Text1", QStringLiteral("0"));
+    Text2 = counter(this, "Text2", QStringLiteral("20"));
+    lbl_LocalVersion = hiddenLabel(this, "lbl_LocalVersion", QStringLiteral("(Local)"));
+    lbl_RemoteVersion = hiddenLabel(this, "lbl_RemoteVersion", QStringLiteral("(Remote)"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+
+    connect(Timer1, &QTimer::timeout, this, &Splash::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Splash::Timer2_Timer);
+    connect(Text1, &QLineEdit::textChanged, this, &Splash::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &Splash::Text2_Change);
+    connect(Command1, &QPushButton::clicked, this, &Splash::Command1_Click);
+}
+
+QString Splash::entry(int k)
+{
+    return m_registry.main().lst_Language.lookup(k);
+}
+
+void Splash::Form_Load()
+{
+    Timer1->start();
+    Controls::centreOnScreen(this);
+    Main &main = m_registry.main(); // the first use loads the main window, hidden
+    main.hide();
+    main.Set_Language();
+    Get_Language();
+    main.InternetConnectionExists();
+    const VersionInfo &version = m_registry.platform().version;
+    lbl_Version->setText(QStringLiteral("v.") + version.text());
+    lbl_LocalVersion->setText(version.text());
+    if (version.major == 0)
+        lbl_Beta->setVisible(true);
+}
+
+void Splash::Get_Language()
+{
+    lbl_Description->setText(entry(10));
+    WebLink1->setCaption(entry(13));
+    Command1->setText(entry(14));
+}
+
+void Splash::Timer1_Timer()
+{
+    Text1->setText(QString::number(Text1->text().toInt() + 1));
+}
+
+void Splash::Timer2_Timer()
+{
+    Text2->setText(QString::number(Text2->text().toInt() - 1));
+}
+
+void Splash::Text1_Change()
+{
+    const QString step = Text1->text();
+    if (step == QLatin1String("3")) {
+        Timer1->stop();
+        Get_RemoteVersion();
+    } else if (step == QLatin1String("6")) {
+        Text1->setText(QStringLiteral("0"));
+        Timer1->stop();
+        handOver();
+    }
+}
+
+void Splash::Text2_Change()
+{
+    // A driver without entry 14 gives the text of the entry selected before, as every caption lookup does.
+    Command1->setText(entry(14) + QStringLiteral(" (") + Text2->text() + QStringLiteral(")"));
+    if (Text2->text() == QLatin1String("1")) {
+        Timer1->stop();
+        Timer2->stop();
+        handOver();
+    }
+}
+
+void Splash::Command1_Click()
+{
+    Text1->setText(QStringLiteral("4"));
+    lbl_Description->setVisible(false);
+    WebLink1->setVisible(false);
+    Command1->setVisible(false);
+    Timer1->start();
+    Timer2->stop();
+}
+
+void Splash::Get_RemoteVersion()
+{
+    StringTable &table = m_registry.main().lst_Language;
+    try {
+        if (m_registry.platform().connection.InternetGetConnectedState() != 1) {
+            lbl_Description->setText(QString());
+            Command1->setVisible(false);
+            Timer1->start();
+            return;
+        }
+        if (!table.setListIndex(11))
+            throw VersionCheckFailed();
+        lbl_Description->setText(table.Text());
+        QUrl url = m_registry.platform().server;
+        url.setPath(QStringLiteral("/quelcor_version_number.js"));
+        const FetchResult reply = m_registry.platform().fetcher.fetch(url);
+        if (!reply.ok)
+            throw VersionCheckFailed();
+        lbl_RemoteVersion->setText(VersionText::extract(reply.text));
+        Compare_Versions();
+    } catch (const VersionCheckFailed &) {
+        // A missing entry 94 shows the text of the entry selected before, rather than an empty box.
+        m_registry.platform().messages.show(this, table.lookup(94), MessageBoxes::Icon::Exclamation);
+        Command1_Click();
+    }
+}
+
+void Splash::Compare_Versions()
+{
+    const auto installed = VersionText::parse(lbl_LocalVersion->text());
+    const auto published = VersionText::parse(lbl_RemoteVersion->text());
+    if (!installed || !published)
+        throw VersionCheckFailed();
+    if (VersionText::isNewer(*published, *installed)) {
+        Timer1->stop();
+        WebLink1->setVisible(true);
+        Command1->setVisible(true);
+        Timer2->start();
+        StringTable &table = m_registry.main().lst_Language;
+        if (!table.setListIndex(12))
+            throw VersionCheckFailed();
+        lbl_Description->setText(table.Text());
+    } else {
+        lbl_Description->setText(QString());
+        Command1->setVisible(false);
+        Timer1->start();
+    }
+}
+
+void Splash::handOver()
+{
+    hide();
+    m_registry.main().show();
+}
+
+void Splash::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
