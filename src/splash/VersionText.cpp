@@ -37,7 +37,7 @@ std::optional<Version> parse(const QString &text)
     const auto revision = pieceAt(text, 4, 4);
     if (!major || !minor || !revision)
         return std::nullopt;
-    return Version{*major, *minor, *revision};
+    return Version { *major, *minor, *revision };
 }
 
 bool isNewer(const Version &published, const Version &installed)

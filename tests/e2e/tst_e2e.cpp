@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +12,28 @@
 namespace {
 const QString kShots = QStringLiteral(QUELCOR_SCREENSHOT_DIR "/e2e");
 const QColor kPageColour(30, 60, 200);
+const QString kMain = QStringLiteral("Quelcor");
+const QString kSplash = QStringLiteral("Quelcor - Splash");
+
+QByteArray versionFile(const QByteArray &version)
+{
+    return QByteArray("var quelcor_version_number = '").leftJustified(31, ' ', true) + version + "';\r\n";
+}
+
+// Pixels of about the given colour in a part of a picture.
+int pixelsLike(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) < 40 && qAbs(c.green() - colour.green()) < 40
+                && qAbs(c.blue() - colour.blue()) < 40)
+                ++count;
+        }
+    }
+    return count;
+}
 
 // A program directory as the installation makes it: the program beside, the drivers and the marker here.
 bool stage(const QString &dir)
@@ -36,8 +59,12 @@ private slots:
     void initTestCase();
     void cleanup();
     void lookupPageFromTheMainWindow();
+    void offlineStart();
+    void newerVersionOffered();
 
 private:
+    void startProgram(const QString &program, const QStringList &args = {});
+
     Desktop m_desktop;
     QTemporaryDir m_programDir;
     QProcess m_program;
@@ -58,26 +85,37 @@ void TestEndToEnd::cleanup()
     }
 }
 
+void TestEndToEnd::startProgram(const QString &program, const QStringList &args)
+{
+    m_program.setProcessEnvironment(m_desktop.environment());
+    m_program.setWorkingDirectory(m_programDir.path());
+    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.start(program, args);
+    QVERIFY(m_program.waitForStarted(5000));
+}
+
 void TestEndToEnd::lookupPageFromTheMainWindow()
 {
     LocalHttpServer server;
     QVERIFY2(server.listen(QUELCOR_E2E_PORT),
              qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
+    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
     server.route("/hosting/quelcor.php",
                  { 200,
                    "<html><body style='background:#1e3cc8;color:white;margin:0'><h1>Quelcor lookup</h1>"
                    "<script>alert('no dialog, please')</script></body></html>",
                    "text/html" });
 
-    m_program.setProcessEnvironment(m_desktop.environment());
-    m_program.setWorkingDirectory(m_programDir.path());
-    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_program.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"), {});
-    QVERIFY(m_program.waitForStarted(5000));
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
 
-    const QStringList found = m_desktop.waitForWindows(QStringLiteral("Quelcor"), 20000);
-    QCOMPARE(found.size(), 1);
-    const QString main = QStringLiteral("Quelcor");
+    QCOMPARE(m_desktop.waitForWindows(kSplash, 10000).size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(m_desktop.screenshot(kSplash, kShots + QStringLiteral("/00-splash.png")).size(), QSize(398, 201));
+    // The published version is the installed one: the main window follows some six seconds after start.
+    QTRY_COMPARE_WITH_TIMEOUT(m_desktop.windows(kMain).size(), 1, 20000);
+    QVERIFY(m_desktop.windows(kSplash).isEmpty());
+    QVERIFY(server.log().contains(QStringLiteral("GET /quelcor_version_number.js")));
+    const QString main = kMain;
     QTest::qWait(300);
     const QImage first = m_desktop.screenshot(main, kShots + QStringLiteral("/01-main-window.png"));
     QCOMPARE(first.size(), QSize(737, 520));
@@ -98,6 +136,52 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
     QVERIFY(m_desktop.click(main, QPoint(576 + 76, 488 + 12)));
     QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000); // serving the program meanwhile
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+}
+
+// Started in a network namespace without a default route: no version check, no message, and the main window
+// some six seconds after the start, its indicator red.
+void TestEndToEnd::offlineStart()
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"), { QStringLiteral("-n"), QStringLiteral("true") });
+    if (!probe.waitForFinished(5000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        QSKIP("unshare -n is not permitted here (needs root or user namespaces)");
+
+    QElapsedTimer clock;
+    clock.start();
+    startProgram(QStringLiteral("unshare"), { QStringLiteral("-n"), QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e") });
+    QCOMPARE(m_desktop.waitForWindows(kSplash, 10000).size(), 1);
+    QTest::qWait(200);
+    m_desktop.screenshot(kSplash, kShots + QStringLiteral("/10-offline-splash.png"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_desktop.windows(kMain).size(), 1, 15000);
+    const qint64 shownAfter = clock.elapsed();
+    QVERIFY2(shownAfter >= 5000 && shownAfter < 9000, qPrintable(QString::number(shownAfter)));
+    QTest::qWait(300);
+    const QImage main = m_desktop.screenshot(kMain, kShots + QStringLiteral("/11-offline-main.png"));
+    QCOMPARE(main.size(), QSize(737, 520)); // the only window titled so: no message box
+    QVERIFY(pixelsLike(main, QRect(16 + 8, 64 + 176, 692, 21), QColor(255, 0, 0)) > 30); // the red indicator
+}
+
+// A newer published version keeps the splash window up with the download link and the counting button;
+// Continue hands over two ticks later.
+void TestEndToEnd::newerVersionOffered()
+{
+    LocalHttpServer server;
+    QVERIFY(server.listen(QUELCOR_E2E_PORT));
+    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2005") });
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QCOMPARE(m_desktop.waitForWindows(kSplash, 10000).size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(server.log().contains(QStringLiteral("GET /quelcor_version_number.js")), 10000);
+    QTest::qWait(4500); // past the second at which a splash without an offer would hand over
+    QCOMPARE(m_desktop.windows(kSplash).size(), 1);
+    QVERIFY(m_desktop.windows(kMain).isEmpty());
+    const QImage offer = m_desktop.screenshot(kSplash, kShots + QStringLiteral("/20-newer-version.png"));
+    QCOMPARE(offer.size(), QSize(398, 201));
+    QVERIFY(pixelsLike(offer, QRect(160, 171, 137, 17), QColor(0, 0, 238)) > 10); // the download link is shown
+
+    QVERIFY(m_desktop.click(kSplash, QPoint(16 + 68, 171 + 8))); // Continue
+    QTRY_COMPARE_WITH_TIMEOUT(m_desktop.windows(kMain).size(), 1, 5000);
+    QVERIFY(m_desktop.windows(kSplash).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

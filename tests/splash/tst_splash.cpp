@@ -89,9 +89,9 @@ Splash &TestSplash::load(const QByteArray &driver)
 {
     TestFiles::write(m_dir.filePath(QStringLiteral("LANGUAGE.DRV")), driver);
     TextFetcher &fetcher = m_http ? static_cast<TextFetcher &>(*m_http) : m_doubles->fetcher;
-    m_windows = std::make_unique<WindowRegistry>(Platform{m_doubles->connection, fetcher, m_doubles->browsers,
-                                                          m_doubles->messages, m_doubles->end, m_doubles->links,
-                                                          m_doubles->version, m_doubles->server});
+    m_windows = std::make_unique<WindowRegistry>(Platform { m_doubles->connection, fetcher, m_doubles->browsers,
+                                                            m_doubles->messages, m_doubles->end, m_doubles->links,
+                                                            m_doubles->version, m_doubles->server });
     m_windows->start();
     return m_windows->splash();
 }
@@ -113,12 +113,12 @@ void TestSplash::parse_data()
     using V = VersionText::Version;
     QTest::addColumn<QString>("text");
     QTest::addColumn<std::optional<V>>("version");
-    QTest::newRow("plain") << "1.0.2004" << std::optional<V>(V{1, 0, 2004});
-    QTest::newRow("other separators, never looked at") << "1x0y2004" << std::optional<V>(V{1, 0, 2004});
-    QTest::newRow("revision 12 and two blanks") << "1.0.12  " << std::optional<V>(V{1, 0, 12});
-    QTest::newRow("revision after blanks") << "1.0.  12" << std::optional<V>(V{1, 0, 12});
-    QTest::newRow("short revision") << "2.3.7" << std::optional<V>(V{2, 3, 7});
-    QTest::newRow("leading zeros") << "0.9.0001" << std::optional<V>(V{0, 9, 1});
+    QTest::newRow("plain") << "1.0.2004" << std::optional<V>(V { 1, 0, 2004 });
+    QTest::newRow("other separators, never looked at") << "1x0y2004" << std::optional<V>(V { 1, 0, 2004 });
+    QTest::newRow("revision 12 and two blanks") << "1.0.12  " << std::optional<V>(V { 1, 0, 12 });
+    QTest::newRow("revision after blanks") << "1.0.  12" << std::optional<V>(V { 1, 0, 12 });
+    QTest::newRow("short revision") << "2.3.7" << std::optional<V>(V { 2, 3, 7 });
+    QTest::newRow("leading zeros") << "0.9.0001" << std::optional<V>(V { 0, 9, 1 });
     QTest::newRow("empty") << "" << std::optional<V>();
     QTest::newRow("revision missing") << "1.0." << std::optional<V>();
     QTest::newRow("minor and revision missing") << "1" << std::optional<V>();
@@ -147,13 +147,20 @@ void TestSplash::isNewer_data()
     QTest::addColumn<QString>("published");
     QTest::addColumn<QString>("installed");
     QTest::addColumn<bool>("newer");
-    QTest::newRow("equal") << "1.0.2004" << "1.0.2004" << false;
-    QTest::newRow("revision") << "1.0.2005" << "1.0.2004" << true;
-    QTest::newRow("minor decides before the revision") << "1.1.0000" << "1.0.2004" << true;
-    QTest::newRow("lower minor, higher revision") << "1.0.9999" << "1.1.0000" << false;
-    QTest::newRow("major decides first") << "2.0.0000" << "1.9.9999" << true;
-    QTest::newRow("older") << "0.9.9999" << "1.0.2004" << false;
-    QTest::newRow("older revision") << "1.0.2003" << "1.0.2004" << false;
+    QTest::newRow("equal") << "1.0.2004"
+                           << "1.0.2004" << false;
+    QTest::newRow("revision") << "1.0.2005"
+                              << "1.0.2004" << true;
+    QTest::newRow("minor decides before the revision") << "1.1.0000"
+                                                       << "1.0.2004" << true;
+    QTest::newRow("lower minor, higher revision") << "1.0.9999"
+                                                  << "1.1.0000" << false;
+    QTest::newRow("major decides first") << "2.0.0000"
+                                         << "1.9.9999" << true;
+    QTest::newRow("older") << "0.9.9999"
+                           << "1.0.2004" << false;
+    QTest::newRow("older revision") << "1.0.2003"
+                                    << "1.0.2004" << false;
 }
 
 void TestSplash::isNewer()
@@ -170,10 +177,13 @@ void TestSplash::extract_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("a version file") << QString::fromLatin1(versionFile("1.0.2005")) << "1.0.2005";
     QTest::newRow("31 characters") << QString(31, QLatin1Char('x')) << "";
-    QTest::newRow("32 characters") << QString(31, QLatin1Char('x')) + "1" << "1";
-    QTest::newRow("ends at 36") << QString(31, QLatin1Char('x')) + "1.0.2" << "1.0.2";
+    QTest::newRow("32 characters") << QString(31, QLatin1Char('x')) + "1"
+                                   << "1";
+    QTest::newRow("ends at 36") << QString(31, QLatin1Char('x')) + "1.0.2"
+                                << "1.0.2";
     QTest::newRow("20 characters") << QString(20, QLatin1Char('x')) << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestSplash::extract()
@@ -221,7 +231,7 @@ void TestSplash::loadSequence()
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(bool, beta);
-    m_doubles->version = VersionInfo{qint16(major), qint16(minor), qint16(revision), {}};
+    m_doubles->version = VersionInfo { qint16(major), qint16(minor), qint16(revision), {} };
     Splash &splash = load();
     const QString text = QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
 
@@ -249,7 +259,7 @@ void TestSplash::paths_data()
     QTest::addColumn<bool>("fetchOk");
     QTest::addColumn<QByteArray>("published");
     QTest::addColumn<int>("continueAt"); // the second before whose ticks Continue is pressed; 0: never
-    QTest::addColumn<int>("handOver");   // the second at which the main window appears
+    QTest::addColumn<int>("handOver"); // the second at which the main window appears
     QTest::addColumn<int>("fetches");
     QTest::addColumn<bool>("message");
 
@@ -273,7 +283,7 @@ void TestSplash::paths()
     QFETCH(bool, message);
 
     m_doubles->connection.result = connection;
-    m_doubles->fetcher.replies.append({fetchOk, QString::fromLatin1(versionFile(published)), {}});
+    m_doubles->fetcher.replies.append({ fetchOk, QString::fromLatin1(versionFile(published)), {} });
     Splash &splash = load();
 
     int shownAt = 0;
@@ -291,7 +301,8 @@ void TestSplash::paths()
     QVERIFY(!splash.Timer2->isActive());
     QCOMPARE(m_doubles->fetcher.requested.size(), fetches);
     if (fetches)
-        QCOMPARE(m_doubles->fetcher.requested.first(), QUrl(QStringLiteral("http://127.0.0.1:9/quelcor_version_number.js")));
+        QCOMPARE(m_doubles->fetcher.requested.first(),
+                 QUrl(QStringLiteral("http://127.0.0.1:9/quelcor_version_number.js")));
     QCOMPARE(m_doubles->messages.shown.size(), message ? 1 : 0);
     if (message) {
         QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("E94"));
@@ -305,7 +316,7 @@ void TestSplash::paths()
 
 void TestSplash::countdownCaptions()
 {
-    m_doubles->fetcher.replies.append({true, QString::fromLatin1(versionFile("2.0.0001")), {}});
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("2.0.0001")), {} });
     Splash &splash = load();
     for (int s = 1; s <= 3; ++s)
         second();
@@ -328,7 +339,7 @@ void TestSplash::countdownCaptions()
 // Entries 0 to 12 only: 13 and 14 give the text selected before them; the countdown caption too.
 void TestSplash::shortDriver()
 {
-    m_doubles->fetcher.replies.append({true, QString::fromLatin1(versionFile("1.0.2005")), {}});
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("1.0.2005")), {} });
     Splash &splash = load(TestFiles::driver(13));
     QCOMPARE(splash.WebLink1->text(), QStringLiteral("E10"));
     QCOMPARE(splash.Command1->text(), QStringLiteral("E10"));
@@ -339,7 +350,7 @@ void TestSplash::shortDriver()
     // Without entry 94 the failure message shows the entry selected before (11), not an empty box.
     cleanup();
     init();
-    m_doubles->fetcher.replies.append({false, {}, {}});
+    m_doubles->fetcher.replies.append({ false, {}, {} });
     load(TestFiles::driver(20));
     for (int s = 1; s <= 3; ++s)
         second();
@@ -349,14 +360,14 @@ void TestSplash::shortDriver()
 
 void TestSplash::linksOpenOnlyWhenShown()
 {
-    m_doubles->fetcher.replies.append({true, QString::fromLatin1(versionFile("1.0.2005")), {}});
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("1.0.2005")), {} });
     Splash &splash = load();
     QTest::mouseClick(splash.WebLink1, Qt::LeftButton);
     QVERIFY(m_doubles->links.opened.isEmpty()); // hidden: nothing to click
     for (int s = 1; s <= 3; ++s)
         second();
     QTest::mouseClick(splash.WebLink1, Qt::LeftButton);
-    QCOMPARE(m_doubles->links.opened, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:9/download"))});
+    QCOMPARE(m_doubles->links.opened, QList<QUrl> { QUrl(QStringLiteral("http://127.0.0.1:9/download")) });
     QTest::keyClick(splash.WebLink1, Qt::Key_Return);
     QCOMPARE(m_doubles->links.opened.size(), 2);
     QVERIFY(splash.Timer2->isActive()); // the countdown goes on
@@ -368,23 +379,35 @@ void TestSplash::versionCheckAgainstAServer_data()
 {
     QTest::addColumn<Reply>("reply");
     QTest::addColumn<QString>("outcome"); // newer, not newer, failed
-    QTest::addColumn<QString>("remote");  // lbl_RemoteVersion afterwards
+    QTest::addColumn<QString>("remote"); // lbl_RemoteVersion afterwards
 
-    QTest::newRow("equal") << Reply{200, versionFile("1.0.2004")} << "not newer" << "1.0.2004";
-    QTest::newRow("older") << Reply{200, versionFile("0.9.9999")} << "not newer" << "0.9.9999";
-    QTest::newRow("newer revision") << Reply{200, versionFile("1.0.2005")} << "newer" << "1.0.2005";
-    QTest::newRow("newer minor") << Reply{200, versionFile("1.1.0000")} << "newer" << "1.1.0000";
-    QTest::newRow("newer major") << Reply{200, versionFile("2.0.0001")} << "newer" << "2.0.0001";
-    QTest::newRow("wrong separators") << Reply{200, versionFile("1x0y2004")} << "not newer" << "1x0y2004";
-    QTest::newRow("revision 12 and two blanks") << Reply{200, versionFile("1.0.12  ")} << "not newer" << "1.0.12  ";
-    QTest::newRow("empty file") << Reply{200, ""} << "failed" << "";
-    QTest::newRow("20 characters") << Reply{200, "01234567890123456789"} << "failed" << "";
+    QTest::newRow("equal") << Reply { 200, versionFile("1.0.2004") } << "not newer"
+                           << "1.0.2004";
+    QTest::newRow("older") << Reply { 200, versionFile("0.9.9999") } << "not newer"
+                           << "0.9.9999";
+    QTest::newRow("newer revision") << Reply { 200, versionFile("1.0.2005") } << "newer"
+                                    << "1.0.2005";
+    QTest::newRow("newer minor") << Reply { 200, versionFile("1.1.0000") } << "newer"
+                                 << "1.1.0000";
+    QTest::newRow("newer major") << Reply { 200, versionFile("2.0.0001") } << "newer"
+                                 << "2.0.0001";
+    QTest::newRow("wrong separators") << Reply { 200, versionFile("1x0y2004") } << "not newer"
+                                      << "1x0y2004";
+    QTest::newRow("revision 12 and two blanks") << Reply { 200, versionFile("1.0.12  ") } << "not newer"
+                                                << "1.0.12  ";
+    QTest::newRow("empty file") << Reply { 200, "" } << "failed"
+                                << "";
+    QTest::newRow("20 characters") << Reply { 200, "01234567890123456789" } << "failed"
+                                   << "";
     QTest::newRow("HTML error page, 404")
-        << Reply{404, "<html><head><title>404 Not Found</title></head></html>", "text/html"} << "failed" << "(Remote)";
+        << Reply { 404, "<html><head><title>404 Not Found</title></head></html>", "text/html" } << "failed"
+        << "(Remote)";
     QTest::newRow("HTML error page, 200")
-        << Reply{200, "<html><head><title>404 Not Found</title></head></html>", "text/html"} << "failed" << "d</title";
-    QTest::newRow("never answers") << Reply{200, "", "text/plain", Reply::Mode::Silent} << "failed" << "(Remote)";
-    QTest::newRow("several megabytes") << Reply{200, versionFile("1.0.2005") + QByteArray(4 << 20, ' ')} << "failed"
+        << Reply { 200, "<html><head><title>404 Not Found</title></head></html>", "text/html" } << "failed"
+        << "d</title";
+    QTest::newRow("never answers") << Reply { 200, "", "text/plain", Reply::Mode::Silent } << "failed"
+                                   << "(Remote)";
+    QTest::newRow("several megabytes") << Reply { 200, versionFile("1.0.2005") + QByteArray(4 << 20, ' ') } << "failed"
                                        << "(Remote)";
 }
 
@@ -403,7 +426,7 @@ void TestSplash::versionCheckAgainstAServer()
     for (int s = 1; s <= 3; ++s)
         second();
 
-    QCOMPARE(server.log(), QStringList{QStringLiteral("GET /quelcor_version_number.js")});
+    QCOMPARE(server.log(), QStringList { QStringLiteral("GET /quelcor_version_number.js") });
     QCOMPARE(splash.lbl_RemoteVersion->text(), remote);
     if (outcome == QLatin1String("newer")) {
         QVERIFY(splash.Timer2->isActive());
