@@ -1,5 +1,6 @@
 #include "Doubles.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "app/Program.h"
 #include "app/Twips.h"
 #include "app/WindowRegistry.h"
@@ -177,12 +178,5 @@ void TestApp::driverNameMatchesWithoutRegardToCase()
     QCOMPARE(windows.main().Command2->text(), QStringLiteral("Avanti  >"));
 }
 
-int main(int argc, char **argv)
-{
-    prepareApplication();
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestApp test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUELCOR_TEST_MAIN(TestApp)
 #include "tst_app.moc"

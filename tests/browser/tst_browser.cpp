@@ -1,4 +1,5 @@
 #include "LocalHttpServer.h"
+#include "TestMain.h"
 #include "app/Program.h"
 #include "platform/PluginBrowserFactory.h"
 
@@ -138,12 +139,5 @@ void TestBrowser::failedNavigationShowsNoErrorPage()
     QCOMPARE(plainText(view).trimmed(), QString());
 }
 
-int main(int argc, char **argv)
-{
-    prepareApplication();
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestBrowser test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUELCOR_TEST_MAIN(TestBrowser)
 #include "tst_browser.moc"

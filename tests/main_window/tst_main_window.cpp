@@ -1,5 +1,6 @@
 #include "Doubles.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "Widgets.h"
 #include "app/Program.h"
 #include "app/WindowRegistry.h"
@@ -364,12 +365,5 @@ void TestMainWindow::closeEndsTheProgram()
     QCOMPARE(m_doubles->end.ends, 1);
 }
 
-int main(int argc, char **argv)
-{
-    prepareApplication();
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestMainWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUELCOR_TEST_MAIN(TestMainWindow)
 #include "tst_main_window.moc"

@@ -1,6 +1,7 @@
 #include "Doubles.h"
 #include "LocalHttpServer.h"
 #include "TestFiles.h"
+#include "TestMain.h"
 #include "Widgets.h"
 #include "app/Hyperlink.h"
 #include "app/Program.h"
@@ -445,12 +446,5 @@ void TestSplash::versionCheckAgainstAServer()
         QVERIFY(m_doubles->messages.shown.isEmpty());
 }
 
-int main(int argc, char **argv)
-{
-    prepareApplication();
-    QApplication app(argc, argv);
-    setUpApplication();
-    TestSplash test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUELCOR_TEST_MAIN(TestSplash)
 #include "tst_splash.moc"
