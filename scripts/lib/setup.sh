@@ -7,7 +7,7 @@ QUELCOR_STAGE="$QUELCOR_BUILD/stage"
 
 QUELCOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev qt6-webengine-dev libqt6webenginecore6-bin libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev
     fonts-liberation fontconfig
     xvfb xdotool x11-utils imagemagick
 )
