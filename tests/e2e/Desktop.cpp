@@ -28,6 +28,9 @@ bool Desktop::start(QString *error)
             || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
             continue;
         m_display = QStringLiteral(":%1").arg(n);
+        // Unread, the server's warnings would fill the pipe and stop the server in the middle of the tests.
+        m_xvfb.setStandardOutputFile(QProcess::nullDevice());
+        m_xvfb.setStandardErrorFile(QProcess::nullDevice());
         m_xvfb.start(QStringLiteral("Xvfb"),
                      { m_display, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
                        QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
