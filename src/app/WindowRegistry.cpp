@@ -1,5 +1,7 @@
 #include "WindowRegistry.h"
 
+#include "about/About.h"
+#include "language/Language.h"
 #include "main_window/Main.h"
 #include "platform/ProgramEnd.h"
 #include "splash/Splash.h"
@@ -25,6 +27,8 @@ template<typename W> void WindowRegistry::discard(std::unique_ptr<W> &slot)
 {
     if (!slot)
         return;
+    if constexpr (requires { slot->Form_Unload(); })
+        slot->Form_Unload();
     W *window = slot.release();
     window->hide();
     window->deleteLater();
@@ -46,6 +50,16 @@ Main &WindowRegistry::main()
     return use(m_main);
 }
 
+Language &WindowRegistry::language()
+{
+    return use(m_language);
+}
+
+About &WindowRegistry::about()
+{
+    return use(m_about);
+}
+
 bool WindowRegistry::isLoaded(Form form) const
 {
     switch (form) {
@@ -53,6 +67,10 @@ bool WindowRegistry::isLoaded(Form form) const
         return m_splash != nullptr;
     case Form::Main:
         return m_main != nullptr;
+    case Form::Language:
+        return m_language != nullptr;
+    case Form::About:
+        return m_about != nullptr;
     }
     return false;
 }
@@ -65,6 +83,12 @@ void WindowRegistry::unload(Form form)
         break;
     case Form::Main:
         discard(m_main);
+        break;
+    case Form::Language:
+        discard(m_language);
+        break;
+    case Form::About:
+        discard(m_about);
         break;
     }
 }

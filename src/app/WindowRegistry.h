@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class About;
+class Language;
 class Main;
 class Splash;
 class QWidget;
@@ -17,7 +19,7 @@ class QWidget;
 class WindowRegistry
 {
 public:
-    enum class Form { Splash, Main };
+    enum class Form { Splash, Main, Language, About };
 
     explicit WindowRegistry(Platform platform);
     ~WindowRegistry();
@@ -31,6 +33,8 @@ public:
 
     Splash &splash();
     Main &main();
+    Language &language();
+    About &about();
 
     bool isLoaded(Form form) const;
     // Discards the window and all its values. Safe from inside one of the window's own handlers: the
@@ -47,4 +51,6 @@ private:
     Platform m_platform;
     std::unique_ptr<Splash> m_splash;
     std::unique_ptr<Main> m_main;
+    std::unique_ptr<Language> m_language;
+    std::unique_ptr<About> m_about;
 };

@@ -4,7 +4,9 @@
 #include "app/Art.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
+#include "about/About.h"
 #include "app/WindowRegistry.h"
+#include "language/Language.h"
 #include "language/DriverFile.h"
 #include "platform/Browser.h"
 #include "platform/ConnectionState.h"
@@ -131,6 +133,8 @@ Main::Main(WindowRegistry &registry)
     connect(CoolButton1, &QToolButton::clicked, this, &Main::CoolButton1_Click);
     connect(CoolButton2, &QToolButton::clicked, this, &Main::CoolButton2_Click);
     connect(CoolButton3, &QToolButton::clicked, this, &Main::CoolButton3_Click);
+    connect(CoolButton4, &QToolButton::clicked, this, &Main::CoolButton4_Click);
+    connect(CoolButton5, &QToolButton::clicked, this, &Main::CoolButton5_Click);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
 
@@ -227,6 +231,19 @@ void Main::CoolButton3_Click()
 {
     if (ensureBrowser())
         m_browser->print();
+}
+
+// The language chooser and the about window hide the main window while they are open; they show it again.
+void Main::CoolButton4_Click()
+{
+    hide();
+    m_registry.language().show();
+}
+
+void Main::CoolButton5_Click()
+{
+    hide();
+    m_registry.about().show();
 }
 
 void Main::WebBrowser1_DownloadBegin()

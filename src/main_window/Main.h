@@ -37,6 +37,8 @@ public:
     void CoolButton1_Click();
     void CoolButton2_Click();
     void CoolButton3_Click();
+    void CoolButton4_Click();
+    void CoolButton5_Click();
     void WebBrowser1_DownloadBegin();
     void WebBrowser1_DownloadComplete();
     void WebBrowser1_NavigateError(bool &Cancel);

@@ -246,5 +246,9 @@ void TestLanguage::shippedDriversAreComplete()
     QVERIFY(QFile::exists(dir + QLatin1Char('/') + folder + QStringLiteral("_2.jpg")));
 }
 
-QTEST_GUILESS_MAIN(TestLanguage)
+int runDriverTests(int argc, char **argv)
+{
+    TestLanguage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_language.moc"

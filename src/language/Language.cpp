@@ -1,0 +1,255 @@
+#include "Language.h"
+
+#include "FolderList.h"
+#include "app/Art.h"
+#include "app/Controls.h"
+#include "app/Twips.h"
+#include "app/WindowRegistry.h"
+#include "main_window/Main.h"
+#include "platform/FileNames.h"
+#include "platform/MessageBoxes.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+
+namespace {
+const QColor kOrange(255, 168, 21);
+
+// Raised by a step of the installation that fails; one handler covers the whole installation.
+struct InstallationFailed
+{
+};
+
+// Installs a driver without ever leaving a half-written one: the copy goes to a temporary file beside the
+// target and is renamed over it only when complete.
+bool installDriver(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char chunk[65536];
+    for (;;) {
+        const qint64 n = in.read(chunk, sizeof chunk);
+        if (n < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(chunk, n) != n) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit();
+}
+} // namespace
+
+Language::Language(WindowRegistry &registry)
+    : m_registry(registry)
+{
+    setObjectName(QStringLiteral("Language"));
+    setWindowTitle(QStringLiteral("Language Changer"));
+    // A fixed tool window whose caption bar offers no close box: it is left only through its buttons.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(px(6630), px(5010));
+    Controls::setBackground(this, Qt::black);
+
+    lbl_Lingua = Controls::label(this, "lbl_Lingua", QStringLiteral("Choose your language!"), Qt::yellow, false);
+    lbl_Lingua->setGeometry(twipsRect(2400, 360, 4095, 375));
+    lbl_Lingua->setFont(Controls::arial(15.75, true));
+    lbl_Lingua->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    lbl_Seleziona = Controls::label(this, "lbl_Seleziona", QStringLiteral("Languages"), kOrange, false);
+    lbl_Seleziona->setGeometry(twipsRect(960, 1320, 5055, 255));
+    lbl_Seleziona->setFont(Controls::msSansSerif(8.25, true));
+    lbl_Seleziona->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Dir1 = new FolderList(this, "Dir1");
+    Dir1->setGeometry(twipsRect(1440, 1560, 4215, 2115));
+
+    Image3 = new QLabel(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(twipsRect(720, 1440, 480, 480));
+    Image3->setPixmap(Art::pixmap(QStringLiteral("language"), devicePixelRatioF())
+                          .scaled(QSize(32, 32) * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    cmd_Refresh = Controls::button(this, "cmd_Refresh", QStringLiteral("Refres&h"));
+    cmd_Refresh->setGeometry(twipsRect(3360, 3720, 1095, 255));
+    Command1 = Controls::button(this, "Command1", QStringLiteral("&OK"));
+    Command1->setGeometry(twipsRect(4560, 3720, 1095, 255));
+    Command1->setFont(Controls::msSansSerif(8.25, true));
+    Command1->setEnabled(false);
+    Command2 = Controls::button(this, "Command2", QStringLiteral("&Cancel"));
+    Command2->setGeometry(twipsRect(5400, 4680, 1095, 255));
+    Command3 = Controls::button(this, "Command3", QStringLiteral("&Cancel"));
+    Command3->setGeometry(twipsRect(5400, 4680, 1095, 255));
+    Command3->raise(); // lies above Command2: in the first-run mode this is the one the user sees and clicks
+
+    img_Flag = new QLabel(this);
+    img_Flag->setObjectName(QStringLiteral("img_Flag"));
+    img_Flag->move(twipsPoint(360, 4680));
+    img_Flag->resize(0, 0);
+
+    setTabOrder(Dir1, cmd_Refresh);
+    setTabOrder(cmd_Refresh, Command1);
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command2);
+
+    connect(Dir1, &FolderList::pathChanged, this, &Language::Dir1_Change);
+    connect(Command1, &QPushButton::clicked, this, &Language::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Language::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Language::Command3_Click);
+    connect(cmd_Refresh, &QPushButton::clicked, this, &Language::cmd_Refresh_Click);
+}
+
+QString Language::programDir() const
+{
+    return m_registry.main().txt_InitDir->text();
+}
+
+void Language::Form_Load()
+{
+    Controls::centreOnScreen(this);
+    if (FileNames::exists(QDir::current(), QStringLiteral("START.1ST"))) {
+        Dir1->setPath(FileNames::resolve(QDir::current(), QStringLiteral("lang")));
+        QDir::setCurrent(Dir1->path());
+        lbl_Lingua->setText(QStringLiteral("Choose your language!"));
+        lbl_Seleziona->setText(QStringLiteral("Languages"));
+        Command1->setText(QStringLiteral("&OK"));
+        Command2->setText(QStringLiteral("&Cancel"));
+        cmd_Refresh->setText(QStringLiteral("Refres&h"));
+    } else {
+        Get_Language();
+        Get_Flag();
+        const QString languages = FileNames::resolve(QDir::current(), QStringLiteral("lang"));
+        QDir::setCurrent(languages);
+        Dir1->setPath(languages);
+        Command2->setVisible(true);
+        Command3->setVisible(false);
+    }
+}
+
+void Language::Get_Language()
+{
+    StringTable &table = m_registry.main().lst_Language;
+    lbl_Lingua->setText(table.lookup(187));
+    lbl_Seleziona->setText(table.lookup(189));
+    Command1->setText(table.lookup(190));
+    Command2->setText(table.lookup(191));
+    cmd_Refresh->setText(table.lookup(193));
+}
+
+void Language::Get_Flag()
+{
+    const QString folder = m_registry.main().lst_Language.lookup(5);
+    const QDir languages(FileNames::resolve(QDir(programDir()), QStringLiteral("Lang")));
+    const QDir driverFolder(FileNames::resolve(languages, folder));
+    showPicture(FileNames::resolve(driverFolder, folder + QStringLiteral("_2.jpg")));
+}
+
+void Language::showPicture(const QString &file)
+{
+    // An empty name, or a file that is missing or no picture, gives an empty picture.
+    const QPixmap picture = file.isEmpty() ? QPixmap() : QPixmap(file);
+    m_background = picture;
+    Picture1 = picture;
+    img_Flag->setPixmap(Picture1);
+    img_Flag->resize(Picture1.isNull() ? QSize(0, 0) : Picture1.deviceIndependentSize().toSize());
+    update();
+}
+
+void Language::Dir1_Change()
+{
+    QDir::setCurrent(Dir1->path());
+    File1.setPath(Dir1->path());
+    File2.setPath(Dir1->path());
+    if (FileNames::files(QDir::current(), QStringLiteral("*.DRV")).isEmpty()) {
+        Command1->setEnabled(false);
+        return;
+    }
+    Command1->setEnabled(true);
+    File2.selectFirst();
+    showPicture(File2.FileName().isEmpty() ? QString() : QDir::current().filePath(File2.FileName()));
+}
+
+void Language::Command1_Click()
+{
+    Change_Language();
+}
+
+void Language::Change_Language()
+{
+    Main &main = m_registry.main();
+    try {
+        if (!File1.selectFirst())
+            throw InstallationFailed();
+        const QString initDir = programDir();
+        const QString target = FileNames::resolve(QDir(initDir), QStringLiteral("LANGUAGE.DRV"));
+        if (!installDriver(QDir(File1.path()).filePath(File1.FileName()), target))
+            throw InstallationFailed();
+        if (!QDir::setCurrent(initDir))
+            throw InstallationFailed();
+        main.Set_Language();
+        main.Get_Language();
+        if (FileNames::exists(QDir::current(), QStringLiteral("START.1ST"))
+            && !QFile::remove(FileNames::resolve(QDir::current(), QStringLiteral("START.1ST"))))
+            throw InstallationFailed();
+        m_registry.unload(WindowRegistry::Form::Language);
+    } catch (const InstallationFailed &) {
+        // Before any driver is installed there may be no entry 92 to show.
+        StringTable &table = main.lst_Language;
+        const QString text = table.setListIndex(92)
+            ? table.Text()
+            : QStringLiteral("The language driver could not be installed. Quelcor will now close.");
+        m_registry.platform().messages.show(this, text, MessageBoxes::Icon::Critical);
+        m_registry.endProgram();
+    }
+}
+
+void Language::Command2_Click()
+{
+    QDir::setCurrent(programDir());
+    m_registry.unload(WindowRegistry::Form::Language);
+    m_registry.main().show();
+}
+
+void Language::Command3_Click()
+{
+    m_registry.endProgram();
+}
+
+void Language::cmd_Refresh_Click()
+{
+    Dir1->refresh();
+}
+
+void Language::Form_Unload()
+{
+    QDir::setCurrent(programDir());
+    m_registry.main().show();
+}
+
+void Language::closeEvent(QCloseEvent *event)
+{
+    // No close from the window system, nor by keyboard: the buttons are the way out.
+    event->ignore();
+}
+
+void Language::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+    // Decoration: an orange rule under the heading and a white one above the buttons.
+    painter.fillRect(QRect(px(2400), px(780), px(4095), 2), kOrange);
+    painter.fillRect(QRect(px(960), px(3660), px(4695), 1), Qt::white);
+}

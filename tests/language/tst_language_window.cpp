@@ -1,0 +1,356 @@
+#include "Doubles.h"
+#include "about/About.h"
+#include "TestFiles.h"
+#include "Widgets.h"
+#include "app/WindowRegistry.h"
+#include "language/FolderList.h"
+#include "language/Language.h"
+#include "main_window/Main.h"
+#include "main_window/PictureButton.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+QByteArray driverFor(const QByteArray &name)
+{
+    return TestFiles::driver(226, {{4, name},
+                                   {5, name},
+                                   {34, name + " next"},
+                                   {92, name + " failed"},
+                                   {187, name + " choose"},
+                                   {189, name + " languages"},
+                                   {190, name + " OK"},
+                                   {191, name + " cancel"},
+                                   {193, name + " refresh"}});
+}
+
+void writePicture(const QString &path, QSize size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path, "JPG"));
+}
+} // namespace
+
+// The language chooser in a program directory of real files.
+class TestLanguageWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void designTime();
+    void firstRunInstallsTheOpenedDriver();
+    void firstRunCancelEndsAndChangesNothing();
+    void laterModeShowsTheInstalledDriver();
+    void firstDriverInAlphabeticalOrder();
+    void driverWithoutPicture();
+    void folderWithoutDriverKeepsThePicture();
+    void mixedCaseNames();
+    void refreshKeepsPathAndState();
+    void folderListOpensOnDoubleClickOnly();
+    void closeFromTheWindowSystemIsRefused();
+    void failures_data();
+    void failures();
+    void mainButtonsOpenTheWindows();
+
+private:
+    Language &open();
+    QString dir(const QString &relative = {}) const { return QDir(m_root.path()).filePath(relative); }
+
+    QTemporaryDir m_root;
+    QString m_before;
+    std::unique_ptr<TestPlatform> m_doubles;
+    std::unique_ptr<WindowRegistry> m_windows;
+};
+
+void TestLanguageWindow::init()
+{
+    m_before = QDir::currentPath();
+    QDir(m_root.path()).removeRecursively();
+    QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Alpha"))));
+    QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Beta"))));
+    QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Empty"))));
+    TestFiles::write(dir(QStringLiteral("lang/Alpha/Alpha.DRV")), driverFor("Alpha"));
+    TestFiles::write(dir(QStringLiteral("lang/Beta/Beta.DRV")), driverFor("Beta"));
+    writePicture(dir(QStringLiteral("lang/Alpha/Alpha_2.jpg")), QSize(40, 24), Qt::red);
+    writePicture(dir(QStringLiteral("lang/Beta/Beta_2.jpg")), QSize(30, 20), Qt::blue);
+    TestFiles::write(dir(QStringLiteral("LANGUAGE.DRV")), driverFor("Beta"));
+    TestFiles::write(dir(QStringLiteral("START.1ST")), "");
+    QVERIFY(QDir::setCurrent(m_root.path()));
+    m_doubles = std::make_unique<TestPlatform>();
+    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
+    m_windows->main();
+}
+
+void TestLanguageWindow::cleanup()
+{
+    m_windows.reset();
+    m_doubles.reset();
+    QDir::setCurrent(m_before);
+}
+
+Language &TestLanguageWindow::open()
+{
+    m_windows->main().show();
+    m_windows->main().CoolButton4_Click();
+    return m_windows->language();
+}
+
+void TestLanguageWindow::designTime()
+{
+    Language &w = open();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Language Changer"));
+    QCOMPARE(w.size(), QSize(442, 334));
+    QVERIFY(w.windowFlags() & Qt::Tool);
+    QVERIFY(!(w.windowFlags() & Qt::WindowCloseButtonHint));
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(control(&w, "lbl_Lingua")->geometry(), QRect(160, 24, 273, 25));
+    QCOMPARE(control(&w, "Dir1")->geometry(), QRect(96, 104, 281, 141));
+    QCOMPARE(control(&w, "Command1")->geometry(), QRect(304, 248, 73, 17));
+    QCOMPARE(control(&w, "Command2")->geometry(), control(&w, "Command3")->geometry());
+    QCOMPARE(control(&w, "img_Flag")->pos(), QPoint(24, 312));
+    QCOMPARE(w.File1.pattern(), QStringLiteral("*.drv"));
+    QCOMPARE(w.File2.pattern(), QStringLiteral("*.jpg"));
+}
+
+void TestLanguageWindow::firstRunInstallsTheOpenedDriver()
+{
+    Language &w = open();
+    QVERIFY(!m_windows->main().isVisible());
+    QCOMPARE(w.lbl_Lingua->text(), QStringLiteral("Choose your language!"));
+    QCOMPARE(w.Command1->text(), QStringLiteral("&OK"));
+    QVERIFY(!w.Command3->isHidden() && !w.Command2->isHidden());
+    QCOMPARE(QDir::currentPath(), QDir(dir(QStringLiteral("lang"))).absolutePath());
+    QVERIFY(!w.Command1->isEnabled()); // the language folder holds no driver itself
+
+    QVERIFY(w.Dir1->setPath(dir(QStringLiteral("lang/Alpha"))));
+    QVERIFY(w.Command1->isEnabled());
+    QCOMPARE(QDir::currentPath(), QDir(dir(QStringLiteral("lang/Alpha"))).absolutePath());
+    QCOMPARE(w.background().size(), QSize(40, 24));
+    QCOMPARE(w.img_Flag->size(), QSize(40, 24));
+
+    w.Command1_Click();
+    QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Alpha"));
+    QVERIFY(!QFile::exists(dir(QStringLiteral("START.1ST"))));
+    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::Language));
+    QVERIFY(m_windows->main().isVisible());
+    QCOMPARE(m_windows->main().Command2->text(), QStringLiteral("Alpha next")); // at once
+    QCOMPARE(QDir::currentPath(), QDir(m_root.path()).absolutePath());
+    QCOMPARE(m_doubles->end.ends, 0);
+    QCOMPARE(QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"LANGUAGE.DRV"}); // no temporary left
+}
+
+void TestLanguageWindow::firstRunCancelEndsAndChangesNothing()
+{
+    Language &w = open();
+    QVERIFY(w.Dir1->setPath(dir(QStringLiteral("lang/Alpha"))));
+    QTest::mouseClick(w.Command3, Qt::LeftButton);
+    QCOMPARE(m_doubles->end.ends, 1);
+    QVERIFY(QFile::exists(dir(QStringLiteral("START.1ST"))));
+    QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Beta"));
+}
+
+void TestLanguageWindow::laterModeShowsTheInstalledDriver()
+{
+    QVERIFY(QFile::remove(dir(QStringLiteral("START.1ST"))));
+    Language &w = open();
+    QCOMPARE(w.lbl_Lingua->text(), QStringLiteral("Beta choose"));
+    QCOMPARE(w.lbl_Seleziona->text(), QStringLiteral("Beta languages"));
+    QCOMPARE(w.Command1->text(), QStringLiteral("Beta OK"));
+    QCOMPARE(w.Command2->text(), QStringLiteral("Beta cancel"));
+    QCOMPARE(w.cmd_Refresh->text(), QStringLiteral("Beta refresh"));
+    QCOMPARE(w.Command3->text(), QStringLiteral("&Cancel"));
+    QCOMPARE(w.img_Flag->size(), QSize(30, 20)); // Lang/Beta/Beta_2.jpg
+    QVERIFY(!w.Command2->isHidden());
+    QVERIFY(w.Command3->isHidden());
+    QCOMPARE(w.Dir1->path(), QDir(dir(QStringLiteral("lang"))).absolutePath());
+
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QCOMPARE(QDir::currentPath(), QDir(m_root.path()).absolutePath());
+    QVERIFY(m_windows->main().isVisible());
+    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::Language));
+    QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Beta"));
+    QCOMPARE(m_doubles->end.ends, 0);
+}
+
+void TestLanguageWindow::firstDriverInAlphabeticalOrder()
+{
+    TestFiles::write(dir(QStringLiteral("lang/Alpha/aardvark.drv")), driverFor("Aardvark"));
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    w.Command1_Click();
+    QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Aardvark"));
+}
+
+void TestLanguageWindow::driverWithoutPicture()
+{
+    QVERIFY(QFile::remove(dir(QStringLiteral("lang/Beta/Beta_2.jpg"))));
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    QVERIFY(!w.background().isNull());
+    w.Dir1->setPath(dir(QStringLiteral("lang/Beta")));
+    QVERIFY(w.Command1->isEnabled());
+    QVERIFY(w.background().isNull());
+    QCOMPARE(w.img_Flag->size(), QSize(0, 0));
+}
+
+void TestLanguageWindow::folderWithoutDriverKeepsThePicture()
+{
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    w.Dir1->setPath(dir(QStringLiteral("lang/Empty")));
+    QVERIFY(!w.Command1->isEnabled());
+    QCOMPARE(w.background().size(), QSize(40, 24));
+    w.Dir1->setPath(dir(QStringLiteral("lang")));
+    QVERIFY(!w.Command1->isEnabled());
+    QCOMPARE(w.img_Flag->size(), QSize(40, 24));
+}
+
+void TestLanguageWindow::mixedCaseNames()
+{
+    QVERIFY(QDir(dir(QStringLiteral("lang"))).removeRecursively());
+    QVERIFY(QDir().mkpath(dir(QStringLiteral("LANG/english"))));
+    TestFiles::write(dir(QStringLiteral("LANG/english/ENGLISH.drv")), driverFor("english"));
+    writePicture(dir(QStringLiteral("LANG/english/English_2.JPG")), QSize(16, 16), Qt::green);
+    QVERIFY(QFile::rename(dir(QStringLiteral("START.1ST")), dir(QStringLiteral("start.1st"))));
+
+    Language &w = open();
+    QCOMPARE(w.Dir1->path(), QDir(dir(QStringLiteral("LANG"))).absolutePath()); // first-run mode, "lang" found
+    w.Dir1->setPath(dir(QStringLiteral("LANG/english")));
+    QVERIFY(w.Command1->isEnabled());
+    QCOMPARE(w.img_Flag->size(), QSize(16, 16));
+    w.Command1_Click();
+    QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("english"));
+    QVERIFY(!QFile::exists(dir(QStringLiteral("start.1st"))));
+
+    // Later mode: the flag Lang/english/english_2.jpg is found under other cases.
+    Language &again = open();
+    QCOMPARE(again.img_Flag->size(), QSize(16, 16));
+}
+
+void TestLanguageWindow::refreshKeepsPathAndState()
+{
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Alpha/New"))));
+    const int before = w.Dir1->count();
+    w.cmd_Refresh_Click();
+    QCOMPARE(w.Dir1->count(), before + 1);
+    QCOMPARE(w.Dir1->path(), QDir(dir(QStringLiteral("lang/Alpha"))).absolutePath());
+    QVERIFY(w.Command1->isEnabled());
+}
+
+void TestLanguageWindow::folderListOpensOnDoubleClickOnly()
+{
+    Language &w = open();
+    w.show();
+    FolderList *list = w.Dir1;
+    // The folders above the path, then the ones inside it.
+    QListWidgetItem *beta = list->findItems(QStringLiteral("Beta"), Qt::MatchEndsWith).value(0);
+    QVERIFY(beta);
+    QVERIFY(!list->findItems(QStringLiteral("lang"), Qt::MatchEndsWith).isEmpty());
+    const QRect cell = list->visualItemRect(beta);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(list->currentItem(), beta);
+    QCOMPARE(list->path(), QDir(dir(QStringLiteral("lang"))).absolutePath()); // only highlighted
+    QVERIFY(!w.Command1->isEnabled());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(list->path(), QDir(dir(QStringLiteral("lang/Beta"))).absolutePath());
+    QVERIFY(w.Command1->isEnabled());
+
+    // Enter opens the highlighted folder too: here the language folder above.
+    list->setCurrentItem(list->findItems(QStringLiteral("lang"), Qt::MatchEndsWith).value(0));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(list->path(), QDir(dir(QStringLiteral("lang"))).absolutePath());
+    QVERIFY(!w.Command1->isEnabled());
+}
+
+void TestLanguageWindow::closeFromTheWindowSystemIsRefused()
+{
+    Language &w = open();
+    w.show();
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::Language));
+}
+
+void TestLanguageWindow::failures_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("installed"); // LANGUAGE.DRV afterwards: the new driver, or the old one
+    QTest::newRow("driver removed between opening and OK") << "driver removed" << false;
+    QTest::newRow("LANGUAGE.DRV is a directory") << "target is a directory" << false;
+    QTest::newRow("read-only program directory") << "read-only" << false;
+    QTest::newRow("marker cannot be deleted") << "marker stays" << true;
+}
+
+void TestLanguageWindow::failures()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, installed);
+    if (fault == QLatin1String("read-only") && ::geteuid() == 0)
+        QSKIP("running as root, which writes in read-only folders");
+
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    if (fault == QLatin1String("driver removed")) {
+        QVERIFY(QFile::remove(dir(QStringLiteral("lang/Alpha/Alpha.DRV"))));
+    } else if (fault == QLatin1String("target is a directory")) {
+        QVERIFY(QFile::remove(dir(QStringLiteral("LANGUAGE.DRV"))));
+        QVERIFY(QDir().mkpath(dir(QStringLiteral("LANGUAGE.DRV"))));
+    } else if (fault == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else {
+        QVERIFY(QFile::remove(dir(QStringLiteral("START.1ST"))));
+        QVERIFY(QDir().mkpath(dir(QStringLiteral("START.1ST/inside")))); // a folder that will not go
+    }
+    w.Command1_Click();
+    QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(m_doubles->messages.shown.size(), 1);
+    QCOMPARE(m_doubles->messages.shown.first().icon, MessageBoxes::Icon::Critical);
+    QCOMPARE(m_doubles->messages.shown.first().text, installed ? QStringLiteral("Alpha failed")
+                                                               : QStringLiteral("Beta failed"));
+    QCOMPARE(m_doubles->end.ends, 1);
+    if (fault != QLatin1String("target is a directory")) {
+        QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), installed ? driverFor("Alpha")
+                                                                                   : driverFor("Beta"));
+    }
+    // No temporary file is left beside the driver.
+    for (const QString &name : QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden))
+        QVERIFY2(name == QLatin1String("LANGUAGE.DRV") || name == QLatin1String("START.1ST"), qPrintable(name));
+}
+
+void TestLanguageWindow::mainButtonsOpenTheWindows()
+{
+    Main &main = m_windows->main();
+    main.show();
+    main.CoolButton5->click();
+    QVERIFY(!main.isVisible());
+    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::About));
+    QWidget *about = &m_windows->about();
+    QCOMPARE(about->objectName(), QStringLiteral("About"));
+    QVERIFY(about->isVisible());
+    about->close(); // the way back until the about window is written
+    QVERIFY(main.isVisible());
+
+    main.CoolButton4->click();
+    QVERIFY(!main.isVisible());
+    QVERIFY(m_windows->language().isVisible());
+}
+
+int runWindowTests(int argc, char **argv)
+{
+    TestLanguageWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_language_window.moc"
