@@ -12,7 +12,7 @@ class About : public QWidget
 public:
     explicit About(WindowRegistry &registry);
 
-    void Form_Load() {}
+    void Form_Load() { }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,6 +2,24 @@
 
 #include <QDir>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+const int kDepth = Qt::UserRole + 1;
+
+// Indents each folder by its depth, so the names themselves stay plain (and typing a name finds it).
+class IndentDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem indented = option;
+        indented.rect.adjust(12 * index.data(kDepth).toInt(), 0, 0, 0);
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+};
+} // namespace
 
 FolderList::FolderList(QWidget *parent, const char *name)
     : QListWidget(parent)
@@ -9,6 +27,7 @@ FolderList::FolderList(QWidget *parent, const char *name)
 {
     setObjectName(QLatin1String(name));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new IndentDelegate(this));
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { openCurrent(); });
     refresh();
 }
@@ -29,23 +48,25 @@ void FolderList::refresh()
     clear();
     // The folders above, from the root down to the open one, then the ones inside it.
     QStringList above;
-    for (QDir dir(m_path);; ) {
+    for (QDir dir(m_path);;) {
         above.prepend(dir.absolutePath());
         if (dir.isRoot() || !dir.cdUp())
             break;
     }
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     int depth = 0;
     for (const QString &folder : above) {
-        const QString name = QDir(folder).isRoot() ? folder : QDir(folder).dirName();
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto *item = new QListWidgetItem(open, QDir(folder).isRoot() ? folder : QDir(folder).dirName(), this);
         item->setData(Qt::UserRole, folder);
-        ++depth;
+        item->setData(kDepth, depth++);
     }
     setCurrentRow(count() - 1);
     const QStringList inside = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : inside) {
-        auto *item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto *item = new QListWidgetItem(closed, name, this);
         item->setData(Qt::UserRole, QDir(m_path).filePath(name));
+        item->setData(kDepth, depth);
     }
 }
 

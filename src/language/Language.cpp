@@ -249,7 +249,7 @@ void Language::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-    // Decoration: an orange rule under the heading and a white one above the buttons.
+    // Decoration: an orange rule under the heading and a white one under the buttons.
     painter.fillRect(QRect(px(2400), px(780), px(4095), 2), kOrange);
-    painter.fillRect(QRect(px(960), px(3660), px(4695), 1), Qt::white);
+    painter.fillRect(QRect(px(960), px(4080), px(4695), 1), Qt::white);
 }

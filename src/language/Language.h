@@ -43,8 +43,8 @@ public:
     QPushButton *Command2;
     QPushButton *Command3;
     QLabel *img_Flag;
-    FileList File1{QStringLiteral("*.drv")};
-    FileList File2{QStringLiteral("*.jpg")};
+    FileList File1 { QStringLiteral("*.drv") };
+    FileList File2 { QStringLiteral("*.jpg") };
     QPixmap Picture1; // holds the loaded picture for img_Flag
 
 protected:

@@ -124,6 +124,23 @@ bool Desktop::click(const QString &title, QPoint at)
     return code == 0;
 }
 
+bool Desktop::type(const QString &title, const QString &text, const QStringList &keys)
+{
+    const QStringList ids = windows(title);
+    if (ids.size() != 1)
+        return false;
+    int code = -1;
+    run(QStringLiteral("xdotool"), { QStringLiteral("windowfocus"), QStringLiteral("--sync"), ids.first() }, &code);
+    if (code != 0)
+        return false;
+    if (!text.isEmpty())
+        run(QStringLiteral("xdotool"),
+            { QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text }, &code);
+    for (const QString &key : keys)
+        run(QStringLiteral("xdotool"), { QStringLiteral("key"), key }, &code);
+    return code == 0;
+}
+
 // The whole screen is taken and cut to the window, found afresh by its title: the program replaces its
 // native window when the web engine first draws into it.
 QImage Desktop::screenshot(const QString &title, const QString &path)

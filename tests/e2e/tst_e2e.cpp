@@ -62,24 +62,27 @@ private slots:
     void lookupPageFromTheMainWindow();
     void offlineStart();
     void newerVersionOffered();
+    void installItalianFromTheMainWindow();
 
 private:
     void startProgram(const QString &program, const QStringList &args = {});
 
     std::unique_ptr<Desktop> m_display; // set up anew for each test by init()
-    QTemporaryDir m_programDir;
+    std::unique_ptr<QTemporaryDir> m_programDir; // staged anew for each test by init()
     QProcess m_program;
 };
 
 void TestEndToEnd::initTestCase()
 {
-    QVERIFY(stage(m_programDir.path()));
+    QVERIFY(QFile::exists(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e")));
 }
 
 // A fresh display for each test: the virtual server does not always outlive a program that used the web
 // engine's OpenGL context, and one test's end must not decide the next one's start.
 void TestEndToEnd::init()
 {
+    m_programDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(stage(m_programDir->path()));
     m_display = std::make_unique<Desktop>();
     QString error;
     QVERIFY2(m_display->start(&error), qPrintable(error));
@@ -97,7 +100,7 @@ void TestEndToEnd::cleanup()
 void TestEndToEnd::startProgram(const QString &program, const QStringList &args)
 {
     m_program.setProcessEnvironment(m_display->environment());
-    m_program.setWorkingDirectory(m_programDir.path());
+    m_program.setWorkingDirectory(m_programDir->path());
     m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_program.start(program, args);
     QVERIFY(m_program.waitForStarted(5000));
@@ -191,6 +194,39 @@ void TestEndToEnd::newerVersionOffered()
     QVERIFY(m_display->click(kSplash, QPoint(16 + 68, 171 + 8))); // Continue
     QTRY_COMPARE_WITH_TIMEOUT(m_display->windows(kMain).size(), 1, 5000);
     QVERIFY(m_display->windows(kSplash).isEmpty());
+}
+
+// The language chooser from the main window: open the Italiano folder, OK; the driver is installed and the
+// main window comes back with its texts.
+void TestEndToEnd::installItalianFromTheMainWindow()
+{
+    LocalHttpServer server;
+    QVERIFY(server.listen(QUELCOR_E2E_PORT));
+    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
+    QTest::qWait(300);
+
+    QVERIFY(m_display->click(kMain, QPoint(504 + 24, 4 + 24))); // the globe with the green arrow
+    const QString chooser = QStringLiteral("Language Changer");
+    QCOMPARE(m_display->waitForWindows(chooser, 5000).size(), 1);
+    QVERIFY(m_display->windows(kMain).isEmpty());
+    QTest::qWait(300);
+    m_display->screenshot(chooser, kShots + QStringLiteral("/30-language-chooser.png"));
+
+    QVERIFY(m_display->type(chooser, QStringLiteral("Italiano"), { QStringLiteral("Return") }));
+    QTest::qWait(500);
+    const QImage opened = m_display->screenshot(chooser, kShots + QStringLiteral("/31-italiano-opened.png"));
+    QVERIFY(pixelsLike(opened, QRect(0, 0, 48, 32), QColor(0, 146, 70)) > 50); // the flag as background
+    QVERIFY(m_display->click(chooser, QPoint(304 + 36, 248 + 8))); // OK
+
+    const QByteArray italiano = TestFiles::read(QStringLiteral(QUELCOR_SOURCE_DIR "/data/lang/Italiano/Italiano.DRV"));
+    QTRY_COMPARE_WITH_TIMEOUT(TestFiles::read(m_programDir->filePath(QStringLiteral("LANGUAGE.DRV"))), italiano, 5000);
+    QVERIFY(!QFile::exists(m_programDir->filePath(QStringLiteral("START.1ST"))));
+    QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
+    QVERIFY(m_display->windows(chooser).isEmpty());
+    QTest::qWait(2500); // the next connection check writes the Italian indicator text too
+    m_display->screenshot(kMain, kShots + QStringLiteral("/32-main-in-italiano.png"));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -1,7 +1,7 @@
 #include "Doubles.h"
-#include "about/About.h"
 #include "TestFiles.h"
 #include "Widgets.h"
+#include "about/About.h"
 #include "app/WindowRegistry.h"
 #include "language/FolderList.h"
 #include "language/Language.h"
@@ -20,15 +20,16 @@
 namespace {
 QByteArray driverFor(const QByteArray &name)
 {
-    return TestFiles::driver(226, {{4, name},
-                                   {5, name},
-                                   {34, name + " next"},
-                                   {92, name + " failed"},
-                                   {187, name + " choose"},
-                                   {189, name + " languages"},
-                                   {190, name + " OK"},
-                                   {191, name + " cancel"},
-                                   {193, name + " refresh"}});
+    return TestFiles::driver(226,
+                             { { 4, name },
+                               { 5, name },
+                               { 34, name + " next" },
+                               { 92, name + " failed" },
+                               { 187, name + " choose" },
+                               { 189, name + " languages" },
+                               { 190, name + " OK" },
+                               { 191, name + " cancel" },
+                               { 193, name + " refresh" } });
 }
 
 void writePicture(const QString &path, QSize size, const QColor &colour)
@@ -145,7 +146,8 @@ void TestLanguageWindow::firstRunInstallsTheOpenedDriver()
     QCOMPARE(m_windows->main().Command2->text(), QStringLiteral("Alpha next")); // at once
     QCOMPARE(QDir::currentPath(), QDir(m_root.path()).absolutePath());
     QCOMPARE(m_doubles->end.ends, 0);
-    QCOMPARE(QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"LANGUAGE.DRV"}); // no temporary left
+    QCOMPARE(QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList { "LANGUAGE.DRV" }); // no temporary left
 }
 
 void TestLanguageWindow::firstRunCancelEndsAndChangesNothing()
@@ -255,9 +257,9 @@ void TestLanguageWindow::folderListOpensOnDoubleClickOnly()
     w.show();
     FolderList *list = w.Dir1;
     // The folders above the path, then the ones inside it.
-    QListWidgetItem *beta = list->findItems(QStringLiteral("Beta"), Qt::MatchEndsWith).value(0);
+    QListWidgetItem *beta = list->findItems(QStringLiteral("Beta"), Qt::MatchExactly).value(0);
     QVERIFY(beta);
-    QVERIFY(!list->findItems(QStringLiteral("lang"), Qt::MatchEndsWith).isEmpty());
+    QVERIFY(!list->findItems(QStringLiteral("lang"), Qt::MatchExactly).isEmpty());
     const QRect cell = list->visualItemRect(beta);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(list->currentItem(), beta);
@@ -268,7 +270,7 @@ void TestLanguageWindow::folderListOpensOnDoubleClickOnly()
     QVERIFY(w.Command1->isEnabled());
 
     // Enter opens the highlighted folder too: here the language folder above.
-    list->setCurrentItem(list->findItems(QStringLiteral("lang"), Qt::MatchEndsWith).value(0));
+    list->setCurrentItem(list->findItems(QStringLiteral("lang"), Qt::MatchExactly).value(0));
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(list->path(), QDir(dir(QStringLiteral("lang"))).absolutePath());
     QVERIFY(!w.Command1->isEnabled());
@@ -318,12 +320,12 @@ void TestLanguageWindow::failures()
 
     QCOMPARE(m_doubles->messages.shown.size(), 1);
     QCOMPARE(m_doubles->messages.shown.first().icon, MessageBoxes::Icon::Critical);
-    QCOMPARE(m_doubles->messages.shown.first().text, installed ? QStringLiteral("Alpha failed")
-                                                               : QStringLiteral("Beta failed"));
+    QCOMPARE(m_doubles->messages.shown.first().text,
+             installed ? QStringLiteral("Alpha failed") : QStringLiteral("Beta failed"));
     QCOMPARE(m_doubles->end.ends, 1);
     if (fault != QLatin1String("target is a directory")) {
-        QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), installed ? driverFor("Alpha")
-                                                                                   : driverFor("Beta"));
+        QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))),
+                 installed ? driverFor("Alpha") : driverFor("Beta"));
     }
     // No temporary file is left beside the driver.
     for (const QString &name : QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden))
