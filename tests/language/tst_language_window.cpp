@@ -60,6 +60,7 @@ private slots:
     void closeFromTheWindowSystemIsRefused();
     void failures_data();
     void failures();
+    void failureWithNoDriverInstalledYet();
     void mainButtonsOpenTheWindows();
 
 private:
@@ -330,6 +331,22 @@ void TestLanguageWindow::failures()
     // No temporary file is left beside the driver.
     for (const QString &name : QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden))
         QVERIFY2(name == QLatin1String("LANGUAGE.DRV") || name == QLatin1String("START.1ST"), qPrintable(name));
+}
+
+// A first run with no driver at all: the failure message has no entry 92 to show, so it says so in English.
+void TestLanguageWindow::failureWithNoDriverInstalledYet()
+{
+    QVERIFY(QFile::remove(dir(QStringLiteral("LANGUAGE.DRV"))));
+    m_windows->main().Set_Language();
+    Language &w = open();
+    w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
+    QVERIFY(QFile::remove(dir(QStringLiteral("lang/Alpha/Alpha.DRV"))));
+    w.Command1_Click();
+    QCOMPARE(m_doubles->messages.shown.size(), 1);
+    QCOMPARE(m_doubles->messages.shown.first().text,
+             QStringLiteral("The language driver could not be installed. Quelcor will now close."));
+    QCOMPARE(m_doubles->end.ends, 1);
+    QVERIFY(!QFile::exists(dir(QStringLiteral("LANGUAGE.DRV"))));
 }
 
 void TestLanguageWindow::mainButtonsOpenTheWindows()
