@@ -38,7 +38,8 @@ struct Program::Parts
         , browsers(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("quelcor_browser.so")))
         , windows(Platform { connection, fetcher, browsers, messages, end, links,
                              VersionInfo { qint16(build.major), qint16(build.minor), qint16(build.revision),
-                                           QString::fromUtf8(build.copyright) },
+                                           QString::fromUtf8(build.copyright), QString::fromUtf8(build.author),
+                                           QString::fromUtf8(build.email) },
                              QUrl(QString::fromUtf8(build.serverUrl)) })
     {
         QApplication::setApplicationName(QStringLiteral("Quelcor"));

@@ -12,6 +12,8 @@ struct BuildInfo
     int minor;
     int revision;
     const char *copyright;
+    const char *author;
+    const char *email;
 };
 
 // The whole program: the application, the real platform parts and the windows.

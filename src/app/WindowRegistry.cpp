@@ -5,6 +5,7 @@
 #include "main_window/Main.h"
 #include "platform/ProgramEnd.h"
 #include "splash/Splash.h"
+#include "update/iUpdate.h"
 
 WindowRegistry::WindowRegistry(Platform platform)
     : m_platform(std::move(platform))
@@ -60,6 +61,11 @@ About &WindowRegistry::about()
     return use(m_about);
 }
 
+iUpdate &WindowRegistry::update()
+{
+    return use(m_update);
+}
+
 bool WindowRegistry::isLoaded(Form form) const
 {
     switch (form) {
@@ -71,6 +77,8 @@ bool WindowRegistry::isLoaded(Form form) const
         return m_language != nullptr;
     case Form::About:
         return m_about != nullptr;
+    case Form::iUpdate:
+        return m_update != nullptr;
     }
     return false;
 }
@@ -89,6 +97,9 @@ void WindowRegistry::unload(Form form)
         break;
     case Form::About:
         discard(m_about);
+        break;
+    case Form::iUpdate:
+        discard(m_update);
         break;
     }
 }

@@ -10,6 +10,7 @@ class About;
 class Language;
 class Main;
 class Splash;
+class iUpdate;
 class QWidget;
 
 // Owns the program's single-instance windows and gives them their life cycle: not loaded, loaded and
@@ -19,7 +20,7 @@ class QWidget;
 class WindowRegistry
 {
 public:
-    enum class Form { Splash, Main, Language, About };
+    enum class Form { Splash, Main, Language, About, iUpdate };
 
     explicit WindowRegistry(Platform platform);
     ~WindowRegistry();
@@ -35,6 +36,7 @@ public:
     Main &main();
     Language &language();
     About &about();
+    iUpdate &update();
 
     bool isLoaded(Form form) const;
     // Discards the window and all its values. Safe from inside one of the window's own handlers: the
@@ -53,4 +55,5 @@ private:
     std::unique_ptr<Main> m_main;
     std::unique_ptr<Language> m_language;
     std::unique_ptr<About> m_about;
+    std::unique_ptr<iUpdate> m_update;
 };

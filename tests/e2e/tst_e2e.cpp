@@ -63,6 +63,7 @@ private slots:
     void offlineStart();
     void newerVersionOffered();
     void installItalianFromTheMainWindow();
+    void updateCheckFromTheAboutWindow();
 
 private:
     void startProgram(const QString &program, const QStringList &args = {});
@@ -227,6 +228,44 @@ void TestEndToEnd::installItalianFromTheMainWindow()
     QVERIFY(m_display->windows(chooser).isEmpty());
     QTest::qWait(2500); // the next connection check writes the Italian indicator text too
     m_display->screenshot(kMain, kShots + QStringLiteral("/32-main-in-italiano.png"));
+}
+
+// The about window from the main window, the update check window from there, a query against a server that
+// publishes a newer version: the product link appears. Closing both brings the main window back.
+void TestEndToEnd::updateCheckFromTheAboutWindow()
+{
+    LocalHttpServer server;
+    QVERIFY(server.listen(QUELCOR_E2E_PORT));
+    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
+    server.route("/whois_version_number.js", { 200, versionFile("1.0.2005") });
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
+    QTest::qWait(300);
+
+    const QString about = QStringLiteral(":: Vantorel ::");
+    const QString update = QStringLiteral("Brisvane");
+    QVERIFY(m_display->click(kMain, QPoint(448 + 24, 4 + 24))); // the speech bubble
+    QCOMPARE(m_display->waitForWindows(about, 5000).size(), 1);
+    QVERIFY(m_display->windows(kMain).isEmpty());
+    QTest::qWait(300);
+    QCOMPARE(m_display->screenshot(about, kShots + QStringLiteral("/40-about.png")).size(), QSize(432, 279));
+
+    QVERIFY(m_display->click(about, QPoint(8 + 52, 256 + 8))); // "Brisvane..."
+    QCOMPARE(m_display->waitForWindows(update, 5000).size(), 1);
+    QTest::qWait(300);
+    m_display->screenshot(update, kShots + QStringLiteral("/41-update-ready.png"));
+    QVERIFY(m_display->click(update, QPoint(208 + 96, 256 + 8))); // "Consulta server  >>"
+    QTRY_VERIFY_WITH_TIMEOUT(server.log().contains(QStringLiteral("GET /whois_version_number.js")), 5000);
+    QTest::qWait(500);
+    const QImage newer = m_display->screenshot(update, kShots + QStringLiteral("/42-update-newer.png"));
+    QVERIFY(pixelsLike(newer, QRect(152, 224, 249, 17), QColor(0, 0, 238)) > 10); // the product link
+
+    QVERIFY(m_display->click(update, QPoint(104 + 48, 256 + 8))); // Annulla
+    QTRY_VERIFY_WITH_TIMEOUT(m_display->windows(update).isEmpty(), 5000);
+    QCOMPARE(m_display->windows(about).size(), 1);
+    QVERIFY(m_display->click(about, QPoint(360 + 32, 256 + 8))); // Chiudi
+    QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_display->windows(about).isEmpty(), 5000);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -232,7 +232,9 @@ void TestSplash::loadSequence()
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(bool, beta);
-    m_doubles->version = VersionInfo { qint16(major), qint16(minor), qint16(revision), {} };
+    m_doubles->version.major = qint16(major);
+    m_doubles->version.minor = qint16(minor);
+    m_doubles->version.revision = qint16(revision);
     Splash &splash = load();
     const QString text = QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
 

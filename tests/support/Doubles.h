@@ -125,7 +125,12 @@ struct TestPlatform
     FakeMessageBoxes messages;
     FakeProgramEnd end;
     FakeLinkOpener links;
-    VersionInfo version { 1, 0, 2004, QStringLiteral("Vantorel (c) 2004") };
+    VersionInfo version { 1,
+                          0,
+                          2004,
+                          QStringLiteral("Vantorel (c) 2004"),
+                          QStringLiteral("Author Name"),
+                          QStringLiteral("author@example.net") };
     QUrl server { QStringLiteral("http://127.0.0.1:9") };
 
     Platform platform() { return Platform { connection, fetcher, browsers, messages, end, links, version, server }; }

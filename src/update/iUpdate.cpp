@@ -1,0 +1,173 @@
+#include "iUpdate.h"
+
+#include "app/Art.h"
+#include "app/Controls.h"
+#include "app/Hyperlink.h"
+#include "app/Twips.h"
+#include "app/WindowRegistry.h"
+#include "main_window/Main.h"
+#include "platform/MessageBoxes.h"
+#include "platform/TextFetcher.h"
+#include "splash/VersionText.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+namespace {
+const QColor kBanner(255, 167, 21);
+
+// Raised by a step of the query that fails; one handler covers the whole query.
+struct QueryFailed
+{
+};
+} // namespace
+
+iUpdate::iUpdate(WindowRegistry &registry)
+    : m_registry(registry)
+{
+    setObjectName(QStringLiteral("iUpdate"));
+    setWindowTitle(QStringLiteral("Brisvane"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(px(6135), px(4215));
+    Controls::setBackground(this, Qt::black);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(240, 150, 480, 480));
+    Image1->setPixmap(Art::pixmap(QStringLiteral("update"), devicePixelRatioF()));
+
+    lbl_Opzioni = Controls::label(this, "lbl_Opzioni", QStringLiteral("Brisvane"), Qt::yellow, false);
+    lbl_Opzioni->setGeometry(twipsRect(3600, 240, 2460, 360));
+    lbl_Opzioni->setFont(Controls::arial(15.75, true, true));
+    lbl_Opzioni->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    lbl_Description = Controls::label(
+        this, "lbl_Description",
+        QString::fromUtf8("Brisvane cercherá ora nel server Vantorel la presenza di una versione piú aggiornata del "
+                          "programma. Prima di procedere, accertarsi che sia stata giá realizzata la connessione a "
+                          "Internet."),
+        Qt::white, false);
+    lbl_Description->setGeometry(twipsRect(360, 960, 5535, 1335));
+    lbl_Description->setFont(Controls::msSansSerif(9.75));
+    lbl_Description->setWordWrap(true);
+    lbl_Description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lbl_Local = Controls::label(this, "lbl_Local", QStringLiteral("Versione in locale:"), Qt::white, false);
+    lbl_Local->setGeometry(twipsRect(360, 2520, 1815, 195));
+    lbl_Local->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbl_LocalVersion = Controls::label(this, "lbl_LocalVersion", QStringLiteral("-"), Qt::yellow, true);
+    lbl_LocalVersion->move(twipsPoint(2400, 2520));
+    lbl_Remote = Controls::label(this, "lbl_Remote", QStringLiteral("Versione in Internet:"), Qt::white, false);
+    lbl_Remote->setGeometry(twipsRect(360, 2880, 1815, 195));
+    lbl_Remote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbl_RemoteVersion = Controls::label(this, "lbl_RemoteVersion", QStringLiteral("-"), Qt::yellow, true);
+    lbl_RemoteVersion->move(twipsPoint(2400, 2880));
+
+    QUrl download = registry.platform().server;
+    download.setPath(QStringLiteral("/download"));
+    cmd_PageProduct = new Hyperlink(this, "cmd_PageProduct", QStringLiteral("Aprire la pagina del prodotto  >>"),
+                                    download, registry.platform().links);
+    cmd_PageProduct->setGeometry(twipsRect(2280, 3360, 3735, 255));
+    cmd_PageProduct->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    cmd_PageProduct->setVisible(false);
+    cmd_Close = Controls::button(this, "cmd_Close", QStringLiteral("C&hiudere"));
+    cmd_Close->setGeometry(twipsRect(4560, 3360, 1455, 255));
+    cmd_Close->setVisible(false);
+    Command2 = Controls::button(this, "Command2", QStringLiteral("&Annulla"));
+    Command2->setGeometry(twipsRect(1560, 3840, 1455, 255));
+    Command1 = Controls::button(this, "Command1", QStringLiteral("Consulta server  >>"));
+    Command1->setGeometry(twipsRect(3120, 3840, 2895, 255));
+    Command1->setFont(Controls::msSansSerif(8.25, true));
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, cmd_Close);
+    setTabOrder(cmd_Close, cmd_PageProduct);
+
+    connect(Command1, &QPushButton::clicked, this, &iUpdate::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &iUpdate::Command2_Click);
+    connect(cmd_Close, &QPushButton::clicked, this, &iUpdate::cmd_Close_Click);
+}
+
+void iUpdate::Form_Load()
+{
+    Get_Language();
+    Controls::setCaption(lbl_LocalVersion, m_registry.platform().version.text());
+    Controls::centreOnScreen(this);
+}
+
+void iUpdate::Get_Language()
+{
+    StringTable &table = m_registry.main().lst_Language;
+    Command1->setText(table.lookup(216));
+    Command2->setText(table.lookup(217));
+    cmd_PageProduct->setCaption(table.lookup(218));
+    cmd_Close->setText(table.lookup(219));
+    lbl_Local->setText(table.lookup(220));
+    lbl_Remote->setText(table.lookup(221));
+    lbl_Description->setText(table.lookup(222));
+}
+
+void iUpdate::Command1_Click()
+{
+    try {
+        QUrl url = m_registry.platform().server;
+        url.setPath(QStringLiteral("/whois_version_number.js"));
+        const FetchResult reply = m_registry.platform().fetcher.fetch(url);
+        if (!reply.ok)
+            throw QueryFailed();
+        // Shown before the comparison, so it stays even when the comparison fails.
+        Controls::setCaption(lbl_RemoteVersion, VersionText::extract(reply.text));
+        Compare_Versions();
+    } catch (const QueryFailed &) {
+        // A missing entry 225 shows the text of the entry selected before, rather than an empty box.
+        m_registry.platform().messages.show(this, m_registry.main().lst_Language.lookup(225),
+                                            MessageBoxes::Icon::Exclamation);
+    }
+}
+
+void iUpdate::Compare_Versions()
+{
+    const auto installed = VersionText::parse(lbl_LocalVersion->text());
+    const auto published = VersionText::parse(lbl_RemoteVersion->text());
+    if (!installed || !published)
+        throw QueryFailed();
+    const bool newer = VersionText::isNewer(*published, *installed);
+    cmd_PageProduct->setVisible(newer);
+    cmd_Close->setVisible(!newer);
+    Command1->setEnabled(false);
+    StringTable &table = m_registry.main().lst_Language;
+    if (!table.setListIndex(newer ? 223 : 224))
+        throw QueryFailed();
+    lbl_Description->setText(table.Text());
+}
+
+void iUpdate::Command2_Click()
+{
+    m_registry.unload(WindowRegistry::Form::iUpdate);
+}
+
+void iUpdate::cmd_Close_Click()
+{
+    m_registry.unload(WindowRegistry::Form::iUpdate);
+}
+
+// Any close by the window system unloads the window as well, so the next opening starts afresh.
+void iUpdate::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    m_registry.unload(WindowRegistry::Form::iUpdate);
+}
+
+void iUpdate::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(twipsRect(0, 0, 6975, 735), kBanner);
+    painter.fillRect(twipsRect(0, 3720, 6975, 495), kBanner);
+    QPainterPath rounded;
+    rounded.addRoundedRect(QRectF(twipsRect(120, 60, 735, 615)), 6, 6);
+    painter.fillPath(rounded, Qt::white);
+}
