@@ -15,11 +15,6 @@ const QColor kPageColour(30, 60, 200);
 const QString kMain = QStringLiteral("Quelcor");
 const QString kSplash = QStringLiteral("Quelcor - Splash");
 
-QByteArray versionFile(const QByteArray &version)
-{
-    return QByteArray("var quelcor_version_number = '").leftJustified(31, ' ', true) + version + "';\r\n";
-}
-
 // Pixels of about the given colour in a part of a picture.
 int pixelsLike(const QImage &image, const QRect &area, const QColor &colour)
 {
@@ -112,7 +107,7 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
     LocalHttpServer server;
     QVERIFY2(server.listen(QUELCOR_E2E_PORT),
              qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
-    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
+    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
     server.route("/hosting/quelcor.php",
                  { 200,
                    "<html><body style='background:#1e3cc8;color:white;margin:0'><h1>Quelcor lookup</h1>"
@@ -181,7 +176,7 @@ void TestEndToEnd::newerVersionOffered()
 {
     LocalHttpServer server;
     QVERIFY(server.listen(QUELCOR_E2E_PORT));
-    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2005") });
+    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2005") });
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QCOMPARE(m_display->waitForWindows(kSplash, 10000).size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(server.log().contains(QStringLiteral("GET /quelcor_version_number.js")), 10000);
@@ -203,7 +198,7 @@ void TestEndToEnd::installItalianFromTheMainWindow()
 {
     LocalHttpServer server;
     QVERIFY(server.listen(QUELCOR_E2E_PORT));
-    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
+    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
     QTest::qWait(300);
@@ -236,8 +231,8 @@ void TestEndToEnd::updateCheckFromTheAboutWindow()
 {
     LocalHttpServer server;
     QVERIFY(server.listen(QUELCOR_E2E_PORT));
-    server.route("/quelcor_version_number.js", { 200, versionFile("1.0.2004") });
-    server.route("/whois_version_number.js", { 200, versionFile("1.0.2005") });
+    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
+    server.route("/whois_version_number.js", { 200, TestFiles::versionFile("1.0.2005") });
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
     QTest::qWait(300);

@@ -24,12 +24,6 @@ Q_DECLARE_METATYPE(Reply)
 Q_DECLARE_METATYPE(std::optional<VersionText::Version>)
 
 namespace {
-// A version file: 31 characters of script, the version text at 32 to 39, the rest of the line.
-QByteArray versionFile(const QByteArray &version)
-{
-    return QByteArray("var quelcor_version_number = '").leftJustified(31, ' ', true) + version + "';\r\n";
-}
-
 bool operator==(const VersionText::Version &a, const VersionText::Version &b)
 {
     return a.major == b.major && a.minor == b.minor && a.revision == b.revision;
@@ -176,7 +170,7 @@ void TestSplash::extract_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");
-    QTest::newRow("a version file") << QString::fromLatin1(versionFile("1.0.2005")) << "1.0.2005";
+    QTest::newRow("a version file") << QString::fromLatin1(TestFiles::versionFile("1.0.2005")) << "1.0.2005";
     QTest::newRow("31 characters") << QString(31, QLatin1Char('x')) << "";
     QTest::newRow("32 characters") << QString(31, QLatin1Char('x')) + "1"
                                    << "1";
@@ -286,7 +280,7 @@ void TestSplash::paths()
     QFETCH(bool, message);
 
     m_doubles->connection.result = connection;
-    m_doubles->fetcher.replies.append({ fetchOk, QString::fromLatin1(versionFile(published)), {} });
+    m_doubles->fetcher.replies.append({ fetchOk, QString::fromLatin1(TestFiles::versionFile(published)), {} });
     Splash &splash = load();
 
     int shownAt = 0;
@@ -319,7 +313,7 @@ void TestSplash::paths()
 
 void TestSplash::countdownCaptions()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("2.0.0001")), {} });
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("2.0.0001")), {} });
     Splash &splash = load();
     for (int s = 1; s <= 3; ++s)
         second();
@@ -342,7 +336,7 @@ void TestSplash::countdownCaptions()
 // Entries 0 to 12 only: 13 and 14 give the text selected before them; the countdown caption too.
 void TestSplash::shortDriver()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("1.0.2005")), {} });
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
     Splash &splash = load(TestFiles::driver(13));
     QCOMPARE(splash.WebLink1->text(), QStringLiteral("E10"));
     QCOMPARE(splash.Command1->text(), QStringLiteral("E10"));
@@ -363,7 +357,7 @@ void TestSplash::shortDriver()
 
 void TestSplash::linksOpenOnlyWhenShown()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(versionFile("1.0.2005")), {} });
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
     Splash &splash = load();
     QTest::mouseClick(splash.WebLink1, Qt::LeftButton);
     QVERIFY(m_doubles->links.opened.isEmpty()); // hidden: nothing to click
@@ -384,19 +378,19 @@ void TestSplash::versionCheckAgainstAServer_data()
     QTest::addColumn<QString>("outcome"); // newer, not newer, failed
     QTest::addColumn<QString>("remote"); // lbl_RemoteVersion afterwards
 
-    QTest::newRow("equal") << Reply { 200, versionFile("1.0.2004") } << "not newer"
+    QTest::newRow("equal") << Reply { 200, TestFiles::versionFile("1.0.2004") } << "not newer"
                            << "1.0.2004";
-    QTest::newRow("older") << Reply { 200, versionFile("0.9.9999") } << "not newer"
+    QTest::newRow("older") << Reply { 200, TestFiles::versionFile("0.9.9999") } << "not newer"
                            << "0.9.9999";
-    QTest::newRow("newer revision") << Reply { 200, versionFile("1.0.2005") } << "newer"
+    QTest::newRow("newer revision") << Reply { 200, TestFiles::versionFile("1.0.2005") } << "newer"
                                     << "1.0.2005";
-    QTest::newRow("newer minor") << Reply { 200, versionFile("1.1.0000") } << "newer"
+    QTest::newRow("newer minor") << Reply { 200, TestFiles::versionFile("1.1.0000") } << "newer"
                                  << "1.1.0000";
-    QTest::newRow("newer major") << Reply { 200, versionFile("2.0.0001") } << "newer"
+    QTest::newRow("newer major") << Reply { 200, TestFiles::versionFile("2.0.0001") } << "newer"
                                  << "2.0.0001";
-    QTest::newRow("wrong separators") << Reply { 200, versionFile("1x0y2004") } << "not newer"
+    QTest::newRow("wrong separators") << Reply { 200, TestFiles::versionFile("1x0y2004") } << "not newer"
                                       << "1x0y2004";
-    QTest::newRow("revision 12 and two blanks") << Reply { 200, versionFile("1.0.12  ") } << "not newer"
+    QTest::newRow("revision 12 and two blanks") << Reply { 200, TestFiles::versionFile("1.0.12  ") } << "not newer"
                                                 << "1.0.12  ";
     QTest::newRow("empty file") << Reply { 200, "" } << "failed"
                                 << "";
@@ -410,7 +404,8 @@ void TestSplash::versionCheckAgainstAServer_data()
         << "d</title";
     QTest::newRow("never answers") << Reply { 200, "", "text/plain", Reply::Mode::Silent } << "failed"
                                    << "(Remote)";
-    QTest::newRow("several megabytes") << Reply { 200, versionFile("1.0.2005") + QByteArray(4 << 20, ' ') } << "failed"
+    QTest::newRow("several megabytes") << Reply { 200, TestFiles::versionFile("1.0.2005") + QByteArray(4 << 20, ' ') }
+                                       << "failed"
                                        << "(Remote)";
 }
 

@@ -28,6 +28,11 @@ QByteArray driver(int lines, const QHash<int, QByteArray> &texts)
     return bytes;
 }
 
+QByteArray versionFile(const QByteArray &version)
+{
+    return QByteArray("var quelcor_version_number = '").leftJustified(31, ' ', true) + version + "';\r\n";
+}
+
 CurrentDir::CurrentDir(const QString &dir)
     : m_before(QDir::currentPath())
 {

@@ -18,13 +18,6 @@
 using Reply = LocalHttpServer::Reply;
 Q_DECLARE_METATYPE(Reply)
 
-namespace {
-QByteArray versionFile(const QByteArray &version)
-{
-    return QByteArray("var whois_version_number = '").leftJustified(31, ' ', true) + version + "';\r\n";
-}
-} // namespace
-
 // The update check window against a real HTTP server on loopback.
 class TestUpdate : public QObject
 {
@@ -113,21 +106,21 @@ void TestUpdate::query_data()
     QTest::addColumn<QString>("outcome"); // newer, not newer, failed
     QTest::addColumn<QString>("remote");
 
-    QTest::newRow("newer revision") << "1.0.2004" << Reply { 200, versionFile("1.0.2005") } << "newer"
+    QTest::newRow("newer revision") << "1.0.2004" << Reply { 200, TestFiles::versionFile("1.0.2005") } << "newer"
                                     << "1.0.2005";
-    QTest::newRow("equal") << "1.0.2004" << Reply { 200, versionFile("1.0.2004") } << "not newer"
+    QTest::newRow("equal") << "1.0.2004" << Reply { 200, TestFiles::versionFile("1.0.2004") } << "not newer"
                            << "1.0.2004";
-    QTest::newRow("older") << "1.0.2004" << Reply { 200, versionFile("0.9.2005") } << "not newer"
+    QTest::newRow("older") << "1.0.2004" << Reply { 200, TestFiles::versionFile("0.9.2005") } << "not newer"
                            << "0.9.2005";
-    QTest::newRow("minor decides") << "1.0.2004" << Reply { 200, versionFile("1.1.0001") } << "newer"
+    QTest::newRow("minor decides") << "1.0.2004" << Reply { 200, TestFiles::versionFile("1.1.0001") } << "newer"
                                    << "1.1.0001";
-    QTest::newRow("major decides") << "1.9.9999" << Reply { 200, versionFile("2.0.0000") } << "newer"
+    QTest::newRow("major decides") << "1.9.9999" << Reply { 200, TestFiles::versionFile("2.0.0000") } << "newer"
                                    << "2.0.0000";
     QTest::newRow("shorter than 32 characters") << "1.0.2004" << Reply { 200, "short" } << "failed"
                                                 << "";
     QTest::newRow("not a version") << "1.0.2004" << Reply { 200, QByteArray(31, '#') + "<html>  </html>" } << "failed"
                                    << "<html>  ";
-    QTest::newRow("404") << "1.0.2004" << Reply { 404, versionFile("1.0.2005") } << "failed"
+    QTest::newRow("404") << "1.0.2004" << Reply { 404, TestFiles::versionFile("1.0.2005") } << "failed"
                          << "-";
     QTest::newRow("never answers") << "1.0.2004" << Reply { 200, "", "text/plain", Reply::Mode::Silent } << "failed"
                                    << "-";
@@ -173,7 +166,7 @@ void TestUpdate::query()
 
 void TestUpdate::secondCheckNeedsAReopen()
 {
-    iUpdate &w = open({ 200, versionFile("1.0.2004") });
+    iUpdate &w = open({ 200, TestFiles::versionFile("1.0.2004") });
     w.Command1_Click();
     QVERIFY(!w.Command1->isEnabled());
     QTest::mouseClick(w.cmd_Close, Qt::LeftButton);
@@ -190,7 +183,7 @@ void TestUpdate::secondCheckNeedsAReopen()
 
 void TestUpdate::closeByTheWindowSystemUnloads()
 {
-    iUpdate &w = open({ 200, versionFile("1.0.2005") });
+    iUpdate &w = open({ 200, TestFiles::versionFile("1.0.2005") });
     w.Command1_Click();
     QVERIFY(w.close());
     QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
