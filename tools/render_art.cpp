@@ -26,6 +26,15 @@ int main(int argc, char **argv)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
+    // A picture without transparency is stored without an alpha channel: the program decodes it faster.
+    bool opaque = true;
+    for (int y = 0; y < image.height() && opaque; ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width() && opaque; ++x)
+            opaque = qAlpha(row[x]) == 255;
+    }
+    if (opaque)
+        image = image.convertToFormat(QImage::Format_RGB32);
     if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
         std::fprintf(stderr, "render_art: cannot write %s\n", argv[2]);
         return 1;

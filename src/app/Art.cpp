@@ -1,5 +1,6 @@
 #include "Art.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
 
 namespace Art {
@@ -23,9 +24,12 @@ QPixmap pixmap(const QString &name, qreal devicePixelRatio)
 
 QIcon icon(const QString &name)
 {
+    // The larger picture only where a screen can show it: decoding pictures is most of what building the
+    // windows costs at start-up.
     QIcon icon;
     icon.addPixmap(load(name, false));
-    icon.addPixmap(load(name, true));
+    if (qApp && qApp->devicePixelRatio() > 1.0)
+        icon.addPixmap(load(name, true));
     return icon;
 }
 
