@@ -34,6 +34,8 @@ FetchResult HttpTextFetcher::fetch(const QUrl &url)
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setMaximumRedirectsAllowed(5);
+    // The text must come from the server asked: a redirect to another host is a failed fetch.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     request.setTransferTimeout(m_deadlineMs);
 
     QNetworkReply *reply = m_network->get(request);

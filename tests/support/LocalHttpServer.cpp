@@ -15,14 +15,14 @@ LocalHttpServer::LocalHttpServer(QObject *parent)
     });
 }
 
-bool LocalHttpServer::listen(quint16 port)
+bool LocalHttpServer::listen(quint16 port, const QHostAddress &address)
 {
-    return m_server.listen(QHostAddress::LocalHost, port);
+    return m_server.listen(address, port);
 }
 
 QString LocalHttpServer::base() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+    return QStringLiteral("http://%1:%2").arg(m_server.serverAddress().toString()).arg(port());
 }
 
 void LocalHttpServer::serve(QTcpSocket *socket)
@@ -51,8 +51,10 @@ void LocalHttpServer::serve(QTcpSocket *socket)
 
     QByteArray head
         = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType + "\r\n";
-    if (reply.mode == Reply::Mode::Normal)
+    if (reply.mode == Reply::Mode::Normal || reply.mode == Reply::Mode::Reset)
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
+    if (reply.mode == Reply::Mode::Redirect)
+        head += "Location: " + reply.body + "\r\nContent-Length: 0\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head);
 
@@ -64,6 +66,17 @@ void LocalHttpServer::serve(QTcpSocket *socket)
                 guard->write("x");
         });
         timer->start(reply.trickleMs);
+        return;
+    }
+    if (reply.mode == Reply::Mode::Redirect) {
+        socket->disconnectFromHost();
+        return;
+    }
+    if (reply.mode == Reply::Mode::Reset) {
+        socket->write(reply.body.left(reply.body.size() / 2));
+        socket->flush();
+        socket->waitForBytesWritten(1000);
+        socket->abort(); // no orderly end: the peer sees the connection reset
         return;
     }
     socket->write(reply.body);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -21,6 +22,8 @@ public:
             Silent, // accepts the connection and never answers
             Trickle, // headers, then one byte of body every trickleMs, never ending
             NoLength, // body without Content-Length, connection closed after it
+            Reset, // headers and half the body, then the connection is reset
+            Redirect, // status (a 3xx) with the body as the Location
         };
         int status = 200;
         QByteArray body;
@@ -32,7 +35,7 @@ public:
     explicit LocalHttpServer(QObject *parent = nullptr);
 
     // Listens on the port given, or on a free one for 0. False when the port is taken.
-    bool listen(quint16 port = 0);
+    bool listen(quint16 port = 0, const QHostAddress &address = QHostAddress::LocalHost);
     quint16 port() const { return m_server.serverPort(); }
     QString base() const; // http://127.0.0.1:port
 

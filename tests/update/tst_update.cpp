@@ -1,4 +1,5 @@
 #include "Doubles.h"
+#include "HostileServers.h"
 #include "LocalHttpServer.h"
 #include "TestFiles.h"
 #include "TestMain.h"
@@ -10,10 +11,12 @@
 #include "platform/HttpTextFetcher.h"
 #include "update/iUpdate.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using Reply = LocalHttpServer::Reply;
 Q_DECLARE_METATYPE(Reply)
@@ -30,6 +33,8 @@ private slots:
     void query();
     void secondCheckNeedsAReopen();
     void closeByTheWindowSystemUnloads();
+    void hostileServers_data();
+    void hostileServers();
 
 private:
     iUpdate &open(Reply reply);
@@ -188,6 +193,46 @@ void TestUpdate::closeByTheWindowSystemUnloads()
     QVERIFY(w.close());
     QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
     QVERIFY(m_windows->about().isVisible());
+}
+
+void TestUpdate::hostileServers_data()
+{
+    addHostileServerRows("/whois_version_number.js");
+}
+
+void TestUpdate::hostileServers()
+{
+    QFETCH(Reply, reply);
+    QFETCH(QString, outcome);
+    LocalHttpServer other;
+    if (reply.body.startsWith("{other}")) {
+        if (!other.listen(0, QHostAddress(QStringLiteral("127.0.0.2"))))
+            QSKIP("no second loopback address to listen on");
+        reply.body.replace("{other}", other.base().toLatin1());
+        other.route("/whois_version_number.js", { 200, TestFiles::versionFile("9.9.9999") });
+    }
+    iUpdate &w = open(reply);
+
+    // The thread goes on handling timers and repaints while it waits; only user input is held back.
+    int pulses = 0;
+    QTimer pulse;
+    QObject::connect(&pulse, &QTimer::timeout, [&] { ++pulses; });
+    pulse.start(50);
+    QElapsedTimer clock;
+    clock.start();
+    w.Command1_Click();
+    const qint64 waited = clock.elapsed();
+    QVERIFY2(waited < 1500 + 1000, qPrintable(QString::number(waited))); // never past the deadline
+    if (waited > 600)
+        QVERIFY2(pulses >= waited / 150, qPrintable(QStringLiteral("%1 pulses in %2 ms").arg(pulses).arg(waited)));
+    QVERIFY(other.log().isEmpty());
+    if (outcome == QLatin1String("failed")) {
+        QCOMPARE(m_doubles->messages.shown.size(), 1);
+        QVERIFY(w.Command1->isEnabled());
+    } else {
+        QVERIFY(m_doubles->messages.shown.isEmpty());
+        QVERIFY(!w.cmd_Close->isHidden());
+    }
 }
 
 QUELCOR_TEST_MAIN(TestUpdate)
