@@ -10,6 +10,7 @@ QUELCOR_PACKAGES=(
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev
     fonts-liberation fontconfig
     xvfb xdotool x11-utils imagemagick
+    clang-14 libclang-rt-14-dev
 )
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }
