@@ -112,6 +112,7 @@ void iUpdate::Get_Language()
 
 void iUpdate::Command1_Click()
 {
+    m_querying = true;
     try {
         QUrl url = m_registry.platform().server;
         url.setPath(QStringLiteral("/whois_version_number.js"));
@@ -123,9 +124,13 @@ void iUpdate::Command1_Click()
         Compare_Versions();
     } catch (const QueryFailed &) {
         // A missing entry 225 shows the text of the entry selected before, rather than an empty box.
-        m_registry.platform().messages.show(this, m_registry.main().lst_Language.lookup(225),
-                                            MessageBoxes::Icon::Exclamation);
+        if (!m_closedWhileQuerying)
+            m_registry.platform().messages.show(this, m_registry.main().lst_Language.lookup(225),
+                                                MessageBoxes::Icon::Exclamation);
     }
+    m_querying = false;
+    if (m_closedWhileQuerying)
+        m_registry.unload(WindowRegistry::Form::iUpdate);
 }
 
 void iUpdate::Compare_Versions()
@@ -158,6 +163,13 @@ void iUpdate::cmd_Close_Click()
 void iUpdate::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    if (m_querying) {
+        // The window system can close the window while the query waits for its reply (only user input is
+        // held back then). Unloading now would destroy the window under the waiting query: it goes when
+        // the query has ended.
+        m_closedWhileQuerying = true;
+        return;
+    }
     m_registry.unload(WindowRegistry::Form::iUpdate);
 }
 

@@ -41,4 +41,6 @@ protected:
 
 private:
     WindowRegistry &m_registry;
+    bool m_querying = false; // a query is on the stack, waiting for its reply
+    bool m_closedWhileQuerying = false;
 };

@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,8 @@ private slots:
     void closeByTheWindowSystemUnloads();
     void hostileServers_data();
     void hostileServers();
+    void closedWhileTheQueryWaits_data();
+    void closedWhileTheQueryWaits();
 
 private:
     iUpdate &open(Reply reply);
@@ -233,6 +236,48 @@ void TestUpdate::hostileServers()
         QVERIFY(m_doubles->messages.shown.isEmpty());
         QVERIFY(!w.cmd_Close->isHidden());
     }
+}
+
+// A fetcher that, while it waits, lets the window system close the window and runs the deferred deletes, as
+// the waiting event loop would.
+class ClosingFetcher : public TextFetcher
+{
+public:
+    QWidget *window = nullptr;
+    FetchResult reply;
+    FetchResult fetch(const QUrl &) override
+    {
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return reply;
+    }
+};
+
+void TestUpdate::closedWhileTheQueryWaits_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("the reply arrives") << true;
+    QTest::newRow("the fetch fails") << false;
+}
+
+void TestUpdate::closedWhileTheQueryWaits()
+{
+    QFETCH(bool, ok);
+    ClosingFetcher fetcher;
+    fetcher.reply = { ok, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} };
+    m_windows = std::make_unique<WindowRegistry>(Platform { m_doubles->connection, fetcher, m_doubles->browsers,
+                                                            m_doubles->messages, m_doubles->end, m_doubles->links,
+                                                            m_doubles->version, m_doubles->server });
+    m_windows->main().CoolButton5_Click();
+    m_windows->about().Command3_Click();
+    QPointer<iUpdate> w = &m_windows->update();
+    fetcher.window = w;
+    w->Command1_Click(); // under the sanitizers, a use of the destroyed window would stop the test here
+    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
+    QVERIFY(m_doubles->messages.shown.isEmpty()); // no message for a window the user has closed
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(w.isNull());
+    QVERIFY(m_windows->about().isVisible());
 }
 
 QUELCOR_TEST_MAIN(TestUpdate)
