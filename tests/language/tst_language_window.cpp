@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,6 +63,7 @@ private slots:
     void failures_data();
     void failures();
     void failureWithNoDriverInstalledYet();
+    void fullFileSystem();
     void mainButtonsOpenTheWindows();
 
 private:
@@ -347,6 +350,43 @@ void TestLanguageWindow::failureWithNoDriverInstalledYet()
              QStringLiteral("The language driver could not be installed. Quelcor will now close."));
     QCOMPARE(m_doubles->end.ends, 1);
     QVERIFY(!QFile::exists(dir(QStringLiteral("LANGUAGE.DRV"))));
+}
+
+// The program directory on a tiny file system that the new driver does not fit on: the old driver stays,
+// byte for byte, and nothing else is left there.
+void TestLanguageWindow::fullFileSystem()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    QTemporaryDir mountPoint;
+    QProcess mount;
+    mount.start(QStringLiteral("mount"),
+                { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=64k"),
+                  QStringLiteral("quelcor-test"), mountPoint.path() });
+    if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
+        QSKIP("mount -t tmpfs is not permitted here");
+    auto unmount = qScopeGuard([&] {
+        QDir::setCurrent(m_before);
+        QProcess::execute(QStringLiteral("umount"), { mountPoint.path() });
+    });
+
+    // A program directory on the small file system, with a large driver to install from the normal one.
+    const QString program = mountPoint.path();
+    TestFiles::write(program + QStringLiteral("/LANGUAGE.DRV"), driverFor("Beta"));
+    QByteArray large = driverFor("Large") + QByteArray(256 * 1024, 'x');
+    TestFiles::write(dir(QStringLiteral("lang/Alpha/Alpha.DRV")), large);
+    QVERIFY(QDir().mkpath(program + QStringLiteral("/lang")));
+    QVERIFY(QDir::setCurrent(program));
+    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
+    Language &w = open();
+    QVERIFY(w.Dir1->setPath(dir(QStringLiteral("lang/Alpha"))));
+    w.Command1_Click();
+
+    QCOMPARE(m_doubles->messages.shown.size(), 1);
+    QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("Beta failed"));
+    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(TestFiles::read(program + QStringLiteral("/LANGUAGE.DRV")), driverFor("Beta"));
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("LANGUAGE.DRV") });
 }
 
 void TestLanguageWindow::mainButtonsOpenTheWindows()

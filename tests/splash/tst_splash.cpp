@@ -57,6 +57,7 @@ private slots:
     void versionCheckAgainstAServer();
     void hostileServers_data();
     void hostileServers();
+    void closedByTheWindowSystemStillHandsOver();
 
 private:
     Splash &load(const QByteArray &driver = TestFiles::driver(226));
@@ -492,6 +493,25 @@ void TestSplash::hostileServers()
         QVERIFY(splash.Command1->isHidden());
         QVERIFY(splash.Timer1->isActive());
     }
+}
+
+// The splash window has no title bar, but a window manager's keyboard shortcut can close it: the main
+// window still follows, so the program is never left without a window.
+void TestSplash::closedByTheWindowSystemStillHandsOver()
+{
+    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2004")), {} });
+    Splash &splash = load();
+    second();
+    QVERIFY(splash.close());
+    QVERIFY(!m_windows->main().isVisible());
+    int tick = 1;
+    bool shown = false;
+    while (!shown && tick < 10) {
+        ++tick;
+        shown = second();
+    }
+    QCOMPARE(tick, 6);
+    QVERIFY(m_windows->main().isVisible());
 }
 
 QUELCOR_TEST_MAIN(TestSplash)
