@@ -9,7 +9,7 @@ QUELCOR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev
     fonts-liberation fontconfig
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick openbox
     clang-14 libclang-rt-14-dev
 )
 

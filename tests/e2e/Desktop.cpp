@@ -12,6 +12,10 @@ Desktop::Desktop() = default;
 
 Desktop::~Desktop()
 {
+    if (m_windowManager.state() != QProcess::NotRunning) {
+        m_windowManager.kill();
+        m_windowManager.waitForFinished(3000);
+    }
     if (m_xvfb.state() != QProcess::NotRunning) {
         m_xvfb.terminate();
         if (!m_xvfb.waitForFinished(3000))
@@ -20,7 +24,25 @@ Desktop::~Desktop()
     }
 }
 
-bool Desktop::start(QString *error)
+bool Desktop::start(QString *error, bool withWindowManager)
+{
+    if (!startServer(error))
+        return false;
+    if (!withWindowManager)
+        return true;
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager.setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
+    if (!m_windowManager.waitForStarted(5000)) {
+        *error = QStringLiteral("openbox does not start: ") + m_windowManager.errorString();
+        return false;
+    }
+    QThread::msleep(500); // let it take over the display
+    return true;
+}
+
+bool Desktop::startServer(QString *error)
 {
     // A display number nobody uses: no socket and no lock file for it.
     for (int n = 90 + QCoreApplication::applicationPid() % 100; n < 400; ++n) {
@@ -101,13 +123,12 @@ QRect Desktop::windowGeometry(const QString &title)
     const QStringList ids = windows(title);
     if (ids.size() != 1)
         return {};
-    const QString id = ids.first();
-    const QString shell
-        = run(QStringLiteral("xdotool"), { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id });
+    // xwininfo gives the client area's place on the screen, also when a window manager has framed it.
+    const QString info = run(QStringLiteral("xwininfo"), { QStringLiteral("-id"), ids.first() });
     auto value = [&](const char *key) {
-        return QRegularExpression(QLatin1String(key) + QStringLiteral("=(-?\\d+)")).match(shell).captured(1).toInt();
+        return QRegularExpression(QLatin1String(key) + QStringLiteral(":\\s*(-?\\d+)")).match(info).captured(1).toInt();
     };
-    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
 }
 
 bool Desktop::click(const QString &title, QPoint at)

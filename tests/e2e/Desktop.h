@@ -13,7 +13,8 @@ public:
     Desktop();
     ~Desktop();
 
-    bool start(QString *error);
+    // withWindowManager: runs openbox on the display, for title bars, closes and keyboard shortcuts.
+    bool start(QString *error, bool withWindowManager = false);
     QString display() const { return m_display; }
     QProcessEnvironment environment() const; // for programs started on this display
 
@@ -29,8 +30,10 @@ public:
     QImage screenshot(const QString &title, const QString &path);
 
 private:
+    bool startServer(QString *error);
     QString run(const QString &program, const QStringList &args, int *exitCode = nullptr);
 
     QProcess m_xvfb;
+    QProcess m_windowManager;
     QString m_display;
 };

@@ -59,6 +59,7 @@ private slots:
     void newerVersionOffered();
     void installItalianFromTheMainWindow();
     void updateCheckFromTheAboutWindow();
+    void everyWayOutWithAWindowManager();
 
 private:
     void startProgram(const QString &program, const QStringList &args = {});
@@ -81,7 +82,8 @@ void TestEndToEnd::init()
     QVERIFY(stage(m_programDir->path()));
     m_display = std::make_unique<Desktop>();
     QString error;
-    QVERIFY2(m_display->start(&error), qPrintable(error));
+    const bool windowManager = QTest::currentTestFunction() == QLatin1String("everyWayOutWithAWindowManager");
+    QVERIFY2(m_display->start(&error, windowManager), qPrintable(error));
 }
 
 void TestEndToEnd::cleanup()
@@ -261,6 +263,43 @@ void TestEndToEnd::updateCheckFromTheAboutWindow()
     QVERIFY(m_display->click(about, QPoint(360 + 32, 256 + 8))); // Chiudi
     QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_display->windows(about).isEmpty(), 5000);
+}
+
+// Under a window manager, each way of closing a window leaves a window on screen or ends the program:
+// Alt+F4 on the about window brings the main window back; the language chooser refuses Alt+F4; its
+// first-run Cancel ends the program. Then, in a second run, Alt+F4 on the main window ends it.
+void TestEndToEnd::everyWayOutWithAWindowManager()
+{
+    LocalHttpServer server;
+    QVERIFY(server.listen(QUELCOR_E2E_PORT));
+    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
+    QTest::qWait(500);
+
+    const QString about = QStringLiteral(":: Vantorel ::");
+    QVERIFY(m_display->click(kMain, QPoint(448 + 24, 4 + 24)));
+    QCOMPARE(m_display->waitForWindows(about, 5000).size(), 1);
+    QVERIFY(m_display->type(about, QString(), { QStringLiteral("alt+F4") }));
+    QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(m_display->windows(about).isEmpty(), 5000);
+
+    const QString chooser = QStringLiteral("Language Changer");
+    QTest::qWait(300);
+    QVERIFY(m_display->click(kMain, QPoint(504 + 24, 4 + 24)));
+    QCOMPARE(m_display->waitForWindows(chooser, 5000).size(), 1);
+    QVERIFY(m_display->type(chooser, QString(), { QStringLiteral("alt+F4") }));
+    QTest::qWait(1000);
+    QCOMPARE(m_display->windows(chooser).size(), 1); // refused
+    m_display->screenshot(QString(), kShots + QStringLiteral("/50-chooser-refuses-to-close.png"));
+    QVERIFY(m_display->click(chooser, QPoint(360 + 36, 312 + 8))); // first-run Cancel
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000);
+
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
+    QTest::qWait(500);
+    QVERIFY(m_display->type(kMain, QString(), { QStringLiteral("alt+F4") }));
+    QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
