@@ -63,7 +63,8 @@ private slots:
     void failures_data();
     void failures();
     void failureWithNoDriverInstalledYet();
-    void fullFileSystem();
+    void fullOrReadOnlyFileSystem_data();
+    void fullOrReadOnlyFileSystem();
     void mainButtonsOpenTheWindows();
 
 private:
@@ -352,10 +353,18 @@ void TestLanguageWindow::failureWithNoDriverInstalledYet()
     QVERIFY(!QFile::exists(dir(QStringLiteral("LANGUAGE.DRV"))));
 }
 
-// The program directory on a tiny file system that the new driver does not fit on: the old driver stays,
-// byte for byte, and nothing else is left there.
-void TestLanguageWindow::fullFileSystem()
+void TestLanguageWindow::fullOrReadOnlyFileSystem_data()
 {
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("the new driver does not fit") << false;
+    QTest::newRow("read-only program directory") << true;
+}
+
+// The program directory on a small file system of its own, either too small for the new driver or mounted
+// read-only (which holds for root too): the old driver stays, byte for byte, and nothing else is left there.
+void TestLanguageWindow::fullOrReadOnlyFileSystem()
+{
+    QFETCH(bool, readOnly);
     if (::geteuid() != 0)
         QSKIP("mounting a small file system needs root");
     QTemporaryDir mountPoint;
@@ -376,6 +385,13 @@ void TestLanguageWindow::fullFileSystem()
     QByteArray large = driverFor("Large") + QByteArray(256 * 1024, 'x');
     TestFiles::write(dir(QStringLiteral("lang/Alpha/Alpha.DRV")), large);
     QVERIFY(QDir().mkpath(program + QStringLiteral("/lang")));
+    if (readOnly) {
+        QCOMPARE(QProcess::execute(QStringLiteral("mount"),
+                                   { QStringLiteral("-o"), QStringLiteral("remount,ro"), mountPoint.path() }),
+                 0);
+        large = driverFor("Alpha");
+        TestFiles::write(dir(QStringLiteral("lang/Alpha/Alpha.DRV")), large);
+    }
     QVERIFY(QDir::setCurrent(program));
     m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
     Language &w = open();
