@@ -4,6 +4,9 @@
 #include "platform/PluginBrowserFactory.h"
 
 #include <QApplication>
+
+using Reply = LocalHttpServer::Reply;
+Q_DECLARE_METATYPE(Reply)
 #include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTest>
@@ -56,6 +59,8 @@ private slots:
     void missingModuleSaysWhy();
     void downloadEventsAndNoDialogs();
     void failedNavigationShowsNoErrorPage();
+    void hostileServers_data();
+    void hostileServers();
 };
 
 void TestBrowser::missingModuleSaysWhy()
@@ -137,6 +142,58 @@ void TestBrowser::failedNavigationShowsNoErrorPage()
     QCOMPARE(counts.errors, 1);
     auto *view = qobject_cast<QWebEngineView *>(browser->widget());
     QCOMPARE(plainText(view).trimmed(), QString());
+}
+
+void TestBrowser::hostileServers_data()
+{
+    using Reply = LocalHttpServer::Reply;
+    QTest::addColumn<Reply>("reply");
+    QTest::addColumn<bool>("completes"); // whether DownloadComplete comes (a download that never ends keeps the cover)
+    QTest::addColumn<bool>("fails"); // whether NavigateError comes first
+
+    const QByteArray page = "<html><body>lookup</body></html>";
+    QTest::newRow("trickles a byte a second, never ends")
+        << Reply { 200, "", "text/html", Reply::Mode::Trickle, 1000 } << false << false;
+    QTest::newRow("50 MB") << Reply { 200, "<html><body><pre>" + QByteArray(50 << 20, ' ') + "</pre>", "text/html" }
+                           << true << false;
+    QTest::newRow("connection reset mid-body")
+        << Reply { 200, page + QByteArray(8192, ' '), "text/html", Reply::Mode::Reset } << true << true;
+    QTest::newRow("redirects in a loop") << Reply { 302, "/hosting/quelcor.php", "text/html", Reply::Mode::Redirect }
+                                         << true << true;
+    QTest::newRow("status 500 with a page") << Reply { 500, page, "text/html" } << true << true;
+    QTest::newRow("garbage and NULs") << Reply { 200, QByteArray("\x01\xff\x00\x00<html>\x80", 11), "text/html" }
+                                      << true << false;
+}
+
+// The lookup page from servers that misbehave: the events that come are the ones the cover relies on,
+// and the engine opens no window of its own.
+void TestBrowser::hostileServers()
+{
+    QFETCH(LocalHttpServer::Reply, reply);
+    QFETCH(bool, completes);
+    QFETCH(bool, fails);
+    LocalHttpServer server;
+    QVERIFY(server.listen());
+    server.route("/hosting/quelcor.php", reply);
+
+    PluginBrowserFactory factory(kModule);
+    QWidget window;
+    window.show();
+    Counts counts;
+    QString error;
+    std::unique_ptr<Browser> browser = factory.create(&window, counting(counts), &error);
+    QVERIFY2(browser, qPrintable(error));
+    browser->setSilent(true);
+    browser->navigate(QUrl(server.base() + QStringLiteral("/hosting/quelcor.php")));
+    if (completes) {
+        QTRY_COMPARE_WITH_TIMEOUT(counts.completes, 1, 60000);
+        QCOMPARE(counts.errors, fails ? 1 : 0);
+    } else {
+        QTest::qWait(3000);
+        QCOMPARE(counts.completes, 0);
+    }
+    QCOMPARE(counts.begins, 1);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QUELCOR_TEST_MAIN(TestBrowser)
