@@ -1,6 +1,7 @@
 #include "About.h"
 
 #include "app/Art.h"
+#include "app/ArtLabel.h"
 #include "app/Controls.h"
 #include "app/Hyperlink.h"
 #include "app/Twips.h"
@@ -52,10 +53,8 @@ About::About(WindowRegistry &registry)
     const VersionInfo &info = registry.platform().version;
     const QUrl server = registry.platform().server;
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = new ArtLabel(this, "Image1", QStringLiteral("logo"));
     Image1->setGeometry(twipsRect(120, 120, 720, 720));
-    Image1->setPixmap(Art::pixmap(QStringLiteral("logo"), devicePixelRatioF()));
     Label6 = Controls::label(this, "Label6", QStringLiteral("Quelcor"), Qt::white, true);
     Label6->setFont(Controls::timesNewRoman(15.75, true));
     Controls::setCaption(Label6, Label6->text());

@@ -2,6 +2,7 @@
 
 #include "FolderList.h"
 #include "app/Art.h"
+#include "app/ArtLabel.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
 #include "app/WindowRegistry.h"
@@ -77,11 +78,8 @@ Language::Language(WindowRegistry &registry)
     Dir1 = new FolderList(this, "Dir1");
     Dir1->setGeometry(twipsRect(1440, 1560, 4215, 2115));
 
-    Image3 = new QLabel(this);
-    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3 = new ArtLabel(this, "Image3", QStringLiteral("language"), QSize(32, 32));
     Image3->setGeometry(twipsRect(720, 1440, 480, 480));
-    Image3->setPixmap(Art::pixmap(QStringLiteral("language"), devicePixelRatioF())
-                          .scaled(QSize(32, 32) * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     cmd_Refresh = Controls::button(this, "cmd_Refresh", QStringLiteral("Refres&h"));
     cmd_Refresh->setGeometry(twipsRect(3360, 3720, 1095, 255));

@@ -3,6 +3,7 @@
 #include "PictureButton.h"
 #include "about/About.h"
 #include "app/Art.h"
+#include "app/ArtLabel.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
 #include "app/WindowRegistry.h"
@@ -34,10 +35,8 @@ const QString kDesignConnection = QStringLiteral("Collegamento a Internet dispon
 
 QLabel *picture(QWidget *parent, const char *name, const QString &art, QRect geometry)
 {
-    auto *image = new QLabel(parent);
-    image->setObjectName(QLatin1String(name));
+    auto *image = new ArtLabel(parent, name, art);
     image->setGeometry(geometry);
-    image->setPixmap(Art::pixmap(art, parent->devicePixelRatioF()));
     return image;
 }
 } // namespace

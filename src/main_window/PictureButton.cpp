@@ -4,9 +4,9 @@
 
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &picture)
     : QToolButton(parent)
+    , m_picture(picture)
 {
     setObjectName(QLatin1String(name));
-    setIcon(Art::icon(picture));
     setIconSize(QSize(48, 48));
     setAutoRaise(true);
     setFocusPolicy(Qt::TabFocus);
@@ -17,4 +17,11 @@ void PictureButton::setTip(const QString &text)
 {
     setToolTip(text);
     setAccessibleName(text);
+}
+
+void PictureButton::showEvent(QShowEvent *event)
+{
+    if (icon().isNull())
+        setIcon(Art::icon(m_picture));
+    QToolButton::showEvent(event);
 }

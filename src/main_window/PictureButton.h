@@ -12,4 +12,11 @@ public:
     PictureButton(QWidget *parent, const char *name, const QString &picture);
 
     void setTip(const QString &text);
+
+protected:
+    // The picture is read when the button is first shown.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QString m_picture;
 };

@@ -1,6 +1,7 @@
 #include "iUpdate.h"
 
 #include "app/Art.h"
+#include "app/ArtLabel.h"
 #include "app/Controls.h"
 #include "app/Hyperlink.h"
 #include "app/Twips.h"
@@ -34,10 +35,8 @@ iUpdate::iUpdate(WindowRegistry &registry)
     setFixedSize(px(6135), px(4215));
     Controls::setBackground(this, Qt::black);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = new ArtLabel(this, "Image1", QStringLiteral("update"));
     Image1->setGeometry(twipsRect(240, 150, 480, 480));
-    Image1->setPixmap(Art::pixmap(QStringLiteral("update"), devicePixelRatioF()));
 
     lbl_Opzioni = Controls::label(this, "lbl_Opzioni", QStringLiteral("Brisvane"), Qt::yellow, false);
     lbl_Opzioni->setGeometry(twipsRect(3600, 240, 2460, 360));

@@ -35,6 +35,7 @@ private slots:
     void designTimeLayout_data();
     void designTimeLayout();
     void designTimeLooks();
+    void picturesWhenShown();
     void textsComeFromTheDriver();
     void shortDriverGivesTheTextSelectedBefore();
     void loadingTwiceLeavesTheSameTable();
@@ -137,6 +138,19 @@ void TestMainWindow::designTimeLooks()
     QCOMPARE(main.Timer2->interval(), 1000);
     QVERIFY(!main.Timer2->isActive());
     QCOMPARE(main.lookupPage(), QUrl(QStringLiteral("http://127.0.0.1:9/hosting/quelcor.php")));
+}
+
+// The window is loaded hidden behind the splash window; its pictures are read when it is first shown.
+void TestMainWindow::picturesWhenShown()
+{
+    Main &main = load(TestFiles::driver(226));
+    QVERIFY(main.Image1->pixmap().isNull());
+    main.show();
+    QCOMPARE(main.Image1->pixmap().deviceIndependentSize().toSize(), QSize(48, 48));
+    QCOMPARE(main.Image2->pixmap().deviceIndependentSize().toSize(), QSize(16, 16));
+    for (PictureButton *button :
+         { main.CoolButton1, main.CoolButton2, main.CoolButton3, main.CoolButton4, main.CoolButton5 })
+        QVERIFY(!button->icon().pixmap(QSize(48, 48)).isNull());
 }
 
 void TestMainWindow::textsComeFromTheDriver()
