@@ -298,6 +298,7 @@ void TestLanguageWindow::failures_data()
     QTest::newRow("LANGUAGE.DRV is a directory") << "target is a directory" << false;
     QTest::newRow("read-only program directory") << "read-only" << false;
     QTest::newRow("marker cannot be deleted") << "marker stays" << true;
+    QTest::newRow("the source fails while it is read") << "source fails" << false;
 }
 
 void TestLanguageWindow::failures()
@@ -314,6 +315,9 @@ void TestLanguageWindow::failures()
     } else if (fault == QLatin1String("target is a directory")) {
         QVERIFY(QFile::remove(dir(QStringLiteral("LANGUAGE.DRV"))));
         QVERIFY(QDir().mkpath(dir(QStringLiteral("LANGUAGE.DRV"))));
+    } else if (fault == QLatin1String("source fails")) {
+        // First in alphabetical order, and a file whose reading fails with an error after it has opened.
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir(QStringLiteral("lang/Alpha/0.DRV"))));
     } else if (fault == QLatin1String("read-only")) {
         QVERIFY(QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     } else {
