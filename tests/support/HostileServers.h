@@ -3,7 +3,9 @@
 #include "LocalHttpServer.h"
 #include "TestFiles.h"
 
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 // Servers that misbehave, for both version checks. Each row: the reply at the version file's path, and
 // whether the check still reaches its normal end ("not newer") or takes the failure path ("failed").
@@ -32,3 +34,52 @@ inline void addHostileServerRows(const QByteArray &path)
         << Reply { 200, QByteArray(31, 'x') + QByteArray(8, '\0') } << "failed";
     QTest::newRow("a correct file after all") << Reply { 200, file } << "not newer";
 }
+
+// One check against a hostile server: routes the row's reply, points "{other}" at a second server, and
+// watches the wait: it must end before the deadline and leave the thread handling timers (and so repaints).
+class HostileServerRun
+{
+public:
+    static constexpr int kDeadlineMs = 1500;
+
+    // False, with the reason, when the row cannot run here.
+    bool prepare(LocalHttpServer &server, const QByteArray &path, LocalHttpServer::Reply reply, QString *why)
+    {
+        if (reply.body.startsWith("{other}")) {
+            if (!m_other.listen(0, QHostAddress(QStringLiteral("127.0.0.2")))) {
+                *why = QStringLiteral("no second loopback address to listen on");
+                return false;
+            }
+            reply.body.replace("{other}", m_other.base().toLatin1());
+            m_other.route(path, { 200, TestFiles::versionFile("9.9.9999") });
+        }
+        server.route(path, reply);
+        return true;
+    }
+
+    void start()
+    {
+        QObject::connect(&m_pulse, &QTimer::timeout, [this] { ++m_pulses; });
+        m_pulse.start(50);
+        m_clock.start();
+    }
+
+    // Empty when the wait was as it should be, else what was wrong.
+    QString verdict() const
+    {
+        const qint64 waited = m_clock.elapsed();
+        if (waited >= kDeadlineMs + 1000)
+            return QStringLiteral("waited %1 ms, past the deadline").arg(waited);
+        if (waited > 600 && m_pulses < waited / 150)
+            return QStringLiteral("only %1 timer ticks in %2 ms of waiting").arg(m_pulses).arg(waited);
+        if (!m_other.log().isEmpty())
+            return QStringLiteral("the other host was asked");
+        return {};
+    }
+
+private:
+    LocalHttpServer m_other;
+    QTimer m_pulse;
+    int m_pulses = 0;
+    QElapsedTimer m_clock;
+};
