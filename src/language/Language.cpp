@@ -60,8 +60,10 @@ Language::Language(WindowRegistry &registry)
 {
     setObjectName(QStringLiteral("Language"));
     setWindowTitle(QStringLiteral("Language Changer"));
-    // A fixed tool window whose caption bar offers no close box: it is left only through its buttons.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A fixed tool window with no minimise or maximise box. Its close box stays, as the window system draws
+    // it, but does nothing (closeEvent): the window is left only through its buttons. Naming the close box
+    // is also what tells a window manager that minimising and maximising are not offered.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(6630), px(5010));
     Controls::setBackground(this, Qt::black);
 

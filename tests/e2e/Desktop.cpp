@@ -151,9 +151,15 @@ bool Desktop::type(const QString &title, const QString &text, const QStringList 
     if (ids.size() != 1)
         return false;
     int code = -1;
-    run(QStringLiteral("xdotool"), { QStringLiteral("windowfocus"), QStringLiteral("--sync"), ids.first() }, &code);
+    // With a window manager the window is activated through it; without one, focus is simply set.
+    if (m_windowManager.state() == QProcess::Running)
+        run(QStringLiteral("xdotool"), { QStringLiteral("windowactivate"), QStringLiteral("--sync"), ids.first() },
+            &code);
+    if (code != 0)
+        run(QStringLiteral("xdotool"), { QStringLiteral("windowfocus"), QStringLiteral("--sync"), ids.first() }, &code);
     if (code != 0)
         return false;
+    QTest::qWait(200);
     if (!text.isEmpty())
         run(QStringLiteral("xdotool"),
             { QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text }, &code);

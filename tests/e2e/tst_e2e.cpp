@@ -280,8 +280,13 @@ void TestEndToEnd::everyWayOutWithAWindowManager()
     const QString about = QStringLiteral(":: Vantorel ::");
     QVERIFY(m_display->click(kMain, QPoint(448 + 24, 4 + 24)));
     QCOMPARE(m_display->waitForWindows(about, 5000).size(), 1);
-    QVERIFY(m_display->type(about, QString(), { QStringLiteral("alt+F4") }));
-    QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
+    // The shortcut goes to the active window; should the window manager not have made About active yet, it
+    // is sent again.
+    for (int attempt = 0; attempt < 3 && m_display->windows(kMain).isEmpty(); ++attempt) {
+        QVERIFY(m_display->type(about, QString(), { QStringLiteral("alt+F4") }));
+        m_display->waitForWindows(kMain, 3000);
+    }
+    QCOMPARE(m_display->windows(kMain).size(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(m_display->windows(about).isEmpty(), 5000);
 
     const QString chooser = QStringLiteral("Language Changer");
@@ -298,8 +303,12 @@ void TestEndToEnd::everyWayOutWithAWindowManager()
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
     QTest::qWait(500);
-    QVERIFY(m_display->type(kMain, QString(), { QStringLiteral("alt+F4") }));
-    QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000);
+    for (int attempt = 0; attempt < 3 && m_program.state() != QProcess::NotRunning; ++attempt) {
+        QVERIFY(m_display->type(kMain, QString(), { QStringLiteral("alt+F4") }));
+        if (QTest::qWaitFor([&] { return m_program.state() == QProcess::NotRunning; }, 3000))
+            break;
+    }
+    QCOMPARE(m_program.state(), QProcess::NotRunning);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
