@@ -36,6 +36,25 @@ BrowserEvents counting(Counts &counts)
     return events;
 }
 
+// A shown window holding the real browser, silent, with its events counted.
+struct LiveBrowser
+{
+    PluginBrowserFactory factory { kModule };
+    QWidget window;
+    Counts counts;
+    QString error;
+    std::unique_ptr<Browser> browser;
+
+    bool open()
+    {
+        window.show();
+        browser = factory.create(&window, counting(counts), &error);
+        if (browser)
+            browser->setSilent(true);
+        return browser != nullptr;
+    }
+};
+
 QString plainText(QWebEngineView *view)
 {
     QString text;
@@ -129,14 +148,10 @@ void TestBrowser::failedNavigationShowsNoErrorPage()
     const quint16 port = reserve.serverPort();
     reserve.close();
 
-    PluginBrowserFactory factory(kModule);
-    QWidget window;
-    window.show();
-    Counts counts;
-    QString error;
-    std::unique_ptr<Browser> browser = factory.create(&window, counting(counts), &error);
-    QVERIFY2(browser, qPrintable(error));
-    browser->setSilent(true);
+    LiveBrowser live;
+    QVERIFY2(live.open(), qPrintable(live.error));
+    Browser *browser = live.browser.get();
+    Counts &counts = live.counts;
     browser->navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/hosting/quelcor.php").arg(port)));
     QTRY_COMPARE_WITH_TIMEOUT(counts.completes, 1, 60000);
     QCOMPARE(counts.errors, 1);
@@ -176,14 +191,10 @@ void TestBrowser::hostileServers()
     QVERIFY(server.listen());
     server.route("/hosting/quelcor.php", reply);
 
-    PluginBrowserFactory factory(kModule);
-    QWidget window;
-    window.show();
-    Counts counts;
-    QString error;
-    std::unique_ptr<Browser> browser = factory.create(&window, counting(counts), &error);
-    QVERIFY2(browser, qPrintable(error));
-    browser->setSilent(true);
+    LiveBrowser live;
+    QVERIFY2(live.open(), qPrintable(live.error));
+    Browser *browser = live.browser.get();
+    Counts &counts = live.counts;
     browser->navigate(QUrl(server.base() + QStringLiteral("/hosting/quelcor.php")));
     if (completes) {
         QTRY_COMPARE_WITH_TIMEOUT(counts.completes, 1, 60000);
