@@ -1,0 +1,186 @@
+#include "Pages.h"
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+
+QString escaped(const QString &text) { return text.toHtmlEscaped(); }
+
+// The style sheet: the page must read well in the program's browser area, 705 x 377 pixels, as well as
+// in a desktop browser.
+const char kStyle[] = R"(html { font: 13px/1.35 "Liberation Sans", Arial, sans-serif; color: #1b2733; background: #f4f7fb; }
+body { margin: 0; }
+header { display: flex; align-items: center; gap: 12px; padding: 8px 12px; background: #1f4e8c; color: #fff; }
+header a { color: #fff; font-weight: bold; font-size: 15px; text-decoration: none; }
+form { display: flex; gap: 6px; flex: 1; margin: 0; }
+input[type=text] { flex: 1; min-width: 0; font: inherit; padding: 4px 6px; border: 1px solid #0d2e57; border-radius: 3px; }
+button { font: inherit; padding: 4px 12px; border: 1px solid #0d2e57; border-radius: 3px; background: #e8eef7; cursor: pointer; }
+main { padding: 8px 12px; max-width: 960px; }
+h1 { font-size: 16px; margin: 4px 0 8px; }
+h2 { font-size: 13px; margin: 10px 0 4px; color: #1f4e8c; }
+p { margin: 4px 0 8px; }
+.notice { padding: 6px 8px; border-radius: 3px; border-left: 4px solid #1f4e8c; background: #fff; }
+.notice.warn { border-color: #c77c02; }
+.notice.error { border-color: #b3261e; }
+table { border-collapse: collapse; background: #fff; }
+th, td { text-align: left; vertical-align: top; padding: 2px 10px 2px 0; }
+th { color: #51606f; font-weight: normal; white-space: nowrap; }
+pre { background: #fff; border: 1px solid #cfd8e3; padding: 6px; margin: 0; overflow: auto; max-height: 320px;
+      white-space: pre-wrap; word-break: break-word; font: 12px/1.3 "Liberation Mono", monospace; }
+ul { margin: 4px 0; padding-left: 20px; }
+)";
+
+QByteArray page(const QString &title, const QString &typed, const QString &content)
+{
+    QString html;
+    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
+                           "<title>%1</title><link rel=\"stylesheet\" href=\"/site.css\"></head>\n<body>"
+                           "<header><a href=\"/hosting/quelcor.php\">Quelcor</a>"
+                           "<form method=\"get\" action=\"/hosting/quelcor.php\">"
+                           "<input type=\"text\" name=\"domain\" value=\"%2\" maxlength=\"253\" autofocus "
+                           "placeholder=\"example.com\" aria-label=\"Domain name\" spellcheck=\"false\" "
+                           "autocapitalize=\"off\" autocomplete=\"off\">"
+                           "<button type=\"submit\">Look up</button></form></header>\n<main>")
+                .arg(escaped(title), escaped(typed));
+    html += content;
+    html += QStringLiteral("</main></body></html>\n");
+    return html.toUtf8();
+}
+
+QString notice(const QString &text, const char *kind = "")
+{
+    return QStringLiteral("<p class=\"notice %1\">%2</p>").arg(QLatin1String(kind), escaped(text));
+}
+
+QString fieldRow(const QString &label, const QString &value)
+{
+    if (value.isEmpty())
+        return QString();
+    return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(escaped(label), escaped(value));
+}
+
+QString resultContent(const LookupResult &result)
+{
+    QString html;
+    switch (result.outcome) {
+    case Outcome::Found:
+        html += QStringLiteral("<h1>%1</h1>").arg(escaped(result.name.isEmpty() ? result.domain : result.name));
+        break;
+    case Outcome::NotRegistered:
+        html += notice(result.message);
+        break;
+    case Outcome::Refused:
+    case Outcome::RateLimited:
+    case Outcome::NoService:
+        html += notice(result.message, "warn");
+        break;
+    case Outcome::Failed:
+        html += notice(result.message, "error");
+        break;
+    }
+    QString fields = fieldRow(QStringLiteral("Domain"), result.name) + fieldRow(QStringLiteral("Registrar"), result.registrar)
+        + fieldRow(QStringLiteral("Status"), result.statuses.join(QStringLiteral(", ")))
+        + fieldRow(QStringLiteral("Registered"), result.registered) + fieldRow(QStringLiteral("Expires"), result.expires)
+        + fieldRow(QStringLiteral("Name servers"), result.nameServers.join(QStringLiteral(", ")));
+    if (!fields.isEmpty())
+        html += QStringLiteral("<table>%1</table>").arg(fields);
+    for (const QString &note : result.notes)
+        html += notice(note, "warn");
+    for (const SourceRecord &record : result.records) {
+        html += QStringLiteral("<h2>Record from %1</h2>").arg(escaped(record.source));
+        if (record.cut)
+            html += notice(QStringLiteral("The record was longer than 1 MiB; only its beginning is shown."), "warn");
+        html += QStringLiteral("<pre>%1</pre>").arg(escaped(record.text));
+    }
+    return html;
+}
+
+Response html(const QByteArray &body, int status = 200) { return Response { status, "text/html; charset=utf-8", body }; }
+
+Response plainPage(const QString &title, const QString &paragraphs)
+{
+    return html(page(title, QString(), QStringLiteral("<h1>%1</h1>%2").arg(escaped(title), paragraphs)));
+}
+
+} // namespace
+
+QByteArray Site::versionFile(const QString &variable, const QString &version)
+{
+    // "var name = '" padded with blanks before the "=" to 31 characters, then the version.
+    QString head = QStringLiteral("var ") + variable + u' ';
+    head = head.leftJustified(31 - 3, u' ') + QStringLiteral("= '");
+    return (head + version + QStringLiteral("';\r\n")).toLatin1();
+}
+
+QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
+{
+    const QString content = result ? resultContent(*result)
+                                   : QStringLiteral("<h1>Whois lookup</h1><p>Type a domain name, such as "
+                                                    "<b>example.com</b>, and press <b>Look up</b> to see who "
+                                                    "registered it, with which registrar, and until when.</p>");
+    return page(QStringLiteral("Quelcor whois lookup"), typed, content);
+}
+
+const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
+{
+    static const QList<QPair<QByteArray, QByteArray>> headers {
+        { "Content-Security-Policy",
+          "default-src 'none'; style-src 'self'; img-src 'self'; form-action 'self'; base-uri 'none'; "
+          "frame-ancestors 'none'" },
+        { "X-Content-Type-Options", "nosniff" },
+        { "Referrer-Policy", "no-referrer" },
+        { "Cache-Control", "no-store" },
+    };
+    return headers;
+}
+
+Response Site::respond(const QString &path, const QUrlQuery &query) const
+{
+    if (path == u"/quelcor_version_number.js")
+        return Response { 200, "text/javascript", versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
+    if (path == u"/whois_version_number.js")
+        return Response { 200, "text/javascript", versionFile(QStringLiteral("whois_version_number"), m_versions.whois) };
+    if (path == u"/site.css")
+        return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
+    if (path == u"/hosting/quelcor.php") {
+        if (!query.hasQueryItem(QStringLiteral("domain")))
+            return html(lookupPage(QString(), nullptr));
+        const QString typed = query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
+        const LookupResult result = m_lookup.run(typed);
+        return html(lookupPage(typed, &result));
+    }
+    if (path == u"/download")
+        return plainPage(QStringLiteral("Download Quelcor"),
+                         QStringLiteral("<p>The current version of Quelcor is <b>%1</b>.</p><p>Quelcor looks up the "
+                                        "registration records of domain names. Install it over the older version: "
+                                        "your language choice is kept.</p>")
+                             .arg(escaped(m_versions.quelcor)));
+    if (path == u"/forum")
+        return plainPage(QStringLiteral("Quelcor forum"),
+                         QStringLiteral("<p>Users of Quelcor help one another here: questions about lookups, "
+                                        "language drivers and updates.</p><p>Before asking, try the "
+                                        "<a href=\"/hosting/quelcor.php\">lookup page</a> in a desktop browser.</p>"));
+    if (path == u"/bugreport.htm")
+        return plainPage(QStringLiteral("Report a bug"),
+                         QStringLiteral("<p>Tell us what you did, what you expected and what happened instead, and "
+                                        "give the version that the about window shows.</p><p>Write to the address "
+                                        "shown in the about window.</p>"));
+    if (path == u"/products/quelcor")
+        return plainPage(QStringLiteral("Quelcor"),
+                         QStringLiteral("<p>Quelcor is a small desktop program for looking up the registration "
+                                        "records (whois records) of internet domain names.</p><ul>"
+                                        "<li><a href=\"/download\">Download</a></li>"
+                                        "<li><a href=\"/hosting/quelcor.php\">Look a domain up</a></li>"
+                                        "<li><a href=\"/forum\">Forum</a></li>"
+                                        "<li><a href=\"/bugreport.htm\">Report a bug</a></li></ul>"));
+    if (path == u"/")
+        return plainPage(QStringLiteral("Quelcor"),
+                         QStringLiteral("<ul><li><a href=\"/products/quelcor\">Quelcor</a></li>"
+                                        "<li><a href=\"/hosting/quelcor.php\">Look a domain up</a></li></ul>"));
+    Response missing = plainPage(QStringLiteral("Page not found"),
+                                 QStringLiteral("<p>There is no such page here. Try the "
+                                                "<a href=\"/products/quelcor\">product page</a>.</p>"));
+    missing.status = 404;
+    return missing;
+}

@@ -1,0 +1,138 @@
+#include "SiteOptions.h"
+
+#include "splash/VersionText.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+std::optional<quint16> portNumber(const QString &text)
+{
+    bool ok = false;
+    const uint port = text.toUInt(&ok);
+    if (!ok || port == 0 || port > 65535)
+        return std::nullopt;
+    return quint16(port);
+}
+
+// Eight characters that both version checks of the program read as a version.
+bool isVersionText(const QString &text)
+{
+    if (text.size() != 8)
+        return false;
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() > 0x7e || c == u'\'' || c == u'\\')
+            return false;
+    }
+    return VersionText::parse(text).has_value();
+}
+
+} // namespace
+
+std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, const QString &buildVersion,
+                                             QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The maker's site for Quelcor: version files, the lookup page and the plain pages."));
+    const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
+    const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (127.0.0.1)."),
+                                    QStringLiteral("address"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port to listen on (8484)."),
+                                  QStringLiteral("port"), QStringLiteral("8484"));
+    const QCommandLineOption bootstrap(QStringLiteral("rdap-bootstrap"),
+                                       QStringLiteral("URL of the RDAP bootstrap file for domain names."),
+                                       QStringLiteral("url"), QStringLiteral("https://data.iana.org/rdap/dns.json"));
+    const QCommandLineOption ttl(QStringLiteral("bootstrap-ttl"),
+                                 QStringLiteral("Seconds the bootstrap file is kept (86400)."),
+                                 QStringLiteral("seconds"), QStringLiteral("86400"));
+    const QCommandLineOption whoisRoot(QStringLiteral("whois-root"),
+                                       QStringLiteral("The first whois server asked (whois.iana.org:43)."),
+                                       QStringLiteral("host[:port]"), QStringLiteral("whois.iana.org:43"));
+    const QCommandLineOption whoisPort(QStringLiteral("whois-port"),
+                                       QStringLiteral("Port of the whois servers that answers refer to (43)."),
+                                       QStringLiteral("port"), QStringLiteral("43"));
+    const QCommandLineOption allow(QStringLiteral("allow-address"),
+                                   QStringLiteral("An address that may be asked although it is not public "
+                                                  "(loopback, private); may be given more than once."),
+                                   QStringLiteral("address"));
+    const QCommandLineOption quelcorVersion(QStringLiteral("quelcor-version"),
+                                            QStringLiteral("The version published in /quelcor_version_number.js."),
+                                            QStringLiteral("version"), buildVersion);
+    const QCommandLineOption whoisVersion(QStringLiteral("whois-version"),
+                                          QStringLiteral("The version published in /whois_version_number.js."),
+                                          QStringLiteral("version"), buildVersion);
+    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion });
+
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(help)) {
+        *error = parser.helpText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unexpected argument: %1").arg(parser.positionalArguments().first());
+        return std::nullopt;
+    }
+
+    SiteOptions options;
+    if (!options.listen.setAddress(parser.value(listen))) {
+        *error = QStringLiteral("--listen takes an address, not %1").arg(parser.value(listen));
+        return std::nullopt;
+    }
+    const std::optional<quint16> listenPort = portNumber(parser.value(port));
+    const std::optional<quint16> referralPort = portNumber(parser.value(whoisPort));
+    if (!listenPort || !referralPort) {
+        *error = QStringLiteral("a port is a number from 1 to 65535");
+        return std::nullopt;
+    }
+    options.port = *listenPort;
+    options.lookup.whoisPort = *referralPort;
+
+    options.bootstrap = QUrl(parser.value(bootstrap));
+    if (!options.bootstrap.isValid() || (options.bootstrap.scheme() != u"http" && options.bootstrap.scheme() != u"https")) {
+        *error = QStringLiteral("--rdap-bootstrap takes an http or https URL");
+        return std::nullopt;
+    }
+    bool ttlOk = false;
+    options.bootstrapTtlSeconds = parser.value(ttl).toInt(&ttlOk);
+    if (!ttlOk || options.bootstrapTtlSeconds < 0) {
+        *error = QStringLiteral("--bootstrap-ttl takes a number of seconds");
+        return std::nullopt;
+    }
+
+    const QString root = parser.value(whoisRoot);
+    const qsizetype colon = root.lastIndexOf(u':');
+    const bool hasPort = colon > 0 && root.count(u':') == 1;
+    options.lookup.whoisRoot = hasPort ? root.left(colon) : root;
+    const std::optional<quint16> rootPort = hasPort ? portNumber(root.mid(colon + 1)) : std::optional<quint16>(43);
+    if (options.lookup.whoisRoot.isEmpty() || !rootPort) {
+        *error = QStringLiteral("--whois-root takes a host and an optional port");
+        return std::nullopt;
+    }
+    options.lookup.whoisRootPort = *rootPort;
+
+    QList<QHostAddress> allowed;
+    for (const QString &text : parser.values(allow)) {
+        QHostAddress address;
+        if (!address.setAddress(text)) {
+            *error = QStringLiteral("--allow-address takes an address, not %1").arg(text);
+            return std::nullopt;
+        }
+        allowed.append(address);
+    }
+    options.lookup.policy = AddressPolicy(allowed);
+
+    options.versions = PublishedVersions { parser.value(quelcorVersion), parser.value(whoisVersion) };
+    for (const QString &version : { options.versions.quelcor, options.versions.whois }) {
+        if (!isVersionText(version)) {
+            *error = QStringLiteral("a published version is one digit, a dot, one digit, a dot and four digits "
+                                    "(1.0.2004), not %1")
+                         .arg(version);
+            return std::nullopt;
+        }
+    }
+    return options;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AddressPolicy.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QString>
+#include <QUrl>
+
+class QNetworkAccessManager;
+
+// Bounds on every question the site asks another server.
+struct Limits
+{
+    int connectMs = 10'000; // connected within
+    int answerMs = 30'000; // whole answer within
+    qint64 maxBytes = 1 << 20; // the rest is cut
+};
+
+// What another server answered. Each call waits in a local event loop, so it may run on any thread
+// that has no event loop of its own (the HTTP server's worker threads).
+struct Answer
+{
+    QByteArray body; // at most Limits::maxBytes
+    bool cut = false; // the answer was longer and the rest was dropped
+    int status = 0; // HTTP status; 0 for whois or when no answer came
+    QByteArray retryAfter; // HTTP Retry-After, as sent
+    QString error; // why no complete answer came; empty on success
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+namespace Upstream {
+
+// GET with the given Accept header. Redirects (at most 3) are followed only to permitted addresses.
+Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+               const Limits &limits);
+
+// One whois question (RFC 3912): the query and CR LF, then everything until the server closes.
+Answer whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits);
+
+// UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
+QString decodeText(const QByteArray &bytes);
+
+// Seconds from a Retry-After value (delta seconds or an HTTP date); -1 when it cannot be read.
+qint64 retryAfterSeconds(const QByteArray &value, const QDateTime &now);
+
+} // namespace Upstream
