@@ -4,7 +4,10 @@
 
 namespace {
 
-DomainName refused(const QString &why) { return DomainName { QString(), why }; }
+DomainName refused(const QString &why)
+{
+    return DomainName { QString(), why };
+}
 
 bool isLdhCharacter(QChar c)
 {

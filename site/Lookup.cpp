@@ -117,7 +117,8 @@ void Lookup::rdap(const QUrl &base, LookupResult &result) const
     QNetworkAccessManager network;
     const QUrl url = base.resolved(QUrl(QStringLiteral("domain/") + result.domain));
     result.asked.append(url.toString());
-    const Answer answer = Upstream::httpGet(network, url, "application/rdap+json", m_settings.policy, m_settings.limits);
+    const Answer answer
+        = Upstream::httpGet(network, url, "application/rdap+json", m_settings.policy, m_settings.limits);
     if (!answer.ok()) {
         result.outcome = Outcome::Failed;
         result.message = QStringLiteral("The registry's lookup service (%1) could not be asked: %2.")
@@ -169,11 +170,13 @@ void Lookup::rdap(const QUrl &base, LookupResult &result) const
         const QString why = !registrar.ok() ? registrar.error
             : registrar.status != 200       ? QStringLiteral("status %1").arg(registrar.status)
                                             : QStringLiteral("not a record the site can read");
-        result.notes.append(QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
+        result.notes.append(
+            QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
         return;
     }
     readRdapFields(registrarDocument.object(), result);
-    result.records.append(SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
+    result.records.append(
+        SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
 }
 
 void Lookup::whois(LookupResult &result) const
@@ -197,8 +200,8 @@ void Lookup::whois(LookupResult &result) const
         if (!answer.ok()) {
             if (hop == 2) {
                 // The registry's record is there; the registrar's is extra.
-                result.notes.append(
-                    QStringLiteral("The registrar's whois server %1 could not be asked: %2.").arg(server, answer.error));
+                result.notes.append(QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
+                                        .arg(server, answer.error));
                 return;
             }
             result.outcome = Outcome::Failed;

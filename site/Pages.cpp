@@ -4,11 +4,15 @@ namespace {
 
 using Outcome = LookupResult::Outcome;
 
-QString escaped(const QString &text) { return text.toHtmlEscaped(); }
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
 
 // The style sheet: the page must read well in the program's browser area, 705 x 377 pixels, as well as
 // in a desktop browser.
-const char kStyle[] = R"(html { font: 13px/1.35 "Liberation Sans", Arial, sans-serif; color: #1b2733; background: #f4f7fb; }
+const char kStyle[]
+    = R"(html { font: 13px/1.35 "Liberation Sans", Arial, sans-serif; color: #1b2733; background: #f4f7fb; }
 body { margin: 0; }
 header { display: flex; align-items: center; gap: 12px; padding: 8px 12px; background: #1f4e8c; color: #fff; }
 header a { color: #fff; font-weight: bold; font-size: 15px; text-decoration: none; }
@@ -79,9 +83,11 @@ QString resultContent(const LookupResult &result)
         html += notice(result.message, "error");
         break;
     }
-    QString fields = fieldRow(QStringLiteral("Domain"), result.name) + fieldRow(QStringLiteral("Registrar"), result.registrar)
+    QString fields = fieldRow(QStringLiteral("Domain"), result.name)
+        + fieldRow(QStringLiteral("Registrar"), result.registrar)
         + fieldRow(QStringLiteral("Status"), result.statuses.join(QStringLiteral(", ")))
-        + fieldRow(QStringLiteral("Registered"), result.registered) + fieldRow(QStringLiteral("Expires"), result.expires)
+        + fieldRow(QStringLiteral("Registered"), result.registered)
+        + fieldRow(QStringLiteral("Expires"), result.expires)
         + fieldRow(QStringLiteral("Name servers"), result.nameServers.join(QStringLiteral(", ")));
     if (!fields.isEmpty())
         html += QStringLiteral("<table>%1</table>").arg(fields);
@@ -96,7 +102,10 @@ QString resultContent(const LookupResult &result)
     return html;
 }
 
-Response html(const QByteArray &body, int status = 200) { return Response { status, "text/html; charset=utf-8", body }; }
+Response html(const QByteArray &body, int status = 200)
+{
+    return Response { status, "text/html; charset=utf-8", body };
+}
 
 Response plainPage(const QString &title, const QString &paragraphs)
 {
@@ -138,9 +147,11 @@ const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
 Response Site::respond(const QString &path, const QUrlQuery &query) const
 {
     if (path == u"/quelcor_version_number.js")
-        return Response { 200, "text/javascript", versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
+        return Response { 200, "text/javascript",
+                          versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
     if (path == u"/whois_version_number.js")
-        return Response { 200, "text/javascript", versionFile(QStringLiteral("whois_version_number"), m_versions.whois) };
+        return Response { 200, "text/javascript",
+                          versionFile(QStringLiteral("whois_version_number"), m_versions.whois) };
     if (path == u"/site.css")
         return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
     if (path == u"/hosting/quelcor.php") {

@@ -29,12 +29,11 @@ bool isVersionText(const QString &text)
 
 } // namespace
 
-std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, const QString &buildVersion,
-                                             QString *error)
+std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, const QString &buildVersion, QString *error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The maker's site for Quelcor: version files, the lookup page and the plain pages."));
+    parser.setApplicationDescription(
+        QStringLiteral("The maker's site for Quelcor: version files, the lookup page and the plain pages."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
     const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (127.0.0.1)."),
                                     QStringLiteral("address"), QStringLiteral("127.0.0.1"));
@@ -62,7 +61,8 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     const QCommandLineOption whoisVersion(QStringLiteral("whois-version"),
                                           QStringLiteral("The version published in /whois_version_number.js."),
                                           QStringLiteral("version"), buildVersion);
-    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion });
+    parser.addOptions(
+        { help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion });
 
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -92,7 +92,8 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     options.lookup.whoisPort = *referralPort;
 
     options.bootstrap = QUrl(parser.value(bootstrap));
-    if (!options.bootstrap.isValid() || (options.bootstrap.scheme() != u"http" && options.bootstrap.scheme() != u"https")) {
+    if (!options.bootstrap.isValid()
+        || (options.bootstrap.scheme() != u"http" && options.bootstrap.scheme() != u"https")) {
         *error = QStringLiteral("--rdap-bootstrap takes an http or https URL");
         return std::nullopt;
     }

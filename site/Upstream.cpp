@@ -16,7 +16,10 @@
 
 namespace {
 
-QString seconds(int ms) { return QString::number((ms + 999) / 1000); }
+QString seconds(int ms)
+{
+    return QString::number((ms + 999) / 1000);
+}
 
 // Appends what fits under the cap; true when something had to be dropped.
 bool appendCapped(QByteArray &body, const QByteArray &chunk, qint64 maxBytes)
@@ -157,7 +160,8 @@ qint64 retryAfterSeconds(const QByteArray &value, const QDateTime &now)
     if (isNumber)
         return delta >= 0 ? delta : -1;
     // An HTTP date: "Wed, 21 Oct 2015 07:28:00 GMT".
-    QDateTime when = QLocale::c().toDateTime(QString::fromLatin1(trimmed), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+    QDateTime when
+        = QLocale::c().toDateTime(QString::fromLatin1(trimmed), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
     if (!when.isValid())
         return -1;
     when.setTimeSpec(Qt::UTC);

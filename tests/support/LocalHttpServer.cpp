@@ -44,7 +44,7 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     if (m_routes.contains(path))
         reply = m_routes.value(path);
     else
-        reply = Reply { 404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100 };
+        reply = Reply { 404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100, {} };
 
     if (reply.mode == Reply::Mode::Silent)
         return;

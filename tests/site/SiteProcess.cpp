@@ -1,0 +1,50 @@
+#include "SiteProcess.h"
+
+#include <QDeadlineTimer>
+#include <QTcpServer>
+#include <QTest>
+
+SiteProcess::SiteProcess(const QStringList &options)
+{
+    for (int attempt = 0; attempt < 5 && m_port == 0; ++attempt) {
+        quint16 port = 0;
+        {
+            QTcpServer probe;
+            if (!probe.listen(QHostAddress::LocalHost, 0))
+                continue;
+            port = probe.serverPort();
+        }
+        m_process.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-site"),
+                        QStringList { QStringLiteral("--port"), QString::number(port) } + options);
+        m_output.clear();
+        const QDeadlineTimer deadline(10'000);
+        while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning && !m_output.contains("listening")) {
+            m_process.waitForReadyRead(100);
+            m_output += m_process.readAllStandardOutput();
+        }
+        if (m_output.contains("listening"))
+            m_port = port;
+        else
+            m_process.kill(), m_process.waitForFinished(5000);
+    }
+}
+
+SiteProcess::~SiteProcess()
+{
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QString SiteProcess::base() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
+
+QStringList SiteProcess::log()
+{
+    m_output += m_process.readAllStandardOutput();
+    return QString::fromUtf8(m_output).split(u'\n', Qt::SkipEmptyParts);
+}
