@@ -29,7 +29,7 @@ p { margin: 4px 0 8px; }
 table { border-collapse: collapse; background: #fff; }
 th, td { text-align: left; vertical-align: top; padding: 2px 10px 2px 0; }
 th { color: #51606f; font-weight: normal; white-space: nowrap; }
-pre { background: #fff; border: 1px solid #cfd8e3; padding: 6px; margin: 0; overflow: auto; max-height: 320px;
+pre { background: #fff; border: 1px solid #cfd8e3; padding: 6px; margin: 0; overflow: auto;
       white-space: pre-wrap; word-break: break-word; font: 12px/1.3 "Liberation Mono", monospace; }
 ul { margin: 4px 0; padding-left: 20px; }
 )";

@@ -1,5 +1,6 @@
 #include "Desktop.h"
 #include "LocalHttpServer.h"
+#include "SiteProcess.h"
 #include "TestFiles.h"
 
 #include <QCoreApplication>
@@ -30,8 +31,9 @@ int pixelsLike(const QImage &image, const QRect &area, const QColor &colour)
     return count;
 }
 
-// A program directory as the installation makes it: the program beside, the drivers and the marker here.
-bool stage(const QString &dir)
+// A program directory as the installation makes it (the program beside, the drivers and the marker here), with
+// the language given installed.
+bool stage(const QString &dir, const QString &language = QStringLiteral("English"))
 {
     const QString data = QStringLiteral(QUELCOR_SOURCE_DIR "/data");
     QDirIterator it(data + QStringLiteral("/lang"), QDir::Files, QDirIterator::Subdirectories);
@@ -41,7 +43,7 @@ bool stage(const QString &dir)
         if (!QDir().mkpath(QFileInfo(to).absolutePath()) || !QFile::copy(from, to))
             return false;
     }
-    return QFile::copy(data + QStringLiteral("/lang/English/English.DRV"), dir + QStringLiteral("/LANGUAGE.DRV"))
+    return QFile::copy(data + QStringLiteral("/lang/%1/%1.DRV").arg(language), dir + QStringLiteral("/LANGUAGE.DRV"))
         && QFile::copy(data + QStringLiteral("/START.1ST"), dir + QStringLiteral("/START.1ST"));
 }
 } // namespace
@@ -55,6 +57,7 @@ private slots:
     void init();
     void cleanup();
     void lookupPageFromTheMainWindow();
+    void domainLookedUpThroughTheSite();
     void offlineStart();
     void newerVersionOffered();
     void installItalianFromTheMainWindow();
@@ -79,7 +82,8 @@ void TestEndToEnd::initTestCase()
 void TestEndToEnd::init()
 {
     m_programDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(stage(m_programDir->path()));
+    const bool italian = QTest::currentTestFunction() == QLatin1String("domainLookedUpThroughTheSite");
+    QVERIFY(stage(m_programDir->path(), italian ? QStringLiteral("Italiano") : QStringLiteral("English")));
     m_display = std::make_unique<Desktop>();
     QString error;
     const bool windowManager = QTest::currentTestFunction() == QLatin1String("everyWayOutWithAWindowManager");
@@ -146,6 +150,60 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
     QVERIFY(m_display->click(main, QPoint(576 + 76, 488 + 12)));
     QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000); // serving the program meanwhile
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+}
+
+// The whole way, as the program is meant to be used: the maker's site (the real quelcor-site, with fake RDAP
+// servers behind it) serves the version file and the lookup page, and a domain typed into the page is shown.
+void TestEndToEnd::domainLookedUpThroughTheSite()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    rdap.route("/domain/example.com",
+               { 200,
+                 R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM","status":["active"],
+                     "events":[{"eventAction":"registration","eventDate":"1995-08-14T04:00:00Z"},
+                               {"eventAction":"expiration","eventDate":"2027-08-13T04:00:00Z"}],
+                     "entities":[{"roles":["registrar"],"vcardArray":["vcard",[["fn",{},"text","Registrar Uno"]]]}],
+                     "nameservers":[{"ldhName":"ns1.example.com"},{"ldhName":"ns2.example.com"}]})",
+                 "application/rdap+json" });
+    SiteProcess site({ QStringLiteral("--rdap-bootstrap"), rdap.base() + QStringLiteral("/dns.json"),
+                       QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") },
+                     QUELCOR_E2E_PORT);
+    QVERIFY2(site.started(),
+             qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
+
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_display->windows(kMain).size(), 1, 20000);
+    QTest::qWait(300);
+    m_display->screenshot(kMain, kShots + QStringLiteral("/site-01-main-window.png"));
+
+    QVERIFY(m_display->click(kMain, QPoint(16 + 280 + 72, 64 + 200 + 8))); // "Successivo  >"
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /hosting/quelcor.php 200"_qs).size() == 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /site.css 200"_qs).size() == 1, 20000);
+    QTest::qWait(2000); // the cover goes a second after the page has arrived
+    const QImage empty = m_display->screenshot(kMain, kShots + QStringLiteral("/site-02-lookup-page.png"));
+    const QColor header(0x1f, 0x4e, 0x8c);
+    // The page's header band above its field, where the cover was.
+    QVERIFY(pixelsLike(empty, QRect(16, 65, 705, 5), header) > 705 * 5 * 9 / 10);
+
+    // A domain typed into the page's field.
+    QVERIFY(m_display->click(kMain, QPoint(16 + 300, 64 + 18)));
+    QVERIFY(m_display->type(kMain, QStringLiteral("Example.com"), { QStringLiteral("Return") }));
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /hosting/quelcor.php?domain=Example.com 200"_qs).size() == 1,
+                             30000);
+    QCOMPARE(rdap.log(), QStringList({ "GET /dns.json", "GET /domain/example.com" }));
+
+    // The record, shown in the program's browser: below the header, the heading of the raw record in the
+    // header's blue, which the empty page does not have.
+    QImage shown;
+    const QRect below(16, 64 + 48, 690, 377 - 48);
+    QCOMPARE(pixelsLike(empty, below, header), 0);
+    QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-03-record.png")),
+                              pixelsLike(shown, below, header) > 100),
+                             10000);
+    QCOMPARE(m_display->windows(kMain).size(), 1);
 }
 
 // Started in a network namespace without a default route: no version check, no message, and the main window

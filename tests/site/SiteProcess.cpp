@@ -4,11 +4,11 @@
 #include <QTcpServer>
 #include <QTest>
 
-SiteProcess::SiteProcess(const QStringList &options)
+SiteProcess::SiteProcess(const QStringList &options, quint16 fixedPort)
 {
     for (int attempt = 0; attempt < 5 && m_port == 0; ++attempt) {
-        quint16 port = 0;
-        {
+        quint16 port = fixedPort;
+        if (port == 0) {
             QTcpServer probe;
             if (!probe.listen(QHostAddress::LocalHost, 0))
                 continue;

@@ -3,11 +3,12 @@
 #include <QProcess>
 #include <QStringList>
 
-// The real quelcor-site program, started on a free loopback port with the options given.
+// The real quelcor-site program, started on a loopback port with the options given.
 class SiteProcess
 {
 public:
-    explicit SiteProcess(const QStringList &options);
+    // port 0: a free one.
+    explicit SiteProcess(const QStringList &options, quint16 port = 0);
     ~SiteProcess();
 
     bool started() const { return m_port != 0; }

@@ -30,7 +30,7 @@ public:
         QByteArray contentType = "text/plain";
         Mode mode = Mode::Normal;
         int trickleMs = 100;
-        QByteArray headers; // more header lines, each ending in CR LF
+        QByteArray headers = {}; // more header lines, each ending in CR LF
     };
 
     explicit LocalHttpServer(QObject *parent = nullptr);
