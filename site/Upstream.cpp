@@ -87,10 +87,16 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
         answer.cut = appendCapped(answer.body, reply->readAll(), limits.maxBytes);
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.retryAfter = reply->rawHeader("Retry-After");
+    // Errors 1 to 199 are the network's and the proxy's, 300 to 399 the protocol's: the answer is incomplete.
+    // The others stand for an HTTP status, which the caller judges.
+    const int error = reply->error();
+    const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400);
     if (!stopped.isEmpty())
         answer.error = stopped;
-    else if (answer.status == 0 && !answer.cut)
-        answer.error = reply->error() == QNetworkReply::NoError ? QStringLiteral("no answer") : reply->errorString();
+    else if (!answer.cut && broken)
+        answer.error = reply->errorString();
+    else if (!answer.cut && answer.status == 0)
+        answer.error = QStringLiteral("no answer");
     return answer;
 }
 

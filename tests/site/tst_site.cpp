@@ -93,6 +93,8 @@ private slots:
     void rdapRecordWithRegistrar();
     void rdapOutcomes_data();
     void rdapOutcomes();
+    void rdapHostileServers_data();
+    void rdapHostileServers();
     void rdapLongerSuffixAskedOnTheWire();
     void internationalNameOnTheWire();
     void rdapLinksToPrivateAddressesRefused();
@@ -410,6 +412,46 @@ void TestSite::rdapOutcomes()
     QVERIFY2(result.message.contains(message), qPrintable(result.message));
     if (status == 429)
         QCOMPARE(result.retryAfterSeconds, headers.isEmpty() ? -1 : 120);
+}
+
+void TestSite::rdapHostileServers_data()
+{
+    using Mode = LocalHttpServer::Reply::Mode;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("trickles and never ends") << int(Mode::Trickle) << QByteArray() << false
+                                             << "no complete answer within 2 s";
+    QTest::newRow("never answers") << int(Mode::Silent) << QByteArray() << false << "no complete answer within 2 s";
+    QTest::newRow("50 MB") << int(Mode::Normal) << QByteArray(50 * 1024 * 1024, ' ') << true
+                           << "longer than the site reads";
+    QTest::newRow("reset in the middle") << int(Mode::Reset) << QByteArray(200, ' ') << false << "could not be asked";
+}
+
+void TestSite::rdapHostileServers()
+{
+    QFETCH(int, mode);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, cut);
+    QFETCH(QString, message);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    LocalHttpServer::Reply reply = json(body);
+    reply.mode = LocalHttpServer::Reply::Mode(mode);
+    rdap.route("/domain/example.com", reply);
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+
+    QElapsedTimer clock;
+    clock.start();
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
+    QVERIFY2(clock.elapsed() < 1500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(result.message.contains(message), qPrintable(result.message));
+    QCOMPARE(!result.records.isEmpty() && result.records[0].cut, cut);
+    if (cut)
+        QCOMPARE(result.records[0].text.size(), 1 << 20);
 }
 
 void TestSite::rdapLongerSuffixAskedOnTheWire()

@@ -1,12 +1,14 @@
 // The quelcor-site program itself: its command line, the version files as the program reads them, the
 // lookup page over HTTP, its headers and its log.
 
+#include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteProcess.h"
 
 #include "platform/HttpTextFetcher.h"
 #include "splash/VersionText.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -45,6 +47,7 @@ class TestSiteProcess : public QObject
 private slots:
     void versionFilesAsTheProgramReadsThem();
     void lookupOverHttp();
+    void slowLookupHoldsUpNobody();
     void plainPagesAndMissingOnes_data();
     void plainPagesAndMissingOnes();
     void badCommandLines_data();
@@ -117,6 +120,30 @@ void TestSiteProcess::lookupOverHttp()
     QVERIFY2(site.log().at(1).contains(u"GET /hosting/quelcor.php?domain=Example.COM 200"),
              qPrintable(site.log().at(1)));
     QVERIFY(site.log().at(2).contains(u"GET /hosting/quelcor.php?domain=a%0D%0Ab 200"));
+}
+
+void TestSiteProcess::slowLookupHoldsUpNobody()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Trickle;
+    auto site = std::make_unique<SiteProcess>(QStringList {
+        QStringLiteral("--rdap-bootstrap"), QStringLiteral("http://127.0.0.1:1/dns.json"), QStringLiteral("--whois-root"),
+        QStringLiteral("127.0.0.1:%1").arg(whois.port()), QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") });
+    QVERIFY(site->started());
+    const QString lookupUrl = site->base() + "/hosting/quelcor.php?domain=example.com";
+    std::unique_ptr<QThread> asker(QThread::create([lookupUrl] { get(lookupUrl); }));
+    asker->start();
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+
+    // While that lookup waits on its trickling server, the version file comes at once.
+    QElapsedTimer clock;
+    clock.start();
+    const FetchResult version = HttpTextFetcher().fetch(QUrl(site->base() + "/quelcor_version_number.js"));
+    QVERIFY2(version.ok, qPrintable(version.error));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+
+    site.reset(); // ends the waiting request too
+    QVERIFY(asker->wait(20000));
 }
 
 void TestSiteProcess::plainPagesAndMissingOnes_data()
