@@ -1,0 +1,64 @@
+// Any text another server could send the maker's site, and any name a user could type: the name check lets
+// through only A-labels, a referral is only ever a host name, and the lookup page shows the text as text.
+#include "Bootstrap.h"
+#include "DomainName.h"
+#include "Lookup.h"
+#include "Pages.h"
+#include "Upstream.h"
+
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <cstdlib>
+
+namespace {
+
+LookupResult whoisRecord(const QString &text)
+{
+    LookupResult result;
+    result.outcome = LookupResult::Outcome::Found;
+    result.registrar = text;
+    result.notes.append(text);
+    result.records.append(SourceRecord { text, text, false });
+    return result;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString text = Upstream::decodeText(bytes);
+
+    const DomainName name = DomainName::fromInput(text);
+    static const QRegularExpression aLabels(
+        QStringLiteral("^[a-z0-9]([a-z0-9-]{0,61}[a-z0-9])?(\\.[a-z0-9]([a-z0-9-]{0,61}[a-z0-9])?)*$"));
+    if (name.ok() != name.error.isEmpty()
+        || (name.ok() && (name.ace.size() > 253 || !aLabels.match(name.ace).hasMatch())))
+        std::abort();
+
+    const QString server = WhoisText::referral(
+        text, { QStringLiteral("refer:"), QStringLiteral("whois:"), QStringLiteral("Registrar WHOIS Server:") });
+    static const QRegularExpression hostName(QStringLiteral("^[a-z0-9.:-]{1,253}$"));
+    if (!server.isEmpty() && !hostName.match(server).hasMatch())
+        std::abort();
+    WhoisText::saysNotRegistered(text);
+
+    const QUrl service
+        = RdapBootstrap::findService(QJsonDocument::fromJson(bytes), name.ok() ? name.ace : u"example.com"_qs);
+    if (!service.isEmpty()
+        && (!service.path().endsWith(u'/') || (service.scheme() != u"http" && service.scheme() != u"https")))
+        std::abort();
+
+    // The page holds exactly the markup it holds for a plain record: every "<" of the text is escaped.
+    static const auto markupFor = [](const QString &plain) {
+        const LookupResult result = whoisRecord(plain);
+        return Site::lookupPage(plain, &result).count('<');
+    };
+    static const qsizetype markup = markupFor(QStringLiteral("x"));
+    static const qsizetype emptyMarkup = markupFor(QString());
+    const LookupResult record = whoisRecord(text);
+    if (Site::lookupPage(text, &record).count('<') != (text.isEmpty() ? emptyMarkup : markup))
+        std::abort();
+    return 0;
+}
