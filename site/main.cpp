@@ -12,6 +12,8 @@
 
 #include <cstdio>
 
+#include <sys/socket.h>
+
 namespace {
 
 // A request's target as one safe log line: no control characters.
@@ -50,6 +52,13 @@ int main(int argc, char **argv)
     server.set_write_timeout(30, 0);
     server.set_keep_alive_timeout(5);
     server.set_payload_max_length(64 * 1024);
+    // SO_REUSEADDR, so that a restarted site can listen while connections of the last one linger in TIME_WAIT
+    // (the library's default, SO_REUSEPORT alone, cannot); and no SO_REUSEPORT, so that a second site started on
+    // the same port fails instead of silently sharing it.
+    server.set_socket_options([](socket_t socket) {
+        const int yes = 1;
+        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server.Get(".*", [&site](const httplib::Request &request, httplib::Response &response) {
         const std::string::size_type mark = request.target.find('?');
         QString rawQuery = mark == std::string::npos ? QString() : QString::fromUtf8(request.target.substr(mark + 1));

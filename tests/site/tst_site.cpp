@@ -421,8 +421,8 @@ void TestSite::rdapHostileServers_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("cut");
     QTest::addColumn<QString>("message");
-    QTest::newRow("trickles and never ends") << int(Mode::Trickle) << QByteArray() << false
-                                             << "no complete answer within 2 s";
+    QTest::newRow("trickles and never ends")
+        << int(Mode::Trickle) << QByteArray() << false << "no complete answer within 2 s";
     QTest::newRow("never answers") << int(Mode::Silent) << QByteArray() << false << "no complete answer within 2 s";
     QTest::newRow("50 MB") << int(Mode::Normal) << QByteArray(50 * 1024 * 1024, ' ') << true
                            << "longer than the site reads";

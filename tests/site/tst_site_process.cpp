@@ -13,6 +13,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QTcpSocket>
 #include <QTest>
 
 namespace {
@@ -48,6 +49,7 @@ private slots:
     void versionFilesAsTheProgramReadsThem();
     void lookupOverHttp();
     void slowLookupHoldsUpNobody();
+    void restartOnTheSamePort();
     void plainPagesAndMissingOnes_data();
     void plainPagesAndMissingOnes();
     void badCommandLines_data();
@@ -126,9 +128,10 @@ void TestSiteProcess::slowLookupHoldsUpNobody()
 {
     FakeWhoisNetwork whois(1);
     whois.server(1).mode = FakeWhois::Mode::Trickle;
-    auto site = std::make_unique<SiteProcess>(QStringList {
-        QStringLiteral("--rdap-bootstrap"), QStringLiteral("http://127.0.0.1:1/dns.json"), QStringLiteral("--whois-root"),
-        QStringLiteral("127.0.0.1:%1").arg(whois.port()), QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") });
+    auto site = std::make_unique<SiteProcess>(
+        QStringList { QStringLiteral("--rdap-bootstrap"), QStringLiteral("http://127.0.0.1:1/dns.json"),
+                      QStringLiteral("--whois-root"), QStringLiteral("127.0.0.1:%1").arg(whois.port()),
+                      QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") });
     QVERIFY(site->started());
     const QString lookupUrl = site->base() + "/hosting/quelcor.php?domain=example.com";
     std::unique_ptr<QThread> asker(QThread::create([lookupUrl] { get(lookupUrl); }));
@@ -144,6 +147,27 @@ void TestSiteProcess::slowLookupHoldsUpNobody()
 
     site.reset(); // ends the waiting request too
     QVERIFY(asker->wait(20000));
+}
+
+void TestSiteProcess::restartOnTheSamePort()
+{
+    auto first = std::make_unique<SiteProcess>(QStringList {});
+    QVERIFY(first->started());
+    const quint16 port = first->port();
+
+    // A connection that the site closes first lingers on its port in TIME_WAIT.
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(socket.waitForConnected(5000));
+    socket.write("GET /forum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    QVERIFY(socket.waitForDisconnected(5000));
+    QVERIFY(socket.readAll().startsWith("HTTP/1.1 200"));
+
+    // A second site on a port in use fails rather than sharing it.
+    QVERIFY(!SiteProcess({}, port).started());
+
+    first.reset();
+    QVERIFY(SiteProcess({}, port).started());
 }
 
 void TestSiteProcess::plainPagesAndMissingOnes_data()
