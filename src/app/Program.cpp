@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QDir>
 
+#include <dlfcn.h>
+#include <thread>
+
 void prepareApplication()
 {
     // The web engine, loaded later with the browser module, needs this set before the application exists.
@@ -26,11 +29,45 @@ void setUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+
+// The font system's start (fontconfig reading its configuration and font caches) is the largest single cost
+// before the first window can show its texts, and the application does not need its result until the first
+// text is measured. Started at once on a thread of its own, it overlaps with the connection to the display
+// and the making of the windows. Fontconfig's start is safe from any thread; should the application get there
+// first, it simply starts it itself. The library is already loaded with Qt's GUI module, so it is only looked
+// up here, not linked.
+std::thread startFontSystem()
+{
+    return std::thread([] {
+        void *library = ::dlopen("libfontconfig.so.1", RTLD_LAZY | RTLD_NOLOAD);
+        if (!library)
+            library = ::dlopen("libfontconfig.so.1", RTLD_LAZY);
+        if (!library)
+            return;
+        if (auto init = reinterpret_cast<int (*)()>(::dlsym(library, "FcInit")))
+            init();
+        ::dlclose(library);
+    });
+}
+
+} // namespace
+
 struct Program::Parts
 {
     struct BeforeTheApplication
     {
-        BeforeTheApplication() { prepareApplication(); }
+        BeforeTheApplication()
+            : fonts(startFontSystem())
+        {
+            prepareApplication();
+        }
+        ~BeforeTheApplication()
+        {
+            if (fonts.joinable())
+                fonts.join();
+        }
+        std::thread fonts;
     };
 
     Parts(int &argc, char **argv, const BuildInfo &build)
