@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 
 #include <dlfcn.h>
 #include <thread>
@@ -81,6 +82,15 @@ struct Program::Parts
     {
         QApplication::setApplicationName(QStringLiteral("Quelcor"));
         setUpApplication();
+        // The font database, the fallbacks of the program's font and its first face are made under one lock,
+        // on any thread: begun here, they overlap with the first window's picture and controls.
+        fontsReady = std::thread([font = QApplication::font()] { QFontMetrics(font).height(); });
+    }
+
+    ~Parts()
+    {
+        if (fontsReady.joinable())
+            fontsReady.join(); // while the application still exists
     }
 
     BeforeTheApplication before;
@@ -92,6 +102,7 @@ struct Program::Parts
     QtProgramEnd end;
     DesktopLinkOpener links;
     WindowRegistry windows;
+    std::thread fontsReady;
 };
 
 Program::Program(int &argc, char **argv, const BuildInfo &build)
