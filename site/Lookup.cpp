@@ -106,15 +106,14 @@ LookupResult Lookup::run(const QString &input) const
     if (!service.error.isEmpty())
         result.notes.append(service.error + QStringLiteral("; whois was asked instead."));
     if (service.base.isValid())
-        rdap(service.base, result);
+        rdap(network, service.base, result);
     else
         whois(result);
     return result;
 }
 
-void Lookup::rdap(const QUrl &base, LookupResult &result) const
+void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult &result) const
 {
-    QNetworkAccessManager network;
     const QUrl url = base.resolved(QUrl(QStringLiteral("domain/") + result.domain));
     result.asked.append(url.toString());
     const Answer answer

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QNetworkAccessManager;
+
 // Where the site asks, and how patiently.
 struct LookupSettings
 {
@@ -67,7 +69,7 @@ public:
     LookupResult run(const QString &input) const;
 
 private:
-    void rdap(const QUrl &base, LookupResult &result) const;
+    void rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult &result) const;
     void whois(LookupResult &result) const;
 
     RdapBootstrap &m_bootstrap;

@@ -91,6 +91,7 @@ private slots:
     void versionFilesReadByTheProgram();
 
     void rdapRecordWithRegistrar();
+    void bootstrapRefetchedAfterItsTimeToLive();
     void rdapOutcomes_data();
     void rdapOutcomes();
     void rdapHostileServers_data();
@@ -372,6 +373,25 @@ void TestSite::rdapRecordWithRegistrar()
     // The bootstrap file is kept: a second lookup does not fetch it again.
     lookup.run(QStringLiteral("example.com"));
     QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 1);
+}
+
+void TestSite::bootstrapRefetchedAfterItsTimeToLive()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 0);
+    const Lookup lookup(bootstrap, settingsFor(1));
+    QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
+    QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
+    QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 2);
+
+    // A file that cannot be fetched again: the one already read still serves.
+    rdap.route("/dns.json", json("down", 503));
+    const LookupResult stale = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(stale.outcome, Outcome::NotRegistered);
+    QVERIFY(stale.notes.isEmpty());
+    QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 3);
 }
 
 void TestSite::rdapOutcomes_data()
