@@ -152,6 +152,8 @@ Response Site::respond(const QString &path, const QUrlQuery &query) const
     if (path == u"/whois_version_number.js")
         return Response { 200, "text/javascript",
                           versionFile(QStringLiteral("whois_version_number"), m_versions.whois) };
+    if (path == u"/favicon.ico")
+        return Response { 204, "image/x-icon", QByteArray() }; // browsers ask; the site has none
     if (path == u"/site.css")
         return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
     if (path == u"/hosting/quelcor.php") {

@@ -182,6 +182,7 @@ void TestSiteProcess::plainPagesAndMissingOnes_data()
     QTest::newRow("product page") << "/products/quelcor" << 200 << QByteArray("href=\"/download\"");
     QTest::newRow("style sheet") << "/site.css" << 200 << QByteArray("header {");
     QTest::newRow("missing") << "/hosting/../etc/passwd" << 404 << QByteArray("Page not found");
+    QTest::newRow("no icon") << "/favicon.ico" << 204 << QByteArray();
 }
 
 void TestSiteProcess::plainPagesAndMissingOnes()
