@@ -13,8 +13,14 @@
 #include "splash/VersionText.h"
 
 #include <QElapsedTimer>
+#include <QTcpSocket>
+
 #include <QJsonDocument>
 #include <QTest>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,6 +116,7 @@ private slots:
     void whoisWindows1252();
     void whoisTrickleStopsAtDeadline();
     void whoisHugeAnswerCut();
+    void connectionsThatNeverOpenStopAtTheConnectLimit();
     void refusedNamesReachNoServer_data();
     void refusedNamesReachNoServer();
 };
@@ -701,6 +708,54 @@ void TestSite::whoisHugeAnswerCut()
     QVERIFY(result.records[0].cut);
     QCOMPARE(result.records[0].text.size(), 1 << 20);
     QVERIFY(QString::fromUtf8(Site::lookupPage(QStringLiteral("example.com"), &result)).contains(u"longer than 1 MiB"));
+}
+
+// A port whose listen queue is full: the kernel drops further connection requests, so connecting hangs.
+class FullListenQueue
+{
+public:
+    FullListenQueue()
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(m_listener, 0) != 0
+            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return;
+        m_port = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            auto *filler = new QTcpSocket;
+            filler->connectToHost(QHostAddress::LocalHost, m_port);
+            filler->waitForConnected(200);
+            m_fillers.emplace_back(filler);
+        }
+    }
+    ~FullListenQueue() { ::close(m_listener); }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    quint16 m_port = 0;
+    std::vector<std::unique_ptr<QTcpSocket>> m_fillers;
+};
+
+void TestSite::connectionsThatNeverOpenStopAtTheConnectLimit()
+{
+    FullListenQueue queue;
+    QVERIFY(queue.port() != 0);
+    LookupSettings settings = settingsFor(queue.port());
+    settings.limits = Limits { 500, 5000, 1 << 20 };
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:%1/dns.json").arg(queue.port())), 3600);
+    QElapsedTimer clock;
+    clock.start();
+    const LookupResult result = Lookup(bootstrap, settings).run(QStringLiteral("example.com"));
+    QVERIFY2(clock.elapsed() < 2 * 500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result.outcome, Outcome::Failed);
+    // The bootstrap file's server and then the whois root: neither opened a connection within the limit.
+    QVERIFY2(result.notes.value(0).contains(u"no connection within 1 s"), qPrintable(result.notes.value(0)));
+    QVERIFY2(result.message.contains(u"no connection within 1 s"), qPrintable(result.message));
 }
 
 void TestSite::refusedNamesReachNoServer_data()
