@@ -63,7 +63,10 @@ bool Desktop::startServer(QString *error)
         }
         QDeadlineTimer deadline(10000);
         while (!deadline.hasExpired() && m_xvfb.state() == QProcess::Running) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+            // The socket is there before the server takes clients: ready once a client is served.
+            int exitCode = -1;
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
+                && (run(QStringLiteral("xdpyinfo"), {}, &exitCode), exitCode == 0))
                 return true;
             QThread::msleep(50);
         }
