@@ -44,8 +44,11 @@ bool Desktop::start(QString *error, bool withWindowManager)
 
 bool Desktop::startServer(QString *error)
 {
-    // A display number nobody uses: no socket and no lock file for it.
-    for (int n = 90 + QCoreApplication::applicationPid() % 100; n < 400; ++n) {
+    // A display number nobody uses: no socket and no lock file for it, and none this process used before (a
+    // server just stopped may still answer on its old number for a moment).
+    static int next = 90 + QCoreApplication::applicationPid() % 100;
+    for (int n = next; n < 500; ++n) {
+        next = n + 1;
         if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))
             || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
             continue;
@@ -66,8 +69,12 @@ bool Desktop::startServer(QString *error)
             // The socket is there before the server takes clients: ready once a client is served.
             int exitCode = -1;
             if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-                && (run(QStringLiteral("xdpyinfo"), {}, &exitCode), exitCode == 0))
-                return true;
+                && (run(QStringLiteral("xdpyinfo"), {}, &exitCode), exitCode == 0)) {
+                // Served by this server, not by one that found the number taken and is about to end.
+                if (!m_xvfb.waitForFinished(200))
+                    return true;
+                break;
+            }
             QThread::msleep(50);
         }
         if (m_xvfb.state() == QProcess::Running) {
