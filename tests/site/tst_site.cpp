@@ -244,7 +244,6 @@ void TestSite::whoisReferrals_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("server");
-    const QString registrar = QStringLiteral("Registrar WHOIS Server:");
     QTest::newRow("refer") << "% IANA WHOIS server\nrefer:        whois.verisign-grs.com\n"
                            << "whois.verisign-grs.com";
     QTest::newRow("whois line") << "domain: IT\r\nwhois:   whois.nic.it\r\n"
@@ -263,7 +262,6 @@ void TestSite::whoisReferrals_data()
                                        << "whois.example.net";
     QTest::newRow("none") << "Domain Name: EXAMPLE.COM\n"
                           << "";
-    Q_UNUSED(registrar);
 }
 
 void TestSite::whoisReferrals()
