@@ -5,6 +5,7 @@
 #include "Lookup.h"
 #include "Pages.h"
 #include "Upstream.h"
+#include "WhoisText.h"
 
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -42,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QRegularExpression hostName(QStringLiteral("^[a-z0-9.:-]{1,253}$"));
     if (!server.isEmpty() && !hostName.match(server).hasMatch())
         std::abort();
-    WhoisText::saysNotRegistered(text);
+    WhoisText::read(text, server, name.ok() ? name.ace : u"example.com"_qs);
 
     const QUrl service
         = RdapBootstrap::findService(QJsonDocument::fromJson(bytes), name.ok() ? name.ace : u"example.com"_qs);

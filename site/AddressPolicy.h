@@ -17,7 +17,7 @@ public:
     }
 
     // False for loopback, private, shared, link-local, documentation, multicast and otherwise reserved
-    // space, IPv4 and IPv6 (IPv4-mapped IPv6 addresses are judged as IPv4).
+    // space (SpecialAddresses): IPv6 outside 2000::/3 never, IPv4-mapped addresses judged as IPv4.
     static bool isPublic(const QHostAddress &address);
 
     bool permits(const QHostAddress &address) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AddressPolicy.h"
+#include "Query.h"
 #include "Upstream.h"
 
 #include <QDateTime>
@@ -8,36 +9,50 @@
 #include <QMutex>
 #include <QUrl>
 
+#include <array>
+
 class QNetworkAccessManager;
 
-// The IANA bootstrap file for domain names (RFC 9224): which RDAP service answers for which extension.
-// Fetched when first needed and kept for a time to live; shared by all lookups, on any thread.
+// IANA's RDAP bootstrap files (RFC 9224): which RDAP service answers for which extension (dns.json), address
+// block (ipv4.json, ipv6.json) or AS number range (asn.json). The domain file's address is given; the others
+// are read from beside it. Each is fetched when first needed and kept for a time to live; shared by all
+// lookups, on any thread.
 class RdapBootstrap
 {
 public:
-    RdapBootstrap(QUrl source, int ttlSeconds)
-        : m_source(std::move(source))
-        , m_ttlSeconds(ttlSeconds)
-    {
-    }
+    RdapBootstrap(const QUrl &domainFile, int ttlSeconds);
 
     struct Service
     {
-        QUrl base; // the service's base URL, ending in "/"; invalid when no service covers the name
+        QUrl base; // the service's base URL, ending in "/"; invalid when no service covers the query
         QString error; // why the bootstrap file could not be had; empty when it could
     };
 
-    Service serviceFor(const QString &aceName, QNetworkAccessManager &network, const AddressPolicy &policy,
+    Service serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
                        const Limits &limits);
 
-    // The service for a name in a bootstrap file: the entry that matches the longest run of labels at
-    // the end of the name wins; of its URLs, the first https one, else the first.
+    // The service for a name in a domain file: the entry that matches the longest run of labels at the end of
+    // the name wins; of its URLs, the first https one, else the first.
     static QUrl findService(const QJsonDocument &file, const QString &aceName);
+    // The service for a network (an address is a network of one) in an address file: the longest block
+    // that holds the whole network.
+    static QUrl findAddressService(const QJsonDocument &file, const QHostAddress &network, int prefixLength);
+    // The service for an AS number in the AS file ("first-last" ranges, or single numbers).
+    static QUrl findAsService(const QJsonDocument &file, quint32 number);
 
 private:
-    const QUrl m_source;
+    struct File
+    {
+        QUrl source;
+        QMutex mutex; // held while the file is fetched, so that many lookups fetch it once
+        QJsonDocument document;
+        QDateTime fetchedAt;
+    };
+
+    // The file, fetched again when older than the time to live; a stale file is kept when that fails.
+    QJsonDocument current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
+                          QString *error);
+
     const int m_ttlSeconds;
-    QMutex m_mutex; // held while the file is fetched, so that many lookups fetch it once
-    QJsonDocument m_file;
-    QDateTime m_fetchedAt;
+    std::array<File, 4> m_files; // dns, ipv4, ipv6, asn
 };

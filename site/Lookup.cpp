@@ -1,65 +1,16 @@
 #include "Lookup.h"
 
-#include "DomainName.h"
+#include "WhoisText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace {
 
 using Outcome = LookupResult::Outcome;
-
-QString displayDate(const QString &iso)
-{
-    const QDateTime when = QDateTime::fromString(iso, Qt::ISODate);
-    return when.isValid() ? when.toUTC().toString(QStringLiteral("yyyy-MM-dd")) : iso;
-}
-
-QString vcardName(const QJsonObject &entity)
-{
-    for (const QJsonValue &property : entity.value(u"vcardArray").toArray().at(1).toArray()) {
-        const QJsonArray fields = property.toArray();
-        if (fields.at(0).toString() == u"fn")
-            return fields.at(3).toString();
-    }
-    return entity.value(u"handle").toString();
-}
-
-// The readable fields of an RDAP domain record; fields already known are kept.
-void readRdapFields(const QJsonObject &record, LookupResult &result)
-{
-    if (result.name.isEmpty()) {
-        result.name = record.value(u"unicodeName").toString();
-        if (result.name.isEmpty())
-            result.name = record.value(u"ldhName").toString().toLower();
-    }
-    for (const QJsonValue &value : record.value(u"entities").toArray()) {
-        const QJsonObject entity = value.toObject();
-        if (result.registrar.isEmpty() && entity.value(u"roles").toArray().contains(QJsonValue(u"registrar"_qs)))
-            result.registrar = vcardName(entity);
-    }
-    if (result.statuses.isEmpty()) {
-        for (const QJsonValue &status : record.value(u"status").toArray())
-            result.statuses.append(status.toString());
-    }
-    for (const QJsonValue &value : record.value(u"events").toArray()) {
-        const QJsonObject event = value.toObject();
-        const QString action = event.value(u"eventAction").toString();
-        const QString date = displayDate(event.value(u"eventDate").toString());
-        if (action == u"registration" && result.registered.isEmpty())
-            result.registered = date;
-        else if (action == u"expiration" && result.expires.isEmpty())
-            result.expires = date;
-    }
-    if (result.nameServers.isEmpty()) {
-        for (const QJsonValue &value : record.value(u"nameservers").toArray())
-            result.nameServers.append(value.toObject().value(u"ldhName").toString().toLower());
-    }
-}
 
 // The registrar's own record, where the registry's record links to it.
 QUrl relatedLink(const QJsonObject &record, const QUrl &self)
@@ -87,34 +38,57 @@ QString serverName(const QString &host, quint16 port)
     return port == 43 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
 }
 
+void notRegistered(LookupResult &result)
+{
+    result.outcome = Outcome::NotRegistered;
+    result.message = result.kind == Query::Kind::Domain
+        ? QStringLiteral("%1 is not registered.").arg(result.query)
+        : QStringLiteral("No registry holds a record for %1.").arg(result.query);
+}
+
+void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
+{
+    result.outcome = Outcome::RateLimited;
+    result.retryAfterSeconds = retryAfterSeconds;
+    result.message = retryAfterSeconds >= 0
+        ? QStringLiteral("The registry is limiting how often it is asked. Try again in %1 s.").arg(retryAfterSeconds)
+        : QStringLiteral("The registry is limiting how often it is asked. Try again later.");
+}
+
 } // namespace
 
 LookupResult Lookup::run(const QString &input) const
 {
     LookupResult result;
-    const DomainName name = DomainName::fromInput(input);
-    if (!name.ok()) {
+    const Query query = Query::fromInput(input);
+    if (!query.ok()) {
         result.outcome = Outcome::Refused;
-        result.message = name.error;
+        result.message = query.error;
         return result;
     }
-    result.domain = name.ace;
+    result.kind = query.kind;
+    result.query = query.text;
+    if (const std::optional<SpecialAddresses::Kind> special = query.special()) {
+        result.outcome = Outcome::Special;
+        result.message = SpecialAddresses::sentence(query.text, query.noun(), *special);
+        return result;
+    }
 
     QNetworkAccessManager network;
-    const RdapBootstrap::Service service
-        = m_bootstrap.serviceFor(name.ace, network, m_settings.policy, m_settings.limits);
+    const RdapBootstrap::Service service = m_bootstrap.serviceFor(query, network, m_settings.policy, m_settings.limits);
     if (!service.error.isEmpty())
         result.notes.append(service.error + QStringLiteral("; whois was asked instead."));
     if (service.base.isValid())
-        rdap(network, service.base, result);
+        rdap(network, service.base, query, result);
     else
-        whois(result);
+        whois(query, result);
     return result;
 }
 
-void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult &result) const
+void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, const Query &query, LookupResult &result) const
 {
-    const QUrl url = base.resolved(QUrl(QStringLiteral("domain/") + result.domain));
+    QUrl url = base;
+    url.setPath(base.path() + query.rdapPath());
     result.asked.append(url.toString());
     const Answer answer
         = Upstream::httpGet(network, url, "application/rdap+json", m_settings.policy, m_settings.limits);
@@ -124,22 +98,11 @@ void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult
                              .arg(url.host(), answer.error);
         return;
     }
-    if (answer.status == 404) {
-        result.outcome = Outcome::NotRegistered;
-        result.message = QStringLiteral("%1 is not registered.").arg(result.domain);
-        return;
-    }
-    if (answer.status == 429) {
-        result.outcome = Outcome::RateLimited;
-        result.retryAfterSeconds = Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc());
-        result.message = result.retryAfterSeconds >= 0
-            ? QStringLiteral("The registry is limiting how often it is asked. Try again in %1 s.")
-                  .arg(result.retryAfterSeconds)
-            : QStringLiteral("The registry is limiting how often it is asked. Try again later.");
-        return;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(answer.body, &parseError);
+    if (answer.status == 404)
+        return notRegistered(result);
+    if (answer.status == 429)
+        return rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
+    const QJsonDocument document = QJsonDocument::fromJson(answer.body);
     result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
     if (answer.status != 200) {
         result.outcome = Outcome::Failed;
@@ -155,7 +118,7 @@ void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult
     }
     result.outcome = Outcome::Found;
     const QJsonObject record = document.object();
-    readRdapFields(record, result);
+    result.read(record);
 
     // The registrar's record, followed once.
     const QUrl related = relatedLink(record, url);
@@ -173,14 +136,18 @@ void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult
             QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
         return;
     }
-    readRdapFields(registrarDocument.object(), result);
+    result.read(registrarDocument.object());
     result.records.append(
         SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
 }
 
-void Lookup::whois(LookupResult &result) const
+void Lookup::whois(const Query &query, LookupResult &result) const
 {
-    // At most three servers: the root, the registry it refers to, the registrar the registry names.
+    using Verdict = WhoisText::Reading::Verdict;
+    // At most three servers: the root, the registry it refers to, and the server the registry refers to (a
+    // domain's registrar, or for addresses and AS numbers the registry that holds the record).
+    const QString onwardKey = query.kind == Query::Kind::Domain ? QStringLiteral("Registrar WHOIS Server:")
+                                                                : QStringLiteral("ReferralServer:");
     QString host = m_settings.whoisRoot;
     quint16 port = m_settings.whoisRootPort;
     QSet<QString> asked;
@@ -193,13 +160,16 @@ void Lookup::whois(LookupResult &result) const
         Answer answer;
         const std::optional<QHostAddress> address = m_settings.policy.resolve(host, &why);
         if (address)
-            answer = Upstream::whois(*address, port, result.domain.toLatin1(), m_settings.limits);
+            answer = Upstream::whois(*address, port, query.whoisQuery(), m_settings.limits);
         else
             answer.error = QStringLiteral("refused to ask it: %1").arg(why);
         if (!answer.ok()) {
             if (hop == 2) {
-                // The registry's record is there; the registrar's is extra.
-                result.notes.append(QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
+                // The registry's record is there; the next one is extra.
+                result.notes.append((query.kind == Query::Kind::Domain
+                                         ? QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
+                                         : QStringLiteral("The whois server %1 that the registry refers to could "
+                                                          "not be asked: %2."))
                                         .arg(server, answer.error));
                 return;
             }
@@ -208,26 +178,34 @@ void Lookup::whois(LookupResult &result) const
             return;
         }
         const QString text = Upstream::decodeText(answer.body);
+        const WhoisText::Reading reading = WhoisText::read(text, host, query.text);
+        if (reading.verdict == Verdict::RateLimited) {
+            if (hop < 2)
+                return rateLimited(result, reading.retryAfterSeconds);
+            result.notes.append(QStringLiteral("The whois server %1 that the registry refers to is limiting how "
+                                               "often it is asked; its record is left out.")
+                                    .arg(server));
+            return;
+        }
 
         QString next;
         if (hop == 0) {
             next = WhoisText::referral(text, { QStringLiteral("refer:"), QStringLiteral("whois:") });
             if (next.isEmpty() || asked.contains(next.toLower())) {
                 result.outcome = Outcome::NoService;
-                const QString extension = result.domain.section(u'.', -1);
-                result.message = QStringLiteral("There is no lookup service for the extension .%1.").arg(extension);
+                result.message = query.kind == Query::Kind::Domain
+                    ? QStringLiteral("There is no lookup service for the extension .%1.")
+                          .arg(query.text.section(u'.', -1))
+                    : QStringLiteral("There is no lookup service for %1.").arg(query.text);
                 return;
             }
         } else {
             result.records.append(SourceRecord { server, text, answer.cut });
             if (hop == 1) {
-                if (WhoisText::saysNotRegistered(text)) {
-                    result.outcome = Outcome::NotRegistered;
-                    result.message = QStringLiteral("%1 is not registered.").arg(result.domain);
-                    return;
-                }
+                if (reading.verdict == Verdict::NotRegistered)
+                    return notRegistered(result);
                 result.outcome = Outcome::Found;
-                next = WhoisText::referral(text, { QStringLiteral("Registrar WHOIS Server:") });
+                next = WhoisText::referral(text, { onwardKey });
             }
         }
         if (next.isEmpty() || asked.contains(next.toLower()))
@@ -236,36 +214,3 @@ void Lookup::whois(LookupResult &result) const
         port = m_settings.whoisPort;
     }
 }
-
-namespace WhoisText {
-
-QString referral(const QString &answer, const QStringList &keys)
-{
-    for (QStringView line : QStringView(answer).split(u'\n')) {
-        line = line.trimmed();
-        for (const QString &key : keys) {
-            if (!line.startsWith(key, Qt::CaseInsensitive))
-                continue;
-            QString value = line.mid(key.size()).trimmed().toString();
-            if (value.contains(u"://"))
-                value = QUrl(value).host();
-            else
-                value = value.section(u'/', 0, 0);
-            // A host name or an address: nothing that could carry another request.
-            static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.:-]{1,253}$"));
-            return hostName.match(value).hasMatch() ? value.toLower() : QString();
-        }
-    }
-    return QString();
-}
-
-bool saysNotRegistered(const QString &answer)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(no match|not found|no entries found|no data found|no object found|domain not found|"
-                       "status:\\s*(free|available)|the queried object does not exist)"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
-    return pattern.match(answer).hasMatch();
-}
-
-} // namespace WhoisText

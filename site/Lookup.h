@@ -2,6 +2,8 @@
 
 #include "AddressPolicy.h"
 #include "Bootstrap.h"
+#include "Query.h"
+#include "RdapRecord.h"
 #include "Upstream.h"
 
 #include <QList>
@@ -28,35 +30,31 @@ struct SourceRecord
     bool cut = false; // longer than the limit; the rest was dropped
 };
 
-struct LookupResult
+// A lookup's outcome, with the readable fields of the RDAP record (empty for whois).
+struct LookupResult : RdapFields
 {
     enum class Outcome {
-        Refused, // the name typed was not a domain name; nothing was asked
+        Refused, // what was typed is no domain name, address, network or AS number; nothing was asked
+        Special, // a private, documentation or otherwise reserved address or AS number; nothing was asked
         Found, // a registration record
         NotRegistered,
         RateLimited,
-        NoService, // no RDAP service and no whois server for the extension
+        NoService, // no RDAP service and no whois server for the query
         Failed, // a server could not be asked or did not answer
     };
     Outcome outcome = Outcome::Failed;
-    QString domain; // the name as asked (A-labels)
+    Query::Kind kind = Query::Kind::Domain;
+    QString query; // what was asked, in canonical form (A-labels, "8.8.8.0/24", "AS15169")
     QString message; // for the user, plain text
     qint64 retryAfterSeconds = -1; // for RateLimited; -1 when the server gave no time
-
-    // The readable fields of an RDAP record; empty for whois.
-    QString name;
-    QString registrar;
-    QStringList statuses;
-    QString registered;
-    QString expires;
-    QStringList nameServers;
 
     QList<SourceRecord> records; // raw records, registry first
     QStringList notes; // what else the user should know (a registrar that could not be asked, ...)
     QStringList asked; // every server asked, in order
 };
 
-// Looks one domain name up: RDAP where the bootstrap file names a service, whois otherwise.
+// Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a
+// service, whois otherwise.
 class Lookup
 {
 public:
@@ -69,17 +67,9 @@ public:
     LookupResult run(const QString &input) const;
 
 private:
-    void rdap(QNetworkAccessManager &network, const QUrl &base, LookupResult &result) const;
-    void whois(LookupResult &result) const;
+    void rdap(QNetworkAccessManager &network, const QUrl &base, const Query &query, LookupResult &result) const;
+    void whois(const Query &query, LookupResult &result) const;
 
     RdapBootstrap &m_bootstrap;
     const LookupSettings m_settings;
 };
-
-namespace WhoisText {
-// The server that a whois answer refers to: the value of the first line starting with `key`
-// (case-insensitive), reduced to a host name when it is a URL. Empty when there is none.
-QString referral(const QString &answer, const QStringList &keys);
-// Whether a registry's answer says that the name is not registered.
-bool saysNotRegistered(const QString &answer);
-} // namespace WhoisText

@@ -1,5 +1,7 @@
 #include "Pages.h"
 
+#include <QUrl>
+
 namespace {
 
 using Outcome = LookupResult::Outcome;
@@ -30,7 +32,9 @@ table { border-collapse: collapse; background: #fff; }
 th, td { text-align: left; vertical-align: top; padding: 2px 10px 2px 0; }
 th { color: #51606f; font-weight: normal; white-space: nowrap; }
 pre { background: #fff; border: 1px solid #cfd8e3; padding: 6px; margin: 0; overflow: auto;
-      white-space: pre-wrap; word-break: break-word; font: 12px/1.3 "Liberation Mono", monospace; }
+      white-space: pre-wrap; word-break: break-word; font: 12px/1.3 "Liberation Mono", monospace;
+      unicode-bidi: plaintext; }
+bdi { unicode-bidi: isolate; }
 ul { margin: 4px 0; padding-left: 20px; }
 )";
 
@@ -54,14 +58,51 @@ QByteArray page(const QString &title, const QString &typed, const QString &conte
 
 QString notice(const QString &text, const char *kind = "")
 {
-    return QStringLiteral("<p class=\"notice %1\">%2</p>").arg(QLatin1String(kind), escaped(text));
+    return QStringLiteral("<p class=\"notice %1\">%2</p>").arg(QLatin1String(kind), escaped(Site::visible(text)));
+}
+
+// Text from another server, escaped and isolated, so that right-to-left text and what is left of its
+// controls cannot reorder what stands around it.
+QString isolated(const QString &text)
+{
+    return QStringLiteral("<bdi>%1</bdi>").arg(escaped(Site::visible(text)));
 }
 
 QString fieldRow(const QString &label, const QString &value)
 {
     if (value.isEmpty())
         return QString();
-    return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(escaped(label), escaped(value));
+    return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(escaped(label), isolated(value));
+}
+
+QString fieldTable(const LookupResult &result)
+{
+    const QString statuses = result.statuses.join(QStringLiteral(", "));
+    QString fields;
+    if (result.kind == Query::Kind::Domain) {
+        fields = fieldRow(QStringLiteral("Domain"), result.name)
+            + fieldRow(QStringLiteral("Registrar"), result.registrar) + fieldRow(QStringLiteral("Status"), statuses)
+            + fieldRow(QStringLiteral("Registered"), result.registered)
+            + fieldRow(QStringLiteral("Expires"), result.expires)
+            + fieldRow(QStringLiteral("Name servers"), result.nameServers.join(QStringLiteral(", ")));
+    } else {
+        const bool numbers = result.kind == Query::Kind::AsNumber;
+        fields = fieldRow(numbers ? QStringLiteral("Numbers") : QStringLiteral("Range"), result.range)
+            + fieldRow(QStringLiteral("Name"), result.name) + fieldRow(QStringLiteral("Type"), result.type)
+            + fieldRow(QStringLiteral("Country"), result.country) + fieldRow(QStringLiteral("Holder"), result.holder)
+            + fieldRow(QStringLiteral("Abuse contact"), result.abuse) + fieldRow(QStringLiteral("Status"), statuses)
+            + fieldRow(QStringLiteral("Registered"), result.registered)
+            + fieldRow(QStringLiteral("Last changed"), result.lastChanged);
+    }
+    return fields.isEmpty() ? QString() : QStringLiteral("<table>%1</table>").arg(fields);
+}
+
+// The heading of a record: what was asked, in the site's own words (a domain name as the user reads it),
+// never a name the registry sent.
+QString heading(const LookupResult &result)
+{
+    const QString asked = result.kind == Query::Kind::Domain ? QUrl::fromAce(result.query.toLatin1()) : result.query;
+    return QStringLiteral("<h1>%1</h1>").arg(isolated(asked.isEmpty() ? result.query : asked));
 }
 
 QString resultContent(const LookupResult &result)
@@ -69,9 +110,10 @@ QString resultContent(const LookupResult &result)
     QString html;
     switch (result.outcome) {
     case Outcome::Found:
-        html += QStringLiteral("<h1>%1</h1>").arg(escaped(result.name.isEmpty() ? result.domain : result.name));
+        html += heading(result);
         break;
     case Outcome::NotRegistered:
+    case Outcome::Special:
         html += notice(result.message);
         break;
     case Outcome::Refused:
@@ -83,21 +125,14 @@ QString resultContent(const LookupResult &result)
         html += notice(result.message, "error");
         break;
     }
-    QString fields = fieldRow(QStringLiteral("Domain"), result.name)
-        + fieldRow(QStringLiteral("Registrar"), result.registrar)
-        + fieldRow(QStringLiteral("Status"), result.statuses.join(QStringLiteral(", ")))
-        + fieldRow(QStringLiteral("Registered"), result.registered)
-        + fieldRow(QStringLiteral("Expires"), result.expires)
-        + fieldRow(QStringLiteral("Name servers"), result.nameServers.join(QStringLiteral(", ")));
-    if (!fields.isEmpty())
-        html += QStringLiteral("<table>%1</table>").arg(fields);
+    html += fieldTable(result);
     for (const QString &note : result.notes)
         html += notice(note, "warn");
     for (const SourceRecord &record : result.records) {
-        html += QStringLiteral("<h2>Record from %1</h2>").arg(escaped(record.source));
+        html += QStringLiteral("<h2>Record from %1</h2>").arg(isolated(record.source));
         if (record.cut)
             html += notice(QStringLiteral("The record was longer than 1 MiB; only its beginning is shown."), "warn");
-        html += QStringLiteral("<pre>%1</pre>").arg(escaped(record.text));
+        html += QStringLiteral("<pre>%1</pre>").arg(escaped(Site::visible(record.text)));
     }
     return html;
 }
@@ -114,6 +149,28 @@ Response plainPage(const QString &title, const QString &paragraphs)
 
 } // namespace
 
+QString Site::visible(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue; // CR LF is a line break
+        if (c == u'\t' || c == u'\n')
+            out += QChar(c);
+        else if (c < 0x20)
+            out += QChar(char16_t(0x2400 + c)); // the control picture: NUL is shown as U+2400, ESC as U+241B
+        else if (c == 0x7f)
+            out += QChar(char16_t(0x2421));
+        else if ((c >= 0x80 && c <= 0x9f) || (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069))
+            out += QStringLiteral("[U+%1]").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+        else
+            out += QChar(c);
+    }
+    return out;
+}
+
 QByteArray Site::versionFile(const QString &variable, const QString &version)
 {
     // "var name = '" padded with blanks before the "=" to 31 characters, then the version.
@@ -124,10 +181,14 @@ QByteArray Site::versionFile(const QString &variable, const QString &version)
 
 QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
 {
-    const QString content = result ? resultContent(*result)
-                                   : QStringLiteral("<h1>Whois lookup</h1><p>Type a domain name, such as "
-                                                    "<b>example.com</b>, and press <b>Look up</b> to see who "
-                                                    "registered it, with which registrar, and until when.</p>");
+    const QString content = result
+        ? resultContent(*result)
+        : QStringLiteral("<h1>Whois lookup</h1><p>Type a domain name, such as "
+                         "<b>example.com</b>, and press <b>Look up</b> to see who "
+                         "registered it, with which registrar, and until when.</p><p>An IP address "
+                         "(<b>192.0.2.1</b>, <b>2001:db8::1</b>), a network "
+                         "(<b>192.0.2.0/24</b>) or an AS number (<b>AS64496</b>) "
+                         "shows who holds it.</p>");
     return page(QStringLiteral("Quelcor whois lookup"), typed, content);
 }
 

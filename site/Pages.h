@@ -40,6 +40,10 @@ public:
     // The lookup page for a result (or for no question yet, when result is null).
     static QByteArray lookupPage(const QString &typed, const LookupResult *result);
 
+    // Text from another server as the page shows it: control characters as their visible symbols (NUL as
+    // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.
+    static QString visible(const QString &text);
+
     // Headers sent with every answer: nothing may be loaded from elsewhere.
     static const QList<QPair<QByteArray, QByteArray>> &securityHeaders();
 

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QNetworkAccessManager>
@@ -35,20 +36,17 @@ bool appendCapped(QByteArray &body, const QByteArray &chunk, qint64 maxBytes)
 
 } // namespace
 
-namespace Upstream {
+namespace {
 
-Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
-               const Limits &limits)
+// One GET, redirects not followed: a redirect's target comes back in *location.
+Answer getOnce(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const Limits &limits,
+               int answerMs, QUrl *location)
 {
     Answer answer;
-    if (!policy.permitsUrl(url, &answer.error))
-        return answer;
-
     QNetworkRequest request(url);
     request.setRawHeader("Accept", accept);
     request.setRawHeader("User-Agent", "quelcor-site");
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(3);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     std::unique_ptr<QNetworkReply> reply(network.get(request));
 
     QEventLoop loop;
@@ -60,13 +58,6 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
         reply->abort();
     };
     QObject::connect(reply.get(), &QNetworkReply::requestSent, &loop, [&] { sent = true; });
-    QObject::connect(reply.get(), &QNetworkReply::redirected, &loop, [&](const QUrl &target) {
-        QString why;
-        if (policy.permitsUrl(target, &why))
-            emit reply->redirectAllowed();
-        else
-            stop(QStringLiteral("a redirect was refused: %1").arg(why));
-    });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
         if (appendCapped(answer.body, reply->readAll(), limits.maxBytes)) {
             answer.cut = true;
@@ -74,11 +65,11 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
         }
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(limits.connectMs, &loop, [&] {
+    QTimer::singleShot(qMin(limits.connectMs, answerMs), &loop, [&] {
         if (!sent)
             stop(QStringLiteral("no connection within %1 s").arg(seconds(limits.connectMs)));
     });
-    QTimer::singleShot(limits.answerMs, &loop,
+    QTimer::singleShot(answerMs, &loop,
                        [&] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(limits.answerMs))); });
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -87,17 +78,55 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
         answer.cut = appendCapped(answer.body, reply->readAll(), limits.maxBytes);
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.retryAfter = reply->rawHeader("Retry-After");
+    const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303 || answer.status == 307
+        || answer.status == 308;
+    if (redirect && stopped.isEmpty() && !reply->rawHeader("Location").trimmed().isEmpty())
+        *location = url.resolved(QUrl::fromEncoded(reply->rawHeader("Location").trimmed()));
     // Errors 1 to 199 are the network's and the proxy's, 300 to 399 the protocol's: the answer is incomplete.
     // The others stand for an HTTP status, which the caller judges.
     const int error = reply->error();
     const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400);
     if (!stopped.isEmpty())
         answer.error = stopped;
-    else if (!answer.cut && broken)
+    else if (!answer.cut && broken && !redirect)
         answer.error = reply->errorString();
-    else if (!answer.cut && answer.status == 0)
-        answer.error = QStringLiteral("no answer");
+    else if (!answer.cut && (answer.status < 200 || answer.status > 599))
+        answer.error = answer.status == 0 ? QStringLiteral("no answer")
+                                          : QStringLiteral("an HTTP status that is no answer (%1)").arg(answer.status);
     return answer;
+}
+
+} // namespace
+
+namespace Upstream {
+
+Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+               const Limits &limits)
+{
+    // Redirects are followed here, not by the network manager, so that each target is checked against the
+    // policy before it is asked and the count is exact; the answer time covers the whole chain.
+    constexpr int kMaxRedirects = 3;
+    QElapsedTimer clock;
+    clock.start();
+    QUrl current = url;
+    for (int redirects = 0;; ++redirects) {
+        Answer answer;
+        if (!policy.permitsUrl(current, &answer.error)) {
+            if (redirects > 0)
+                answer.error = QStringLiteral("a redirect was refused: %1").arg(answer.error);
+            return answer;
+        }
+        const int answerMs = int(qMax<qint64>(limits.answerMs - clock.elapsed(), 1));
+        QUrl location;
+        answer = getOnce(network, current, accept, limits, answerMs, &location);
+        if (!answer.ok() || location.isEmpty())
+            return answer;
+        if (redirects == kMaxRedirects) {
+            answer.error = QStringLiteral("the lookup service redirected too often");
+            return answer;
+        }
+        current = location;
+    }
 }
 
 Answer whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits)

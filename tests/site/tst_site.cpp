@@ -9,6 +9,7 @@
 #include "Lookup.h"
 #include "Pages.h"
 #include "Upstream.h"
+#include "WhoisText.h"
 
 #include "splash/VersionText.h"
 
@@ -289,7 +290,8 @@ void TestSite::notRegisteredAnswers()
 {
     QFETCH(QString, answer);
     QFETCH(bool, notRegistered);
-    QCOMPARE(WhoisText::saysNotRegistered(answer), notRegistered);
+    const WhoisText::Reading reading = WhoisText::read(answer, QStringLiteral("127.0.0.2"), QStringLiteral("nope.com"));
+    QCOMPARE(reading.verdict == WhoisText::Reading::Verdict::NotRegistered, notRegistered);
 }
 
 void TestSite::decoding_data()
