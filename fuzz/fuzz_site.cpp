@@ -1,9 +1,11 @@
 // Any text another server could send the maker's site, and any name a user could type: the name check lets
-// through only A-labels, a referral is only ever a host name, and the lookup page shows the text as text.
+// through only A-labels, an address, network or AS number comes out in canonical form, a referral is only
+// ever a host name, and the lookup page shows the text as text, without control characters.
 #include "Bootstrap.h"
 #include "DomainName.h"
 #include "Lookup.h"
 #include "Pages.h"
+#include "Query.h"
 #include "Upstream.h"
 #include "WhoisText.h"
 
@@ -37,6 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (name.ok() != name.error.isEmpty()
         || (name.ok() && (name.ace.size() > 253 || !aLabels.match(name.ace).hasMatch())))
         std::abort();
+
+    // Whatever the field holds, an accepted query is in canonical form: parsing it again gives it back.
+    const Query query = Query::fromInput(text);
+    if (query.ok() == query.text.isEmpty() || (query.ok() && Query::fromInput(query.text).text != query.text))
+        std::abort();
+    for (QChar c : Site::visible(text)) {
+        if ((c.unicode() < 0x20 && c != u'\n' && c != u'\t') || (c.unicode() >= 0x7f && c.unicode() <= 0x9f)
+            || (c.unicode() >= 0x202a && c.unicode() <= 0x202e) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069))
+            std::abort();
+    }
 
     const QString server = WhoisText::referral(
         text, { QStringLiteral("refer:"), QStringLiteral("whois:"), QStringLiteral("Registrar WHOIS Server:") });

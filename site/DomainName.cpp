@@ -50,5 +50,11 @@ DomainName DomainName::fromInput(const QString &input)
                 return refused(QStringLiteral("A domain name holds only letters, digits, hyphens and dots."));
         }
     }
+    // No extension is all digits: such a name is an address or a number, not a domain name.
+    bool digitsOnly = true;
+    for (QChar c : QStringView(lower).mid(lower.lastIndexOf(u'.') + 1))
+        digitsOnly = digitsOnly && c.isDigit();
+    if (digitsOnly)
+        return refused(QStringLiteral("This is not a valid domain name."));
     return DomainName { lower, QString() };
 }

@@ -106,8 +106,14 @@ std::optional<Kind> embedding(const char *what, const char *reference, const QHo
 std::optional<Kind> classifyIpv6(const QHostAddress &address)
 {
     const Q_IPV6ADDR bytes = address.toIPv6Address();
-    if (bytes[0] >> 5 != 1) // outside 2000::/3
-        return longestMatch(kIpv6Outside, address).value_or(Kind { QStringLiteral("reserved"), u"RFC 4291"_qs });
+    if (bytes[0] >> 5 != 1) { // outside 2000::/3
+        const Kind kind = longestMatch(kIpv6Outside, address).value_or(Kind { u"reserved"_qs, u"RFC 4291"_qs });
+        // The deprecated IPv4-compatible form and NAT64 carry an IPv4 address: a special one is named.
+        const bool compatible = kind.what == u"deprecated IPv4-compatible";
+        if (compatible || kind.what == u"NAT64")
+            return classify(QHostAddress(ipv4At(bytes, 12))).value_or(kind);
+        return kind;
+    }
     if (startsWith(bytes, { 0x20, 0x02 })) // 6to4: 2002:AABB:CCDD::/48 for AA.BB.CC.DD
         return embedding("6to4", "RFC 3056", QHostAddress(ipv4At(bytes, 2)));
     if (startsWith(bytes, { 0x20, 0x01, 0x00, 0x00 })) { // Teredo: the server, then the client's inverted

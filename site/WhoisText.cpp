@@ -15,13 +15,16 @@ namespace {
 
 using Verdict = WhoisText::Reading::Verdict;
 
+constexpr QRegularExpression::PatternOptions kPatternOptions
+    = QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption;
+
 struct Row
 {
     QString server; // a whois host, or "*"
     QStringList extensions; // "fr", "com.br"
     Verdict verdict;
     QString pattern; // a regular expression; NAME stands for the query
-    QRegularExpression compiled; // valid when the pattern holds no NAME
+    QRegularExpression compiled; // for a pattern without NAME
 };
 
 struct Table
@@ -71,7 +74,7 @@ Table load()
             continue;
         }
         if (!row.pattern.contains(u"NAME"))
-            row.compiled = QRegularExpression(row.pattern, QRegularExpression::CaseInsensitiveOption);
+            row.compiled = QRegularExpression(row.pattern, kPatternOptions);
         table.rows.append(row);
     }
     return table;
@@ -149,14 +152,19 @@ Reading read(const QString &answer, const QString &server, const QString &query)
 {
     const QString host = server.section(u':', 0, 0).toLower(); // without a port
     const QString name = query.toLower();
+    // NAME: the query, or any name under its extension, as a server may echo the name in its own form.
+    const QString extension = name.contains(u'.') && !name.contains(u'/') ? name.section(u'.', -1) : QString();
+    const QString namePattern = extension.isEmpty() || extension.front().isDigit()
+        ? QRegularExpression::escape(name)
+        : QStringLiteral("(?:%1|[\\w-]+(?:\\.[\\w-]+)*\\.%2)")
+              .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension));
     QList<QRegularExpression> throttles, absences;
     for (const Row &row : table().rows) {
         if (!applies(row, host, name))
             continue;
-        QRegularExpression pattern = row.compiled;
-        if (!pattern.isValid() || pattern.pattern().isEmpty())
-            pattern = QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, QRegularExpression::escape(name)),
-                                         QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression pattern = row.pattern.contains(u"NAME")
+            ? QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, namePattern), kPatternOptions)
+            : row.compiled;
         (row.verdict == Verdict::RateLimited ? throttles : absences).append(pattern);
     }
     Reading reading;
