@@ -8,6 +8,7 @@
 #include "LocalHttpServer.h"
 #include "Lookup.h"
 #include "Pages.h"
+#include "SiteTesting.h"
 #include "Upstream.h"
 #include "WhoisText.h"
 
@@ -26,21 +27,6 @@
 namespace {
 
 using Outcome = LookupResult::Outcome;
-
-const QList<QHostAddress> kTestAddresses { QHostAddress(QStringLiteral("127.0.0.1")),
-                                           QHostAddress(QStringLiteral("127.0.0.2")),
-                                           QHostAddress(QStringLiteral("127.0.0.3")) };
-
-LookupSettings settingsFor(quint16 whoisPort)
-{
-    LookupSettings settings;
-    settings.whoisRoot = QStringLiteral("127.0.0.1");
-    settings.whoisRootPort = whoisPort;
-    settings.whoisPort = whoisPort;
-    settings.policy = AddressPolicy(kTestAddresses);
-    settings.limits = Limits { 2000, 1500, 1 << 20 };
-    return settings;
-}
 
 QByteArray bootstrapFile(const QList<QPair<QStringList, QString>> &services)
 {
@@ -66,13 +52,6 @@ QByteArray domainRecord(const QString &relatedHref)
  "remarks":[{"description":["<script>document.title='owned'</script>"]}]})")
         .arg(relatedHref)
         .toUtf8();
-}
-
-LocalHttpServer::Reply json(const QByteArray &body, int status = 200)
-{
-    return LocalHttpServer::Reply {
-        status, body, "application/rdap+json", LocalHttpServer::Reply::Mode::Normal, 100, {}
-    };
 }
 
 } // namespace

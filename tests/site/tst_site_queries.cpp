@@ -8,6 +8,7 @@
 #include "Lookup.h"
 #include "Pages.h"
 #include "Query.h"
+#include "SiteTesting.h"
 #include "Upstream.h"
 #include "WhoisText.h"
 
@@ -21,26 +22,6 @@ using Outcome = LookupResult::Outcome;
 using Verdict = WhoisText::Reading::Verdict;
 
 const QString kData = QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data");
-
-LookupSettings settingsFor(quint16 whoisPort)
-{
-    LookupSettings settings;
-    settings.whoisRoot = QStringLiteral("127.0.0.1");
-    settings.whoisRootPort = whoisPort;
-    settings.whoisPort = whoisPort;
-    settings.policy
-        = AddressPolicy({ QHostAddress(QStringLiteral("127.0.0.1")), QHostAddress(QStringLiteral("127.0.0.2")),
-                          QHostAddress(QStringLiteral("127.0.0.3")) });
-    settings.limits = Limits { 2000, 1500, 1 << 20 };
-    return settings;
-}
-
-LocalHttpServer::Reply json(const QByteArray &body, int status = 200)
-{
-    return LocalHttpServer::Reply {
-        status, body, "application/rdap+json", LocalHttpServer::Reply::Mode::Normal, 100, {}
-    };
-}
 
 QByteArray readData(const QString &path)
 {
