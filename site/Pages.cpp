@@ -102,7 +102,8 @@ QString fieldTable(const LookupResult &result)
 QString heading(const LookupResult &result)
 {
     const QString asked = result.kind == Query::Kind::Domain ? QUrl::fromAce(result.query.toLatin1()) : result.query;
-    return QStringLiteral("<h1>%1</h1>").arg(isolated(asked.isEmpty() ? result.query : asked));
+    // A heading is a block of its own: right-to-left letters of an international name reorder nothing else.
+    return QStringLiteral("<h1>%1</h1>").arg(escaped(Site::visible(asked.isEmpty() ? result.query : asked)));
 }
 
 QString resultContent(const LookupResult &result)

@@ -99,7 +99,7 @@ std::optional<Kind> embedding(const char *what, const char *reference, const QHo
         return std::nullopt;
     return Kind {
         QLatin1String(what),
-        QStringLiteral("%1, for %2, %3 address").arg(QLatin1String(reference), ipv4.toString(), inner->what)
+        QStringLiteral("%1, carrying the %3 address %2").arg(QLatin1String(reference), ipv4.toString(), inner->what)
     };
 }
 

@@ -436,7 +436,7 @@ void TestSiteQueries::hostileRecordText()
     result.records.append(SourceRecord { QStringLiteral("whois.example"), text, false });
     const QString page = QString::fromUtf8(Site::lookupPage(QStringLiteral("example.com"), &result));
     QCOMPARE(page.count(shown.toHtmlEscaped()), 3);
-    QVERIFY(page.contains(u"<h1><bdi>example.com</bdi></h1>"));
+    QVERIFY(page.contains(u"<h1>example.com</h1>"));
     for (QChar c : page) {
         const bool control
             = (c.unicode() < 0x20 && c != u'\n' && c != u'\t') || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
