@@ -110,8 +110,10 @@ std::optional<Kind> classifyIpv6(const QHostAddress &address)
         const Kind kind = longestMatch(kIpv6Outside, address).value_or(Kind { u"reserved"_qs, u"RFC 4291"_qs });
         // The deprecated IPv4-compatible form and NAT64 carry an IPv4 address: a special one is named.
         const bool compatible = kind.what == u"deprecated IPv4-compatible";
-        if (compatible || kind.what == u"NAT64")
-            return classify(QHostAddress(ipv4At(bytes, 12))).value_or(kind);
+        if (compatible || kind.what == u"NAT64") {
+            const QByteArray what = kind.what.toLatin1(), reference = kind.reference.toLatin1();
+            return embedding(what.constData(), reference.constData(), QHostAddress(ipv4At(bytes, 12))).value_or(kind);
+        }
         return kind;
     }
     if (startsWith(bytes, { 0x20, 0x02 })) // 6to4: 2002:AABB:CCDD::/48 for AA.BB.CC.DD

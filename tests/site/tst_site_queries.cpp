@@ -110,7 +110,7 @@ void TestSiteQueries::specialSpace_data()
     QTest::newRow("broadcast, not just reserved") << "255.255.255.255"
                                                   << "broadcast";
     QTest::newRow("IPv4-compatible, private inside") << "::10.0.0.1"
-                                                     << "private";
+                                                     << "deprecated IPv4-compatible";
     QTest::newRow("IPv4-compatible, public inside") << "::8.8.8.8"
                                                     << "deprecated IPv4-compatible";
     QTest::newRow("IPv4-mapped private") << "::ffff:10.0.0.2"
@@ -172,6 +172,9 @@ void TestSiteQueries::specialQueriesAnsweredWithoutAsking_data()
                                            "a record for it.";
     QTest::newRow("link-local") << "fe80::1"
                                 << "fe80::1 is a link-local address (RFC 4291); no registry holds a record for it.";
+    QTest::newRow("IPv4-compatible") << "::10.0.0.1"
+                                     << "::10.0.0.1 is a deprecated IPv4-compatible address (RFC 4291, carrying the "
+                                        "private address 10.0.0.1); no registry holds a record for it.";
     QTest::newRow("private AS") << "AS64512"
                                 << "AS64512 is a private AS number (RFC 6996); no registry holds a record for it.";
     QTest::newRow("documentation AS") << "64500"
