@@ -22,7 +22,7 @@ struct Row
 {
     QString server; // a whois host, or "*"
     QStringList extensions; // "fr", "com.br"
-    Verdict verdict;
+    Verdict verdict = Verdict::NotRegistered;
     QString pattern; // a regular expression; NAME stands for the query
     QRegularExpression compiled; // for a pattern without NAME
 };
@@ -98,13 +98,15 @@ bool applies(const Row &row, const QString &server, const QString &query)
 }
 
 // A line as the table's patterns see it: without the comment marks and blanks that registries put before
-// their messages ("% ", "# ", "*** ", ">>> ").
+// their messages ("% ", "# ", "*** ", ">>> "), and no longer than any message is, so that a hostile server's
+// megabyte-long line costs no more than a short one.
 QString normalised(QStringView line)
 {
+    constexpr qsizetype kLongestMessage = 500;
     qsizetype start = 0;
     while (start < line.size() && (line[start].isSpace() || QStringView(u"%#*>;").contains(line[start])))
         ++start;
-    return line.mid(start).trimmed().toString();
+    return line.mid(start, kLongestMessage).trimmed().toString();
 }
 
 // "try again in 30 seconds", "grace period of 1 minute", "wait 2 hours": the time in seconds, or -1.
@@ -160,7 +162,7 @@ Reading read(const QString &answer, const QString &server, const QString &query)
               .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension));
     QList<QRegularExpression> throttles, absences;
     for (const Row &row : table().rows) {
-        if (!applies(row, host, name))
+        if (!applies(row, host, name) || (name.isEmpty() && row.pattern.contains(u"NAME")))
             continue;
         const QRegularExpression pattern = row.pattern.contains(u"NAME")
             ? QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, namePattern), kPatternOptions)
