@@ -193,6 +193,11 @@ QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
     return page(QStringLiteral("Quelcor whois lookup"), typed, content);
 }
 
+Response Site::lookupRefused(int status, const QString &typed, const QString &message)
+{
+    return html(page(QStringLiteral("Quelcor whois lookup"), typed, notice(message, "warn")), status);
+}
+
 const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
 {
     static const QList<QPair<QByteArray, QByteArray>> headers {
@@ -204,6 +209,13 @@ const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
         { "Cache-Control", "no-store" },
     };
     return headers;
+}
+
+std::optional<QString> Site::lookupQuestion(const QString &path, const QUrlQuery &query)
+{
+    if (path != u"/hosting/quelcor.php" || !query.hasQueryItem(QStringLiteral("domain")))
+        return std::nullopt;
+    return query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
 }
 
 Response Site::respond(const QString &path, const QUrlQuery &query) const
@@ -218,13 +230,8 @@ Response Site::respond(const QString &path, const QUrlQuery &query) const
         return Response { 204, "image/x-icon", QByteArray() }; // browsers ask; the site has none
     if (path == u"/site.css")
         return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
-    if (path == u"/hosting/quelcor.php") {
-        if (!query.hasQueryItem(QStringLiteral("domain")))
-            return html(lookupPage(QString(), nullptr));
-        const QString typed = query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
-        const LookupResult result = m_lookup.run(typed);
-        return html(lookupPage(typed, &result));
-    }
+    if (path == u"/hosting/quelcor.php")
+        return html(lookupPage(query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded), nullptr));
     if (path == u"/download")
         return plainPage(QStringLiteral("Download Quelcor"),
                          QStringLiteral("<p>The current version of Quelcor is <b>%1</b>.</p><p>Quelcor looks up the "

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrlQuery>
 
+#include <optional>
+
 struct Response
 {
     int status = 200;
@@ -26,19 +28,25 @@ struct PublishedVersions
 class Site
 {
 public:
-    Site(PublishedVersions versions, const Lookup &lookup)
+    explicit Site(PublishedVersions versions)
         : m_versions(std::move(versions))
-        , m_lookup(lookup)
     {
     }
 
+    // Every page but a lookup's answer, which the server has run on its workers (lookupQuestion, lookupPage).
     Response respond(const QString &path, const QUrlQuery &query) const;
+
+    // What the lookup page is asked to look up: the field's text; no value for any other request.
+    static std::optional<QString> lookupQuestion(const QString &path, const QUrlQuery &query);
 
     // A version file: a valid script line whose characters 32 to 39 (counted from 1) are the version.
     static QByteArray versionFile(const QString &variable, const QString &version);
 
     // The lookup page for a result (or for no question yet, when result is null).
     static QByteArray lookupPage(const QString &typed, const LookupResult *result);
+
+    // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
+    static Response lookupRefused(int status, const QString &typed, const QString &message);
 
     // Text from another server as the page shows it: control characters as their visible symbols (NUL as
     // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.
@@ -49,5 +57,4 @@ public:
 
 private:
     const PublishedVersions m_versions;
-    const Lookup &m_lookup;
 };

@@ -61,8 +61,44 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     const QCommandLineOption whoisVersion(QStringLiteral("whois-version"),
                                           QStringLiteral("The version published in /whois_version_number.js."),
                                           QStringLiteral("version"), buildVersion);
+    struct Number
+    {
+        QCommandLineOption option;
+        int *value;
+        int least;
+    };
+    SiteOptions options;
+    const QList<Number> numbers {
+        { { u"max-connections"_qs, u"Client connections open at once (10000)."_qs, u"n"_qs, u"10000"_qs },
+          &options.maxConnections,
+          1 },
+        { { u"max-connections-per-address"_qs, u"Client connections open at once from one address (512)."_qs, u"n"_qs,
+            u"512"_qs },
+          &options.maxConnectionsPerAddress,
+          1 },
+        { { u"lookup-workers"_qs, u"Lookups under way at once (64)."_qs, u"n"_qs, u"64"_qs },
+          &options.lookupWorkers,
+          1 },
+        { { u"max-queued-lookups"_qs, u"Lookups waiting for a worker; beyond, 503 (512)."_qs, u"n"_qs, u"512"_qs },
+          &options.maxQueuedLookups,
+          0 },
+        { { u"max-lookups-per-address"_qs, u"Lookups under way or waiting from one address; beyond, 429 (8)."_qs,
+            u"n"_qs, u"8"_qs },
+          &options.maxLookupsPerAddress,
+          1 },
+        { { u"queue-deadline"_qs, u"Seconds a lookup may wait for a worker; then 503 (20)."_qs, u"seconds"_qs,
+            u"20"_qs },
+          &options.queueDeadlineSeconds,
+          1 },
+        { { u"stop-timeout"_qs, u"Seconds lookups under way may take to finish after SIGTERM (10)."_qs, u"seconds"_qs,
+            u"10"_qs },
+          &options.stopDeadlineSeconds,
+          0 },
+    };
     parser.addOptions(
         { help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion });
+    for (const Number &number : numbers)
+        parser.addOption(number.option);
 
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -77,7 +113,16 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         return std::nullopt;
     }
 
-    SiteOptions options;
+    for (const Number &number : numbers) {
+        bool ok = false;
+        *number.value = parser.value(number.option).toInt(&ok);
+        if (!ok || *number.value < number.least) {
+            *error = QStringLiteral("--%1 takes a whole number from %2")
+                         .arg(number.option.names().first())
+                         .arg(number.least);
+            return std::nullopt;
+        }
+    }
     if (!options.listen.setAddress(parser.value(listen))) {
         *error = QStringLiteral("--listen takes an address, not %1").arg(parser.value(listen));
         return std::nullopt;

@@ -19,6 +19,15 @@ struct SiteOptions
     LookupSettings lookup;
     PublishedVersions versions;
 
+    // Serving: connections, and lookups in flight and waiting.
+    int maxConnections = 10'000;
+    int maxConnectionsPerAddress = 512;
+    int lookupWorkers = 64;
+    int maxQueuedLookups = 512;
+    int maxLookupsPerAddress = 8;
+    int queueDeadlineSeconds = 20;
+    int stopDeadlineSeconds = 10;
+
     // The options, or no value with the reason in *error (the usage text for --help).
     static std::optional<SiteOptions> parse(const QStringList &arguments, const QString &buildVersion, QString *error);
 };

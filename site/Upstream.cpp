@@ -1,5 +1,7 @@
 #include "Upstream.h"
 
+#include "Metrics.h"
+
 #include "platform/CodePage.h"
 
 #include <QDateTime>
@@ -9,6 +11,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QTimer>
@@ -108,6 +111,7 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
     constexpr int kMaxRedirects = 3;
     QElapsedTimer clock;
     clock.start();
+    const auto observe = qScopeGuard([&] { Metrics::instance().observeUpstream("http", clock.nsecsElapsed() / 1e9); });
     QUrl current = url;
     for (int redirects = 0;; ++redirects) {
         Answer answer;
@@ -131,6 +135,9 @@ Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray
 
 Answer whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits)
 {
+    QElapsedTimer clock;
+    clock.start();
+    const auto observe = qScopeGuard([&] { Metrics::instance().observeUpstream("whois", clock.nsecsElapsed() / 1e9); });
     Answer answer;
     QTcpSocket socket;
     QEventLoop loop;

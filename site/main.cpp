@@ -1,29 +1,35 @@
 // quelcor-site: the maker's web server for Quelcor.
 
 #include "Bootstrap.h"
+#include "HttpServer.h"
 #include "Lookup.h"
+#include "LookupPool.h"
 #include "Pages.h"
 #include "SiteOptions.h"
 
 #include <QCoreApplication>
-#include <QUrlQuery>
-
-#include <httplib.h>
 
 #include <cstdio>
+#include <cstdlib>
 
-#include <sys/socket.h>
+#include <sys/resource.h>
 
 namespace {
 
-// A request's target as one safe log line: no control characters.
-std::string loggable(const std::string &text)
+// Every connection is a file descriptor: the soft limit is raised to the hard one. The descriptors the
+// connections may use, leaving some for lookups and the process itself.
+rlim_t raiseOpenFilesLimit()
 {
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text)
-        out += (c < 0x20 || c == 0x7f) ? '?' : char(c);
-    return out.size() > 300 ? out.substr(0, 300) + "..." : out;
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return 1024;
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        raised.rlim_cur = limit.rlim_max;
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            limit = raised;
+    }
+    return limit.rlim_cur;
 }
 
 } // namespace
@@ -40,47 +46,42 @@ int main(int argc, char **argv)
         return help ? 0 : 2;
     }
 
+    // Each lookup in flight holds a few descriptors of its own (sockets to registries).
+    const rlim_t openFiles = raiseOpenFilesLimit();
+    const long reserved = 64 + 4L * options->lookupWorkers;
+    const int maxConnections
+        = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->maxConnections)));
+
     RdapBootstrap bootstrap(options->bootstrap, options->bootstrapTtlSeconds);
     const Lookup lookup(bootstrap, options->lookup);
-    const Site site(options->versions, lookup);
-
-    httplib::Server server;
-    // Lookups wait on other servers for up to half a minute a hop: each request has a worker of its own,
-    // so a slow registry holds up nobody else.
-    server.new_task_queue = [] { return new httplib::ThreadPool(16); };
-    server.set_read_timeout(10, 0);
-    server.set_write_timeout(30, 0);
-    server.set_keep_alive_timeout(5);
-    server.set_payload_max_length(64 * 1024);
-    // SO_REUSEADDR, so that a restarted site can listen while connections of the last one linger in TIME_WAIT
-    // (the library's default, SO_REUSEPORT alone, cannot); and no SO_REUSEPORT, so that a second site started on
-    // the same port fails instead of silently sharing it.
-    server.set_socket_options([](socket_t socket) {
-        const int yes = 1;
-        ::setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    });
-    server.Get(".*", [&site](const httplib::Request &request, httplib::Response &response) {
-        const std::string::size_type mark = request.target.find('?');
-        QString rawQuery = mark == std::string::npos ? QString() : QString::fromUtf8(request.target.substr(mark + 1));
-        rawQuery.replace(u'+', QStringLiteral("%20")); // a form's blanks
-        const Response answer = site.respond(QString::fromUtf8(request.path), QUrlQuery(rawQuery));
-        response.status = answer.status;
-        for (const auto &[name, value] : Site::securityHeaders())
-            response.set_header(name.toStdString(), value.toStdString());
-        response.set_content(answer.body.toStdString(), answer.contentType.toStdString());
-    });
-    server.set_logger([](const httplib::Request &request, const httplib::Response &response) {
-        std::printf("%s %s %s %d %zu\n", loggable(request.remote_addr).c_str(), loggable(request.method).c_str(),
-                    loggable(request.target).c_str(), response.status, response.body.size());
-        std::fflush(stdout);
-    });
+    const Site site(options->versions);
+    LookupPool pool(
+        lookup,
+        LookupPool::Settings { options->lookupWorkers, options->maxQueuedLookups, options->maxLookupsPerAddress });
+    HttpServer::Settings settings;
+    settings.maxConnections = maxConnections;
+    settings.maxConnectionsPerAddress = options->maxConnectionsPerAddress;
+    settings.queueDeadline = std::chrono::seconds(options->queueDeadlineSeconds);
+    settings.stopDeadline = std::chrono::seconds(options->stopDeadlineSeconds);
+    HttpServer server(site, pool, settings);
 
     const std::string host = options->listen.toString().toStdString();
-    if (!server.bind_to_port(host, options->port)) {
-        std::fprintf(stderr, "quelcor-site: cannot listen on %s port %u\n", host.c_str(), unsigned(options->port));
+    std::string listenError;
+    if (!server.listen(host, options->port, &listenError)) {
+        std::fprintf(stderr, "quelcor-site: cannot listen on %s port %u: %s\n", host.c_str(), unsigned(options->port),
+                     listenError.c_str());
         return 1;
     }
-    std::printf("quelcor-site: listening on %s port %u\n", host.c_str(), unsigned(options->port));
+    std::printf("quelcor-site: listening on %s port %u; open files %lu, so at most %d connections; %d lookups at "
+                "once, %d waiting\n",
+                host.c_str(), unsigned(options->port), static_cast<unsigned long>(openFiles), maxConnections,
+                options->lookupWorkers, options->maxQueuedLookups);
     std::fflush(stdout);
-    return server.listen_after_bind() ? 0 : 1;
+
+    const bool allFinished = server.run();
+    std::printf("quelcor-site: stopped%s\n", allFinished ? "" : "; lookups still under way were left");
+    std::fflush(stdout);
+    if (!allFinished)
+        std::_Exit(0); // the workers still wait on other servers; nothing of theirs is kept
+    return 0;
 }

@@ -1,0 +1,374 @@
+#include "HttpServer.h"
+
+#include "Metrics.h"
+
+#include <boost/asio.hpp>
+#include <boost/beast.hpp>
+
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <cstdio>
+#include <set>
+#include <unordered_map>
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+using tcp = asio::ip::tcp;
+using Request = http::request<http::string_body>;
+using Reply = http::response<http::string_body>;
+
+namespace {
+
+constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
+
+// Text from a request as one safe log line: no control characters, not too long.
+std::string loggable(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text)
+        out += (c < 0x20 || c == 0x7f) ? '?' : char(c);
+    return out.size() > 300 ? out.substr(0, 300) + "..." : out;
+}
+
+QByteArray bytes(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+// The path as a label of the request counter: the site's own paths, everything else as one.
+QByteArray metricPath(const QString &path)
+{
+    static const QStringList known { "/",
+                                     "/quelcor_version_number.js",
+                                     "/whois_version_number.js",
+                                     "/site.css",
+                                     "/favicon.ico",
+                                     "/hosting/quelcor.php",
+                                     "/download",
+                                     "/forum",
+                                     "/bugreport.htm",
+                                     "/products/quelcor",
+                                     "/healthz",
+                                     "/metrics" };
+    return known.contains(path) ? path.toUtf8() : QByteArrayLiteral("other");
+}
+
+Reply plain(http::status status, const std::string &text, unsigned version)
+{
+    Reply reply { status, version };
+    reply.set(http::field::content_type, "text/plain; charset=utf-8");
+    reply.body() = text;
+    return reply;
+}
+
+Reply fromResponse(const Response &response, unsigned version)
+{
+    Reply reply { http::status(response.status), version };
+    reply.set(http::field::content_type, response.contentType.toStdString());
+    for (const auto &[name, value] : Site::securityHeaders())
+        reply.set(name.toStdString(), value.toStdString());
+    reply.body() = response.body.toStdString();
+    return reply;
+}
+
+// What a request head may not be, beyond what the parser refuses itself (two different Content-Length
+// fields, Content-Length beside Transfer-Encoding, bad chunks): 400 or 431, and the connection is closed.
+std::optional<http::status> badHead(const Request &head, std::size_t fieldLimit)
+{
+    if (std::size_t(std::distance(head.begin(), head.end())) > fieldLimit)
+        return http::status::request_header_fields_too_large;
+    const auto encoding = head.find(http::field::transfer_encoding);
+    if (encoding != head.end() && !beast::iequals(encoding->value(), "chunked"))
+        return http::status::bad_request;
+    if (head.count(http::field::host) != 1 && head.version() == 11)
+        return http::status::bad_request;
+    return std::nullopt;
+}
+
+} // namespace
+
+struct HttpServer::Private
+{
+    Private(const Site &site, LookupPool &pool, Settings settings)
+        : site(site)
+        , pool(pool)
+        , settings(settings)
+    {
+    }
+
+    asio::awaitable<void> accept();
+    asio::awaitable<void> serve(tcp::socket socket, std::string address);
+    asio::awaitable<Reply> respond(const Request &request, const std::string &address);
+    asio::awaitable<Reply> lookup(const QString &typed, const std::string &address, unsigned version);
+    void stop();
+    void ended(const std::string &address);
+
+    const Site &site;
+    LookupPool &pool;
+    const Settings settings;
+    asio::io_context io { 1 };
+    tcp::acceptor acceptor { io };
+    asio::signal_set stopSignals { io, SIGTERM, SIGINT };
+    asio::steady_timer stopTimer { io };
+    std::unordered_map<std::string, int> perAddress;
+    std::set<beast::tcp_stream *> waiting; // connections waiting for a request head
+    int connections = 0;
+    bool stopping = false;
+};
+
+HttpServer::HttpServer(const Site &site, LookupPool &pool, Settings settings)
+    : d(std::make_unique<Private>(site, pool, settings))
+{
+}
+
+HttpServer::~HttpServer() = default;
+
+bool HttpServer::listen(const std::string &address, unsigned short port, std::string *error)
+{
+    beast::error_code ec;
+    const asio::ip::address host = asio::ip::make_address(address, ec);
+    const tcp::endpoint endpoint(host, port);
+    if (!ec)
+        d->acceptor.open(endpoint.protocol(), ec);
+    // SO_REUSEADDR, so that a restarted site can listen while connections of the last one linger in
+    // TIME_WAIT; and no SO_REUSEPORT, so that a second site on the same port fails instead of sharing it.
+    if (!ec)
+        d->acceptor.set_option(asio::socket_base::reuse_address(true), ec);
+    if (!ec)
+        d->acceptor.bind(endpoint, ec);
+    if (!ec)
+        d->acceptor.listen(asio::socket_base::max_listen_connections, ec);
+    if (ec)
+        *error = ec.message();
+    return !ec;
+}
+
+bool HttpServer::run()
+{
+    asio::co_spawn(d->io, d->accept(), asio::detached);
+    d->stopSignals.async_wait([this](const beast::error_code &ec, int) {
+        if (!ec)
+            d->stop();
+    });
+    d->io.run();
+    return d->pool.running() == 0;
+}
+
+void HttpServer::Private::stop()
+{
+    stopping = true;
+    beast::error_code ignored;
+    acceptor.close(ignored);
+    pool.stop(); // lookups still waiting for a worker are answered 503
+    for (beast::tcp_stream *stream : std::set(waiting))
+        stream->socket().cancel(ignored);
+    stopTimer.expires_after(settings.stopDeadline);
+    stopTimer.async_wait([this](const beast::error_code &ec) {
+        if (!ec)
+            io.stop();
+    });
+    if (connections == 0)
+        io.stop();
+}
+
+void HttpServer::Private::ended(const std::string &address)
+{
+    --connections;
+    --Metrics::instance().connectionsOpen;
+    const auto it = perAddress.find(address);
+    if (it != perAddress.end() && --it->second <= 0)
+        perAddress.erase(it);
+    if (stopping && connections == 0)
+        io.stop();
+}
+
+asio::awaitable<void> HttpServer::Private::accept()
+{
+    asio::steady_timer pause(io);
+    while (!stopping) {
+        auto [ec, socket] = co_await acceptor.async_accept(kTuple);
+        if (ec) {
+            if (stopping || ec == asio::error::operation_aborted)
+                co_return;
+            // Out of file descriptors, or the like: wait a little rather than spin.
+            pause.expires_after(std::chrono::milliseconds(100));
+            co_await pause.async_wait(kTuple);
+            continue;
+        }
+        beast::error_code addressError;
+        const std::string address = socket.remote_endpoint(addressError).address().to_string();
+        if (addressError || connections >= settings.maxConnections
+            || perAddress[address] >= settings.maxConnectionsPerAddress) {
+            if (!addressError && perAddress[address] == 0)
+                perAddress.erase(address);
+            socket.close(addressError);
+            continue;
+        }
+        ++connections;
+        ++perAddress[address];
+        ++Metrics::instance().connectionsOpen;
+        asio::co_spawn(io, serve(std::move(socket), address), asio::detached);
+    }
+}
+
+asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string address)
+{
+    beast::tcp_stream stream(std::move(socket));
+    beast::flat_buffer buffer;
+    for (bool first = true; !stopping; first = false) {
+        http::request_parser<http::string_body> parser;
+        parser.header_limit(std::uint32_t(settings.headerLimit));
+        parser.body_limit(settings.bodyLimit);
+        // One deadline for the whole head, however slowly it comes.
+        stream.expires_after(first ? settings.headDeadline : settings.idleDeadline);
+        waiting.insert(&stream);
+        auto [readError, headBytes] = co_await http::async_read_header(stream, buffer, parser, kTuple);
+        waiting.erase(&stream);
+
+        std::optional<Reply> reply;
+        bool close = true;
+        Reply unreadable = plain(http::status::bad_request, "The request is not one this server reads.\n", 11);
+        unreadable.prepare_payload();
+        if (readError) {
+            // A client that went away or let the deadline pass is closed without a word; a broken head
+            // gets its status.
+            if (readError.category() != http::make_error_code(http::error::bad_field).category()
+                || readError == http::error::end_of_stream || readError == http::error::partial_message)
+                break;
+            reply = unreadable;
+            if (readError == http::error::header_limit)
+                reply->result(http::status::request_header_fields_too_large);
+        } else if (const std::optional<http::status> bad = badHead(parser.get(), settings.fieldLimit)) {
+            reply = unreadable;
+            reply->result(*bad);
+        } else if (!parser.is_done()) {
+            stream.expires_after(settings.headDeadline);
+            auto [bodyError, bodyBytes] = co_await http::async_read(stream, buffer, parser, kTuple);
+            if (bodyError == beast::error::timeout || bodyError == http::error::end_of_stream)
+                break;
+            if (bodyError) {
+                reply = unreadable;
+                if (bodyError == http::error::body_limit)
+                    reply->result(http::status::payload_too_large);
+            }
+        }
+        if (!reply) {
+            stream.expires_never();
+            const Request &request = parser.get();
+            reply = co_await respond(request, address);
+            close = !request.keep_alive() || stopping || (*reply)[http::field::connection] == "close";
+        }
+        reply->keep_alive(!close);
+
+        const Request &request = parser.get();
+        std::printf("%s %s %s %u %zu\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
+                    loggable(request.target()).c_str(), reply->result_int(), reply->body().size());
+        std::fflush(stdout);
+        const std::string_view target = request.target();
+        Metrics::instance().countRequest(
+            metricPath(QUrl::fromPercentEncoding(bytes(target.substr(0, target.find('?'))))), int(reply->result_int()));
+
+        stream.expires_after(settings.writeDeadline);
+        auto [writeError, written] = co_await http::async_write(stream, *reply, kTuple);
+        if (writeError || close)
+            break;
+    }
+    beast::error_code ignored;
+    stream.socket().shutdown(tcp::socket::shutdown_send, ignored);
+    ended(address);
+}
+
+asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, const std::string &address)
+{
+    const unsigned version = request.version();
+    const bool head = request.method() == http::verb::head;
+    if (request.method() != http::verb::get && !head) {
+        Reply reply = plain(http::status::method_not_allowed, "Only GET and HEAD are served here.\n", version);
+        reply.set(http::field::allow, "GET, HEAD");
+        reply.prepare_payload();
+        co_return reply;
+    }
+    const std::string_view target = request.target();
+    const std::size_t mark = target.find('?');
+    const QString path = QUrl::fromPercentEncoding(bytes(target.substr(0, mark)));
+    QString rawQuery = mark == std::string_view::npos ? QString() : QString::fromUtf8(target.substr(mark + 1));
+    rawQuery.replace(u'+', QStringLiteral("%20")); // a form's blanks
+    const QUrlQuery query(rawQuery);
+
+    Reply reply;
+    if (path == u"/healthz") {
+        reply = plain(http::status::ok, stopping ? "stopping\n" : "ok\n", version);
+        if (stopping)
+            reply.result(http::status::service_unavailable);
+    } else if (path == u"/metrics") {
+        // Only to this machine: the figures are for the operator.
+        beast::error_code ec;
+        const bool local = asio::ip::make_address(address, ec).is_loopback();
+        reply = local ? plain(http::status::ok, Metrics::instance().text().toStdString(), version)
+                      : fromResponse(site.respond(QStringLiteral("/no-such-page"), QUrlQuery()), version);
+        if (local)
+            reply.set(http::field::content_type, "text/plain; version=0.0.4; charset=utf-8");
+    } else if (const std::optional<QString> typed = Site::lookupQuestion(path, query)) {
+        if (head) {
+            // The headers of the answer, without running the lookup: its length is not known before.
+            reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray() }, version);
+            reply.set(http::field::connection, "close");
+            co_return reply;
+        }
+        reply = co_await lookup(*typed, address, version);
+    } else {
+        reply = fromResponse(site.respond(path, query), version);
+    }
+    reply.prepare_payload();
+    if (head) { // the headers of the GET, its length included, without the body
+        const std::size_t length = reply.body().size();
+        reply.body().clear();
+        reply.content_length(length);
+    }
+    co_return reply;
+}
+
+asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const std::string &address, unsigned version)
+{
+    auto job = std::make_shared<LookupPool::Job>();
+    job->typed = typed;
+    job->client = address;
+    // The worker wakes this connection when the lookup starts and when it is done.
+    auto wake = std::make_shared<asio::steady_timer>(io);
+    wake->expires_after(settings.queueDeadline);
+    job->changed = [wake, executor = io.get_executor()] { asio::post(executor, [wake] { wake->cancel(); }); };
+
+    const auto refused = [&](int status, int retryAfter, const QString &message) {
+        Reply reply = fromResponse(Site::lookupRefused(status, typed, message), version);
+        reply.set(http::field::retry_after, std::to_string(retryAfter));
+        return reply;
+    };
+    const int queueSeconds = int(settings.queueDeadline.count());
+    const QString busy = QStringLiteral("The lookup service is busy. Try again in %1 s.").arg(qMax(queueSeconds, 1));
+    switch (pool.submit(job)) {
+    case LookupPool::Admission::Busy:
+        co_return refused(503, qMax(queueSeconds, 1), busy);
+    case LookupPool::Admission::ClientBusy:
+        co_return refused(429, 5,
+                          QStringLiteral("Too many lookups from your address are under way. Try again in 5 s."));
+    case LookupPool::Admission::Accepted:
+        break;
+    }
+    for (;;) {
+        auto [ec] = co_await wake->async_wait(kTuple);
+        const int state = job->state;
+        if (state == LookupPool::Job::Done)
+            break;
+        if (state == LookupPool::Job::Cancelled)
+            co_return refused(503, qMax(queueSeconds, 1), busy);
+        if (state == LookupPool::Job::Running)
+            wake->expires_at(asio::steady_timer::time_point::max());
+        else if (!ec && pool.cancel(job)) // waited in the queue past its deadline
+            co_return refused(503, qMax(queueSeconds, 1), busy);
+    }
+    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Site::lookupPage(typed, &job->result) },
+                           version);
+}

@@ -1,0 +1,74 @@
+#include "Metrics.h"
+
+#include <QMutexLocker>
+
+Metrics &Metrics::instance()
+{
+    static Metrics metrics;
+    return metrics;
+}
+
+void Metrics::countRequest(const QByteArray &path, int status)
+{
+    const QMutexLocker lock(&m_mutex);
+    ++m_requests[qMakePair(path, status)];
+}
+
+void Metrics::countLookup(const QString &kind, const QString &outcome)
+{
+    const QMutexLocker lock(&m_mutex);
+    ++m_lookups[qMakePair(kind, outcome)];
+}
+
+void Metrics::observeUpstream(const char *protocol, double seconds)
+{
+    const QMutexLocker lock(&m_mutex);
+    Histogram &histogram = m_upstream[QByteArray(protocol)];
+    for (std::size_t i = 0; i < kBuckets.size(); ++i) {
+        if (seconds <= kBuckets[i])
+            ++histogram.buckets[i];
+    }
+    ++histogram.count;
+    histogram.sum += seconds;
+}
+
+QByteArray Metrics::text() const
+{
+    const QMutexLocker lock(&m_mutex);
+    QByteArray out;
+    out += "# HELP quelcor_requests_total HTTP requests answered, by path and status.\n"
+           "# TYPE quelcor_requests_total counter\n";
+    for (auto it = m_requests.cbegin(); it != m_requests.cend(); ++it)
+        out += "quelcor_requests_total{path=\"" + it.key().first + "\",status=\"" + QByteArray::number(it.key().second)
+            + "\"} " + QByteArray::number(it.value()) + '\n';
+    out += "# HELP quelcor_lookups_total Lookups finished, by kind and outcome.\n"
+           "# TYPE quelcor_lookups_total counter\n";
+    for (auto it = m_lookups.cbegin(); it != m_lookups.cend(); ++it)
+        out += "quelcor_lookups_total{kind=\"" + it.key().first.toUtf8() + "\",outcome=\"" + it.key().second.toUtf8()
+            + "\"} " + QByteArray::number(it.value()) + '\n';
+    out += "# HELP quelcor_lookups_in_flight Lookups asking other servers now.\n"
+           "# TYPE quelcor_lookups_in_flight gauge\n"
+           "quelcor_lookups_in_flight "
+        + QByteArray::number(lookupsInFlight.load()) + '\n';
+    out += "# HELP quelcor_lookups_queued Lookups waiting for a worker.\n"
+           "# TYPE quelcor_lookups_queued gauge\n"
+           "quelcor_lookups_queued "
+        + QByteArray::number(lookupsQueued.load()) + '\n';
+    out += "# HELP quelcor_connections_open Client connections open.\n"
+           "# TYPE quelcor_connections_open gauge\n"
+           "quelcor_connections_open "
+        + QByteArray::number(connectionsOpen.load()) + '\n';
+    out += "# HELP quelcor_upstream_seconds How long a question to another server took, by protocol.\n"
+           "# TYPE quelcor_upstream_seconds histogram\n";
+    for (auto it = m_upstream.cbegin(); it != m_upstream.cend(); ++it) {
+        const QByteArray label = "protocol=\"" + it.key() + '"';
+        for (std::size_t i = 0; i < kBuckets.size(); ++i)
+            out += "quelcor_upstream_seconds_bucket{" + label + ",le=\"" + QByteArray::number(kBuckets[i]) + "\"} "
+                + QByteArray::number(it.value().buckets[i]) + '\n';
+        out += "quelcor_upstream_seconds_bucket{" + label + ",le=\"+Inf\"} " + QByteArray::number(it.value().count)
+            + '\n';
+        out += "quelcor_upstream_seconds_sum{" + label + "} " + QByteArray::number(it.value().sum) + '\n';
+        out += "quelcor_upstream_seconds_count{" + label + "} " + QByteArray::number(it.value().count) + '\n';
+    }
+    return out;
+}
