@@ -61,7 +61,9 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
 {
     {
         const std::lock_guard lock(m_mutex);
-        if (m_stopping || int(m_queue.size()) >= m_settings.maxQueued)
+        // Waiting for a worker: at most maxQueued beyond the workers that are free.
+        const int free = qMax(0, qMax(m_settings.workers, 1) - m_running.load());
+        if (m_stopping || int(m_queue.size()) >= m_settings.maxQueued + free)
             return Admission::Busy;
         int &fromClient = m_perClient[job->client];
         if (fromClient >= m_settings.perAddress) {

@@ -69,6 +69,10 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     };
     SiteOptions options;
     const QList<Number> numbers {
+        { { u"head-timeout"_qs, u"Seconds a client has for the whole head of a request (10)."_qs, u"seconds"_qs,
+            u"10"_qs },
+          &options.headTimeoutSeconds,
+          1 },
         { { u"max-connections"_qs, u"Client connections open at once (10000)."_qs, u"n"_qs, u"10000"_qs },
           &options.maxConnections,
           1 },

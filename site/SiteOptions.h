@@ -20,6 +20,7 @@ struct SiteOptions
     PublishedVersions versions;
 
     // Serving: connections, and lookups in flight and waiting.
+    int headTimeoutSeconds = 10;
     int maxConnections = 10'000;
     int maxConnectionsPerAddress = 512;
     int lookupWorkers = 64;

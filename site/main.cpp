@@ -59,6 +59,7 @@ int main(int argc, char **argv)
         lookup,
         LookupPool::Settings { options->lookupWorkers, options->maxQueuedLookups, options->maxLookupsPerAddress });
     HttpServer::Settings settings;
+    settings.headDeadline = std::chrono::seconds(options->headTimeoutSeconds);
     settings.maxConnections = maxConnections;
     settings.maxConnectionsPerAddress = options->maxConnectionsPerAddress;
     settings.queueDeadline = std::chrono::seconds(options->queueDeadlineSeconds);

@@ -39,6 +39,16 @@ void FakeWhois::serve(QTcpSocket *socket)
         timer->start(200);
         break;
     }
+    case Mode::Late: {
+        QPointer<QTcpSocket> guard(socket);
+        QTimer::singleShot(1500, socket, [this, guard] {
+            if (guard) {
+                guard->write(answer);
+                guard->disconnectFromHost();
+            }
+        });
+        break;
+    }
     }
 }
 

@@ -18,6 +18,7 @@ public:
         Normal, // the answer, then the connection is closed
         Trickle, // one byte every 200 ms, never ending
         Huge, // 50 MB, then the connection is closed
+        Late, // the answer after 1.5 s, then the connection is closed
     };
 
     bool listen(const QHostAddress &address, quint16 port);

@@ -49,3 +49,12 @@ QStringList SiteProcess::log()
     m_output += m_process.readAllStandardOutput();
     return QString::fromUtf8(m_output).split(u'\n', Qt::SkipEmptyParts);
 }
+
+int SiteProcess::terminate(int waitMs)
+{
+    m_process.terminate();
+    if (!m_process.waitForFinished(waitMs) || m_process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    m_output += m_process.readAllStandardOutput();
+    return m_process.exitCode();
+}

@@ -1,0 +1,206 @@
+// The site's HTTP serving, from outside over raw sockets: heads it refuses, pipelining, HEAD, the deadline
+// for a slow head, a full lookup queue, and a graceful stop with a lookup in flight.
+
+#include "FakeWhois.h"
+#include "SiteProcess.h"
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <future>
+
+namespace {
+
+struct Exchange
+{
+    QByteArray answer;
+    bool closed = false; // the site closed the connection
+};
+
+// Writes the bytes and reads until the site closes or nothing more comes for quietMs. Blocking, so it may
+// run on a thread of its own.
+Exchange exchange(quint16 port, const QByteArray &request, int quietMs = 1500)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    Exchange result;
+    if (!socket.waitForConnected(5000))
+        return result;
+    socket.write(request);
+    socket.waitForBytesWritten(5000);
+    while (socket.waitForReadyRead(quietMs))
+        result.answer += socket.readAll();
+    result.answer += socket.readAll();
+    result.closed = socket.state() != QAbstractSocket::ConnectedState;
+    return result;
+}
+
+// The answers in a stream of pipelined ones: status line and body, read by their Content-Length.
+QList<QPair<QByteArray, QByteArray>> answers(QByteArray stream, const QList<bool> &heads)
+{
+    QList<QPair<QByteArray, QByteArray>> out;
+    for (bool head : heads) {
+        const qsizetype end = stream.indexOf("\r\n\r\n");
+        if (end < 0)
+            break;
+        const QByteArray headers = stream.left(end);
+        const qsizetype field = headers.toLower().indexOf("content-length:");
+        const qsizetype length
+            = head || field < 0 ? 0 : headers.mid(field + 15).split('\r').first().trimmed().toLongLong();
+        out.append({ headers.split('\r').first(), stream.mid(end + 4, length) });
+        stream.remove(0, end + 4 + length);
+    }
+    return out;
+}
+
+QStringList whoisAt(const FakeWhoisNetwork &whois)
+{
+    return { QStringLiteral("--rdap-bootstrap"), QStringLiteral("http://127.0.0.1:1/dns.json"),
+             QStringLiteral("--whois-root"),     QStringLiteral("127.0.0.1:%1").arg(whois.port()),
+             QStringLiteral("--allow-address"),  QStringLiteral("127.0.0.1") };
+}
+
+const QByteArray kLookup = "GET /hosting/quelcor.php?domain=example.zz HTTP/1.1\r\nHost: x\r\n\r\n";
+
+} // namespace
+
+class TestSiteServer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void refusedHeads_data();
+    void refusedHeads();
+    void pipelinedAnswersInOrder();
+    void headOfTheLookupPageAsksNobody();
+    void slowHeadClosedAtItsDeadline();
+    void fullQueueAnswered503();
+    void stopLetsTheLookupInFlightFinish();
+};
+
+void TestSiteServer::refusedHeads_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("status");
+    const QByteArray get = "GET /forum HTTP/1.1\r\nHost: x\r\n";
+    QTest::newRow("two lengths") << get + "Content-Length: 1\r\nContent-Length: 2\r\n\r\nab" << QByteArray("400");
+    QTest::newRow("length and chunks") << get + "Content-Length: 3\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n"
+                                       << QByteArray("400");
+    QTest::newRow("bad chunk") << get + "Transfer-Encoding: chunked\r\n\r\nzz\r\nab\r\n" << QByteArray("400");
+    QTest::newRow("other transfer coding") << get + "Transfer-Encoding: gzip\r\n\r\n" << QByteArray("400");
+    QTest::newRow("no host") << QByteArray("GET /forum HTTP/1.1\r\n\r\n") << QByteArray("400");
+    QTest::newRow("head too large") << get + "X-Long: " + QByteArray(9000, 'a') + "\r\n\r\n" << QByteArray("431");
+    QByteArray many = get;
+    for (int i = 0; i < 70; ++i)
+        many += "X-" + QByteArray::number(i) + ": 1\r\n";
+    QTest::newRow("too many fields") << many + "\r\n" << QByteArray("431");
+}
+
+void TestSiteServer::refusedHeads()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, status);
+    static SiteProcess site({});
+    QVERIFY(site.started());
+    const Exchange result = exchange(site.port(), request);
+    QVERIFY2(result.answer.startsWith("HTTP/1.1 " + status), result.answer.left(100).constData());
+    QVERIFY(result.closed);
+}
+
+void TestSiteServer::pipelinedAnswersInOrder()
+{
+    SiteProcess site({});
+    QVERIFY(site.started());
+    const Exchange result = exchange(site.port(),
+                                     "GET /forum HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "HEAD /download HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "GET /no-such-page HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "GET /quelcor_version_number.js HTTP/1.1\r\nHost: x\r\n\r\n");
+    const auto got = answers(result.answer, { false, true, false, false });
+    QCOMPARE(got.size(), 4);
+    QCOMPARE(got[0].first, QByteArray("HTTP/1.1 200 OK"));
+    QVERIFY(got[0].second.contains("Quelcor forum"));
+    QCOMPARE(got[1].first, QByteArray("HTTP/1.1 200 OK")); // HEAD: the length of the page, no page
+    QCOMPARE(got[2].first, QByteArray("HTTP/1.1 404 Not Found"));
+    QVERIFY(got[3].second.startsWith("var quelcor_version_number"));
+    QVERIFY(!result.closed); // kept alive for more
+}
+
+void TestSiteServer::headOfTheLookupPageAsksNobody()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    QByteArray request = kLookup;
+    request.replace("GET", "HEAD");
+    auto head = std::async(std::launch::async, exchange, site.port(), request, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(head.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
+    QVERIFY(head.get().answer.startsWith("HTTP/1.1 200"));
+    QVERIFY(whois.server(1).queries.isEmpty());
+    // The same with GET asks the whois root.
+    auto get = std::async(std::launch::async, exchange, site.port(), kLookup, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(get.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
+    QVERIFY(get.get().answer.contains("There is no lookup service for the extension .zz."));
+    QCOMPARE(whois.server(1).queries.size(), 1);
+}
+
+void TestSiteServer::slowHeadClosedAtItsDeadline()
+{
+    SiteProcess site({ QStringLiteral("--head-timeout"), QStringLiteral("1") });
+    QVERIFY(site.started());
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, site.port());
+    QVERIFY(slow.waitForConnected(5000));
+    QElapsedTimer clock;
+    clock.start();
+    // A byte every 200 ms: each read is quick, the head never ends.
+    const QByteArray head = "GET /forum HTTP/1.1\r\nHost: x\r\nX-Slow: aaaaaaaaaaaaaaaaaaaaaaaa";
+    for (int i = 0; i < head.size() && slow.state() == QAbstractSocket::ConnectedState && clock.elapsed() < 5000; ++i) {
+        slow.write(head.mid(i, 1));
+        slow.waitForBytesWritten(1000);
+        slow.waitForDisconnected(200);
+    }
+    QCOMPARE(slow.state(), QAbstractSocket::UnconnectedState);
+    QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(exchange(site.port(), "GET /healthz HTTP/1.1\r\nHost: x\r\n\r\n", 300).answer.endsWith("ok\n"));
+}
+
+void TestSiteServer::fullQueueAnswered503()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Trickle;
+    SiteProcess site(whoisAt(whois)
+                     + QStringList { "--lookup-workers", "1", "--max-queued-lookups", "0", "--stop-timeout", "0" });
+    QVERIFY(site.started());
+    auto first = std::async(std::launch::async, exchange, site.port(), kLookup, 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+    const Exchange second = exchange(site.port(), kLookup, 500);
+    QVERIFY2(second.answer.startsWith("HTTP/1.1 503"), second.answer.left(100).constData());
+    QVERIFY(second.answer.contains("\r\nRetry-After: 20\r\n"));
+    QVERIFY(second.answer.contains("The lookup service is busy."));
+    QCOMPARE(site.terminate(5000), 0);
+    first.wait();
+}
+
+void TestSiteServer::stopLetsTheLookupInFlightFinish()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Late;
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    auto lookup = std::async(std::launch::async, exchange, site.port(), kLookup, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+    // SIGTERM while the whois server takes its time: the answer still comes, then the site ends well.
+    auto stopped = std::async(std::launch::async, [&site] { return site.terminate(8000); });
+    QTRY_VERIFY_WITH_TIMEOUT(stopped.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
+    QCOMPARE(stopped.get(), 0);
+    const Exchange answer = lookup.get();
+    QVERIFY2(answer.answer.startsWith("HTTP/1.1 200"), answer.answer.left(100).constData());
+    QVERIFY(answer.answer.contains("There is no lookup service for the extension .zz."));
+    QVERIFY(answer.closed);
+}
+
+QTEST_GUILESS_MAIN(TestSiteServer)
+#include "tst_site_server.moc"
