@@ -22,7 +22,7 @@ class LookupPool
 public:
     struct Settings
     {
-        int workers = 64; // lookups in flight at most
+        int workers = 128; // lookups in flight at most
         int maxQueued = 512; // waiting for a worker at most
         int perAddress = 8; // in flight and waiting, from one client address
     };

@@ -80,7 +80,7 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
             u"512"_qs },
           &options.maxConnectionsPerAddress,
           1 },
-        { { u"lookup-workers"_qs, u"Lookups under way at once (64)."_qs, u"n"_qs, u"64"_qs },
+        { { u"lookup-workers"_qs, u"Lookups under way at once (128)."_qs, u"n"_qs, u"128"_qs },
           &options.lookupWorkers,
           1 },
         { { u"max-queued-lookups"_qs, u"Lookups waiting for a worker; beyond, 503 (512)."_qs, u"n"_qs, u"512"_qs },

@@ -23,7 +23,7 @@ struct SiteOptions
     int headTimeoutSeconds = 10;
     int maxConnections = 10'000;
     int maxConnectionsPerAddress = 512;
-    int lookupWorkers = 64;
+    int lookupWorkers = 128;
     int maxQueuedLookups = 512;
     int maxLookupsPerAddress = 8;
     int queueDeadlineSeconds = 20;

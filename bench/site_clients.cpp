@@ -1,0 +1,245 @@
+// Clients and a registry for loading quelcor-site, run by bench/site_load:
+//   bench_site_clients registry PORT DELAY_MS|trickle      a whois server that answers after DELAY_MS, or trickles
+//   bench_site_clients hold SITE_PORT IDLE SLOW SECONDS    IDLE idle and SLOW slow-head connections held open
+//                                                          (from 127.0.2.1 on, each closed one opened again at
+//                                                          once), while the version file is probed
+//   bench_site_clients lookups SITE_PORT COUNT             COUNT lookups at once, while the version file is probed
+//   bench_site_clients idle SITE_PORT COUNT SECONDS        COUNT idle connections held for SECONDS
+// Each prints one line of figures.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+quint16 g_port = 0;
+
+// A connection from a loopback address of its own (the site caps connections per address).
+void connectAgain(QTcpSocket *socket, int index)
+{
+    socket->bind(QHostAddress(QStringLiteral("127.0.%1.%2").arg(2 + index / 200).arg(1 + index % 200)));
+    socket->connectToHost(QHostAddress::LocalHost, g_port);
+}
+
+QTcpSocket *connectFrom(int index, QObject *parent)
+{
+    auto *socket = new QTcpSocket(parent);
+    connectAgain(socket, index);
+    return socket;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
+}
+
+// The version file, asked every 50 ms on a fresh connection from 127.0.0.1: latencies and failures.
+struct Prober
+{
+    std::vector<double> latencies;
+    int failures = 0;
+
+    void start(QObject *parent)
+    {
+        auto *timer = new QTimer(parent);
+        QObject::connect(timer, &QTimer::timeout, parent, [this, parent] { probe(parent); });
+        timer->start(50);
+    }
+
+    void probe(QObject *parent)
+    {
+        auto *socket = new QTcpSocket(parent);
+        auto *clock = new QElapsedTimer;
+        clock->start();
+        auto *answer = new QByteArray;
+        QObject::connect(socket, &QTcpSocket::connected, socket, [socket] {
+            socket->write("GET /quelcor_version_number.js HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+        });
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] { *answer += socket->readAll(); });
+        const auto done = [this, socket, clock, answer] {
+            if (answer->startsWith("HTTP/1.1 200") && answer->contains("quelcor_version_number"))
+                latencies.push_back(double(clock->nsecsElapsed()) / 1e6);
+            else
+                ++failures;
+            delete clock;
+            delete answer;
+            socket->deleteLater();
+        };
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, done);
+        QObject::connect(socket, &QTcpSocket::errorOccurred, socket, [socket, done](QAbstractSocket::SocketError e) {
+            if (e != QAbstractSocket::RemoteHostClosedError) {
+                socket->disconnect();
+                done();
+            }
+        });
+        QTimer::singleShot(5000, socket, [socket, done] {
+            socket->disconnect();
+            done();
+        });
+        socket->connectToHost(QHostAddress::LocalHost, g_port);
+    }
+
+    void print() const
+    {
+        std::printf("probes %zu p50 %.1f ms p99 %.1f ms failed %d", latencies.size(), percentile(latencies, 0.5),
+                    percentile(latencies, 0.99), failures);
+    }
+};
+
+int registry(quint16 port, const QString &mode)
+{
+    auto *server = new QTcpServer(qApp);
+    if (!server->listen(QHostAddress::LocalHost, port))
+        return 1;
+    const int delay = mode.toInt();
+    QObject::connect(server, &QTcpServer::newConnection, server, [=] {
+        while (QTcpSocket *socket = server->nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            auto *timer = new QTimer(socket);
+            if (mode == u"trickle") {
+                QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+                timer->start(2000);
+            } else {
+                timer->setSingleShot(true);
+                QObject::connect(timer, &QTimer::timeout, socket, [socket] {
+                    socket->write("% This query returned 0 objects.\r\n");
+                    socket->disconnectFromHost();
+                });
+                timer->start(delay);
+            }
+        }
+    });
+    std::printf("registry listening on %u\n", unsigned(port));
+    std::fflush(stdout);
+    return qApp->exec();
+}
+
+int hold(int idle, int slow, int seconds, bool probe)
+{
+    std::vector<QTcpSocket *> sockets;
+    int closedBySite = 0;
+    for (int i = 0; i < idle + slow; ++i) {
+        QTcpSocket *socket = connectFrom(i, qApp);
+        // Closed by the site at its deadline: back at once, as an attacker would be.
+        QObject::connect(socket, &QTcpSocket::disconnected, qApp, [&closedBySite, socket, i] {
+            ++closedBySite;
+            QTimer::singleShot(100, socket, [socket, i] { connectAgain(socket, i); });
+        });
+        if (i >= idle) { // a byte of a head that never ends, every 3 s
+            auto *timer = new QTimer(socket);
+            QObject::connect(socket, &QTcpSocket::connected, socket, [timer] { timer->setProperty("sent", 0); });
+            QObject::connect(timer, &QTimer::timeout, socket, [socket, timer] {
+                static const QByteArray head = "GET / HTTP/1.1\r\nHost: x\r\nX-Slow: ";
+                const int sent = timer->property("sent").toInt();
+                socket->write(sent < head.size() ? head.mid(sent, 1) : QByteArray("a"));
+                timer->setProperty("sent", sent + 1);
+            });
+            timer->start(3000);
+        }
+        sockets.push_back(socket);
+    }
+    // The probes on a thread of their own, so that the held connections' traffic here does not delay them.
+    Prober prober;
+    QThread probing;
+    QObject context;
+    context.moveToThread(&probing);
+    probing.start();
+    if (probe)
+        QMetaObject::invokeMethod(&context, [&] { prober.start(&context); });
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    QMetaObject::invokeMethod(&context, [&] {
+        for (QObject *child : context.children())
+            delete child;
+    }, Qt::BlockingQueuedConnection);
+    probing.quit();
+    probing.wait();
+    int open = 0;
+    for (QTcpSocket *socket : sockets)
+        open += socket->state() == QAbstractSocket::ConnectedState;
+    std::printf("connections %d still open %d closed by the site %d; ", idle + slow, open, closedBySite);
+    prober.print();
+    std::printf("\n");
+    return 0;
+}
+
+int lookups(int count)
+{
+    std::vector<double> finished;
+    int failures = 0, busy = 0;
+    QElapsedTimer clock;
+    clock.start();
+    int pending = count;
+    for (int i = 0; i < count; ++i) {
+        QTcpSocket *socket = connectFrom(i, qApp);
+        auto *answer = new QByteArray;
+        QObject::connect(socket, &QTcpSocket::connected, socket, [socket, i] {
+            socket->write(QStringLiteral("GET /hosting/quelcor.php?domain=n%1.zz HTTP/1.1\r\nHost: x\r\nConnection: "
+                                         "close\r\n\r\n")
+                              .arg(i)
+                              .toUtf8());
+        });
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] { *answer += socket->readAll(); });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, [&, answer] {
+            if (answer->startsWith("HTTP/1.1 200"))
+                finished.push_back(double(clock.elapsed()) / 1000);
+            else if (answer->startsWith("HTTP/1.1 503"))
+                ++busy;
+            else
+                ++failures;
+            delete answer;
+            if (--pending == 0)
+                qApp->quit();
+        });
+    }
+    Prober prober;
+    prober.start(qApp);
+    QTimer::singleShot(400'000, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    std::printf("lookups %d answered %zu (median %.1f s, last %.1f s) busy %d failed %d; ", count, finished.size(),
+                percentile(finished, 0.5),
+                finished.empty() ? -1.0 : *std::max_element(finished.begin(), finished.end()), busy, failures);
+    prober.print();
+    std::printf("\n");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    rlimit limit {};
+    ::getrlimit(RLIMIT_NOFILE, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: see the head of bench/site_clients.cpp\n");
+        return 2;
+    }
+    g_port = quint16(args[2].toUInt());
+    if (args[1] == u"registry")
+        return registry(g_port, args[3]);
+    if (args[1] == u"hold" && args.size() >= 6)
+        return hold(args[3].toInt(), args[4].toInt(), args[5].toInt(), true);
+    if (args[1] == u"idle" && args.size() >= 5)
+        return hold(args[3].toInt(), 0, args[4].toInt(), false);
+    if (args[1] == u"lookups")
+        return lookups(args[3].toInt());
+    return 2;
+}
