@@ -1,5 +1,6 @@
 #include "SiteProcess.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QTcpServer>
 #include <QTest>
@@ -52,8 +53,14 @@ QStringList SiteProcess::log()
 
 int SiteProcess::terminate(int waitMs)
 {
+    // The test's own fake servers keep answering meanwhile: this thread's events are served while it waits.
     m_process.terminate();
-    if (!m_process.waitForFinished(waitMs) || m_process.exitStatus() != QProcess::NormalExit)
+    const QDeadlineTimer deadline(waitMs);
+    while (!deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        m_process.waitForFinished(20);
+    }
+    if (m_process.state() != QProcess::NotRunning || m_process.exitStatus() != QProcess::NormalExit)
         return -1;
     m_output += m_process.readAllStandardOutput();
     return m_process.exitCode();

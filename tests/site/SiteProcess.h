@@ -15,7 +15,8 @@ public:
     quint16 port() const { return m_port; }
     QString base() const;
     QStringList log(); // the lines it wrote to standard output so far
-    // Sends SIGTERM and waits for the end: the exit code, or -1 when it did not end normally within the time.
+    // Sends SIGTERM and waits for the end, serving this thread's events meanwhile: the exit code, or -1 when it
+    // did not end normally within the time.
     int terminate(int waitMs);
 
 private:

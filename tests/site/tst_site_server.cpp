@@ -193,9 +193,7 @@ void TestSiteServer::stopLetsTheLookupInFlightFinish()
     auto lookup = std::async(std::launch::async, exchange, site.port(), kLookup, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
     // SIGTERM while the whois server takes its time: the answer still comes, then the site ends well.
-    auto stopped = std::async(std::launch::async, [&site] { return site.terminate(8000); });
-    QTRY_VERIFY_WITH_TIMEOUT(stopped.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
-    QCOMPARE(stopped.get(), 0);
+    QCOMPARE(site.terminate(8000), 0);
     const Exchange answer = lookup.get();
     QVERIFY2(answer.answer.startsWith("HTTP/1.1 200"), answer.answer.left(100).constData());
     QVERIFY(answer.answer.contains("There is no lookup service for the extension .zz."));
