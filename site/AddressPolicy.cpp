@@ -20,19 +20,12 @@ bool AddressPolicy::permits(const QHostAddress &address) const
     return false;
 }
 
-std::optional<QHostAddress> AddressPolicy::resolve(const QString &host, QString *why) const
+std::optional<QHostAddress> AddressPolicy::judge(const QString &host, const QList<QHostAddress> &addresses,
+                                                 QString *why) const
 {
-    QList<QHostAddress> addresses;
-    QHostAddress literal;
-    if (literal.setAddress(host)) {
-        addresses.append(literal);
-    } else {
-        const QHostInfo info = QHostInfo::fromName(host);
-        addresses = info.addresses();
-        if (addresses.isEmpty()) {
-            *why = QStringLiteral("the name %1 could not be resolved").arg(host);
-            return std::nullopt;
-        }
+    if (addresses.isEmpty()) {
+        *why = QStringLiteral("the name %1 could not be resolved").arg(host);
+        return std::nullopt;
     }
     for (const QHostAddress &address : addresses) {
         if (!permits(address)) {
@@ -43,11 +36,27 @@ std::optional<QHostAddress> AddressPolicy::resolve(const QString &host, QString 
     return addresses.first();
 }
 
-bool AddressPolicy::permitsUrl(const QUrl &url, QString *why) const
+void AddressPolicy::resolve(const QString &host, QObject *context, Resolved done) const
+{
+    QHostAddress literal;
+    if (literal.setAddress(host)) {
+        QString why;
+        const std::optional<QHostAddress> address = judge(host, { literal }, &why);
+        done(address, why);
+        return;
+    }
+    QHostInfo::lookupHost(host, context, [policy = *this, host, done = std::move(done)](const QHostInfo &info) {
+        QString why;
+        const std::optional<QHostAddress> address = policy.judge(host, info.addresses(), &why);
+        done(address, why);
+    });
+}
+
+bool AddressPolicy::isWebUrl(const QUrl &url, QString *why)
 {
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https") || url.host().isEmpty()) {
         *why = QStringLiteral("%1 is not an http or https address").arg(url.toDisplayString());
         return false;
     }
-    return resolve(url.host(), why).has_value();
+    return true;
 }

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
+
+class QObject;
 
 // Which addresses the site may ask: public ones only, and those named on its command line.
 class AddressPolicy
@@ -22,13 +25,17 @@ public:
 
     bool permits(const QHostAddress &address) const;
 
-    // Resolves a host name (or takes an address literal) and returns the first address when every address
-    // it resolves to is permitted; otherwise no value, with the reason in *why.
-    std::optional<QHostAddress> resolve(const QString &host, QString *why) const;
+    // Resolves a host name (or takes an address literal) without waiting, and calls done on this thread with
+    // the first address when every address it resolves to is permitted; otherwise with no value and the
+    // reason. Not called when the context is gone first.
+    using Resolved = std::function<void(std::optional<QHostAddress> address, const QString &why)>;
+    void resolve(const QString &host, QObject *context, Resolved done) const;
 
-    // An http or https URL whose host resolves to permitted addresses only.
-    bool permitsUrl(const QUrl &url, QString *why) const;
+    // An http or https URL with a host; otherwise false with the reason in *why.
+    static bool isWebUrl(const QUrl &url, QString *why);
 
 private:
+    std::optional<QHostAddress> judge(const QString &host, const QList<QHostAddress> &addresses, QString *why) const;
+
     QList<QHostAddress> m_allowed;
 };

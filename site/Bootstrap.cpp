@@ -58,55 +58,97 @@ RdapBootstrap::RdapBootstrap(const QUrl &domainFile, int ttlSeconds)
     m_files[Asn].source = domainFile.resolved(QUrl(QStringLiteral("asn.json")));
 }
 
-QJsonDocument RdapBootstrap::current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy,
-                                     const Limits &limits, QString *error)
+void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy,
+                            const Limits &limits, QObject *context, FileReady ready)
 {
     QMutexLocker lock(&file.mutex);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds)
-        return file.document;
-    const Answer answer = Upstream::httpGet(network, file.source, "application/json", policy, limits);
-    const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
-    if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
-        file.document = fetched;
-        file.fetchedAt = now;
-    } else if (file.document.isNull()) { // a stale file is better than none
-        const QString why = !answer.ok() ? answer.error
-            : answer.status != 200       ? QStringLiteral("status %1").arg(answer.status)
-            : answer.cut                 ? QStringLiteral("the file is too long")
-                                         : QStringLiteral("the file is not a bootstrap file");
-        *error = QStringLiteral("The RDAP bootstrap file could not be read: %1").arg(why);
+    if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds) {
+        const QJsonDocument document = file.document;
+        lock.unlock();
+        ready(document, QString());
+        return;
     }
-    return file.document;
+    file.waiters.append(Waiter { context, std::move(ready) });
+    if (file.fetching)
+        return;
+    file.fetching = true;
+    lock.unlock();
+    // The waiters are answered when the fetch ends, or, should the lookup that fetches end first (the site
+    // stopping), when it is gone.
+    auto ended = std::make_shared<bool>(false);
+    QObject::connect(context, &QObject::destroyed, [&file, ended] {
+        if (!std::exchange(*ended, true))
+            deliver(file, QStringLiteral("The RDAP bootstrap file could not be read: its fetch was abandoned"));
+    });
+    Upstream::httpGet(network, file.source, "application/json", policy, limits, context,
+                      [&file, now, ended](const Answer &answer) {
+                          if (std::exchange(*ended, true))
+                              return;
+                          const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
+                          QString error;
+                          {
+                              const QMutexLocker lock(&file.mutex);
+                              if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
+                                  file.document = fetched;
+                                  file.fetchedAt = now;
+                              } else if (file.document.isNull()) { // a stale file is better than none
+                                  const QString why = !answer.ok() ? answer.error
+                                      : answer.status != 200       ? QStringLiteral("status %1").arg(answer.status)
+                                      : answer.cut                 ? QStringLiteral("the file is too long")
+                                                                   : QStringLiteral("the file is not a bootstrap file");
+                                  error = QStringLiteral("The RDAP bootstrap file could not be read: %1").arg(why);
+                              }
+                          }
+                          deliver(file, error);
+                      });
 }
 
-RdapBootstrap::Service RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &network,
-                                                 const AddressPolicy &policy, const Limits &limits)
+void RdapBootstrap::deliver(File &file, const QString &error)
+{
+    QMutexLocker lock(&file.mutex);
+    file.fetching = false;
+    const QList<Waiter> waiters = std::exchange(file.waiters, {});
+    const QJsonDocument document = file.document;
+    lock.unlock();
+    for (const Waiter &waiter : waiters) { // each on its own thread
+        if (waiter.context)
+            QMetaObject::invokeMethod(
+                waiter.context,
+                [waiter, document, error] { waiter.ready(document, document.isNull() ? error : QString()); },
+                Qt::QueuedConnection);
+    }
+}
+
+void RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
+                               const Limits &limits, QObject *context, std::function<void(const Service &)> done)
 {
     const bool v4 = query.address.protocol() == QAbstractSocket::IPv4Protocol;
     const FileIndex index = query.kind == Query::Kind::Domain ? Dns
         : query.kind == Query::Kind::AsNumber                 ? Asn
         : v4                                                  ? Ipv4
                                                               : Ipv6;
-    Service service;
-    const QJsonDocument file = current(m_files[index], network, policy, limits, &service.error);
-    if (file.isNull())
-        return service;
-    switch (query.kind) {
-    case Query::Kind::Domain:
-        service.base = findService(file, query.text);
-        break;
-    case Query::Kind::Address:
-        service.base = findAddressService(file, query.address, v4 ? 32 : 128);
-        break;
-    case Query::Kind::Network:
-        service.base = findAddressService(file, query.address, query.prefixLength);
-        break;
-    case Query::Kind::AsNumber:
-        service.base = findAsService(file, query.asNumber);
-        break;
-    }
-    return service;
+    current(m_files[index], network, policy, limits, context,
+            [query, v4, done = std::move(done)](const QJsonDocument &file, const QString &error) {
+                Service service { QUrl(), error };
+                if (!file.isNull()) {
+                    switch (query.kind) {
+                    case Query::Kind::Domain:
+                        service.base = findService(file, query.text);
+                        break;
+                    case Query::Kind::Address:
+                        service.base = findAddressService(file, query.address, v4 ? 32 : 128);
+                        break;
+                    case Query::Kind::Network:
+                        service.base = findAddressService(file, query.address, query.prefixLength);
+                        break;
+                    case Query::Kind::AsNumber:
+                        service.base = findAsService(file, query.asNumber);
+                        break;
+                    }
+                }
+                done(service);
+            });
 }
 
 QUrl RdapBootstrap::findService(const QJsonDocument &file, const QString &aceName)

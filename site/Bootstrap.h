@@ -7,9 +7,11 @@
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QMutex>
+#include <QPointer>
 #include <QUrl>
 
 #include <array>
+#include <functional>
 
 class QNetworkAccessManager;
 
@@ -28,8 +30,10 @@ public:
         QString error; // why the bootstrap file could not be had; empty when it could
     };
 
-    Service serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
-                       const Limits &limits);
+    // Finds the service without waiting: done is called on this thread, at once when the file is at hand,
+    // else when it has been fetched (by this lookup or by another that asked first).
+    void serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
+                    const Limits &limits, QObject *context, std::function<void(const Service &)> done);
 
     // The service for a name in a domain file: the entry that matches the longest run of labels at the end of
     // the name wins; of its URLs, the first https one, else the first.
@@ -41,17 +45,27 @@ public:
     static QUrl findAsService(const QJsonDocument &file, quint32 number);
 
 private:
+    using FileReady = std::function<void(const QJsonDocument &file, const QString &error)>;
+    struct Waiter
+    {
+        QPointer<QObject> context;
+        FileReady ready;
+    };
     struct File
     {
         QUrl source;
-        QMutex mutex; // held while the file is fetched, so that many lookups fetch it once
+        QMutex mutex;
         QJsonDocument document;
         QDateTime fetchedAt;
+        bool fetching = false; // one lookup fetches it; the others wait for that
+        QList<Waiter> waiters;
     };
 
+    // Answers every waiter with the file as it stands now.
+    static void deliver(File &file, const QString &error);
     // The file, fetched again when older than the time to live; a stale file is kept when that fails.
-    QJsonDocument current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
-                          QString *error);
+    void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
+                 QObject *context, FileReady ready);
 
     const int m_ttlSeconds;
     std::array<File, 4> m_files; // dns, ipv4, ipv6, asn

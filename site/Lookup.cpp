@@ -2,6 +2,7 @@
 
 #include "WhoisText.h"
 
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,160 +58,230 @@ void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
 
 } // namespace
 
-LookupResult Lookup::run(const QString &input) const
+// One lookup under way: the steps of RDAP or of the whois chain, each started when the one before has its
+// answer. Deletes itself when done.
+class LookupJob : public QObject
 {
-    LookupResult result;
-    const Query query = Query::fromInput(input);
-    if (!query.ok()) {
-        result.outcome = Outcome::Refused;
-        result.message = query.error;
-        return result;
-    }
-    result.kind = query.kind;
-    result.query = query.text;
-    if (const std::optional<SpecialAddresses::Kind> special = query.special()) {
-        result.outcome = Outcome::Special;
-        result.message = SpecialAddresses::sentence(query.text, query.noun(), *special);
-        return result;
+    friend class Lookup;
+
+public:
+    LookupJob(const Lookup &lookup, Query query, Lookup::Done done, QObject *context)
+        : QObject(context)
+        , m_bootstrap(lookup.m_bootstrap)
+        , m_settings(lookup.m_settings)
+        , m_query(std::move(query))
+        , m_done(std::move(done))
+    {
+        m_result.kind = m_query.kind;
+        m_result.query = m_query.text;
     }
 
-    QNetworkAccessManager network;
-    const RdapBootstrap::Service service = m_bootstrap.serviceFor(query, network, m_settings.policy, m_settings.limits);
-    if (!service.error.isEmpty())
-        result.notes.append(service.error + QStringLiteral("; whois was asked instead."));
-    if (service.base.isValid())
-        rdap(network, service.base, query, result);
-    else
-        whois(query, result);
-    return result;
-}
+    void start()
+    {
+        m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
+                               [this](const RdapBootstrap::Service &service) {
+                                   if (!service.error.isEmpty())
+                                       m_result.notes.append(service.error
+                                                             + QStringLiteral("; whois was asked instead."));
+                                   if (service.base.isValid())
+                                       rdap(service.base);
+                                   else
+                                       whois(m_settings.whoisRoot, m_settings.whoisRootPort);
+                               });
+    }
 
-void Lookup::rdap(QNetworkAccessManager &network, const QUrl &base, const Query &query, LookupResult &result) const
-{
-    QUrl url = base;
-    url.setPath(base.path() + query.rdapPath());
-    result.asked.append(url.toString());
-    const Answer answer
-        = Upstream::httpGet(network, url, "application/rdap+json", m_settings.policy, m_settings.limits);
-    if (!answer.ok()) {
-        result.outcome = Outcome::Failed;
-        result.message = QStringLiteral("The registry's lookup service (%1) could not be asked: %2.")
-                             .arg(url.host(), answer.error);
-        return;
+    void finish()
+    {
+        deleteLater();
+        m_done(m_result);
     }
-    if (answer.status == 404)
-        return notRegistered(result);
-    if (answer.status == 429)
-        return rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
-    const QJsonDocument document = QJsonDocument::fromJson(answer.body);
-    result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
-    if (answer.status != 200) {
-        result.outcome = Outcome::Failed;
-        result.message = QStringLiteral("The registry's lookup service answered with status %1.").arg(answer.status);
-        return;
-    }
-    if (!document.isObject()) {
-        result.outcome = Outcome::Failed;
-        result.message = answer.cut
-            ? QStringLiteral("The registry's record was longer than the site reads and could not be read.")
-            : QStringLiteral("The registry's answer is not a record the site can read.");
-        return;
-    }
-    result.outcome = Outcome::Found;
-    const QJsonObject record = document.object();
-    result.read(record);
 
-    // The registrar's record, followed once.
-    const QUrl related = relatedLink(record, url);
-    if (related.isEmpty())
-        return;
-    result.asked.append(related.toString());
-    const Answer registrar
-        = Upstream::httpGet(network, related, "application/rdap+json", m_settings.policy, m_settings.limits);
-    const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
-    if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
-        const QString why = !registrar.ok() ? registrar.error
-            : registrar.status != 200       ? QStringLiteral("status %1").arg(registrar.status)
-                                            : QStringLiteral("not a record the site can read");
-        result.notes.append(
-            QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
-        return;
+private:
+    void rdap(const QUrl &base)
+    {
+        QUrl url = base;
+        url.setPath(base.path() + m_query.rdapPath());
+        m_result.asked.append(url.toString());
+        Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                          [this, url](const Answer &answer) { rdapAnswered(url, answer); });
     }
-    result.read(registrarDocument.object());
-    result.records.append(
-        SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
-}
 
-void Lookup::whois(const Query &query, LookupResult &result) const
-{
-    using Verdict = WhoisText::Reading::Verdict;
+    void rdapAnswered(const QUrl &url, const Answer &answer)
+    {
+        LookupResult &result = m_result;
+        if (!answer.ok()) {
+            result.outcome = Outcome::Failed;
+            result.message = QStringLiteral("The registry's lookup service (%1) could not be asked: %2.")
+                                 .arg(url.host(), answer.error);
+            return finish();
+        }
+        if (answer.status == 404)
+            return notRegistered(result), finish();
+        if (answer.status == 429) {
+            rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
+            return finish();
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(answer.body);
+        result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
+        if (answer.status != 200) {
+            result.outcome = Outcome::Failed;
+            result.message
+                = QStringLiteral("The registry's lookup service answered with status %1.").arg(answer.status);
+            return finish();
+        }
+        if (!document.isObject()) {
+            result.outcome = Outcome::Failed;
+            result.message = answer.cut
+                ? QStringLiteral("The registry's record was longer than the site reads and could not be read.")
+                : QStringLiteral("The registry's answer is not a record the site can read.");
+            return finish();
+        }
+        result.outcome = Outcome::Found;
+        const QJsonObject record = document.object();
+        result.read(record);
+
+        // The registrar's record, followed once.
+        const QUrl related = relatedLink(record, url);
+        if (related.isEmpty())
+            return finish();
+        result.asked.append(related.toString());
+        Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                          [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
+    }
+
+    void relatedAnswered(const QUrl &related, const Answer &registrar)
+    {
+        const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
+        if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
+            const QString why = !registrar.ok() ? registrar.error
+                : registrar.status != 200       ? QStringLiteral("status %1").arg(registrar.status)
+                                                : QStringLiteral("not a record the site can read");
+            m_result.notes.append(
+                QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
+            return finish();
+        }
+        m_result.read(registrarDocument.object());
+        m_result.records.append(
+            SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
+        finish();
+    }
+
     // At most three servers: the root, the registry it refers to, and the server the registry refers to (a
     // domain's registrar, or for addresses and AS numbers the registry that holds the record).
-    const QString onwardKey = query.kind == Query::Kind::Domain ? QStringLiteral("Registrar WHOIS Server:")
-                                                                : QStringLiteral("ReferralServer:");
-    QString host = m_settings.whoisRoot;
-    quint16 port = m_settings.whoisRootPort;
-    QSet<QString> asked;
-    for (int hop = 0; hop < 3; ++hop) {
+    void whois(const QString &host, quint16 port)
+    {
         const QString server = serverName(host, port);
-        asked.insert(host.toLower());
-        result.asked.append(server);
+        m_asked.insert(host.toLower());
+        m_result.asked.append(server);
+        m_settings.policy.resolve(
+            host, this, [this, host, port, server](std::optional<QHostAddress> address, const QString &why) {
+                if (!address) {
+                    Answer refused;
+                    refused.error = QStringLiteral("refused to ask it: %1").arg(why);
+                    return whoisAnswered(host, server, refused);
+                }
+                Upstream::whois(*address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
+            });
+    }
 
-        QString why;
-        Answer answer;
-        const std::optional<QHostAddress> address = m_settings.policy.resolve(host, &why);
-        if (address)
-            answer = Upstream::whois(*address, port, query.whoisQuery(), m_settings.limits);
-        else
-            answer.error = QStringLiteral("refused to ask it: %1").arg(why);
+    void whoisAnswered(const QString &host, const QString &server, const Answer &answer)
+    {
+        using Verdict = WhoisText::Reading::Verdict;
+        LookupResult &result = m_result;
+        const int hop = m_hop++;
         if (!answer.ok()) {
             if (hop == 2) {
                 // The registry's record is there; the next one is extra.
-                result.notes.append((query.kind == Query::Kind::Domain
+                result.notes.append((m_query.kind == Query::Kind::Domain
                                          ? QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
                                          : QStringLiteral("The whois server %1 that the registry refers to could "
                                                           "not be asked: %2."))
                                         .arg(server, answer.error));
-                return;
+                return finish();
             }
             result.outcome = Outcome::Failed;
             result.message = QStringLiteral("The whois server %1 could not be asked: %2.").arg(server, answer.error);
-            return;
+            return finish();
         }
         const QString text = Upstream::decodeText(answer.body);
-        const WhoisText::Reading reading = WhoisText::read(text, host, query.text);
+        const WhoisText::Reading reading = WhoisText::read(text, host, m_query.text);
         if (reading.verdict == Verdict::RateLimited) {
             if (hop < 2)
-                return rateLimited(result, reading.retryAfterSeconds);
+                return rateLimited(result, reading.retryAfterSeconds), finish();
             result.notes.append(QStringLiteral("The whois server %1 that the registry refers to is limiting how "
                                                "often it is asked; its record is left out.")
                                     .arg(server));
-            return;
+            return finish();
         }
 
         QString next;
         if (hop == 0) {
             next = WhoisText::referral(text, { QStringLiteral("refer:"), QStringLiteral("whois:") });
-            if (next.isEmpty() || asked.contains(next.toLower())) {
+            if (next.isEmpty() || m_asked.contains(next.toLower())) {
                 result.outcome = Outcome::NoService;
-                result.message = query.kind == Query::Kind::Domain
+                result.message = m_query.kind == Query::Kind::Domain
                     ? QStringLiteral("There is no lookup service for the extension .%1.")
-                          .arg(query.text.section(u'.', -1))
-                    : QStringLiteral("There is no lookup service for %1.").arg(query.text);
-                return;
+                          .arg(m_query.text.section(u'.', -1))
+                    : QStringLiteral("There is no lookup service for %1.").arg(m_query.text);
+                return finish();
             }
         } else {
             result.records.append(SourceRecord { server, text, answer.cut });
             if (hop == 1) {
                 if (reading.verdict == Verdict::NotRegistered)
-                    return notRegistered(result);
+                    return notRegistered(result), finish();
                 result.outcome = Outcome::Found;
+                const QString onwardKey = m_query.kind == Query::Kind::Domain
+                    ? QStringLiteral("Registrar WHOIS Server:")
+                    : QStringLiteral("ReferralServer:");
                 next = WhoisText::referral(text, { onwardKey });
             }
         }
-        if (next.isEmpty() || asked.contains(next.toLower()))
-            return;
-        host = next;
-        port = m_settings.whoisPort;
+        if (hop >= 2 || next.isEmpty() || m_asked.contains(next.toLower()))
+            return finish();
+        whois(next, m_settings.whoisPort);
     }
+
+    RdapBootstrap &m_bootstrap;
+    const LookupSettings &m_settings;
+    const Query m_query;
+    const Lookup::Done m_done;
+    QNetworkAccessManager m_network { this };
+    LookupResult m_result;
+    QSet<QString> m_asked;
+    int m_hop = 0;
+};
+
+void Lookup::start(const QString &input, QObject *context, Done done) const
+{
+    const Query query = Query::fromInput(input);
+    auto *job = new LookupJob(*this, query, std::move(done), context);
+    LookupResult &result = job->m_result;
+    if (!query.ok()) {
+        result.outcome = Outcome::Refused;
+        result.message = query.error;
+        return job->finish();
+    }
+    if (const std::optional<SpecialAddresses::Kind> special = query.special()) {
+        result.outcome = Outcome::Special;
+        result.message = SpecialAddresses::sentence(query.text, query.noun(), *special);
+        return job->finish();
+    }
+    job->start();
+}
+
+LookupResult Lookup::run(const QString &input) const
+{
+    LookupResult result;
+    QEventLoop loop;
+    bool done = false;
+    start(input, &loop, [&](const LookupResult &finished) {
+        result = finished;
+        done = true;
+        loop.quit();
+    });
+    if (!done)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return result;
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QNetworkAccessManager;
 
 // Where the site asks, and how patiently.
@@ -54,7 +56,8 @@ struct LookupResult : RdapFields
 };
 
 // Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a
-// service, whois otherwise.
+// service, whois otherwise. A lookup never blocks its thread: it waits on other servers in the thread's
+// event loop, so that one thread carries many lookups at once.
 class Lookup
 {
 public:
@@ -64,12 +67,16 @@ public:
     {
     }
 
+    using Done = std::function<void(const LookupResult &)>;
+    // Starts a lookup on this thread; done is called on this thread when it ends, unless the context is gone
+    // first. Safe from any thread that runs an event loop.
+    void start(const QString &input, QObject *context, Done done) const;
+
+    // A lookup waited for in a local event loop, for callers without one of their own (tests, tools).
     LookupResult run(const QString &input) const;
 
 private:
-    void rdap(QNetworkAccessManager &network, const QUrl &base, const Query &query, LookupResult &result) const;
-    void whois(const Query &query, LookupResult &result) const;
-
+    friend class LookupJob;
     RdapBootstrap &m_bootstrap;
     const LookupSettings m_settings;
 };

@@ -2,6 +2,8 @@
 
 #include "Metrics.h"
 
+#include <QThread>
+
 namespace {
 
 QString outcomeName(LookupResult::Outcome outcome)
@@ -46,37 +48,80 @@ LookupPool::LookupPool(const Lookup &lookup, Settings settings)
     : m_lookup(lookup)
     , m_settings(settings)
 {
-    for (int i = 0; i < qMax(m_settings.workers, 1); ++i)
-        m_workers.emplace_back([this] { work(); });
+    for (int i = 0; i < qMax(m_settings.threads, 1); ++i) {
+        auto *thread = new QThread;
+        auto *context = new QObject;
+        context->moveToThread(thread);
+        thread->start();
+        m_threads.push_back(thread);
+        m_contexts.push_back(context);
+    }
 }
 
 LookupPool::~LookupPool()
 {
     stop();
-    for (std::thread &worker : m_workers)
-        worker.join();
+    for (std::size_t i = 0; i < m_threads.size(); ++i) {
+        // The context and the lookups it carries end on their own thread, then the thread.
+        QMetaObject::invokeMethod(
+            m_contexts[i], [context = m_contexts[i]] { delete context; }, Qt::BlockingQueuedConnection);
+        m_threads[i]->quit();
+        m_threads[i]->wait();
+        delete m_threads[i];
+    }
 }
 
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
 {
+    const std::lock_guard lock(m_mutex);
+    // Waiting: at most maxQueued beyond the lookups that may start at once.
+    const int free = qMax(0, m_settings.maxInFlight - m_running.load());
+    if (m_stopping || int(m_queue.size()) >= m_settings.maxQueued + free)
+        return Admission::Busy;
+    int &fromClient = m_perClient[job->client];
+    if (fromClient >= m_settings.perAddress)
+        return Admission::ClientBusy;
+    ++fromClient;
+    m_queue.push_back(job);
+    Metrics::instance().lookupsQueued = int(m_queue.size());
+    dispatch();
+    return Admission::Accepted;
+}
+
+void LookupPool::dispatch()
+{
+    while (!m_stopping && !m_queue.empty() && m_running.load() < m_settings.maxInFlight) {
+        const std::shared_ptr<Job> job = m_queue.front();
+        m_queue.pop_front();
+        int queued = Job::Queued;
+        if (!job->state.compare_exchange_strong(queued, Job::Running))
+            continue;
+        ++m_running;
+        ++Metrics::instance().lookupsInFlight;
+        if (job->changed)
+            job->changed();
+        QObject *context = m_contexts[m_next++ % m_contexts.size()];
+        QMetaObject::invokeMethod(context, [this, job, context] {
+            m_lookup.start(job->typed, context, [this, job](const LookupResult &result) { finished(job, result); });
+        });
+    }
+    Metrics::instance().lookupsQueued = int(m_queue.size());
+}
+
+void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &result)
+{
+    job->result = result;
+    Metrics::instance().countLookup(kindName(result.kind), outcomeName(result.outcome));
+    --Metrics::instance().lookupsInFlight;
     {
         const std::lock_guard lock(m_mutex);
-        // Waiting for a worker: at most maxQueued beyond the workers that are free.
-        const int free = qMax(0, qMax(m_settings.workers, 1) - m_running.load());
-        if (m_stopping || int(m_queue.size()) >= m_settings.maxQueued + free)
-            return Admission::Busy;
-        int &fromClient = m_perClient[job->client];
-        if (fromClient >= m_settings.perAddress) {
-            if (fromClient == 0)
-                m_perClient.erase(job->client);
-            return Admission::ClientBusy;
-        }
-        ++fromClient;
-        m_queue.push_back(job);
-        Metrics::instance().lookupsQueued = int(m_queue.size());
+        release(job->client);
+        --m_running;
+        job->state = Job::Done;
+        dispatch();
     }
-    m_wake.notify_one();
-    return Admission::Accepted;
+    if (job->changed)
+        job->changed();
 }
 
 bool LookupPool::cancel(const std::shared_ptr<Job> &job)
@@ -104,7 +149,6 @@ void LookupPool::stop()
         }
         Metrics::instance().lookupsQueued = 0;
     }
-    m_wake.notify_all();
     for (const std::shared_ptr<Job> &job : cancelled) {
         if (job->changed)
             job->changed();
@@ -116,38 +160,4 @@ void LookupPool::release(const std::string &client)
     const auto it = m_perClient.find(client);
     if (it != m_perClient.end() && --it->second <= 0)
         m_perClient.erase(it);
-}
-
-void LookupPool::work()
-{
-    for (;;) {
-        std::shared_ptr<Job> job;
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
-            if (m_queue.empty())
-                return; // stopping
-            job = m_queue.front();
-            m_queue.pop_front();
-            Metrics::instance().lookupsQueued = int(m_queue.size());
-            int queued = Job::Queued;
-            if (!job->state.compare_exchange_strong(queued, Job::Running))
-                continue;
-        }
-        ++m_running;
-        ++Metrics::instance().lookupsInFlight;
-        if (job->changed)
-            job->changed();
-        job->result = m_lookup.run(job->typed);
-        Metrics::instance().countLookup(kindName(job->result.kind), outcomeName(job->result.outcome));
-        --Metrics::instance().lookupsInFlight;
-        {
-            const std::lock_guard lock(m_mutex);
-            release(job->client);
-        }
-        job->state = Job::Done;
-        --m_running;
-        if (job->changed)
-            job->changed();
-    }
 }

@@ -2,29 +2,29 @@
 
 #include "Lookup.h"
 
-#include <unordered_map>
-
 #include <atomic>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
+#include <unordered_map>
 #include <vector>
 
-// Runs lookups on a fixed set of worker threads, at most one a worker, the rest waiting in a bounded queue.
-// A lookup spends its time waiting on other servers: the bound keeps a flood of lookups from taking the
-// machine, and the queue, with the deadline its caller keeps, from waiting without end.
+class QThread;
+
+// Runs lookups on a small fixed set of threads, each with its event loop carrying many lookups at once while
+// they wait on other servers. At most maxInFlight are under way; the rest wait in a bounded queue, with the
+// deadline its caller keeps.
 class LookupPool
 {
 public:
     struct Settings
     {
-        int workers = 128; // lookups in flight at most
-        int maxQueued = 512; // waiting for a worker at most
-        int perAddress = 8; // in flight and waiting, from one client address
+        int threads = 2;
+        int maxInFlight = 512; // lookups under way at once
+        int maxQueued = 512; // waiting beyond those
+        int perAddress = 8; // under way and waiting, from one client address
     };
 
     struct Job
@@ -34,13 +34,13 @@ public:
         std::string client; // the client's address
         std::atomic<int> state { Queued };
         LookupResult result; // valid once Done
-        std::function<void()> changed; // called on the worker thread when the job starts and when it is done
+        std::function<void()> changed; // called (on any thread) when the job starts and when it ends
     };
 
     enum class Admission { Accepted, Busy, ClientBusy };
 
     LookupPool(const Lookup &lookup, Settings settings);
-    ~LookupPool(); // stop() and join
+    ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
 
     Admission submit(const std::shared_ptr<Job> &job);
     // A job still waiting is taken out of the queue; false when it is already running or done.
@@ -50,16 +50,18 @@ public:
     int running() const { return m_running.load(); }
 
 private:
-    void work();
+    void dispatch(); // with m_mutex held
+    void finished(const std::shared_ptr<Job> &job, const LookupResult &result);
     void release(const std::string &client); // with m_mutex held
 
     const Lookup &m_lookup;
     const Settings m_settings;
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
+    std::mutex m_mutex;
     std::deque<std::shared_ptr<Job>> m_queue;
     std::unordered_map<std::string, int> m_perClient;
     std::atomic<int> m_running { 0 };
     bool m_stopping = false;
-    std::vector<std::thread> m_workers;
+    std::size_t m_next = 0; // the thread the next lookup goes to
+    std::vector<QThread *> m_threads;
+    std::vector<QObject *> m_contexts; // one living in each thread
 };

@@ -23,7 +23,8 @@ struct SiteOptions
     int headTimeoutSeconds = 10;
     int maxConnections = 10'000;
     int maxConnectionsPerAddress = 512;
-    int lookupWorkers = 128;
+    int lookupThreads = 2;
+    int maxLookups = 512;
     int maxQueuedLookups = 512;
     int maxLookupsPerAddress = 8;
     int queueDeadlineSeconds = 20;

@@ -6,12 +6,10 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QTimer>
@@ -41,144 +39,246 @@ bool appendCapped(QByteArray &body, const QByteArray &chunk, qint64 maxBytes)
 
 namespace {
 
-// One GET, redirects not followed: a redirect's target comes back in *location.
-Answer getOnce(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const Limits &limits,
-               int answerMs, QUrl *location)
+// One question to an HTTP server, its redirects followed; deletes itself when done.
+class HttpFetch : public QObject
 {
-    Answer answer;
-    QNetworkRequest request(url);
-    request.setRawHeader("Accept", accept);
-    request.setRawHeader("User-Agent", "quelcor-site");
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    std::unique_ptr<QNetworkReply> reply(network.get(request));
+public:
+    HttpFetch(QNetworkAccessManager &network, const QByteArray &accept, const AddressPolicy &policy,
+              const Limits &limits, Upstream::Done done, QObject *context)
+        : QObject(context)
+        , m_network(network)
+        , m_accept(accept)
+        , m_policy(policy)
+        , m_limits(limits)
+        , m_done(std::move(done))
+    {
+        m_clock.start();
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this,
+                [this] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
+        m_deadline.start(m_limits.answerMs);
+        m_connectTimer.setSingleShot(true);
+        connect(&m_connectTimer, &QTimer::timeout, this, [this] {
+            if (!m_sent)
+                stop(QStringLiteral("no connection within %1 s").arg(seconds(m_limits.connectMs)));
+        });
+    }
 
-    QEventLoop loop;
-    bool sent = false;
-    QString stopped; // why the site stopped waiting
-    const auto stop = [&](const QString &why) {
-        if (stopped.isEmpty())
-            stopped = why;
-        reply->abort();
-    };
-    QObject::connect(reply.get(), &QNetworkReply::requestSent, &loop, [&] { sent = true; });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
-        if (appendCapped(answer.body, reply->readAll(), limits.maxBytes)) {
-            answer.cut = true;
-            reply->abort();
+    // Checks the URL's host against the policy without waiting, then sends the request.
+    void ask(const QUrl &url)
+    {
+        Answer refused;
+        if (!AddressPolicy::isWebUrl(url, &refused.error))
+            return finish(redirected(refused));
+        m_policy.resolve(url.host(), this, [this, url](std::optional<QHostAddress> address, const QString &why) {
+            if (!address) {
+                Answer refused;
+                refused.error = why;
+                return finish(redirected(refused));
+            }
+            send(url);
+        });
+    }
+
+private:
+    Answer redirected(Answer answer) const
+    {
+        if (m_redirects > 0)
+            answer.error = QStringLiteral("a redirect was refused: %1").arg(answer.error);
+        return answer;
+    }
+
+    void send(const QUrl &url)
+    {
+        QNetworkRequest request(url);
+        request.setRawHeader("Accept", m_accept);
+        request.setRawHeader("User-Agent", "quelcor-site");
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        m_answer = Answer();
+        m_sent = false;
+        m_url = url;
+        m_reply = m_network.get(request);
+        connect(m_reply, &QNetworkReply::requestSent, this, [this] { m_sent = true; });
+        connect(m_reply, &QNetworkReply::readyRead, this, [this] {
+            if (appendCapped(m_answer.body, m_reply->readAll(), m_limits.maxBytes)) {
+                m_answer.cut = true;
+                m_reply->abort();
+            }
+        });
+        connect(m_reply, &QNetworkReply::finished, this, &HttpFetch::received);
+        m_connectTimer.start(qMin(m_limits.connectMs, m_limits.answerMs));
+    }
+
+    void stop(const QString &why)
+    {
+        if (m_stopped.isEmpty())
+            m_stopped = why;
+        if (m_reply) {
+            m_reply->abort(); // finished comes at once
+        } else {
+            Answer stopped;
+            stopped.error = why;
+            finish(stopped);
         }
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(qMin(limits.connectMs, answerMs), &loop, [&] {
-        if (!sent)
-            stop(QStringLiteral("no connection within %1 s").arg(seconds(limits.connectMs)));
-    });
-    QTimer::singleShot(answerMs, &loop,
-                       [&] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(limits.answerMs))); });
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 
-    if (!answer.cut && reply->isReadable())
-        answer.cut = appendCapped(answer.body, reply->readAll(), limits.maxBytes);
-    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    answer.retryAfter = reply->rawHeader("Retry-After");
-    const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303 || answer.status == 307
-        || answer.status == 308;
-    if (redirect && stopped.isEmpty() && !reply->rawHeader("Location").trimmed().isEmpty())
-        *location = url.resolved(QUrl::fromEncoded(reply->rawHeader("Location").trimmed()));
-    // Errors 1 to 199 are the network's and the proxy's, 300 to 399 the protocol's: the answer is incomplete.
-    // The others stand for an HTTP status, which the caller judges.
-    const int error = reply->error();
-    const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400);
-    if (!stopped.isEmpty())
-        answer.error = stopped;
-    else if (!answer.cut && broken && !redirect)
-        answer.error = reply->errorString();
-    else if (!answer.cut && (answer.status < 200 || answer.status > 599))
-        answer.error = answer.status == 0 ? QStringLiteral("no answer")
-                                          : QStringLiteral("an HTTP status that is no answer (%1)").arg(answer.status);
-    return answer;
-}
+    void received()
+    {
+        QNetworkReply *reply = std::exchange(m_reply, nullptr);
+        reply->disconnect(this);
+        reply->deleteLater();
+        m_connectTimer.stop();
+        Answer &answer = m_answer;
+        if (!answer.cut && reply->isReadable())
+            answer.cut = appendCapped(answer.body, reply->readAll(), m_limits.maxBytes);
+        answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer.retryAfter = reply->rawHeader("Retry-After");
+        const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303
+            || answer.status == 307 || answer.status == 308;
+        const QByteArray location = reply->rawHeader("Location").trimmed();
+        // Errors 1 to 199 are the network's and the proxy's, 300 to 399 the protocol's: the answer is
+        // incomplete. The others stand for an HTTP status, which the caller judges.
+        const int error = reply->error();
+        const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400);
+        if (!m_stopped.isEmpty())
+            answer.error = m_stopped;
+        else if (!answer.cut && broken && !redirect)
+            answer.error = reply->errorString();
+        else if (!answer.cut && (answer.status < 200 || answer.status > 599))
+            answer.error = answer.status == 0
+                ? QStringLiteral("no answer")
+                : QStringLiteral("an HTTP status that is no answer (%1)").arg(answer.status);
+        if (!answer.ok() || !redirect || location.isEmpty())
+            return finish(answer);
+        if (m_redirects == kMaxRedirects) {
+            answer.error = QStringLiteral("the lookup service redirected too often");
+            return finish(answer);
+        }
+        ++m_redirects;
+        ask(m_url.resolved(QUrl::fromEncoded(location)));
+    }
+
+    void finish(const Answer &answer)
+    {
+        if (m_finished)
+            return;
+        m_finished = true;
+        m_deadline.stop();
+        m_connectTimer.stop();
+        Metrics::instance().observeUpstream("http", double(m_clock.nsecsElapsed()) / 1e9);
+        deleteLater();
+        m_done(answer);
+    }
+
+    static constexpr int kMaxRedirects = 3;
+    QNetworkAccessManager &m_network;
+    const QByteArray m_accept;
+    const AddressPolicy m_policy;
+    const Limits m_limits;
+    const Upstream::Done m_done;
+    QElapsedTimer m_clock;
+    QTimer m_deadline;
+    QTimer m_connectTimer;
+    QNetworkReply *m_reply = nullptr;
+    QUrl m_url;
+    Answer m_answer;
+    QString m_stopped; // why the site stopped waiting
+    int m_redirects = 0;
+    bool m_sent = false;
+    bool m_finished = false;
+};
+
+// One whois question; deletes itself when done.
+class WhoisFetch : public QObject
+{
+public:
+    WhoisFetch(const QByteArray &query, const Limits &limits, Upstream::Done done, QObject *context)
+        : QObject(context)
+        , m_query(query)
+        , m_limits(limits)
+        , m_done(std::move(done))
+    {
+        m_clock.start();
+        connect(&m_socket, &QTcpSocket::connected, this, [this] { m_socket.write(m_query + "\r\n"); });
+        connect(&m_socket, &QTcpSocket::readyRead, this, [this] {
+            if (appendCapped(m_answer.body, m_socket.readAll(), m_limits.maxBytes)) {
+                m_answer.cut = true;
+                finish();
+            }
+        });
+        connect(&m_socket, &QTcpSocket::disconnected, this, &WhoisFetch::finish);
+        connect(&m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+            if (error == QAbstractSocket::RemoteHostClosedError)
+                finish(); // the normal end of a whois answer
+            else
+                stop(m_socket.errorString());
+        });
+        m_connectTimer.setSingleShot(true);
+        connect(&m_connectTimer, &QTimer::timeout, this, [this] {
+            if (m_socket.state() != QAbstractSocket::ConnectedState)
+                stop(QStringLiteral("no connection within %1 s").arg(seconds(m_limits.connectMs)));
+        });
+        m_answerTimer.setSingleShot(true);
+        connect(&m_answerTimer, &QTimer::timeout, this,
+                [this] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
+    }
+
+    void ask(const QHostAddress &address, quint16 port)
+    {
+        m_connectTimer.start(m_limits.connectMs);
+        m_answerTimer.start(m_limits.answerMs);
+        m_socket.connectToHost(address, port);
+    }
+
+private:
+    void stop(const QString &why)
+    {
+        if (m_answer.error.isEmpty())
+            m_answer.error = why;
+        finish();
+    }
+
+    void finish()
+    {
+        if (m_finished)
+            return;
+        m_finished = true;
+        m_connectTimer.stop();
+        m_answerTimer.stop();
+        if (!m_answer.cut && m_answer.error.isEmpty())
+            m_answer.cut = appendCapped(m_answer.body, m_socket.readAll(), m_limits.maxBytes);
+        m_socket.disconnect(this);
+        m_socket.abort();
+        Metrics::instance().observeUpstream("whois", double(m_clock.nsecsElapsed()) / 1e9);
+        deleteLater();
+        m_done(m_answer);
+    }
+
+    const QByteArray m_query;
+    const Limits m_limits;
+    const Upstream::Done m_done;
+    QTcpSocket m_socket { this };
+    QTimer m_connectTimer;
+    QTimer m_answerTimer;
+    QElapsedTimer m_clock;
+    Answer m_answer;
+    bool m_finished = false;
+};
 
 } // namespace
 
 namespace Upstream {
 
-Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
-               const Limits &limits)
+void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+             const Limits &limits, QObject *context, Done done)
 {
-    // Redirects are followed here, not by the network manager, so that each target is checked against the
-    // policy before it is asked and the count is exact; the answer time covers the whole chain.
-    constexpr int kMaxRedirects = 3;
-    QElapsedTimer clock;
-    clock.start();
-    const auto observe = qScopeGuard([&] { Metrics::instance().observeUpstream("http", clock.nsecsElapsed() / 1e9); });
-    QUrl current = url;
-    for (int redirects = 0;; ++redirects) {
-        Answer answer;
-        if (!policy.permitsUrl(current, &answer.error)) {
-            if (redirects > 0)
-                answer.error = QStringLiteral("a redirect was refused: %1").arg(answer.error);
-            return answer;
-        }
-        const int answerMs = int(qMax<qint64>(limits.answerMs - clock.elapsed(), 1));
-        QUrl location;
-        answer = getOnce(network, current, accept, limits, answerMs, &location);
-        if (!answer.ok() || location.isEmpty())
-            return answer;
-        if (redirects == kMaxRedirects) {
-            answer.error = QStringLiteral("the lookup service redirected too often");
-            return answer;
-        }
-        current = location;
-    }
+    (new HttpFetch(network, accept, policy, limits, std::move(done), context))->ask(url);
 }
 
-Answer whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits)
+void whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits, QObject *context,
+           Done done)
 {
-    QElapsedTimer clock;
-    clock.start();
-    const auto observe = qScopeGuard([&] { Metrics::instance().observeUpstream("whois", clock.nsecsElapsed() / 1e9); });
-    Answer answer;
-    QTcpSocket socket;
-    QEventLoop loop;
-    const auto stop = [&](const QString &why) {
-        if (answer.error.isEmpty())
-            answer.error = why;
-        loop.quit();
-    };
-    QObject::connect(&socket, &QTcpSocket::connected, &loop, [&] { socket.write(query + "\r\n"); });
-    QObject::connect(&socket, &QTcpSocket::readyRead, &loop, [&] {
-        if (appendCapped(answer.body, socket.readAll(), limits.maxBytes)) {
-            answer.cut = true;
-            loop.quit();
-        }
-    });
-    QObject::connect(&socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
-    QObject::connect(&socket, &QTcpSocket::errorOccurred, &loop, [&](QAbstractSocket::SocketError error) {
-        if (error == QAbstractSocket::RemoteHostClosedError)
-            loop.quit(); // the normal end of a whois answer
-        else
-            stop(socket.errorString());
-    });
-    QTimer connectTimer;
-    connectTimer.setSingleShot(true);
-    QObject::connect(&connectTimer, &QTimer::timeout, &loop, [&] {
-        if (socket.state() != QAbstractSocket::ConnectedState)
-            stop(QStringLiteral("no connection within %1 s").arg(seconds(limits.connectMs)));
-    });
-    QTimer answerTimer;
-    answerTimer.setSingleShot(true);
-    QObject::connect(&answerTimer, &QTimer::timeout, &loop,
-                     [&] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(limits.answerMs))); });
-    connectTimer.start(limits.connectMs);
-    answerTimer.start(limits.answerMs);
-    socket.connectToHost(address, port);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-
-    if (!answer.cut && answer.error.isEmpty())
-        answer.cut = appendCapped(answer.body, socket.readAll(), limits.maxBytes);
-    socket.abort();
-    return answer;
+    (new WhoisFetch(query, limits, std::move(done), context))->ask(address, port);
 }
 
 QString decodeText(const QByteArray &bytes)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class QNetworkAccessManager;
 
 // Bounds on every question the site asks another server.
@@ -17,8 +19,7 @@ struct Limits
     qint64 maxBytes = 1 << 20; // the rest is cut
 };
 
-// What another server answered. Each call waits in a local event loop, so it may run on any thread
-// that has no event loop of its own (the HTTP server's worker threads).
+// What another server answered.
 struct Answer
 {
     QByteArray body; // at most Limits::maxBytes
@@ -30,14 +31,20 @@ struct Answer
     bool ok() const { return error.isEmpty(); }
 };
 
+// The questions the site asks other servers. Neither waits: each calls done once, on the calling thread's
+// event loop, when the answer is complete or the limits are reached; not at all once the context is gone.
 namespace Upstream {
 
-// GET with the given Accept header. Redirects (at most 3) are followed only to permitted addresses.
-Answer httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
-               const Limits &limits);
+using Done = std::function<void(const Answer &)>;
+
+// GET with the given Accept header. Redirects (at most 3) are followed only to permitted addresses, within
+// the one answer time.
+void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+             const Limits &limits, QObject *context, Done done);
 
 // One whois question (RFC 3912): the query and CR LF, then everything until the server closes.
-Answer whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits);
+void whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits, QObject *context,
+           Done done);
 
 // UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
 QString decodeText(const QByteArray &bytes);

@@ -46,18 +46,18 @@ int main(int argc, char **argv)
         return help ? 0 : 2;
     }
 
-    // Each lookup in flight holds a few descriptors of its own (sockets to registries).
+    // Each lookup under way holds a few descriptors of its own (sockets to registries).
     const rlim_t openFiles = raiseOpenFilesLimit();
-    const long reserved = 64 + 4L * options->lookupWorkers;
+    const long reserved = 64 + 3L * options->maxLookups;
     const int maxConnections
         = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->maxConnections)));
 
     RdapBootstrap bootstrap(options->bootstrap, options->bootstrapTtlSeconds);
     const Lookup lookup(bootstrap, options->lookup);
     const Site site(options->versions);
-    LookupPool pool(
-        lookup,
-        LookupPool::Settings { options->lookupWorkers, options->maxQueuedLookups, options->maxLookupsPerAddress });
+    LookupPool pool(lookup,
+                    LookupPool::Settings { options->lookupThreads, options->maxLookups, options->maxQueuedLookups,
+                                           options->maxLookupsPerAddress });
     HttpServer::Settings settings;
     settings.headDeadline = std::chrono::seconds(options->headTimeoutSeconds);
     settings.maxConnections = maxConnections;
@@ -74,15 +74,15 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("quelcor-site: listening on %s port %u; open files %lu, so at most %d connections; %d lookups at "
-                "once, %d waiting\n",
+                "once on %d threads, %d waiting\n",
                 host.c_str(), unsigned(options->port), static_cast<unsigned long>(openFiles), maxConnections,
-                options->lookupWorkers, options->maxQueuedLookups);
+                options->maxLookups, options->lookupThreads, options->maxQueuedLookups);
     std::fflush(stdout);
 
     const bool allFinished = server.run();
     std::printf("quelcor-site: stopped%s\n", allFinished ? "" : "; lookups still under way were left");
     std::fflush(stdout);
     if (!allFinished)
-        std::_Exit(0); // the workers still wait on other servers; nothing of theirs is kept
+        std::_Exit(0); // lookups still wait on other servers; nothing of theirs is kept
     return 0;
 }

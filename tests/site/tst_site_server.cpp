@@ -171,7 +171,7 @@ void TestSiteServer::fullQueueAnswered503()
     FakeWhoisNetwork whois(1);
     whois.server(1).mode = FakeWhois::Mode::Trickle;
     SiteProcess site(whoisAt(whois)
-                     + QStringList { "--lookup-workers", "1", "--max-queued-lookups", "0", "--stop-timeout", "0" });
+                     + QStringList { "--max-lookups", "1", "--max-queued-lookups", "0", "--stop-timeout", "0" });
     QVERIFY(site.started());
     auto first = std::async(std::launch::async, exchange, site.port(), kLookup, 1500);
     QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
