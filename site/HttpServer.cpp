@@ -339,7 +339,13 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
     // The worker wakes this connection when the lookup starts and when it is done.
     auto wake = std::make_shared<asio::steady_timer>(io);
     wake->expires_after(settings.queueDeadline);
-    job->changed = [wake, executor = io.get_executor()] { asio::post(executor, [wake] { wake->cancel(); }); };
+    // Only this coroutine owns the timer, so that it ends with the server's event loop whatever the job does.
+    job->changed = [weak = std::weak_ptr(wake), executor = io.get_executor()] {
+        asio::post(executor, [weak] {
+            if (const auto timer = weak.lock())
+                timer->cancel();
+        });
+    };
 
     const auto refused = [&](int status, int retryAfter, const QString &message) {
         Reply reply = fromResponse(Site::lookupRefused(status, typed, message), version);

@@ -113,15 +113,14 @@ void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &r
     job->result = result;
     Metrics::instance().countLookup(kindName(result.kind), outcomeName(result.outcome));
     --Metrics::instance().lookupsInFlight;
-    {
-        const std::lock_guard lock(m_mutex);
-        release(job->client);
-        --m_running;
-        job->state = Job::Done;
-        dispatch();
-    }
+    job->state = Job::Done;
+    // Told before it stops counting as running: the server's loop is kept while any lookup runs.
     if (job->changed)
         job->changed();
+    const std::lock_guard lock(m_mutex);
+    release(job->client);
+    --m_running;
+    dispatch();
 }
 
 bool LookupPool::cancel(const std::shared_ptr<Job> &job)
