@@ -1,6 +1,7 @@
 #include "HttpServer.h"
 
 #include "Metrics.h"
+#include "RateLimits.h"
 
 #include <boost/asio.hpp>
 #include <boost/beast.hpp>
@@ -258,7 +259,9 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         if (!reply) {
             stream.expires_never();
             const Request &request = parser.get();
-            reply = co_await respond(request, address);
+            const QString client = clientAddress(QString::fromStdString(address),
+                                                 bytes(request["X-Forwarded-For"]), settings.trustedProxies);
+            reply = co_await respond(request, client.toStdString());
             close = !request.keep_alive() || stopping || (*reply)[http::field::connection] == "close";
         }
         reply->keep_alive(!close);
@@ -354,16 +357,22 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
     };
     const int queueSeconds = int(settings.queueDeadline.count());
     const QString busy = QStringLiteral("The lookup service is busy. Try again in %1 s.").arg(qMax(queueSeconds, 1));
-    switch (pool.submit(job)) {
+    int retryAfter = 0;
+    switch (pool.submit(job, &retryAfter)) {
     case LookupPool::Admission::Busy:
         co_return refused(503, qMax(queueSeconds, 1), busy);
     case LookupPool::Admission::ClientBusy:
         co_return refused(429, 5,
                           QStringLiteral("Too many lookups from your address are under way. Try again in 5 s."));
+    case LookupPool::Admission::ClientLimited:
+        co_return refused(429, retryAfter,
+                          QStringLiteral("Your address has asked for many lookups lately. Try again in %1 s.")
+                              .arg(retryAfter));
+    case LookupPool::Admission::Answered:
     case LookupPool::Admission::Accepted:
         break;
     }
-    for (;;) {
+    while (job->state != LookupPool::Job::Done) {
         auto [ec] = co_await wake->async_wait(kTuple);
         const int state = job->state;
         if (state == LookupPool::Job::Done)

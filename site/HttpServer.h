@@ -3,6 +3,9 @@
 #include "LookupPool.h"
 #include "Pages.h"
 
+#include <QHostAddress>
+#include <QList>
+
 #include <chrono>
 #include <memory>
 #include <string>
@@ -25,6 +28,7 @@ public:
         std::size_t bodyLimit = 64 * 1024;
         int maxConnections = 10'000;
         int maxConnectionsPerAddress = 512;
+        QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
     };
 
     HttpServer(const Site &site, LookupPool &pool, Settings settings);

@@ -8,6 +8,9 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QSet>
+#include <QTimer>
+
+#include <cmath>
 
 namespace {
 
@@ -32,6 +35,24 @@ QUrl relatedLink(const QJsonObject &record, const QUrl &self)
 QString prettyJson(const QJsonDocument &document, const QByteArray &raw)
 {
     return document.isNull() ? Upstream::decodeText(raw) : QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+// Cache-Control's max-age (no-store and no-cache as 0); -1 when it says nothing of it.
+int maxAge(const QByteArray &cacheControl)
+{
+    int seconds = -1;
+    for (QByteArray directive : cacheControl.toLower().split(',')) {
+        directive = directive.trimmed();
+        if (directive == "no-store" || directive == "no-cache")
+            return 0;
+        if (directive.startsWith("max-age=")) {
+            bool ok = false;
+            const int value = directive.mid(8).toInt(&ok);
+            if (ok && value >= 0)
+                seconds = value;
+        }
+    }
+    return seconds;
 }
 
 QString serverName(const QString &host, quint16 port)
@@ -102,8 +123,10 @@ private:
         QUrl url = base;
         url.setPath(base.path() + m_query.rdapPath());
         m_result.asked.append(url.toString());
-        Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
-                          [this, url](const Answer &answer) { rdapAnswered(url, answer); });
+        paced(url.host(), [this, url] {
+            Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, url](const Answer &answer) { rdapAnswered(url, answer); });
+        });
     }
 
     void rdapAnswered(const QUrl &url, const Answer &answer)
@@ -115,8 +138,10 @@ private:
                                  .arg(url.host(), answer.error);
             return finish();
         }
-        if (answer.status == 404)
+        if (answer.status == 404) {
+            result.maxAgeSeconds = maxAge(answer.cacheControl);
             return notRegistered(result), finish();
+        }
         if (answer.status == 429) {
             rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
             return finish();
@@ -137,6 +162,7 @@ private:
             return finish();
         }
         result.outcome = Outcome::Found;
+        result.maxAgeSeconds = maxAge(answer.cacheControl);
         const QJsonObject record = document.object();
         result.read(record);
 
@@ -145,8 +171,11 @@ private:
         if (related.isEmpty())
             return finish();
         result.asked.append(related.toString());
-        Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
-                          [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
+        paced(related.host(), [this, related] {
+            Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits,
+                              this,
+                              [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
+        });
     }
 
     void relatedAnswered(const QUrl &related, const Answer &registrar)
@@ -180,8 +209,10 @@ private:
                     refused.error = QStringLiteral("refused to ask it: %1").arg(why);
                     return whoisAnswered(host, server, refused);
                 }
-                Upstream::whois(*address, port, m_query.whoisQuery(), m_settings.limits, this,
-                                [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
+                paced(host, [this, host, port, server, address = *address] {
+                    Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                    [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
+                });
             });
     }
 
@@ -242,6 +273,29 @@ private:
             return finish();
         whois(next, m_settings.whoisPort);
     }
+
+    // Asks now, or when the site's pace for that server allows; a pace that would keep the user waiting long
+    // is said as a limit.
+    void paced(const QString &host, std::function<void()> ask)
+    {
+        const double wait = m_settings.pacing
+            ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now())
+            : 0;
+        if (wait <= 0)
+            return ask();
+        if (wait > kLongestPace) {
+            m_result.outcome = Outcome::RateLimited;
+            m_result.retryAfterSeconds = qint64(std::ceil(wait));
+            m_result.message = QStringLiteral("The site is pacing its questions to %1 so as not to be blocked there. "
+                                              "Try again in %2 s.")
+                                   .arg(host)
+                                   .arg(m_result.retryAfterSeconds);
+            return finish();
+        }
+        QTimer::singleShot(int(wait * 1000), this, std::move(ask));
+    }
+
+    static constexpr double kLongestPace = 10; // seconds
 
     RdapBootstrap &m_bootstrap;
     const LookupSettings &m_settings;

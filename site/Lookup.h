@@ -3,6 +3,7 @@
 #include "AddressPolicy.h"
 #include "Bootstrap.h"
 #include "Query.h"
+#include "RateLimits.h"
 #include "RdapRecord.h"
 #include "Upstream.h"
 
@@ -11,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QNetworkAccessManager;
 
@@ -22,6 +24,8 @@ struct LookupSettings
     quint16 whoisPort = 43; // the port of every whois server named in a referral
     AddressPolicy policy;
     Limits limits;
+    // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
+    std::shared_ptr<TokenBuckets> pacing;
 };
 
 // One record as another server sent it.
@@ -49,6 +53,8 @@ struct LookupResult : RdapFields
     QString query; // what was asked, in canonical form (A-labels, "8.8.8.0/24", "AS15169")
     QString message; // for the user, plain text
     qint64 retryAfterSeconds = -1; // for RateLimited; -1 when the server gave no time
+    int maxAgeSeconds = -1; // how long the registry lets its answer be kept (RDAP's Cache-Control); -1: not said
+    qint64 cachedAgeSeconds = -1; // the age of a result served from the cache; -1 for a fresh one
 
     QList<SourceRecord> records; // raw records, registry first
     QStringList notes; // what else the user should know (a registrar that could not be asked, ...)

@@ -4,6 +4,8 @@
 
 #include <QThread>
 
+#include <cmath>
+
 namespace {
 
 QString outcomeName(LookupResult::Outcome outcome)
@@ -71,8 +73,26 @@ LookupPool::~LookupPool()
     }
 }
 
-LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
+LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
+    if (m_settings.clientLookups) {
+        const double wait = m_settings.clientLookups->take(job->client, TokenBuckets::Clock::now());
+        if (wait > 0) {
+            if (retryAfter)
+                *retryAfter = int(std::ceil(wait));
+            return Admission::ClientLimited;
+        }
+    }
+    const Query query = Query::fromInput(job->typed);
+    job->key = query.ok() && !query.special() ? query.text : QString();
+    if (m_settings.cache && !job->key.isEmpty()) {
+        if (std::optional<LookupResult> kept = m_settings.cache->find(job->key, QDateTime::currentDateTimeUtc())) {
+            job->result = std::move(*kept);
+            job->state = Job::Done;
+            Metrics::instance().countLookup(kindName(job->result.kind), QStringLiteral("cached"));
+            return Admission::Answered;
+        }
+    }
     const std::lock_guard lock(m_mutex);
     // Waiting: at most maxQueued beyond the lookups that may start at once.
     const int free = qMax(0, m_settings.maxInFlight - m_running.load());
@@ -96,10 +116,17 @@ void LookupPool::dispatch()
         int queued = Job::Queued;
         if (!job->state.compare_exchange_strong(queued, Job::Running))
             continue;
-        ++m_running;
-        ++Metrics::instance().lookupsInFlight;
         if (job->changed)
             job->changed();
+        // The same question under way already: this one waits for its answer.
+        if (!job->key.isEmpty() && m_followers.contains(job->key)) {
+            m_followers[job->key].push_back(job);
+            continue;
+        }
+        if (!job->key.isEmpty())
+            m_followers.insert(job->key, {});
+        ++m_running;
+        ++Metrics::instance().lookupsInFlight;
         QObject *context = m_contexts[m_next++ % m_contexts.size()];
         QMetaObject::invokeMethod(context, [this, job, context] {
             m_lookup.start(job->typed, context, [this, job](const LookupResult &result) { finished(job, result); });
@@ -110,15 +137,27 @@ void LookupPool::dispatch()
 
 void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &result)
 {
-    job->result = result;
-    Metrics::instance().countLookup(kindName(result.kind), outcomeName(result.outcome));
+    if (m_settings.cache && !job->key.isEmpty())
+        m_settings.cache->store(job->key, result, QDateTime::currentDateTimeUtc());
+    std::vector<std::shared_ptr<Job>> followers;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!job->key.isEmpty())
+            followers = m_followers.take(job->key);
+    }
+    followers.insert(followers.begin(), job);
     --Metrics::instance().lookupsInFlight;
-    job->state = Job::Done;
     // Told before it stops counting as running: the server's loop is kept while any lookup runs.
-    if (job->changed)
-        job->changed();
+    for (const std::shared_ptr<Job> &done : followers) {
+        Metrics::instance().countLookup(kindName(result.kind), outcomeName(result.outcome));
+        done->result = result;
+        done->state = Job::Done;
+        if (done->changed)
+            done->changed();
+    }
     const std::lock_guard lock(m_mutex);
-    release(job->client);
+    for (const std::shared_ptr<Job> &done : followers)
+        release(done->client);
     --m_running;
     dispatch();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Lookup.h"
+#include "RateLimits.h"
+#include "ResultCache.h"
 
 #include <atomic>
 #include <deque>
@@ -10,6 +12,8 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include <QHash>
 
 class QThread;
 
@@ -25,6 +29,8 @@ public:
         int maxInFlight = 512; // lookups under way at once
         int maxQueued = 512; // waiting beyond those
         int perAddress = 8; // under way and waiting, from one client address
+        ResultCache *cache = nullptr; // finished lookups kept; none when null
+        TokenBuckets *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
     };
 
     struct Job
@@ -32,17 +38,24 @@ public:
         enum State { Queued, Running, Done, Cancelled };
         QString typed; // what the field held
         std::string client; // the client's address
+        QString key; // the query in canonical form; lookups of the same key share one answer
         std::atomic<int> state { Queued };
         LookupResult result; // valid once Done
         std::function<void()> changed; // called (on any thread) when the job starts and when it ends
     };
 
-    enum class Admission { Accepted, Busy, ClientBusy };
+    enum class Admission {
+        Accepted, // queued or started; changed() says when it is done
+        Answered, // from the cache: the result is there already
+        Busy, // the queue is full
+        ClientBusy, // the client has its share of lookups under way
+        ClientLimited, // the client has asked for too many lookups lately; *retryAfter says for how long
+    };
 
     LookupPool(const Lookup &lookup, Settings settings);
     ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
 
-    Admission submit(const std::shared_ptr<Job> &job);
+    Admission submit(const std::shared_ptr<Job> &job, int *retryAfter = nullptr);
     // A job still waiting is taken out of the queue; false when it is already running or done.
     bool cancel(const std::shared_ptr<Job> &job);
     // No more jobs start; those waiting are cancelled. Running ones go on.
@@ -59,6 +72,7 @@ private:
     std::mutex m_mutex;
     std::deque<std::shared_ptr<Job>> m_queue;
     std::unordered_map<std::string, int> m_perClient;
+    QHash<QString, std::vector<std::shared_ptr<Job>>> m_followers; // by key: lookups waiting for the one under way
     std::atomic<int> m_running { 0 };
     bool m_stopping = false;
     std::size_t m_next = 0; // the thread the next lookup goes to

@@ -126,6 +126,8 @@ QString resultContent(const LookupResult &result)
         html += notice(result.message, "error");
         break;
     }
+    if (result.cachedAgeSeconds >= 0)
+        html += notice(QStringLiteral("From the site's cache: looked up %1 s ago.").arg(result.cachedAgeSeconds));
     html += fieldTable(result);
     for (const QString &note : result.notes)
         html += notice(note, "warn");

@@ -94,13 +94,32 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         { { u"queue-deadline"_qs, u"Seconds a lookup may wait to start; then 503 (20)."_qs, u"seconds"_qs, u"20"_qs },
           &options.queueDeadlineSeconds,
           1 },
+        { { u"cache-megabytes"_qs, u"Memory for finished lookups kept (64; 0: none)."_qs, u"n"_qs, u"64"_qs },
+          &options.cacheMegabytes, 0 },
+        { { u"cache-found-seconds"_qs, u"Seconds a record found is kept (600)."_qs, u"seconds"_qs, u"600"_qs },
+          &options.cacheFoundSeconds, 0 },
+        { { u"cache-not-registered-seconds"_qs, u"Seconds an answer that a name is free is kept (120)."_qs,
+            u"seconds"_qs, u"120"_qs },
+          &options.cacheNotRegisteredSeconds, 0 },
+        { { u"client-lookups-per-minute"_qs, u"Lookups one client address may ask for a minute (20)."_qs, u"n"_qs,
+            u"20"_qs },
+          &options.clientLookupsPerMinute, 1 },
+        { { u"client-burst"_qs, u"Lookups one client address may ask for at once (5)."_qs, u"n"_qs, u"5"_qs },
+          &options.clientBurst, 1 },
+        { { u"registry-questions-per-second"_qs, u"Questions a second to one registry server (5)."_qs, u"n"_qs,
+            u"5"_qs },
+          &options.registryQuestionsPerSecond, 1 },
         { { u"stop-timeout"_qs, u"Seconds lookups under way may take to finish after SIGTERM (10)."_qs, u"seconds"_qs,
             u"10"_qs },
           &options.stopDeadlineSeconds,
           0 },
     };
+    const QCommandLineOption trusted(QStringLiteral("trusted-proxy"),
+                                     QStringLiteral("A proxy or load balancer whose X-Forwarded-For names the client; "
+                                                    "may be given more than once."),
+                                     QStringLiteral("address"));
     parser.addOptions(
-        { help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion });
+        { help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion, trusted });
     for (const Number &number : numbers)
         parser.addOption(number.option);
 
@@ -174,6 +193,14 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         allowed.append(address);
     }
     options.lookup.policy = AddressPolicy(allowed);
+    for (const QString &text : parser.values(trusted)) {
+        QHostAddress address;
+        if (!address.setAddress(text)) {
+            *error = QStringLiteral("--trusted-proxy takes an address, not %1").arg(text);
+            return std::nullopt;
+        }
+        options.trustedProxies.append(address);
+    }
 
     options.versions = PublishedVersions { parser.value(quelcorVersion), parser.value(whoisVersion) };
     for (const QString &version : { options.versions.quelcor, options.versions.whois }) {

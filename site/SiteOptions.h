@@ -30,6 +30,15 @@ struct SiteOptions
     int queueDeadlineSeconds = 20;
     int stopDeadlineSeconds = 10;
 
+    // Keeping results, and fair shares.
+    int cacheMegabytes = 64;
+    int cacheFoundSeconds = 600;
+    int cacheNotRegisteredSeconds = 120;
+    int clientLookupsPerMinute = 20;
+    int clientBurst = 5;
+    int registryQuestionsPerSecond = 5;
+    QList<QHostAddress> trustedProxies;
+
     // The options, or no value with the reason in *error (the usage text for --help).
     static std::optional<SiteOptions> parse(const QStringList &arguments, const QString &buildVersion, QString *error);
 };

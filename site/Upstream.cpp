@@ -133,6 +133,7 @@ private:
             answer.cut = appendCapped(answer.body, reply->readAll(), m_limits.maxBytes);
         answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         answer.retryAfter = reply->rawHeader("Retry-After");
+        answer.cacheControl = reply->rawHeader("Cache-Control");
         const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303
             || answer.status == 307 || answer.status == 308;
         const QByteArray location = reply->rawHeader("Location").trimmed();

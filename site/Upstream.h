@@ -26,6 +26,7 @@ struct Answer
     bool cut = false; // the answer was longer and the rest was dropped
     int status = 0; // HTTP status; 0 for whois or when no answer came
     QByteArray retryAfter; // HTTP Retry-After, as sent
+    QByteArray cacheControl; // HTTP Cache-Control, as sent
     QString error; // why no complete answer came; empty on success
 
     bool ok() const { return error.isEmpty(); }

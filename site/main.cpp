@@ -4,6 +4,8 @@
 #include "HttpServer.h"
 #include "Lookup.h"
 #include "LookupPool.h"
+#include "RateLimits.h"
+#include "ResultCache.h"
 #include "Pages.h"
 #include "SiteOptions.h"
 
@@ -53,17 +55,24 @@ int main(int argc, char **argv)
         = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->maxConnections)));
 
     RdapBootstrap bootstrap(options->bootstrap, options->bootstrapTtlSeconds);
-    const Lookup lookup(bootstrap, options->lookup);
+    LookupSettings lookupSettings = options->lookup;
+    lookupSettings.pacing = std::make_shared<TokenBuckets>(options->registryQuestionsPerSecond,
+                                                           2.0 * options->registryQuestionsPerSecond);
+    const Lookup lookup(bootstrap, lookupSettings);
     const Site site(options->versions);
-    LookupPool pool(lookup,
-                    LookupPool::Settings { options->lookupThreads, options->maxLookups, options->maxQueuedLookups,
-                                           options->maxLookupsPerAddress });
+    ResultCache cache(ResultCache::Settings { qint64(options->cacheMegabytes) << 20, options->cacheFoundSeconds,
+                                              options->cacheNotRegisteredSeconds, 3600 });
+    TokenBuckets clientLookups(options->clientLookupsPerMinute / 60.0, options->clientBurst);
+    LookupPool pool(lookup, LookupPool::Settings { options->lookupThreads, options->maxLookups,
+                                                   options->maxQueuedLookups, options->maxLookupsPerAddress,
+                                                   options->cacheMegabytes > 0 ? &cache : nullptr, &clientLookups });
     HttpServer::Settings settings;
     settings.headDeadline = std::chrono::seconds(options->headTimeoutSeconds);
     settings.maxConnections = maxConnections;
     settings.maxConnectionsPerAddress = options->maxConnectionsPerAddress;
     settings.queueDeadline = std::chrono::seconds(options->queueDeadlineSeconds);
     settings.stopDeadline = std::chrono::seconds(options->stopDeadlineSeconds);
+    settings.trustedProxies = options->trustedProxies;
     HttpServer server(site, pool, settings);
 
     const std::string host = options->listen.toString().toStdString();

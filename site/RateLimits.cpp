@@ -1,0 +1,62 @@
+#include "RateLimits.h"
+
+#include <QStringList>
+
+TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time_point now)
+{
+    if (m_buckets.size() > 100'000) { // forget the full ones: they are as good as new
+        std::erase_if(m_buckets, [&](const auto &entry) {
+            return entry.second.tokens + std::chrono::duration<double>(now - entry.second.at).count() * m_perSecond
+                >= m_burst;
+        });
+    }
+    const auto [it, inserted] = m_buckets.try_emplace(key, Bucket { m_burst, now });
+    Bucket &bucket = it->second;
+    const double elapsed = std::chrono::duration<double>(now - bucket.at).count();
+    if (elapsed > 0) {
+        bucket.tokens = std::min(m_burst, bucket.tokens + elapsed * m_perSecond);
+        bucket.at = now;
+    }
+    return bucket;
+}
+
+double TokenBuckets::take(const std::string &key, Clock::time_point now)
+{
+    const std::lock_guard lock(m_mutex);
+    Bucket &bucket = refilled(key, now);
+    if (bucket.tokens >= 1) {
+        bucket.tokens -= 1;
+        return 0;
+    }
+    return (1 - bucket.tokens) / m_perSecond;
+}
+
+double TokenBuckets::reserve(const std::string &key, Clock::time_point now)
+{
+    const std::lock_guard lock(m_mutex);
+    Bucket &bucket = refilled(key, now);
+    bucket.tokens -= 1;
+    return bucket.tokens >= 0 ? 0 : -bucket.tokens / m_perSecond;
+}
+
+QString clientAddress(const QString &peer, const QByteArray &forwardedFor, const QList<QHostAddress> &trusted)
+{
+    const auto isTrusted = [&trusted](const QHostAddress &address) {
+        for (const QHostAddress &proxy : trusted) {
+            if (address.isEqual(proxy, QHostAddress::TolerantConversion))
+                return true;
+        }
+        return false;
+    };
+    if (forwardedFor.isEmpty() || !isTrusted(QHostAddress(peer)))
+        return peer;
+    const QList<QByteArray> hops = forwardedFor.split(',');
+    for (qsizetype i = hops.size() - 1; i >= 0; --i) {
+        const QHostAddress address(QString::fromLatin1(hops[i].trimmed()));
+        if (address.isNull())
+            return peer; // a list the proxies did not write
+        if (!isTrusted(address))
+            return address.toString();
+    }
+    return peer;
+}
