@@ -259,8 +259,8 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         if (!reply) {
             stream.expires_never();
             const Request &request = parser.get();
-            const QString client = clientAddress(QString::fromStdString(address),
-                                                 bytes(request["X-Forwarded-For"]), settings.trustedProxies);
+            const QString client = clientAddress(QString::fromStdString(address), bytes(request["X-Forwarded-For"]),
+                                                 settings.trustedProxies);
             reply = co_await respond(request, client.toStdString());
             close = !request.keep_alive() || stopping || (*reply)[http::field::connection] == "close";
         }
@@ -365,9 +365,9 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
         co_return refused(429, 5,
                           QStringLiteral("Too many lookups from your address are under way. Try again in 5 s."));
     case LookupPool::Admission::ClientLimited:
-        co_return refused(429, retryAfter,
-                          QStringLiteral("Your address has asked for many lookups lately. Try again in %1 s.")
-                              .arg(retryAfter));
+        co_return refused(
+            429, retryAfter,
+            QStringLiteral("Your address has asked for many lookups lately. Try again in %1 s.").arg(retryAfter));
     case LookupPool::Admission::Answered:
     case LookupPool::Admission::Accepted:
         break;

@@ -172,8 +172,7 @@ private:
             return finish();
         result.asked.append(related.toString());
         paced(related.host(), [this, related] {
-            Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits,
-                              this,
+            Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
                               [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
         });
     }
@@ -202,18 +201,20 @@ private:
         const QString server = serverName(host, port);
         m_asked.insert(host.toLower());
         m_result.asked.append(server);
-        m_settings.policy.resolve(
-            host, this, [this, host, port, server](std::optional<QHostAddress> address, const QString &why) {
-                if (!address) {
-                    Answer refused;
-                    refused.error = QStringLiteral("refused to ask it: %1").arg(why);
-                    return whoisAnswered(host, server, refused);
-                }
-                paced(host, [this, host, port, server, address = *address] {
-                    Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
-                                    [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
-                });
-            });
+        m_settings.policy.resolve(host, this,
+                                  [this, host, port, server](std::optional<QHostAddress> address, const QString &why) {
+                                      if (!address) {
+                                          Answer refused;
+                                          refused.error = QStringLiteral("refused to ask it: %1").arg(why);
+                                          return whoisAnswered(host, server, refused);
+                                      }
+                                      paced(host, [this, host, port, server, address = *address] {
+                                          Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                                          [this, host, server](const Answer &answer) {
+                                                              whoisAnswered(host, server, answer);
+                                                          });
+                                      });
+                                  });
     }
 
     void whoisAnswered(const QString &host, const QString &server, const Answer &answer)

@@ -58,6 +58,11 @@ QByteArray Metrics::text() const
            "# TYPE quelcor_connections_open gauge\n"
            "quelcor_connections_open "
         + QByteArray::number(connectionsOpen.load()) + '\n';
+    if (redisUp.load() >= 0)
+        out += "# HELP quelcor_redis_up Whether the shared state on Redis answered the last time it was asked.\n"
+               "# TYPE quelcor_redis_up gauge\n"
+               "quelcor_redis_up "
+            + QByteArray::number(redisUp.load()) + '\n';
     out += "# HELP quelcor_upstream_seconds How long a question to another server took, by protocol.\n"
            "# TYPE quelcor_upstream_seconds histogram\n";
     for (auto it = m_upstream.cbegin(); it != m_upstream.cend(); ++it) {

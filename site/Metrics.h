@@ -23,6 +23,7 @@ public:
     std::atomic<int> lookupsInFlight { 0 };
     std::atomic<int> lookupsQueued { 0 };
     std::atomic<int> connectionsOpen { 0 };
+    std::atomic<int> redisUp { -1 }; // -1: no Redis configured
 
     QByteArray text() const;
 

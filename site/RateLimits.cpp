@@ -22,6 +22,11 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
 
 double TokenBuckets::take(const std::string &key, Clock::time_point now)
 {
+    if (m_shared) {
+        if (const std::optional<double> wait
+            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, false))
+            return *wait;
+    }
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);
     if (bucket.tokens >= 1) {
@@ -33,6 +38,11 @@ double TokenBuckets::take(const std::string &key, Clock::time_point now)
 
 double TokenBuckets::reserve(const std::string &key, Clock::time_point now)
 {
+    if (m_shared) {
+        if (const std::optional<double> wait
+            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, true))
+            return *wait;
+    }
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);
     bucket.tokens -= 1;

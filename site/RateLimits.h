@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SharedState.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
@@ -29,6 +31,14 @@ public:
     // Reserves the next token even when there is none: the seconds to wait before using it.
     double reserve(const std::string &key, Clock::time_point now);
 
+    // Kept on Redis under the prefix, so that every instance counts the same; this instance's own buckets
+    // stay the fallback when Redis cannot be asked.
+    void share(SharedState *shared, const QByteArray &prefix)
+    {
+        m_shared = shared;
+        m_prefix = prefix;
+    }
+
 private:
     struct Bucket
     {
@@ -39,6 +49,8 @@ private:
 
     const double m_perSecond;
     const double m_burst;
+    SharedState *m_shared = nullptr;
+    QByteArray m_prefix;
     std::mutex m_mutex;
     std::unordered_map<std::string, Bucket> m_buckets;
 };

@@ -1,5 +1,6 @@
 #include "ResultCache.h"
 
+#include <QDataStream>
 #include <QMutexLocker>
 
 namespace {
@@ -14,7 +15,55 @@ qint64 sizeOf(const LookupResult &result)
     return bytes;
 }
 
+QByteArray sharedKey(const QString &key)
+{
+    return "quelcor:result:" + key.toUtf8();
+}
+
+constexpr quint32 kFormat = 1;
+
 } // namespace
+
+QByteArray ResultCache::serialised(const LookupResult &r, const QDateTime &stored)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kFormat << stored.toMSecsSinceEpoch() << int(r.outcome) << int(r.kind) << r.query << r.message
+        << r.retryAfterSeconds << r.maxAgeSeconds << r.name << r.registrar << r.statuses << r.registered << r.expires
+        << r.lastChanged << r.nameServers << r.range << r.type << r.country << r.holder << r.abuse << r.notes << r.asked
+        << qint32(r.records.size());
+    for (const SourceRecord &record : r.records)
+        out << record.source << record.text << record.cut;
+    return bytes;
+}
+
+std::optional<LookupResult> ResultCache::deserialised(const QByteArray &bytes, const QDateTime &now)
+{
+    QDataStream in(bytes);
+    quint32 format = 0;
+    qint64 stored = 0;
+    int outcome = 0, kind = 0;
+    qint32 records = 0;
+    LookupResult r;
+    in >> format;
+    if (format != kFormat)
+        return std::nullopt;
+    in >> stored >> outcome >> kind >> r.query >> r.message >> r.retryAfterSeconds >> r.maxAgeSeconds >> r.name
+        >> r.registrar >> r.statuses >> r.registered >> r.expires >> r.lastChanged >> r.nameServers >> r.range >> r.type
+        >> r.country >> r.holder >> r.abuse >> r.notes >> r.asked >> records;
+    for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
+        SourceRecord record;
+        in >> record.source >> record.text >> record.cut;
+        r.records.append(record);
+    }
+    if (in.status() != QDataStream::Ok || outcome < 0 || outcome > int(LookupResult::Outcome::Failed) || kind < 0
+        || kind > int(Query::Kind::AsNumber))
+        return std::nullopt;
+    r.outcome = LookupResult::Outcome(outcome);
+    r.kind = Query::Kind(kind);
+    r.cachedAgeSeconds = qMax<qint64>(QDateTime::fromMSecsSinceEpoch(stored, Qt::UTC).secsTo(now), 0);
+    return r;
+}
 
 int ResultCache::lifetime(const LookupResult &result) const
 {
@@ -42,6 +91,12 @@ int ResultCache::lifetime(const LookupResult &result) const
 
 std::optional<LookupResult> ResultCache::find(const QString &key, const QDateTime &now)
 {
+    if (m_shared) {
+        if (const std::optional<QByteArray> bytes = m_shared->get(sharedKey(key))) {
+            if (std::optional<LookupResult> result = deserialised(*bytes, now))
+                return result;
+        }
+    }
     const QMutexLocker lock(&m_mutex);
     const auto found = m_index.constFind(key);
     if (found == m_index.constEnd())
@@ -61,7 +116,11 @@ void ResultCache::store(const QString &key, const LookupResult &result, const QD
 {
     const int seconds = lifetime(result);
     const qint64 bytes = sizeOf(result);
-    if (seconds <= 0 || bytes > m_settings.maxBytes)
+    if (seconds <= 0)
+        return;
+    if (m_shared)
+        m_shared->set(sharedKey(key), serialised(result, now), seconds);
+    if (bytes > m_settings.maxBytes)
         return;
     const QMutexLocker lock(&m_mutex);
     if (const auto old = m_index.constFind(key); old != m_index.constEnd())

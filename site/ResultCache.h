@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Lookup.h"
+#include "SharedState.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -37,6 +38,14 @@ public:
     int lifetime(const LookupResult &result) const;
     qint64 bytes() const;
 
+    // Kept on Redis too, so that every instance sees what one found; this instance's memory stays the
+    // fallback when Redis cannot be asked.
+    void share(SharedState *shared) { m_shared = shared; }
+
+    // A result as bytes, and back (for Redis); no value for bytes that are not one.
+    static QByteArray serialised(const LookupResult &result, const QDateTime &stored);
+    static std::optional<LookupResult> deserialised(const QByteArray &bytes, const QDateTime &now);
+
 private:
     struct Entry
     {
@@ -50,6 +59,7 @@ private:
     void drop(std::list<Entry>::iterator entry); // with m_mutex held
 
     const Settings m_settings;
+    SharedState *m_shared = nullptr;
     mutable QMutex m_mutex;
     std::list<Entry> m_entries; // most recently used first
     QHash<QString, std::list<Entry>::iterator> m_index;

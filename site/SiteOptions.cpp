@@ -95,20 +95,26 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
           &options.queueDeadlineSeconds,
           1 },
         { { u"cache-megabytes"_qs, u"Memory for finished lookups kept (64; 0: none)."_qs, u"n"_qs, u"64"_qs },
-          &options.cacheMegabytes, 0 },
+          &options.cacheMegabytes,
+          0 },
         { { u"cache-found-seconds"_qs, u"Seconds a record found is kept (600)."_qs, u"seconds"_qs, u"600"_qs },
-          &options.cacheFoundSeconds, 0 },
+          &options.cacheFoundSeconds,
+          0 },
         { { u"cache-not-registered-seconds"_qs, u"Seconds an answer that a name is free is kept (120)."_qs,
             u"seconds"_qs, u"120"_qs },
-          &options.cacheNotRegisteredSeconds, 0 },
+          &options.cacheNotRegisteredSeconds,
+          0 },
         { { u"client-lookups-per-minute"_qs, u"Lookups one client address may ask for a minute (20)."_qs, u"n"_qs,
             u"20"_qs },
-          &options.clientLookupsPerMinute, 1 },
+          &options.clientLookupsPerMinute,
+          1 },
         { { u"client-burst"_qs, u"Lookups one client address may ask for at once (5)."_qs, u"n"_qs, u"5"_qs },
-          &options.clientBurst, 1 },
+          &options.clientBurst,
+          1 },
         { { u"registry-questions-per-second"_qs, u"Questions a second to one registry server (5)."_qs, u"n"_qs,
             u"5"_qs },
-          &options.registryQuestionsPerSecond, 1 },
+          &options.registryQuestionsPerSecond,
+          1 },
         { { u"stop-timeout"_qs, u"Seconds lookups under way may take to finish after SIGTERM (10)."_qs, u"seconds"_qs,
             u"10"_qs },
           &options.stopDeadlineSeconds,
@@ -118,8 +124,12 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                      QStringLiteral("A proxy or load balancer whose X-Forwarded-For names the client; "
                                                     "may be given more than once."),
                                      QStringLiteral("address"));
-    parser.addOptions(
-        { help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion, trusted });
+    const QCommandLineOption redis(QStringLiteral("redis"),
+                                   QStringLiteral("Keep results and limits on Redis, shared with other instances "
+                                                  "(redis://host:port/db)."),
+                                   QStringLiteral("url"));
+    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion,
+                        trusted, redis });
     for (const Number &number : numbers)
         parser.addOption(number.option);
 
@@ -193,6 +203,13 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         allowed.append(address);
     }
     options.lookup.policy = AddressPolicy(allowed);
+    if (parser.isSet(redis)) {
+        options.redis = QUrl(parser.value(redis));
+        if (!options.redis.isValid() || options.redis.scheme() != u"redis" || options.redis.host().isEmpty()) {
+            *error = QStringLiteral("--redis takes a redis://host:port URL");
+            return std::nullopt;
+        }
+    }
     for (const QString &text : parser.values(trusted)) {
         QHostAddress address;
         if (!address.setAddress(text)) {

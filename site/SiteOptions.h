@@ -38,6 +38,7 @@ struct SiteOptions
     int clientBurst = 5;
     int registryQuestionsPerSecond = 5;
     QList<QHostAddress> trustedProxies;
+    QUrl redis; // shared state for several instances; empty: this instance's own memory
 
     // The options, or no value with the reason in *error (the usage text for --help).
     static std::optional<SiteOptions> parse(const QStringList &arguments, const QString &buildVersion, QString *error);

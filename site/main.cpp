@@ -4,9 +4,10 @@
 #include "HttpServer.h"
 #include "Lookup.h"
 #include "LookupPool.h"
+#include "Pages.h"
 #include "RateLimits.h"
 #include "ResultCache.h"
-#include "Pages.h"
+#include "SharedState.h"
 #include "SiteOptions.h"
 
 #include <QCoreApplication>
@@ -63,9 +64,17 @@ int main(int argc, char **argv)
     ResultCache cache(ResultCache::Settings { qint64(options->cacheMegabytes) << 20, options->cacheFoundSeconds,
                                               options->cacheNotRegisteredSeconds, 3600 });
     TokenBuckets clientLookups(options->clientLookupsPerMinute / 60.0, options->clientBurst);
-    LookupPool pool(lookup, LookupPool::Settings { options->lookupThreads, options->maxLookups,
-                                                   options->maxQueuedLookups, options->maxLookupsPerAddress,
-                                                   options->cacheMegabytes > 0 ? &cache : nullptr, &clientLookups });
+    std::unique_ptr<SharedState> shared;
+    if (!options->redis.isEmpty()) {
+        shared = std::make_unique<SharedState>(options->redis);
+        cache.share(shared.get());
+        clientLookups.share(shared.get(), "quelcor:client:");
+        lookupSettings.pacing->share(shared.get(), "quelcor:registry:");
+    }
+    LookupPool pool(lookup,
+                    LookupPool::Settings { options->lookupThreads, options->maxLookups, options->maxQueuedLookups,
+                                           options->maxLookupsPerAddress,
+                                           options->cacheMegabytes > 0 ? &cache : nullptr, &clientLookups });
     HttpServer::Settings settings;
     settings.headDeadline = std::chrono::seconds(options->headTimeoutSeconds);
     settings.maxConnections = maxConnections;

@@ -4,7 +4,10 @@
 #include "FakeWhois.h"
 #include "SiteProcess.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -63,6 +66,61 @@ QStringList whoisAt(const FakeWhoisNetwork &whois)
 
 const QByteArray kLookup = "GET /hosting/quelcor.php?domain=example.zz HTTP/1.1\r\nHost: x\r\n\r\n";
 
+QByteArray lookupOf(const QByteArray &name)
+{
+    return "GET /hosting/quelcor.php?domain=" + name + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n";
+}
+
+// An exchange on a thread of its own, while this one serves the fake servers.
+Exchange served(quint16 port, const QByteArray &request)
+{
+    auto pending = std::async(std::launch::async, exchange, port, request, 3000);
+    while (pending.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return pending.get();
+}
+
+// A real redis-server on a loopback port, with nothing kept on disk.
+class RedisServer
+{
+public:
+    explicit RedisServer(quint16 port = 0)
+    {
+        if (port == 0) {
+            QTcpServer probe;
+            probe.listen(QHostAddress::LocalHost, 0);
+            port = probe.serverPort();
+        }
+        m_port = port;
+        start();
+    }
+    ~RedisServer() { stop(); }
+    void start()
+    {
+        m_process.start(
+            QStringLiteral("redis-server"),
+            { "--port", QString::number(m_port), "--bind", "127.0.0.1", "--save", "", "--appendonly", "no" });
+        m_process.waitForStarted(5000);
+        for (int i = 0; i < 50; ++i) {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, m_port);
+            if (probe.waitForConnected(100))
+                return;
+            QTest::qWait(100);
+        }
+    }
+    void stop()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    QString url() const { return QStringLiteral("redis://127.0.0.1:%1").arg(m_port); }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
 } // namespace
 
 class TestSiteServer : public QObject
@@ -76,6 +134,8 @@ private slots:
     void slowHeadClosedAtItsDeadline();
     void fullQueueAnswered503();
     void stopLetsTheLookupInFlightFinish();
+    void instancesShareResultsAndLimitsOnRedis();
+    void redisGoneAndBack();
 };
 
 void TestSiteServer::refusedHeads_data()
@@ -198,6 +258,52 @@ void TestSiteServer::stopLetsTheLookupInFlightFinish()
     QVERIFY2(answer.answer.startsWith("HTTP/1.1 200"), answer.answer.left(100).constData());
     QVERIFY(answer.answer.contains("There is no lookup service for the extension .zz."));
     QVERIFY(answer.closed);
+}
+
+void TestSiteServer::instancesShareResultsAndLimitsOnRedis()
+{
+    RedisServer redis;
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    const QStringList options = whoisAt(whois)
+        + QStringList { "--redis", redis.url(), "--client-burst", "3", "--client-lookups-per-minute", "1" };
+    SiteProcess first(options), second(options);
+    QVERIFY(first.started() && second.started());
+
+    QVERIFY(served(first.port(), lookupOf("example.zz")).answer.contains("There is no lookup service"));
+    const Exchange cached = served(second.port(), lookupOf("EXAMPLE.zz"));
+    QVERIFY(cached.answer.contains("There is no lookup service"));
+    QVERIFY(cached.answer.contains("From the site's cache"));
+    QCOMPARE(whois.server(1).queries.size(), 1);
+
+    // Three lookups a client may ask for at once, wherever it asks: the fourth is refused.
+    QVERIFY(served(second.port(), lookupOf("other.zz")).answer.startsWith("HTTP/1.1 200"));
+    const Exchange refused = served(first.port(), lookupOf("third.zz"));
+    QVERIFY2(refused.answer.startsWith("HTTP/1.1 429"), refused.answer.left(80).constData());
+    QVERIFY(refused.answer.contains("Retry-After: "));
+}
+
+void TestSiteServer::redisGoneAndBack()
+{
+    RedisServer redis;
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(whoisAt(whois) + QStringList { "--redis", redis.url() });
+    QVERIFY(site.started());
+    QVERIFY(served(site.port(), lookupOf("one.zz")).answer.startsWith("HTTP/1.1 200"));
+
+    redis.stop();
+    const Exchange alone = served(site.port(), lookupOf("two.zz"));
+    QVERIFY2(alone.answer.startsWith("HTTP/1.1 200"), alone.answer.left(80).constData());
+    QVERIFY(alone.answer.contains("There is no lookup service"));
+    QVERIFY(site.log().join(u'\n').contains(u"cannot be reached"));
+    QVERIFY(served(site.port(), "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.contains("quelcor_redis_up 0"));
+
+    redis.start();
+    QTest::qWait(1200); // the site tries again a second after it lost Redis
+    QVERIFY(served(site.port(), lookupOf("three.zz")).answer.startsWith("HTTP/1.1 200"));
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"is back"), 5000);
 }
 
 QTEST_GUILESS_MAIN(TestSiteServer)
