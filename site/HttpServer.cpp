@@ -105,6 +105,7 @@ struct HttpServer::Private
     asio::awaitable<Reply> respond(const Request &request, const std::string &address);
     asio::awaitable<Reply> lookup(const QString &typed, const std::string &address, unsigned version);
     void stop();
+    void closeDown();
     void ended(const std::string &address);
 
     const Site &site;
@@ -113,11 +114,13 @@ struct HttpServer::Private
     asio::io_context io { 1 };
     tcp::acceptor acceptor { io };
     asio::signal_set stopSignals { io, SIGTERM, SIGINT };
+    asio::steady_timer drainTimer { io };
     asio::steady_timer stopTimer { io };
     std::unordered_map<std::string, int> perAddress;
     std::set<beast::tcp_stream *> waiting; // connections waiting for a request head
     int connections = 0;
-    bool stopping = false;
+    bool draining = false; // SIGTERM came: /healthz says so
+    bool stopping = false; // no more connections taken
 };
 
 HttpServer::HttpServer(const Site &site, LookupPool &pool, Settings settings)
@@ -160,10 +163,21 @@ bool HttpServer::run()
 
 void HttpServer::Private::stop()
 {
+    if (draining)
+        return;
+    // First the load balancer is told (/healthz answers 503, answers close their connections), while
+    // requests are still served; then no more connections are taken.
+    draining = true;
+    drainTimer.expires_after(settings.drainDeadline);
+    drainTimer.async_wait([this](const beast::error_code &) { closeDown(); });
+}
+
+void HttpServer::Private::closeDown()
+{
     stopping = true;
     beast::error_code ignored;
     acceptor.close(ignored);
-    pool.stop(); // lookups still waiting for a worker are answered 503
+    pool.stop(); // lookups still waiting to start are answered 503
     for (beast::tcp_stream *stream : std::set(waiting))
         stream->socket().cancel(ignored);
     stopTimer.expires_after(settings.stopDeadline);
@@ -262,7 +276,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
             const QString client = clientAddress(QString::fromStdString(address), bytes(request["X-Forwarded-For"]),
                                                  settings.trustedProxies);
             reply = co_await respond(request, client.toStdString());
-            close = !request.keep_alive() || stopping || (*reply)[http::field::connection] == "close";
+            close = !request.keep_alive() || draining || (*reply)[http::field::connection] == "close";
         }
         reply->keep_alive(!close);
 
@@ -303,8 +317,8 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
 
     Reply reply;
     if (path == u"/healthz") {
-        reply = plain(http::status::ok, stopping ? "stopping\n" : "ok\n", version);
-        if (stopping)
+        reply = plain(http::status::ok, draining ? "stopping\n" : "ok\n", version);
+        if (draining)
             reply.result(http::status::service_unavailable);
     } else if (path == u"/metrics") {
         // Only to this machine: the figures are for the operator.

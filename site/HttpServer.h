@@ -22,7 +22,8 @@ public:
         std::chrono::seconds idleDeadline { 5 }; // the next request head on a kept-alive connection
         std::chrono::seconds writeDeadline { 30 }; // an answer written to a slow reader
         std::chrono::seconds queueDeadline { 20 }; // a lookup waiting for a worker; then 503
-        std::chrono::seconds stopDeadline { 10 }; // lookups in flight may finish after SIGTERM
+        std::chrono::seconds drainDeadline { 0 }; // after SIGTERM, /healthz says 503 this long before closing
+        std::chrono::seconds stopDeadline { 10 }; // lookups in flight may finish after that
         std::size_t headerLimit = 8 * 1024; // bytes of a request head
         std::size_t fieldLimit = 64; // header fields of a request
         std::size_t bodyLimit = 64 * 1024;

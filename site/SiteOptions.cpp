@@ -115,6 +115,12 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
             u"5"_qs },
           &options.registryQuestionsPerSecond,
           1 },
+        { { u"drain-timeout"_qs,
+            u"Seconds after SIGTERM that /healthz answers 503 while requests are still served, so that a load "
+            u"balancer takes this instance out first (0)."_qs,
+            u"seconds"_qs, u"0"_qs },
+          &options.drainSeconds,
+          0 },
         { { u"stop-timeout"_qs, u"Seconds lookups under way may take to finish after SIGTERM (10)."_qs, u"seconds"_qs,
             u"10"_qs },
           &options.stopDeadlineSeconds,

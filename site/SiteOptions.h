@@ -29,6 +29,7 @@ struct SiteOptions
     int maxLookupsPerAddress = 8;
     int queueDeadlineSeconds = 20;
     int stopDeadlineSeconds = 10;
+    int drainSeconds = 0;
 
     // Keeping results, and fair shares.
     int cacheMegabytes = 64;

@@ -81,6 +81,7 @@ int main(int argc, char **argv)
     settings.maxConnectionsPerAddress = options->maxConnectionsPerAddress;
     settings.queueDeadline = std::chrono::seconds(options->queueDeadlineSeconds);
     settings.stopDeadline = std::chrono::seconds(options->stopDeadlineSeconds);
+    settings.drainDeadline = std::chrono::seconds(options->drainSeconds);
     settings.trustedProxies = options->trustedProxies;
     HttpServer server(site, pool, settings);
 

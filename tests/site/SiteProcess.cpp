@@ -65,3 +65,9 @@ int SiteProcess::terminate(int waitMs)
     m_output += m_process.readAllStandardOutput();
     return m_process.exitCode();
 }
+
+void SiteProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}

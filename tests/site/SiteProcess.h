@@ -18,6 +18,7 @@ public:
     // Sends SIGTERM and waits for the end, serving this thread's events meanwhile: the exit code, or -1 when it
     // did not end normally within the time.
     int terminate(int waitMs);
+    void kill(); // SIGKILL: nothing is finished
 
 private:
     QProcess m_process;

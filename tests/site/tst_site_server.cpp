@@ -2,6 +2,7 @@
 // for a slow head, a full lookup queue, and a graceful stop with a lookup in flight.
 
 #include "FakeWhois.h"
+#include "RawHttp.h"
 #include "SiteProcess.h"
 
 #include <QCoreApplication>
@@ -14,30 +15,6 @@
 #include <future>
 
 namespace {
-
-struct Exchange
-{
-    QByteArray answer;
-    bool closed = false; // the site closed the connection
-};
-
-// Writes the bytes and reads until the site closes or nothing more comes for quietMs. Blocking, so it may
-// run on a thread of its own.
-Exchange exchange(quint16 port, const QByteArray &request, int quietMs = 1500)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    Exchange result;
-    if (!socket.waitForConnected(5000))
-        return result;
-    socket.write(request);
-    socket.waitForBytesWritten(5000);
-    while (socket.waitForReadyRead(quietMs))
-        result.answer += socket.readAll();
-    result.answer += socket.readAll();
-    result.closed = socket.state() != QAbstractSocket::ConnectedState;
-    return result;
-}
 
 // The answers in a stream of pipelined ones: status line and body, read by their Content-Length.
 QList<QPair<QByteArray, QByteArray>> answers(QByteArray stream, const QList<bool> &heads)
@@ -65,61 +42,6 @@ QStringList whoisAt(const FakeWhoisNetwork &whois)
 }
 
 const QByteArray kLookup = "GET /hosting/quelcor.php?domain=example.zz HTTP/1.1\r\nHost: x\r\n\r\n";
-
-QByteArray lookupOf(const QByteArray &name)
-{
-    return "GET /hosting/quelcor.php?domain=" + name + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n";
-}
-
-// An exchange on a thread of its own, while this one serves the fake servers.
-Exchange served(quint16 port, const QByteArray &request)
-{
-    auto pending = std::async(std::launch::async, exchange, port, request, 3000);
-    while (pending.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return pending.get();
-}
-
-// A real redis-server on a loopback port, with nothing kept on disk.
-class RedisServer
-{
-public:
-    explicit RedisServer(quint16 port = 0)
-    {
-        if (port == 0) {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost, 0);
-            port = probe.serverPort();
-        }
-        m_port = port;
-        start();
-    }
-    ~RedisServer() { stop(); }
-    void start()
-    {
-        m_process.start(
-            QStringLiteral("redis-server"),
-            { "--port", QString::number(m_port), "--bind", "127.0.0.1", "--save", "", "--appendonly", "no" });
-        m_process.waitForStarted(5000);
-        for (int i = 0; i < 50; ++i) {
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, m_port);
-            if (probe.waitForConnected(100))
-                return;
-            QTest::qWait(100);
-        }
-    }
-    void stop()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString url() const { return QStringLiteral("redis://127.0.0.1:%1").arg(m_port); }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
-};
 
 } // namespace
 
