@@ -5,6 +5,8 @@
 //                                                          once), while the version file is probed
 //   bench_site_clients lookups SITE_PORT COUNT             COUNT lookups at once, while the version file is probed
 //   bench_site_clients idle SITE_PORT COUNT SECONDS        COUNT idle connections held for SECONDS
+//   bench_site_clients latency SITE_PORT NAME COUNT        NAME looked up COUNT times, one after the other: the
+//                                                          first asks the registry, the others find it kept
 // Each prints one line of figures.
 
 #include <QCoreApplication>
@@ -162,10 +164,13 @@ int hold(int idle, int slow, int seconds, bool probe)
         QMetaObject::invokeMethod(&context, [&] { prober.start(&context); });
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     qApp->exec();
-    QMetaObject::invokeMethod(&context, [&] {
-        for (QObject *child : context.children())
-            delete child;
-    }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &context,
+        [&] {
+            for (QObject *child : context.children())
+                delete child;
+        },
+        Qt::BlockingQueuedConnection);
     probing.quit();
     probing.wait();
     int open = 0;
@@ -218,6 +223,35 @@ int lookups(int count)
     return 0;
 }
 
+int latency(const QString &name, int count)
+{
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        QTcpSocket socket;
+        socket.bind(QHostAddress(QStringLiteral("127.0.1.%1").arg(1 + i % 250)));
+        QElapsedTimer clock;
+        clock.start();
+        socket.connectToHost(QHostAddress::LocalHost, g_port);
+        if (!socket.waitForConnected(5000))
+            return 1;
+        socket.write(
+            QStringLiteral("GET /hosting/quelcor.php?domain=%1 HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .arg(name)
+                .toUtf8());
+        QByteArray answer;
+        while (socket.state() == QAbstractSocket::ConnectedState && socket.waitForReadyRead(5000))
+            answer += socket.readAll();
+        if (!answer.startsWith("HTTP/1.1 200"))
+            return 1;
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    const double first = times.front();
+    times.erase(times.begin());
+    std::printf("not kept %.2f ms; kept: median %.2f ms, p99 %.2f ms over %zu\n", first, percentile(times, 0.5),
+                percentile(times, 0.99), times.size());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -241,5 +275,7 @@ int main(int argc, char **argv)
         return hold(args[3].toInt(), 0, args[4].toInt(), false);
     if (args[1] == u"lookups")
         return lookups(args[3].toInt());
+    if (args[1] == u"latency" && args.size() >= 5)
+        return latency(args[3], args[4].toInt());
     return 2;
 }
