@@ -51,7 +51,7 @@ int main(int argc, char **argv)
 
     // Each lookup under way holds a few descriptors of its own (sockets to registries).
     const rlim_t openFiles = raiseOpenFilesLimit();
-    const long reserved = 64 + 3L * options->maxLookups;
+    const long reserved = 64 + qMin(3L * options->maxLookups, long(qMin<rlim_t>(openFiles, 1 << 30) / 2));
     const int maxConnections
         = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->maxConnections)));
 
