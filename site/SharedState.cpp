@@ -67,8 +67,9 @@ bool SharedState::up() const
     return m_up;
 }
 
-void SharedState::lost(const char *why)
+void SharedState::lost(const char *reason)
 {
+    const std::string why = reason; // it may be the context's own text, freed below
     if (m_context) {
         redisFree(m_context);
         m_context = nullptr;
@@ -79,7 +80,7 @@ void SharedState::lost(const char *why)
     if (!m_saidDown) {
         m_saidDown = true;
         std::printf("quelcor-site: Redis at %s:%d cannot be reached (%s); serving with this instance's own memory\n",
-                    qPrintable(m_host), m_port, why);
+                    qPrintable(m_host), m_port, why.c_str());
         std::fflush(stdout);
     }
 }
