@@ -188,10 +188,9 @@ QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
         ? resultContent(*result)
         : QStringLiteral("<h1>Whois lookup</h1><p>Type a domain name, such as "
                          "<b>example.com</b>, and press <b>Look up</b> to see who "
-                         "registered it, with which registrar, and until when.</p><p>An IP address "
-                         "(<b>192.0.2.1</b>, <b>2001:db8::1</b>), a network "
-                         "(<b>192.0.2.0/24</b>) or an AS number (<b>AS64496</b>) "
-                         "shows who holds it.</p>");
+                         "registered it, with which registrar, and until when.</p><p>An IP address such "
+                         "as <b>8.8.8.8</b>, a network such as <b>8.8.8.0/24</b> or an AS number such "
+                         "as <b>AS15169</b> shows who holds it.</p>");
     return page(QStringLiteral("Quelcor whois lookup"), typed, content);
 }
 
