@@ -82,7 +82,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
             deliver(file, QStringLiteral("The RDAP bootstrap file could not be read: its fetch was abandoned"));
     });
     Upstream::httpGet(network, file.source, "application/json", policy, limits, context,
-                      [&file, now, ended](const Answer &answer) {
+                      [this, &file, now, ended](const Answer &answer) {
                           if (std::exchange(*ended, true))
                               return;
                           const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
@@ -92,7 +92,11 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
                               if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
                                   file.document = fetched;
                                   file.fetchedAt = now;
-                              } else if (file.document.isNull()) { // a stale file is better than none
+                              } else if (!file.document.isNull()) {
+                                  // A stale file is better than none; it is fetched again in five minutes,
+                                  // not by every lookup meanwhile.
+                                  file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
+                              } else {
                                   const QString why = !answer.ok() ? answer.error
                                       : answer.status != 200       ? QStringLiteral("status %1").arg(answer.status)
                                       : answer.cut                 ? QStringLiteral("the file is too long")

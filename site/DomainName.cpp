@@ -32,7 +32,8 @@ DomainName DomainName::fromInput(const QString &input)
     if (name.startsWith(u'-'))
         return refused(QStringLiteral("A domain name does not start with a hyphen."));
 
-    const QByteArray ace = QUrl::toAce(name, QUrl::AceTransitionalProcessing);
+    // Nontransitional (IDNA 2008, as registries register them): "faß.de" is not "fass.de".
+    const QByteArray ace = QUrl::toAce(name);
     if (ace.isEmpty())
         return refused(QStringLiteral("This is not a valid domain name."));
     const QString lower = QString::fromLatin1(ace).toLower();

@@ -102,7 +102,8 @@ struct HttpServer::Private
 
     asio::awaitable<void> accept();
     asio::awaitable<void> serve(tcp::socket socket, std::string address);
-    asio::awaitable<Reply> respond(const Request &request, const std::string &address);
+    // peer: the connection's own address; client: the address limits count (see clientAddress).
+    asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client);
     asio::awaitable<Reply> lookup(const QString &typed, const std::string &address, unsigned version);
     void stop();
     void closeDown();
@@ -273,9 +274,12 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         if (!reply) {
             stream.expires_never();
             const Request &request = parser.get();
-            const QString client = clientAddress(QString::fromStdString(address), bytes(request["X-Forwarded-For"]),
-                                                 settings.trustedProxies);
-            reply = co_await respond(request, client.toStdString());
+            // Every X-Forwarded-For field, in order: a proxy appends a field of its own after the client's.
+            QByteArray forwarded;
+            for (auto [field, end] = request.equal_range("X-Forwarded-For"); field != end; ++field)
+                forwarded += (forwarded.isEmpty() ? "" : ", ") + bytes(field->value());
+            const QString client = clientAddress(QString::fromStdString(address), forwarded, settings.trustedProxies);
+            reply = co_await respond(request, address, client.toStdString());
             close = !request.keep_alive() || draining || (*reply)[http::field::connection] == "close";
         }
         reply->keep_alive(!close);
@@ -298,7 +302,8 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
     ended(address);
 }
 
-asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, const std::string &address)
+asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, const std::string &peer,
+                                                    const std::string &client)
 {
     const unsigned version = request.version();
     const bool head = request.method() == http::verb::head;
@@ -323,7 +328,7 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
     } else if (path == u"/metrics") {
         // Only to this machine: the figures are for the operator.
         beast::error_code ec;
-        const bool local = asio::ip::make_address(address, ec).is_loopback();
+        const bool local = asio::ip::make_address(peer, ec).is_loopback();
         reply = local ? plain(http::status::ok, Metrics::instance().text().toStdString(), version)
                       : fromResponse(site.respond(QStringLiteral("/no-such-page"), QUrlQuery()), version);
         if (local)
@@ -335,7 +340,7 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
             reply.set(http::field::connection, "close");
             co_return reply;
         }
-        reply = co_await lookup(*typed, address, version);
+        reply = co_await lookup(*typed, client, version);
     } else {
         reply = fromResponse(site.respond(path, query), version);
     }

@@ -99,6 +99,14 @@ public:
 
     void start()
     {
+        // However each step is bounded, the whole lookup is too (names resolved for whois included).
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            m_result.outcome = Outcome::Failed;
+            m_result.message = QStringLiteral("The lookup took longer than %1 s and was given up.").arg(kLongestLookup);
+            finish();
+        });
+        m_deadline.start(kLongestLookup * 1000);
         m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
                                [this](const RdapBootstrap::Service &service) {
                                    if (!service.error.isEmpty())
@@ -113,6 +121,9 @@ public:
 
     void finish()
     {
+        if (std::exchange(m_finished, true))
+            return;
+        m_deadline.stop();
         deleteLater();
         m_done(m_result);
     }
@@ -222,18 +233,21 @@ private:
         using Verdict = WhoisText::Reading::Verdict;
         LookupResult &result = m_result;
         const int hop = m_hop++;
-        if (!answer.ok()) {
+        Answer checked = answer;
+        if (checked.ok() && checked.body.trimmed().isEmpty())
+            checked.error = QStringLiteral("it closed the connection without an answer");
+        if (!checked.ok()) {
             if (hop == 2) {
                 // The registry's record is there; the next one is extra.
                 result.notes.append((m_query.kind == Query::Kind::Domain
                                          ? QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
                                          : QStringLiteral("The whois server %1 that the registry refers to could "
                                                           "not be asked: %2."))
-                                        .arg(server, answer.error));
+                                        .arg(server, checked.error));
                 return finish();
             }
             result.outcome = Outcome::Failed;
-            result.message = QStringLiteral("The whois server %1 could not be asked: %2.").arg(server, answer.error);
+            result.message = QStringLiteral("The whois server %1 could not be asked: %2.").arg(server, checked.error);
             return finish();
         }
         const QString text = Upstream::decodeText(answer.body);
@@ -275,28 +289,37 @@ private:
         whois(next, m_settings.whoisPort);
     }
 
-    // Asks now, or when the site's pace for that server allows; a pace that would keep the user waiting long
-    // is said as a limit.
+    // Asks now, or when the site's pace for that server allows. A pace that would keep the user waiting long is
+    // said as a limit; once the registry's record is there, as a note on the registrar's record left out.
     void paced(const QString &host, std::function<void()> ask)
     {
         const double wait = m_settings.pacing
-            ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now())
+            ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now(), kLongestPace)
             : 0;
         if (wait <= 0)
             return ask();
         if (wait > kLongestPace) {
+            const qint64 seconds = qint64(std::ceil(wait));
+            if (m_result.outcome == Outcome::Found) {
+                m_result.notes.append(QStringLiteral("The site is pacing its questions to %1 so as not to be blocked "
+                                                     "there; its record is left out. Try again in %2 s.")
+                                          .arg(host)
+                                          .arg(seconds));
+                return finish();
+            }
             m_result.outcome = Outcome::RateLimited;
-            m_result.retryAfterSeconds = qint64(std::ceil(wait));
+            m_result.retryAfterSeconds = seconds;
             m_result.message = QStringLiteral("The site is pacing its questions to %1 so as not to be blocked there. "
                                               "Try again in %2 s.")
                                    .arg(host)
-                                   .arg(m_result.retryAfterSeconds);
+                                   .arg(seconds);
             return finish();
         }
         QTimer::singleShot(int(wait * 1000), this, std::move(ask));
     }
 
     static constexpr double kLongestPace = 10; // seconds
+    static constexpr int kLongestLookup = 100; // seconds: within a load balancer's 120 s
 
     RdapBootstrap &m_bootstrap;
     const LookupSettings &m_settings;
@@ -305,7 +328,9 @@ private:
     QNetworkAccessManager m_network { this };
     LookupResult m_result;
     QSet<QString> m_asked;
+    QTimer m_deadline;
     int m_hop = 0;
+    bool m_finished = false;
 };
 
 void Lookup::start(const QString &input, QObject *context, Done done) const

@@ -20,33 +20,19 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
     return bucket;
 }
 
-double TokenBuckets::take(const std::string &key, Clock::time_point now)
+double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait)
 {
     if (m_shared) {
         if (const std::optional<double> wait
-            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, false))
+            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, maxWait))
             return *wait;
     }
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);
-    if (bucket.tokens >= 1) {
+    const double wait = qMax(0.0, 1 - bucket.tokens) / m_perSecond;
+    if (wait <= maxWait)
         bucket.tokens -= 1;
-        return 0;
-    }
-    return (1 - bucket.tokens) / m_perSecond;
-}
-
-double TokenBuckets::reserve(const std::string &key, Clock::time_point now)
-{
-    if (m_shared) {
-        if (const std::optional<double> wait
-            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, true))
-            return *wait;
-    }
-    const std::lock_guard lock(m_mutex);
-    Bucket &bucket = refilled(key, now);
-    bucket.tokens -= 1;
-    return bucket.tokens >= 0 ? 0 : -bucket.tokens / m_perSecond;
+    return wait;
 }
 
 QString clientAddress(const QString &peer, const QByteArray &forwardedFor, const QList<QHostAddress> &trusted)

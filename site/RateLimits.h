@@ -27,9 +27,10 @@ public:
     }
 
     // Takes a token: 0 when there was one, else the seconds until there will be (nothing is taken).
-    double take(const std::string &key, Clock::time_point now);
-    // Reserves the next token even when there is none: the seconds to wait before using it.
-    double reserve(const std::string &key, Clock::time_point now);
+    double take(const std::string &key, Clock::time_point now) { return reserve(key, now, 0); }
+    // Reserves the next token when it comes within maxWait seconds (taking it now, into debt): the seconds to
+    // wait before using it. A longer wait is returned with nothing taken, so that refusals build no debt.
+    double reserve(const std::string &key, Clock::time_point now, double maxWait);
 
     // Kept on Redis under the prefix, so that every instance counts the same; this instance's own buckets
     // stay the fallback when Redis cannot be asked.

@@ -13,8 +13,9 @@ constexpr timeval kConnectTimeout { 0, 200'000 };
 constexpr timeval kCommandTimeout { 0, 200'000 };
 constexpr std::chrono::seconds kRetryAfter { 1 };
 
-// A token bucket as a hash {tokens, at}: refilled at ARGV[1] a second up to ARGV[2]; ARGV[3] = 1 reserves.
-// Returns the milliseconds to wait, 0 when a token was taken.
+// A token bucket as a hash {tokens, at}: refilled at ARGV[1] a second up to ARGV[2]. A token is taken when
+// the wait for it is at most ARGV[3] milliseconds (into debt, for a question asked later); returns that wait
+// (0: at once), or, when it is longer, the wait with nothing taken.
 const char kBucketScript[] = R"(
 local now = redis.call('TIME')
 local nowMs = tonumber(now[1]) * 1000 + math.floor(tonumber(now[2]) / 1000)
@@ -24,17 +25,12 @@ local state = redis.call('HMGET', KEYS[1], 'tokens', 'at')
 local tokens = tonumber(state[1]) or burst
 local at = tonumber(state[2]) or nowMs
 tokens = math.min(burst, tokens + math.max(0, nowMs - at) * rate)
-local wait = 0
-if tokens >= 1 then
+local wait = math.ceil(math.max(0, 1 - tokens) / rate)
+if wait <= tonumber(ARGV[3]) then
   tokens = tokens - 1
-elseif ARGV[3] == '1' then
-  tokens = tokens - 1
-  wait = math.ceil(-tokens / rate)
-else
-  wait = math.ceil((1 - tokens) / rate)
 end
 redis.call('HSET', KEYS[1], 'tokens', tostring(tokens), 'at', tostring(nowMs))
-redis.call('PEXPIRE', KEYS[1], math.ceil(burst / rate) + 1000)
+redis.call('PEXPIRE', KEYS[1], math.ceil((burst - tokens) / rate) + 1000)
 return wait
 )";
 
@@ -151,14 +147,20 @@ void SharedState::set(const QByteArray &key, const QByteArray &value, int second
     command(5, argv, lengths);
 }
 
-std::optional<double> SharedState::bucket(const QByteArray &key, double perSecond, double burst, bool reserve)
+std::optional<double> SharedState::bucket(const QByteArray &key, double perSecond, double burst, double maxWait)
 {
     const std::lock_guard lock(m_mutex);
-    const QByteArray rate = QByteArray::number(perSecond, 'g', 12), size = QByteArray::number(burst, 'g', 12);
+    const QByteArray rate = QByteArray::number(perSecond, 'g', 12), size = QByteArray::number(burst, 'g', 12),
+                     longest = QByteArray::number(qint64(maxWait * 1000));
     const char *argv[]
-        = { "EVAL", kBucketScript, "1", key.constData(), rate.constData(), size.constData(), reserve ? "1" : "0" };
-    const size_t lengths[]
-        = { 4, sizeof kBucketScript - 1, 1, size_t(key.size()), size_t(rate.size()), size_t(size.size()), 1 };
+        = { "EVAL", kBucketScript, "1", key.constData(), rate.constData(), size.constData(), longest.constData() };
+    const size_t lengths[] = { 4,
+                               sizeof kBucketScript - 1,
+                               1,
+                               size_t(key.size()),
+                               size_t(rate.size()),
+                               size_t(size.size()),
+                               size_t(longest.size()) };
     const Reply reply = command(7, argv, lengths);
     if (!reply.ok() || reply.reply->type != REDIS_REPLY_INTEGER)
         return std::nullopt;

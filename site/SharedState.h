@@ -25,9 +25,10 @@ public:
     // A value kept under the key; no value when there is none or Redis cannot be asked.
     std::optional<QByteArray> get(const QByteArray &key, bool *asked = nullptr);
     void set(const QByteArray &key, const QByteArray &value, int seconds);
-    // A token bucket kept in Redis (on Redis's clock, so that all instances agree): seconds to wait, 0 when a
-    // token was taken; with reserve, one is taken even into debt. No value when Redis cannot be asked.
-    std::optional<double> bucket(const QByteArray &key, double perSecond, double burst, bool reserve);
+    // A token bucket kept in Redis (on Redis's clock, so that all instances agree): the seconds until a token
+    // is there, 0 when there is one now. It is taken when that wait is at most maxWait (into debt, for a
+    // question asked later), and not otherwise. No value when Redis cannot be asked.
+    std::optional<double> bucket(const QByteArray &key, double perSecond, double burst, double maxWait);
 
     bool up() const; // Redis answered the last time it was asked
 

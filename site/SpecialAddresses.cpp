@@ -170,7 +170,10 @@ std::optional<Kind> classifyNetwork(const QHostAddress &network, int prefixLengt
 {
     const std::optional<Kind> first = classify(network);
     const std::optional<Kind> last = classify(lastAddress(network, prefixLength));
-    if (first && last && first->what == last->what)
+    // For a form that carries IPv4 addresses, both ends must carry the same kind of special one.
+    const auto carried
+        = [](const Kind &kind) { return kind.reference.section(u" carrying the "_qs, 1).section(u' ', 0, 0); };
+    if (first && last && first->what == last->what && carried(*first) == carried(*last))
         return first;
     return std::nullopt;
 }

@@ -111,6 +111,7 @@ void TestSite::domainNames_data()
     QTest::newRow("upper case, blanks around, final dot") << "  EXAMPLE.Com. "
                                                           << "example.com";
     QTest::newRow("international") << u"ål.dk"_qs << "xn--l-1fa.dk";
+    QTest::newRow("sharp s, as registries register it") << u"faß.de"_qs << "xn--fa-hia.de";
     QTest::newRow("already A-labels") << "xn--l-1fa.dk"
                                       << "xn--l-1fa.dk";
     QTest::newRow("hyphen inside") << "my-domain.it"

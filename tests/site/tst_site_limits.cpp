@@ -34,6 +34,7 @@ private slots:
     void identicalLookupsAskOnce();
     void tokenBuckets_data();
     void tokenBuckets();
+    void pacingRefusalsBuildNoDebt();
     void forwardedAddress_data();
     void forwardedAddress();
 };
@@ -150,6 +151,19 @@ void TestSiteLimits::tokenBuckets()
     }
     // Another address has its own bucket.
     QCOMPARE(buckets.take("192.0.2.2", t0), 0.0);
+}
+
+void TestSiteLimits::pacingRefusalsBuildNoDebt()
+{
+    // One question a second to a registry; a lookup waits at most 2 s for its turn.
+    TokenBuckets pace(1, 1);
+    const TokenBuckets::Clock::time_point t0 = TokenBuckets::Clock::now();
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 0.0);
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 1.0);
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 2.0);
+    for (int i = 0; i < 20; ++i) // refused: they take nothing
+        QCOMPARE(pace.reserve("whois.example", t0, 2), 3.0);
+    QCOMPARE(pace.reserve("whois.example", t0 + std::chrono::seconds(3), 2), 0.0);
 }
 
 void TestSiteLimits::forwardedAddress_data()

@@ -56,6 +56,7 @@ private slots:
     void slowHeadClosedAtItsDeadline();
     void fullQueueAnswered503();
     void stopLetsTheLookupInFlightFinish();
+    void clientBehindAProxyCannotChooseItsAddress();
     void instancesShareResultsAndLimitsOnRedis();
     void redisGoneAndBack();
 };
@@ -180,6 +181,24 @@ void TestSiteServer::stopLetsTheLookupInFlightFinish()
     QVERIFY2(answer.answer.startsWith("HTTP/1.1 200"), answer.answer.left(100).constData());
     QVERIFY(answer.answer.contains("There is no lookup service for the extension .zz."));
     QVERIFY(answer.closed);
+}
+
+void TestSiteServer::clientBehindAProxyCannotChooseItsAddress()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(whoisAt(whois) + QStringList { "--trusted-proxy", "127.0.0.1", "--client-burst", "1" });
+    QVERIFY(site.started());
+    // As a proxy passes them on: the client's own field first, the proxy's after it.
+    const auto behindProxy = [](const QByteArray &forged, const QByteArray &name) {
+        QByteArray request = lookupOf(name);
+        request.replace("Host: x\r\n",
+                        "Host: x\r\nX-Forwarded-For: " + forged + "\r\nX-Forwarded-For: 198.51.100.7\r\n");
+        return request;
+    };
+    QVERIFY(served(site.port(), behindProxy("1.2.3.4", "one.zz")).answer.startsWith("HTTP/1.1 200"));
+    const Exchange second = served(site.port(), behindProxy("5.6.7.8", "two.zz"));
+    QVERIFY2(second.answer.startsWith("HTTP/1.1 429"), second.answer.left(80).constData());
 }
 
 void TestSiteServer::instancesShareResultsAndLimitsOnRedis()
