@@ -39,22 +39,13 @@ QByteArray bytes(std::string_view text)
     return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-// The path as a label of the request counter: the site's own paths, everything else as one.
-QByteArray metricPath(const QString &path)
+// The path as a label of the request counter: a path the site served (answered, or refused a lookup on), and
+// one label for every other, so that strangers' paths cannot grow the counters without end.
+QByteArray metricPath(std::string_view target, unsigned status)
 {
-    static const QStringList known { "/",
-                                     "/quelcor_version_number.js",
-                                     "/whois_version_number.js",
-                                     "/site.css",
-                                     "/favicon.ico",
-                                     "/hosting/quelcor.php",
-                                     "/download",
-                                     "/forum",
-                                     "/bugreport.htm",
-                                     "/products/quelcor",
-                                     "/healthz",
-                                     "/metrics" };
-    return known.contains(path) ? path.toUtf8() : QByteArrayLiteral("other");
+    if (status >= 300 && status != 429 && status != 503)
+        return QByteArrayLiteral("other");
+    return QUrl::fromPercentEncoding(bytes(target.substr(0, target.find('?')))).toUtf8();
 }
 
 Reply plain(http::status status, const std::string &text, unsigned version)
@@ -288,9 +279,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         std::printf("%s %s %s %u %zu\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
                     loggable(request.target()).c_str(), reply->result_int(), reply->body().size());
         std::fflush(stdout);
-        const std::string_view target = request.target();
-        Metrics::instance().countRequest(
-            metricPath(QUrl::fromPercentEncoding(bytes(target.substr(0, target.find('?'))))), int(reply->result_int()));
+        Metrics::instance().countRequest(metricPath(request.target(), reply->result_int()), int(reply->result_int()));
 
         stream.expires_after(settings.writeDeadline);
         auto [writeError, written] = co_await http::async_write(stream, *reply, kTuple);

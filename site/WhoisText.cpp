@@ -24,7 +24,7 @@ struct Row
     QStringList extensions; // "fr", "com.br"
     Verdict verdict = Verdict::NotRegistered;
     QString pattern; // a regular expression; NAME stands for the query
-    QRegularExpression compiled; // for a pattern without NAME
+    QRegularExpression compiled; // the pattern itself when it holds no NAME
 };
 
 struct Table
@@ -68,13 +68,12 @@ Table load()
             continue;
         }
         row.pattern = fields[3].trimmed();
-        const QRegularExpression check(QString(row.pattern).replace(u"NAME"_qs, u"x"_qs));
-        if (!check.isValid()) {
-            fail(check.errorString());
+        // A pattern with NAME is made for each answer; it is checked here with a name in its place.
+        row.compiled = QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, u"x"_qs), kPatternOptions);
+        if (!row.compiled.isValid()) {
+            fail(row.compiled.errorString());
             continue;
         }
-        if (!row.pattern.contains(u"NAME"))
-            row.compiled = QRegularExpression(row.pattern, kPatternOptions);
         table.rows.append(row);
     }
     return table;
