@@ -72,7 +72,6 @@ struct NoLinks : LinkOpener
 
 int main(int argc, char **argv)
 {
-    prepareApplication();
     QApplication app(argc, argv);
     setUpApplication();
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;

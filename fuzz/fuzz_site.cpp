@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Query query = Query::fromInput(text);
     if (query.ok() == query.text.isEmpty() || (query.ok() && Query::fromInput(query.text).text != query.text))
         std::abort();
-    for (QChar c : Site::visible(text)) {
+    for (QChar c : Pages::visible(text)) {
         if ((c.unicode() < 0x20 && c != u'\n' && c != u'\t') || (c.unicode() >= 0x7f && c.unicode() <= 0x9f)
             || (c.unicode() >= 0x202a && c.unicode() <= 0x202e) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069))
             std::abort();
@@ -66,12 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The page holds exactly the markup it holds for a plain record: every "<" of the text is escaped.
     static const auto markupFor = [](const QString &plain) {
         const LookupResult result = whoisRecord(plain);
-        return Site::lookupPage(plain, &result).count('<');
+        return Pages::lookupPage(plain, &result).count('<');
     };
     static const qsizetype markup = markupFor(QStringLiteral("x"));
     static const qsizetype emptyMarkup = markupFor(QString());
     const LookupResult record = whoisRecord(text);
-    if (Site::lookupPage(text, &record).count('<') != (text.isEmpty() ? emptyMarkup : markup))
+    if (Pages::lookupPage(text, &record).count('<') != (text.isEmpty() ? emptyMarkup : markup))
         std::abort();
     return 0;
 }

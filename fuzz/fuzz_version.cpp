@@ -1,7 +1,7 @@
 // Any reply as a version file: the version text taken from it, parsed and compared with the installed
 // version. An outcome or a conversion error, never anything else.
-#include "platform/CodePage.h"
-#include "splash/VersionText.h"
+#include "CodePage.h"
+#include "VersionText.h"
 
 #include <cstdlib>
 

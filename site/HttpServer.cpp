@@ -60,7 +60,7 @@ Reply fromResponse(const Response &response, unsigned version)
 {
     Reply reply { http::status(response.status), version };
     reply.set(http::field::content_type, response.contentType.toStdString());
-    for (const auto &[name, value] : Site::securityHeaders())
+    for (const auto &[name, value] : Pages::securityHeaders())
         reply.set(name.toStdString(), value.toStdString());
     reply.body() = response.body.toStdString();
     return reply;
@@ -84,8 +84,8 @@ std::optional<http::status> badHead(const Request &head, std::size_t fieldLimit)
 
 struct HttpServer::Private
 {
-    Private(const Site &site, LookupPool &pool, Settings settings)
-        : site(site)
+    Private(const Pages &pages, LookupPool &pool, Settings settings)
+        : pages(pages)
         , pool(pool)
         , settings(settings)
     {
@@ -100,7 +100,7 @@ struct HttpServer::Private
     void closeDown();
     void ended(const std::string &address);
 
-    const Site &site;
+    const Pages &pages;
     LookupPool &pool;
     const Settings settings;
     asio::io_context io { 1 };
@@ -115,8 +115,8 @@ struct HttpServer::Private
     bool stopping = false; // no more connections taken
 };
 
-HttpServer::HttpServer(const Site &site, LookupPool &pool, Settings settings)
-    : d(std::make_unique<Private>(site, pool, settings))
+HttpServer::HttpServer(const Pages &pages, LookupPool &pool, Settings settings)
+    : d(std::make_unique<Private>(pages, pool, settings))
 {
 }
 
@@ -319,10 +319,10 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
         beast::error_code ec;
         const bool local = asio::ip::make_address(peer, ec).is_loopback();
         reply = local ? plain(http::status::ok, Metrics::instance().text().toStdString(), version)
-                      : fromResponse(site.respond(QStringLiteral("/no-such-page"), QUrlQuery()), version);
+                      : fromResponse(pages.respond(QStringLiteral("/no-such-page"), QUrlQuery()), version);
         if (local)
             reply.set(http::field::content_type, "text/plain; version=0.0.4; charset=utf-8");
-    } else if (const std::optional<QString> typed = Site::lookupQuestion(path, query)) {
+    } else if (const std::optional<QString> typed = Pages::lookupQuestion(path, query)) {
         if (head) {
             // The headers of the answer, without running the lookup: its length is not known before.
             reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray() }, version);
@@ -331,7 +331,7 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
         }
         reply = co_await lookup(*typed, client, version);
     } else {
-        reply = fromResponse(site.respond(path, query), version);
+        reply = fromResponse(pages.respond(path, query), version);
     }
     reply.prepare_payload();
     if (head) { // the headers of the GET, its length included, without the body
@@ -359,7 +359,7 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
     };
 
     const auto refused = [&](int status, int retryAfter, const QString &message) {
-        Reply reply = fromResponse(Site::lookupRefused(status, typed, message), version);
+        Reply reply = fromResponse(Pages::lookupRefused(status, typed, message), version);
         reply.set(http::field::retry_after, std::to_string(retryAfter));
         return reply;
     };
@@ -392,6 +392,6 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
         else if (!ec && pool.cancel(job)) // waited in the queue past its deadline
             co_return refused(503, qMax(queueSeconds, 1), busy);
     }
-    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Site::lookupPage(typed, &job->result) },
+    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &job->result) },
                            version);
 }

@@ -32,7 +32,7 @@ public:
         QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
     };
 
-    HttpServer(const Site &site, LookupPool &pool, Settings settings);
+    HttpServer(const Pages &pages, LookupPool &pool, Settings settings);
     ~HttpServer();
 
     // Binds and listens; false with the reason in *error.

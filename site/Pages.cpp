@@ -1,5 +1,7 @@
 #include "Pages.h"
 
+#include "MakerPaths.h"
+
 #include <QUrl>
 
 namespace {
@@ -44,13 +46,13 @@ QByteArray page(const QString &title, const QString &typed, const QString &conte
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                            "<title>%1</title><link rel=\"stylesheet\" href=\"/site.css\"></head>\n<body>"
-                           "<header><a href=\"/hosting/quelcor.php\">Quelcor</a>"
-                           "<form method=\"get\" action=\"/hosting/quelcor.php\">"
+                           "<header><a href=\"%3\">Quelcor</a>"
+                           "<form method=\"get\" action=\"%3\">"
                            "<input type=\"text\" name=\"domain\" value=\"%2\" maxlength=\"253\" autofocus "
                            "placeholder=\"example.com\" aria-label=\"Domain name\" spellcheck=\"false\" "
                            "autocapitalize=\"off\" autocomplete=\"off\">"
                            "<button type=\"submit\">Look up</button></form></header>\n<main>")
-                .arg(escaped(title), escaped(typed));
+                .arg(escaped(title), escaped(typed), MakerPaths::lookupPage);
     html += content;
     html += QStringLiteral("</main></body></html>\n");
     return html.toUtf8();
@@ -58,14 +60,14 @@ QByteArray page(const QString &title, const QString &typed, const QString &conte
 
 QString notice(const QString &text, const char *kind = "")
 {
-    return QStringLiteral("<p class=\"notice %1\">%2</p>").arg(QLatin1String(kind), escaped(Site::visible(text)));
+    return QStringLiteral("<p class=\"notice %1\">%2</p>").arg(QLatin1String(kind), escaped(Pages::visible(text)));
 }
 
 // Text from another server, escaped and isolated, so that right-to-left text and what is left of its
 // controls cannot reorder what stands around it.
 QString isolated(const QString &text)
 {
-    return QStringLiteral("<bdi>%1</bdi>").arg(escaped(Site::visible(text)));
+    return QStringLiteral("<bdi>%1</bdi>").arg(escaped(Pages::visible(text)));
 }
 
 QString fieldRow(const QString &label, const QString &value)
@@ -103,7 +105,7 @@ QString heading(const LookupResult &result)
 {
     const QString asked = result.kind == Query::Kind::Domain ? QUrl::fromAce(result.query.toLatin1()) : result.query;
     // A heading is a block of its own: right-to-left letters of an international name reorder nothing else.
-    return QStringLiteral("<h1>%1</h1>").arg(escaped(Site::visible(asked.isEmpty() ? result.query : asked)));
+    return QStringLiteral("<h1>%1</h1>").arg(escaped(Pages::visible(asked.isEmpty() ? result.query : asked)));
 }
 
 QString resultContent(const LookupResult &result)
@@ -135,7 +137,7 @@ QString resultContent(const LookupResult &result)
         html += QStringLiteral("<h2>Record from %1</h2>").arg(isolated(record.source));
         if (record.cut)
             html += notice(QStringLiteral("The record was longer than 1 MiB; only its beginning is shown."), "warn");
-        html += QStringLiteral("<pre>%1</pre>").arg(escaped(Site::visible(record.text)));
+        html += QStringLiteral("<pre>%1</pre>").arg(escaped(Pages::visible(record.text)));
     }
     return html;
 }
@@ -152,7 +154,7 @@ Response plainPage(const QString &title, const QString &paragraphs)
 
 } // namespace
 
-QString Site::visible(const QString &text)
+QString Pages::visible(const QString &text)
 {
     QString out;
     out.reserve(text.size());
@@ -174,7 +176,7 @@ QString Site::visible(const QString &text)
     return out;
 }
 
-QByteArray Site::versionFile(const QString &variable, const QString &version)
+QByteArray Pages::versionFile(const QString &variable, const QString &version)
 {
     // "var name = '" padded with blanks before the "=" to 31 characters, then the version.
     QString head = QStringLiteral("var ") + variable + u' ';
@@ -182,7 +184,7 @@ QByteArray Site::versionFile(const QString &variable, const QString &version)
     return (head + version + QStringLiteral("';\r\n")).toLatin1();
 }
 
-QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
+QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result)
 {
     const QString content = result
         ? resultContent(*result)
@@ -194,12 +196,12 @@ QByteArray Site::lookupPage(const QString &typed, const LookupResult *result)
     return page(QStringLiteral("Quelcor whois lookup"), typed, content);
 }
 
-Response Site::lookupRefused(int status, const QString &typed, const QString &message)
+Response Pages::lookupRefused(int status, const QString &typed, const QString &message)
 {
     return html(page(QStringLiteral("Quelcor whois lookup"), typed, notice(message, "warn")), status);
 }
 
-const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
+const QList<QPair<QByteArray, QByteArray>> &Pages::securityHeaders()
 {
     static const QList<QPair<QByteArray, QByteArray>> headers {
         { "Content-Security-Policy",
@@ -212,58 +214,63 @@ const QList<QPair<QByteArray, QByteArray>> &Site::securityHeaders()
     return headers;
 }
 
-std::optional<QString> Site::lookupQuestion(const QString &path, const QUrlQuery &query)
+std::optional<QString> Pages::lookupQuestion(const QString &path, const QUrlQuery &query)
 {
-    if (path != u"/hosting/quelcor.php" || !query.hasQueryItem(QStringLiteral("domain")))
+    if (path != MakerPaths::lookupPage || !query.hasQueryItem(QStringLiteral("domain")))
         return std::nullopt;
     return query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
 }
 
-Response Site::respond(const QString &path, const QUrlQuery &query) const
+Response Pages::respond(const QString &path, const QUrlQuery &query) const
 {
-    if (path == u"/quelcor_version_number.js")
+    if (path == MakerPaths::quelcorVersion)
         return Response { 200, "text/javascript",
                           versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
-    if (path == u"/whois_version_number.js")
+    if (path == MakerPaths::whoisVersion)
         return Response { 200, "text/javascript",
                           versionFile(QStringLiteral("whois_version_number"), m_versions.whois) };
     if (path == u"/favicon.ico")
         return Response { 204, "image/x-icon", QByteArray() }; // browsers ask; the site has none
     if (path == u"/site.css")
         return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
-    if (path == u"/hosting/quelcor.php")
+    if (path == MakerPaths::lookupPage)
         return html(lookupPage(query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded), nullptr));
-    if (path == u"/download")
+    if (path == MakerPaths::download)
         return plainPage(QStringLiteral("Download Quelcor"),
                          QStringLiteral("<p>The current version of Quelcor is <b>%1</b>.</p><p>Quelcor looks up the "
                                         "registration records of domain names. Install it over the older version: "
                                         "your language choice is kept.</p>")
                              .arg(escaped(m_versions.quelcor)));
-    if (path == u"/forum")
+    if (path == MakerPaths::forum)
         return plainPage(QStringLiteral("Quelcor forum"),
                          QStringLiteral("<p>Users of Quelcor help one another here: questions about lookups, "
                                         "language drivers and updates.</p><p>Before asking, try the "
-                                        "<a href=\"/hosting/quelcor.php\">lookup page</a> in a desktop browser.</p>"));
-    if (path == u"/bugreport.htm")
+                                        "<a href=\"%1\">lookup page</a> in a desktop browser.</p>")
+                             .arg(MakerPaths::lookupPage));
+    if (path == MakerPaths::bugReport)
         return plainPage(QStringLiteral("Report a bug"),
                          QStringLiteral("<p>Tell us what you did, what you expected and what happened instead, and "
                                         "give the version that the about window shows.</p><p>Write to the address "
                                         "shown in the about window.</p>"));
-    if (path == u"/products/quelcor")
-        return plainPage(QStringLiteral("Quelcor"),
-                         QStringLiteral("<p>Quelcor is a small desktop program for looking up the registration "
-                                        "records (whois records) of internet domain names.</p><ul>"
-                                        "<li><a href=\"/download\">Download</a></li>"
-                                        "<li><a href=\"/hosting/quelcor.php\">Look a domain up</a></li>"
-                                        "<li><a href=\"/forum\">Forum</a></li>"
-                                        "<li><a href=\"/bugreport.htm\">Report a bug</a></li></ul>"));
+    if (path == MakerPaths::productPage)
+        return plainPage(
+            QStringLiteral("Quelcor"),
+            QStringLiteral("<p>Quelcor is a small desktop program for looking up the registration "
+                           "records (whois records) of internet domain names.</p><ul>"
+                           "<li><a href=\"%1\">Download</a></li>"
+                           "<li><a href=\"%2\">Look a domain up</a></li>"
+                           "<li><a href=\"%3\">Forum</a></li>"
+                           "<li><a href=\"%4\">Report a bug</a></li></ul>")
+                .arg(MakerPaths::download, MakerPaths::lookupPage, MakerPaths::forum, MakerPaths::bugReport));
     if (path == u"/")
         return plainPage(QStringLiteral("Quelcor"),
-                         QStringLiteral("<ul><li><a href=\"/products/quelcor\">Quelcor</a></li>"
-                                        "<li><a href=\"/hosting/quelcor.php\">Look a domain up</a></li></ul>"));
+                         QStringLiteral("<ul><li><a href=\"%1\">Quelcor</a></li>"
+                                        "<li><a href=\"%2\">Look a domain up</a></li></ul>")
+                             .arg(MakerPaths::productPage, MakerPaths::lookupPage));
     Response missing = plainPage(QStringLiteral("Page not found"),
                                  QStringLiteral("<p>There is no such page here. Try the "
-                                                "<a href=\"/products/quelcor\">product page</a>.</p>"));
+                                                "<a href=\"%1\">product page</a>.</p>")
+                                     .arg(MakerPaths::productPage));
     missing.status = 404;
     return missing;
 }

@@ -25,10 +25,10 @@ struct PublishedVersions
 };
 
 // The maker's site: every page, as a function of the path and the query. Serving them is main.cpp's.
-class Site
+class Pages
 {
 public:
-    explicit Site(PublishedVersions versions)
+    explicit Pages(PublishedVersions versions)
         : m_versions(std::move(versions))
     {
     }

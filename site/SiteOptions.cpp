@@ -1,8 +1,10 @@
 #include "SiteOptions.h"
 
-#include "splash/VersionText.h"
+#include "VersionText.h"
 
 #include <QCommandLineParser>
+
+#include <functional>
 
 namespace {
 
@@ -27,6 +29,37 @@ bool isVersionText(const QString &text)
     return VersionText::parse(text).has_value();
 }
 
+// A whole-number option and the setting it fills; its default is what the setting holds before parsing.
+struct Number
+{
+    QCommandLineOption option;
+    std::function<void(int)> set;
+    int least;
+};
+
+QCommandLineOption wholeNumber(QStringView name, QStringView help, QStringView unit, qint64 initial)
+{
+    // The default goes before the sentence's full stop: "Seconds a record found is kept (600)."
+    return QCommandLineOption(name.toString(), QStringLiteral("%1 (%2).").arg(help.chopped(1)).arg(initial),
+                              unit.toString(), QString::number(initial));
+}
+
+Number number(QStringView name, QStringView help, int &setting, int least, QStringView unit = u"n")
+{
+    return { wholeNumber(name, help, unit, setting), [&setting](int value) { setting = value; }, least };
+}
+
+Number number(QStringView name, QStringView help, std::chrono::seconds &setting, int least = 1)
+{
+    return { wholeNumber(name, help, u"seconds", setting.count()),
+             [&setting](int value) { setting = std::chrono::seconds(value); }, least };
+}
+
+Number megabytes(QStringView name, QStringView help, qint64 &bytes)
+{
+    return { wholeNumber(name, help, u"n", bytes >> 20), [&bytes](int value) { bytes = qint64(value) << 20; }, 0 };
+}
+
 } // namespace
 
 std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, const QString &buildVersion, QString *error)
@@ -35,22 +68,25 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     parser.setApplicationDescription(
         QStringLiteral("The maker's site for Quelcor: version files, the lookup page and the plain pages."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
-    const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (127.0.0.1)."),
-                                    QStringLiteral("address"), QStringLiteral("127.0.0.1"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port to listen on (8484)."),
-                                  QStringLiteral("port"), QStringLiteral("8484"));
+    SiteOptions options;
+    const QString rootDefault = QStringLiteral("%1:%2").arg(options.lookup.whoisRoot).arg(options.lookup.whoisRootPort);
+    const QCommandLineOption listen(QStringLiteral("listen"),
+                                    QStringLiteral("Address to listen on (%1).").arg(options.listen.toString()),
+                                    QStringLiteral("address"), options.listen.toString());
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port to listen on (%1).").arg(options.port),
+                                  QStringLiteral("port"), QString::number(options.port));
     const QCommandLineOption bootstrap(QStringLiteral("rdap-bootstrap"),
                                        QStringLiteral("URL of the RDAP bootstrap file for domain names."),
-                                       QStringLiteral("url"), QStringLiteral("https://data.iana.org/rdap/dns.json"));
-    const QCommandLineOption ttl(QStringLiteral("bootstrap-ttl"),
-                                 QStringLiteral("Seconds the bootstrap file is kept (86400)."),
-                                 QStringLiteral("seconds"), QStringLiteral("86400"));
+                                       QStringLiteral("url"), options.bootstrap.toString());
+    const QCommandLineOption ttl = wholeNumber(u"bootstrap-ttl", u"Seconds the bootstrap file is kept.", u"seconds",
+                                               options.bootstrapTtlSeconds);
     const QCommandLineOption whoisRoot(QStringLiteral("whois-root"),
-                                       QStringLiteral("The first whois server asked (whois.iana.org:43)."),
-                                       QStringLiteral("host[:port]"), QStringLiteral("whois.iana.org:43"));
-    const QCommandLineOption whoisPort(QStringLiteral("whois-port"),
-                                       QStringLiteral("Port of the whois servers that answers refer to (43)."),
-                                       QStringLiteral("port"), QStringLiteral("43"));
+                                       QStringLiteral("The first whois server asked (%1).").arg(rootDefault),
+                                       QStringLiteral("host[:port]"), rootDefault);
+    const QCommandLineOption whoisPort(
+        QStringLiteral("whois-port"),
+        QStringLiteral("Port of the whois servers that answers refer to (%1).").arg(options.lookup.whoisPort),
+        QStringLiteral("port"), QString::number(options.lookup.whoisPort));
     const QCommandLineOption allow(QStringLiteral("allow-address"),
                                    QStringLiteral("An address that may be asked although it is not public "
                                                   "(loopback, private); may be given more than once."),
@@ -61,70 +97,33 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     const QCommandLineOption whoisVersion(QStringLiteral("whois-version"),
                                           QStringLiteral("The version published in /whois_version_number.js."),
                                           QStringLiteral("version"), buildVersion);
-    struct Number
-    {
-        QCommandLineOption option;
-        int *value;
-        int least;
-    };
-    SiteOptions options;
     const QList<Number> numbers {
-        { { u"head-timeout"_qs, u"Seconds a client has for the whole head of a request (10)."_qs, u"seconds"_qs,
-            u"10"_qs },
-          &options.headTimeoutSeconds,
-          1 },
-        { { u"max-connections"_qs, u"Client connections open at once (10000)."_qs, u"n"_qs, u"10000"_qs },
-          &options.maxConnections,
-          1 },
-        { { u"max-connections-per-address"_qs, u"Client connections open at once from one address (512)."_qs, u"n"_qs,
-            u"512"_qs },
-          &options.maxConnectionsPerAddress,
-          1 },
-        { { u"lookup-threads"_qs, u"Threads the lookups run on, each carrying many (2)."_qs, u"n"_qs, u"2"_qs },
-          &options.lookupThreads,
-          1 },
-        { { u"max-lookups"_qs, u"Lookups under way at once (512)."_qs, u"n"_qs, u"512"_qs }, &options.maxLookups, 1 },
-        { { u"max-queued-lookups"_qs, u"Lookups waiting to start; beyond, 503 (512)."_qs, u"n"_qs, u"512"_qs },
-          &options.maxQueuedLookups,
-          0 },
-        { { u"max-lookups-per-address"_qs, u"Lookups under way or waiting from one address; beyond, 429 (8)."_qs,
-            u"n"_qs, u"8"_qs },
-          &options.maxLookupsPerAddress,
-          1 },
-        { { u"queue-deadline"_qs, u"Seconds a lookup may wait to start; then 503 (20)."_qs, u"seconds"_qs, u"20"_qs },
-          &options.queueDeadlineSeconds,
-          1 },
-        { { u"cache-megabytes"_qs, u"Memory for finished lookups kept (64; 0: none)."_qs, u"n"_qs, u"64"_qs },
-          &options.cacheMegabytes,
-          0 },
-        { { u"cache-found-seconds"_qs, u"Seconds a record found is kept (600)."_qs, u"seconds"_qs, u"600"_qs },
-          &options.cacheFoundSeconds,
-          0 },
-        { { u"cache-not-registered-seconds"_qs, u"Seconds an answer that a name is free is kept (120)."_qs,
-            u"seconds"_qs, u"120"_qs },
-          &options.cacheNotRegisteredSeconds,
-          0 },
-        { { u"client-lookups-per-minute"_qs, u"Lookups one client address may ask for a minute (20)."_qs, u"n"_qs,
-            u"20"_qs },
-          &options.clientLookupsPerMinute,
-          1 },
-        { { u"client-burst"_qs, u"Lookups one client address may ask for at once (5)."_qs, u"n"_qs, u"5"_qs },
-          &options.clientBurst,
-          1 },
-        { { u"registry-questions-per-second"_qs, u"Questions a second to one registry server (5)."_qs, u"n"_qs,
-            u"5"_qs },
-          &options.registryQuestionsPerSecond,
-          1 },
-        { { u"drain-timeout"_qs,
-            u"Seconds after SIGTERM that /healthz answers 503 while requests are still served, so that a load "
-            u"balancer takes this instance out first (0)."_qs,
-            u"seconds"_qs, u"0"_qs },
-          &options.drainSeconds,
-          0 },
-        { { u"stop-timeout"_qs, u"Seconds lookups under way may take to finish after SIGTERM (10)."_qs, u"seconds"_qs,
-            u"10"_qs },
-          &options.stopDeadlineSeconds,
-          0 },
+        number(u"head-timeout", u"Seconds a client has for the whole head of a request.", options.server.headDeadline),
+        number(u"max-connections", u"Client connections open at once.", options.server.maxConnections, 1),
+        number(u"max-connections-per-address", u"Client connections open at once from one address.",
+               options.server.maxConnectionsPerAddress, 1),
+        number(u"lookup-threads", u"Threads the lookups run on, each carrying many.", options.pool.threads, 1),
+        number(u"max-lookups", u"Lookups under way at once.", options.pool.maxInFlight, 1),
+        number(u"max-queued-lookups", u"Lookups waiting to start; beyond, 503.", options.pool.maxQueued, 0),
+        number(u"max-lookups-per-address", u"Lookups under way or waiting from one address; beyond, 429.",
+               options.pool.perAddress, 1),
+        number(u"queue-deadline", u"Seconds a lookup may wait to start; then 503.", options.server.queueDeadline),
+        megabytes(u"cache-megabytes", u"Megabytes of memory for finished lookups kept; 0: none.",
+                  options.cache.maxBytes),
+        number(u"cache-found-seconds", u"Seconds a record found is kept.", options.cache.foundSeconds, 0, u"seconds"),
+        number(u"cache-not-registered-seconds", u"Seconds an answer that a name is free is kept.",
+               options.cache.notRegisteredSeconds, 0, u"seconds"),
+        number(u"client-lookups-per-minute", u"Lookups one client address may ask for a minute.",
+               options.clientLookupsPerMinute, 1),
+        number(u"client-burst", u"Lookups one client address may ask for at once.", options.clientBurst, 1),
+        number(u"registry-questions-per-second", u"Questions a second to one registry server.",
+               options.registryQuestionsPerSecond, 1),
+        number(u"drain-timeout",
+               u"Seconds after SIGTERM that /healthz answers 503 while requests are still served, so that a load "
+               u"balancer takes this instance out first.",
+               options.server.drainDeadline, 0),
+        number(u"stop-timeout", u"Seconds lookups under way may take to finish after SIGTERM.",
+               options.server.stopDeadline, 0),
     };
     const QCommandLineOption trusted(QStringLiteral("trusted-proxy"),
                                      QStringLiteral("A proxy or load balancer whose X-Forwarded-For names the client; "
@@ -154,13 +153,14 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
 
     for (const Number &number : numbers) {
         bool ok = false;
-        *number.value = parser.value(number.option).toInt(&ok);
-        if (!ok || *number.value < number.least) {
+        const int value = parser.value(number.option).toInt(&ok);
+        if (!ok || value < number.least) {
             *error = QStringLiteral("--%1 takes a whole number from %2")
                          .arg(number.option.names().first())
                          .arg(number.least);
             return std::nullopt;
         }
+        number.set(value);
     }
     if (!options.listen.setAddress(parser.value(listen))) {
         *error = QStringLiteral("--listen takes an address, not %1").arg(parser.value(listen));
@@ -222,7 +222,7 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
             *error = QStringLiteral("--trusted-proxy takes an address, not %1").arg(text);
             return std::nullopt;
         }
-        options.trustedProxies.append(address);
+        options.server.trustedProxies.append(address);
     }
 
     options.versions = PublishedVersions { parser.value(quelcorVersion), parser.value(whoisVersion) };

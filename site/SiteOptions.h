@@ -1,7 +1,10 @@
 #pragma once
 
+#include "HttpServer.h"
 #include "Lookup.h"
+#include "LookupPool.h"
 #include "Pages.h"
+#include "ResultCache.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -9,7 +12,7 @@
 
 #include <optional>
 
-// The site's command line.
+// The site's command line. Each setting's default is the one its part declares; the help shows it.
 struct SiteOptions
 {
     QHostAddress listen = QHostAddress::LocalHost;
@@ -19,26 +22,16 @@ struct SiteOptions
     LookupSettings lookup;
     PublishedVersions versions;
 
-    // Serving: connections, and lookups in flight and waiting.
-    int headTimeoutSeconds = 10;
-    int maxConnections = 10'000;
-    int maxConnectionsPerAddress = 512;
-    int lookupThreads = 2;
-    int maxLookups = 512;
-    int maxQueuedLookups = 512;
-    int maxLookupsPerAddress = 8;
-    int queueDeadlineSeconds = 20;
-    int stopDeadlineSeconds = 10;
-    int drainSeconds = 0;
+    // Serving: connections, and lookups in flight and waiting (the pool's cache and client limits are
+    // main()'s to wire).
+    HttpServer::Settings server;
+    LookupPool::Settings pool;
 
     // Keeping results, and fair shares.
-    int cacheMegabytes = 64;
-    int cacheFoundSeconds = 600;
-    int cacheNotRegisteredSeconds = 120;
+    ResultCache::Settings cache; // no cache when maxBytes is 0
     int clientLookupsPerMinute = 20;
     int clientBurst = 5;
     int registryQuestionsPerSecond = 5;
-    QList<QHostAddress> trustedProxies;
     QUrl redis; // shared state for several instances; empty: this instance's own memory
 
     // The options, or no value with the reason in *error (the usage text for --help).

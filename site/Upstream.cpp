@@ -2,7 +2,7 @@
 
 #include "Metrics.h"
 
-#include "platform/CodePage.h"
+#include "CodePage.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>

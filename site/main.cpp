@@ -51,18 +51,17 @@ int main(int argc, char **argv)
 
     // Each lookup under way holds a few descriptors of its own (sockets to registries).
     const rlim_t openFiles = raiseOpenFilesLimit();
-    const long reserved = 64 + qMin(3L * options->maxLookups, long(qMin<rlim_t>(openFiles, 1 << 30) / 2));
+    const long reserved = 64 + qMin(3L * options->pool.maxInFlight, long(qMin<rlim_t>(openFiles, 1 << 30) / 2));
     const int maxConnections
-        = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->maxConnections)));
+        = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->server.maxConnections)));
 
     RdapBootstrap bootstrap(options->bootstrap, options->bootstrapTtlSeconds);
     LookupSettings lookupSettings = options->lookup;
     lookupSettings.pacing = std::make_shared<TokenBuckets>(options->registryQuestionsPerSecond,
                                                            2.0 * options->registryQuestionsPerSecond);
     const Lookup lookup(bootstrap, lookupSettings);
-    const Site site(options->versions);
-    ResultCache cache(ResultCache::Settings { qint64(options->cacheMegabytes) << 20, options->cacheFoundSeconds,
-                                              options->cacheNotRegisteredSeconds, 3600 });
+    const Pages pages(options->versions);
+    ResultCache cache(options->cache);
     TokenBuckets clientLookups(options->clientLookupsPerMinute / 60.0, options->clientBurst);
     std::unique_ptr<SharedState> shared;
     if (!options->redis.isEmpty()) {
@@ -71,19 +70,13 @@ int main(int argc, char **argv)
         clientLookups.share(shared.get(), "quelcor:client:");
         lookupSettings.pacing->share(shared.get(), "quelcor:registry:");
     }
-    LookupPool pool(lookup,
-                    LookupPool::Settings { options->lookupThreads, options->maxLookups, options->maxQueuedLookups,
-                                           options->maxLookupsPerAddress,
-                                           options->cacheMegabytes > 0 ? &cache : nullptr, &clientLookups });
-    HttpServer::Settings settings;
-    settings.headDeadline = std::chrono::seconds(options->headTimeoutSeconds);
+    LookupPool::Settings poolSettings = options->pool;
+    poolSettings.cache = options->cache.maxBytes > 0 ? &cache : nullptr;
+    poolSettings.clientLookups = &clientLookups;
+    LookupPool pool(lookup, poolSettings);
+    HttpServer::Settings settings = options->server;
     settings.maxConnections = maxConnections;
-    settings.maxConnectionsPerAddress = options->maxConnectionsPerAddress;
-    settings.queueDeadline = std::chrono::seconds(options->queueDeadlineSeconds);
-    settings.stopDeadline = std::chrono::seconds(options->stopDeadlineSeconds);
-    settings.drainDeadline = std::chrono::seconds(options->drainSeconds);
-    settings.trustedProxies = options->trustedProxies;
-    HttpServer server(site, pool, settings);
+    HttpServer server(pages, pool, settings);
 
     const std::string host = options->listen.toString().toStdString();
     std::string listenError;
@@ -95,7 +88,7 @@ int main(int argc, char **argv)
     std::printf("quelcor-site: listening on %s port %u; open files %lu, so at most %d connections; %d lookups at "
                 "once on %d threads, %d waiting\n",
                 host.c_str(), unsigned(options->port), static_cast<unsigned long>(openFiles), maxConnections,
-                options->maxLookups, options->lookupThreads, options->maxQueuedLookups);
+                options->pool.maxInFlight, options->pool.threads, options->pool.maxQueued);
     std::fflush(stdout);
 
     const bool allFinished = server.run();

@@ -1,13 +1,14 @@
 #include "About.h"
 
-#include "app/Art.h"
-#include "app/ArtLabel.h"
-#include "app/Controls.h"
-#include "app/Hyperlink.h"
-#include "app/Twips.h"
+#include "MakerPaths.h"
 #include "app/WindowRegistry.h"
-#include "main_window/Main.h"
-#include "update/iUpdate.h"
+#include "language/StringTable.h"
+#include "widgets/Art.h"
+#include "widgets/ArtLabel.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/Hyperlink.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -15,8 +16,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor kBanner(255, 167, 21);
-
 QLabel *caption(QWidget *parent, const char *name, const QString &text, QRect geometry)
 {
     QLabel *label = Controls::label(parent, name, text, Qt::white, false);
@@ -30,13 +29,6 @@ QLabel *value(QWidget *parent, const char *name, const QString &text, int top)
     QLabel *label = Controls::label(parent, name, text, Qt::yellow, true);
     label->move(twipsPoint(2280, top));
     return label;
-}
-
-QUrl page(const QUrl &server, const char *path)
-{
-    QUrl url = server;
-    url.setPath(QLatin1String(path));
-    return url;
 }
 } // namespace
 
@@ -69,7 +61,7 @@ About::About(WindowRegistry &registry)
     Label5 = caption(this, "Label5", QStringLiteral("Developed by"), twipsRect(120, 1920, 1920, 195));
     lbl_Copyright = value(this, "lbl_Copyright", QStringLiteral("-"), 1920);
     Label3 = caption(this, "Label3", QStringLiteral("Page product"), twipsRect(120, 2160, 1920, 195));
-    Label4 = value(this, "Label4", page(server, "/products/quelcor").toString(), 2160);
+    Label4 = value(this, "Label4", MakerPaths::at(server, MakerPaths::productPage).toString(), 2160);
     Label11 = caption(this, "Label11", QStringLiteral("Language driver version"), twipsRect(240, 2760, 1815, 195));
     lbl_DRVVersion = value(this, "lbl_DRVVersion", QStringLiteral("-"), 2760);
     Label9 = caption(this, "Label9", QStringLiteral("Language"), twipsRect(240, 3000, 1815, 195));
@@ -79,11 +71,11 @@ About::About(WindowRegistry &registry)
 
     Command3 = Controls::button(this, "Command3", QStringLiteral("Brisvane..."));
     Command3->setGeometry(twipsRect(120, 3840, 1575, 255));
-    WebLink2
-        = new Hyperlink(this, "WebLink2", QStringLiteral("Forum"), page(server, "/forum"), registry.platform().links);
+    WebLink2 = new Hyperlink(this, "WebLink2", QStringLiteral("Forum"), MakerPaths::at(server, MakerPaths::forum),
+                             registry.platform().links);
     WebLink2->setGeometry(twipsRect(1800, 3840, 975, 255));
     WebLink1 = new Hyperlink(this, "WebLink1", QStringLiteral("Spedire un bug report..."),
-                             page(server, "/bugreport.htm"), registry.platform().links);
+                             MakerPaths::at(server, MakerPaths::bugReport), registry.platform().links);
     WebLink1->setGeometry(twipsRect(2880, 3840, 2415, 255));
     Command1 = Controls::button(this, "Command1", QStringLiteral("&Chiudi"));
     Command1->setGeometry(twipsRect(5400, 3840, 975, 255));
@@ -108,7 +100,7 @@ void About::Form_Load()
 
 void About::Get_Language()
 {
-    StringTable &table = m_registry.main().lst_Language;
+    StringTable &table = m_registry.strings();
     Controls::setCaption(lbl_DRVVersion, table.lookup(3));
     Controls::setCaption(lbl_DRVLanguage, table.lookup(4));
     Controls::setCaption(lbl_DriverMade, table.lookup(2));
@@ -119,7 +111,7 @@ void About::Get_Language()
 void About::Command1_Click()
 {
     m_registry.unload(WindowRegistry::Form::About);
-    Main &main = m_registry.main();
+    QWidget &main = m_registry.window(WindowRegistry::Form::Main);
     main.setWindowState(Qt::WindowNoState);
     main.show();
 }
@@ -127,7 +119,7 @@ void About::Command1_Click()
 void About::Command3_Click()
 {
     const bool open = m_registry.isLoaded(WindowRegistry::Form::iUpdate);
-    iUpdate &update = m_registry.update();
+    QWidget &update = m_registry.window(WindowRegistry::Form::iUpdate);
     update.show();
     if (open) {
         update.raise();
@@ -146,6 +138,6 @@ void About::closeEvent(QCloseEvent *event)
 void About::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(twipsRect(0, 0, 6975, 975), kBanner);
-    painter.fillRect(twipsRect(-360, 3720, 6975, 495), kBanner);
+    painter.fillRect(twipsRect(0, 0, 6975, 975), Colours::banner);
+    painter.fillRect(twipsRect(-360, 3720, 6975, 495), Colours::banner);
 }

@@ -1,6 +1,5 @@
 #include "Program.h"
 
-#include "Controls.h"
 #include "WindowRegistry.h"
 #include "platform/DesktopLinkOpener.h"
 #include "platform/HttpTextFetcher.h"
@@ -8,6 +7,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtProgramEnd.h"
 #include "platform/RouteTableProbe.h"
+#include "widgets/Controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,12 +15,6 @@
 
 #include <dlfcn.h>
 #include <thread>
-
-void prepareApplication()
-{
-    // The web engine, loaded later with the browser module, needs this set before the application exists.
-    // QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
 
 void setUpApplication()
 {
@@ -61,7 +55,6 @@ struct Program::Parts
         BeforeTheApplication()
             : fonts(startFontSystem())
         {
-            prepareApplication();
         }
         ~BeforeTheApplication()
         {

@@ -32,7 +32,5 @@ private:
     std::unique_ptr<Parts> m_parts;
 };
 
-// Application-wide settings that must be made before the QApplication exists (tests use them too).
-void prepareApplication();
 // Fonts and the like, once the QApplication exists.
 void setUpApplication();

@@ -7,6 +7,8 @@
 #include "splash/Splash.h"
 #include "update/iUpdate.h"
 
+#include <QLineEdit>
+
 WindowRegistry::WindowRegistry(Platform platform)
     : m_platform(std::move(platform))
 {
@@ -64,6 +66,33 @@ About &WindowRegistry::about()
 iUpdate &WindowRegistry::update()
 {
     return use(m_update);
+}
+
+QWidget &WindowRegistry::window(Form form)
+{
+    switch (form) {
+    case Form::Splash:
+        return splash();
+    case Form::Main:
+        break;
+    case Form::Language:
+        return language();
+    case Form::About:
+        return about();
+    case Form::iUpdate:
+        return update();
+    }
+    return main();
+}
+
+StringTable &WindowRegistry::strings()
+{
+    return main().lst_Language;
+}
+
+QString WindowRegistry::programDirectory()
+{
+    return main().txt_InitDir->text();
 }
 
 bool WindowRegistry::isLoaded(Form form) const

@@ -10,13 +10,16 @@ class About;
 class Language;
 class Main;
 class Splash;
+class StringTable;
 class iUpdate;
+class QString;
 class QWidget;
 
 // Owns the program's single-instance windows and gives them their life cycle: not loaded, loaded and
 // hidden, shown. Any use of a window that is not loaded creates it and runs its Form_Load before the use
 // goes on; unloading destroys it, so the next use starts again from its design-time state.
-// Windows reach each other only through here.
+// Windows reach each other only through here: most only show, hide or unload another, or read what the main
+// window keeps for all of them (the string table and the program directory).
 class WindowRegistry
 {
 public:
@@ -32,11 +35,20 @@ public:
     // The program's start.
     void start();
 
+    // A window by its form, loaded first when it is not: for showing, hiding, raising and the like.
+    QWidget &window(Form form);
+    // The windows whose own procedures others run: the splash window and the chooser run the main window's
+    // language and connection procedures. Program start and tests reach every window this way.
     Splash &splash();
     Main &main();
     Language &language();
     About &about();
     iUpdate &update();
+
+    // The string table of the installed language driver, which every window takes its texts from.
+    StringTable &strings();
+    // The folder the program started in: where its driver, first-run marker and language folder are.
+    QString programDirectory();
 
     bool isLoaded(Form form) const;
     // Discards the window and all its values. Safe from inside one of the window's own handlers: the

@@ -1,6 +1,6 @@
 #include "DriverFile.h"
 
-#include "platform/CodePage.h"
+#include "CodePage.h"
 
 #include <QFile>
 

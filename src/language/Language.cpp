@@ -1,14 +1,15 @@
 #include "Language.h"
 
-#include "FolderList.h"
-#include "app/Art.h"
-#include "app/ArtLabel.h"
-#include "app/Controls.h"
-#include "app/Twips.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBoxes.h"
+#include "widgets/Art.h"
+#include "widgets/ArtLabel.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/FolderList.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -20,7 +21,6 @@
 #include <QSaveFile>
 
 namespace {
-const QColor kOrange(255, 168, 21);
 
 // Raised by a step of the installation that fails; one handler covers the whole installation.
 struct InstallationFailed
@@ -72,7 +72,7 @@ Language::Language(WindowRegistry &registry)
     lbl_Lingua->setFont(Controls::arial(15.75, true));
     lbl_Lingua->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    lbl_Seleziona = Controls::label(this, "lbl_Seleziona", QStringLiteral("Languages"), kOrange, false);
+    lbl_Seleziona = Controls::label(this, "lbl_Seleziona", QStringLiteral("Languages"), Colours::orange, false);
     lbl_Seleziona->setGeometry(twipsRect(960, 1320, 5055, 255));
     lbl_Seleziona->setFont(Controls::msSansSerif(8.25, true));
     lbl_Seleziona->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -114,7 +114,7 @@ Language::Language(WindowRegistry &registry)
 
 QString Language::programDir() const
 {
-    return m_registry.main().txt_InitDir->text();
+    return m_registry.programDirectory();
 }
 
 void Language::Form_Load()
@@ -141,7 +141,7 @@ void Language::Form_Load()
 
 void Language::Get_Language()
 {
-    StringTable &table = m_registry.main().lst_Language;
+    StringTable &table = m_registry.strings();
     lbl_Lingua->setText(table.lookup(187));
     lbl_Seleziona->setText(table.lookup(189));
     Command1->setText(table.lookup(190));
@@ -151,7 +151,7 @@ void Language::Get_Language()
 
 void Language::Get_Flag()
 {
-    const QString folder = m_registry.main().lst_Language.lookup(5);
+    const QString folder = m_registry.strings().lookup(5);
     const QDir languages(FileNames::resolve(QDir(programDir()), QStringLiteral("Lang")));
     const QDir driverFolder(FileNames::resolve(languages, folder));
     showPicture(FileNames::resolve(driverFolder, folder + QStringLiteral("_2.jpg")));
@@ -207,7 +207,7 @@ void Language::Change_Language()
         m_registry.unload(WindowRegistry::Form::Language);
     } catch (const InstallationFailed &) {
         // Before any driver is installed there may be no entry 92 to show.
-        StringTable &table = main.lst_Language;
+        StringTable &table = m_registry.strings();
         const QString text = table.setListIndex(92)
             ? table.Text()
             : QStringLiteral("The language driver could not be installed. Quelcor will now close.");
@@ -220,7 +220,7 @@ void Language::Command2_Click()
 {
     QDir::setCurrent(programDir());
     m_registry.unload(WindowRegistry::Form::Language);
-    m_registry.main().show();
+    m_registry.window(WindowRegistry::Form::Main).show();
 }
 
 void Language::Command3_Click()
@@ -236,7 +236,7 @@ void Language::cmd_Refresh_Click()
 void Language::Form_Unload()
 {
     QDir::setCurrent(programDir());
-    m_registry.main().show();
+    m_registry.window(WindowRegistry::Form::Main).show();
 }
 
 void Language::closeEvent(QCloseEvent *event)
@@ -250,6 +250,6 @@ void Language::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
     // Decoration: an orange rule under the heading and a white one under the buttons.
-    painter.fillRect(QRect(px(2400), px(780), px(4095), 2), kOrange);
+    painter.fillRect(QRect(px(2400), px(780), px(4095), 2), Colours::orange);
     painter.fillRect(QRect(px(960), px(4080), px(4695), 1), Qt::white);
 }

@@ -34,17 +34,17 @@ public:
     QPixmap background() const { return m_background; }
 
     // Controls.
-    QLabel *lbl_Lingua;
-    QLabel *lbl_Seleziona;
-    FolderList *Dir1;
-    QLabel *Image3;
-    QPushButton *cmd_Refresh;
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
-    QLabel *img_Flag;
-    FileList File1 { QStringLiteral("*.drv") };
-    FileList File2 { QStringLiteral("*.jpg") };
+    QLabel *lbl_Lingua; // the heading, "Choose your language!"
+    QLabel *lbl_Seleziona; // caption of the folder list, "Languages"
+    FolderList *Dir1; // the language folders
+    QLabel *Image3; // the language picture, top left
+    QPushButton *cmd_Refresh; // reads the folders on disk again
+    QPushButton *Command1; // "&OK": installs the driver of the open folder
+    QPushButton *Command2; // "&Cancel" of a later change: back to the main window
+    QPushButton *Command3; // "&Cancel" of the first run: ends the program
+    QLabel *img_Flag; // the open folder's flag picture
+    FileList File1 { QStringLiteral("*.drv") }; // the drivers in the open folder, unseen
+    FileList File2 { QStringLiteral("*.jpg") }; // the pictures in the open folder, unseen
     QPixmap Picture1; // holds the loaded picture for img_Flag
 
 protected:

@@ -1,17 +1,17 @@
 #include "Main.h"
 
-#include "PictureButton.h"
-#include "about/About.h"
-#include "app/Art.h"
-#include "app/ArtLabel.h"
-#include "app/Controls.h"
-#include "app/Twips.h"
+#include "MakerPaths.h"
 #include "app/WindowRegistry.h"
 #include "language/DriverFile.h"
-#include "language/Language.h"
 #include "platform/Browser.h"
 #include "platform/ConnectionState.h"
 #include "platform/FileNames.h"
+#include "widgets/Art.h"
+#include "widgets/ArtLabel.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QDebug>
@@ -30,7 +30,6 @@ namespace {
 const QColor kBackground(254, 204, 102);
 const QColor kGreen(0, 192, 0);
 const QColor kRed(255, 0, 0);
-const QColor kOrange(255, 168, 21);
 const QString kDesignConnection = QStringLiteral("Collegamento a Internet disponibile");
 
 QLabel *picture(QWidget *parent, const char *name, const QString &art, QRect geometry)
@@ -98,7 +97,7 @@ Main::Main(WindowRegistry &registry)
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
 
-    lbl_Status = Controls::label(this, "lbl_Status", QStringLiteral("-"), kOrange, true);
+    lbl_Status = Controls::label(this, "lbl_Status", QStringLiteral("-"), Colours::orange, true);
     lbl_Status->move(twipsPoint(240, 6915));
     lbl_Status->setMinimumHeight(px(195));
 
@@ -145,9 +144,7 @@ Main::~Main() = default;
 
 QUrl Main::lookupPage() const
 {
-    QUrl url = m_registry.platform().server;
-    url.setPath(QStringLiteral("/hosting/quelcor.php"));
-    return url;
+    return MakerPaths::at(m_registry.platform().server, MakerPaths::lookupPage);
 }
 
 void Main::Form_Load()
@@ -236,13 +233,13 @@ void Main::CoolButton3_Click()
 void Main::CoolButton4_Click()
 {
     hide();
-    m_registry.language().show();
+    m_registry.window(WindowRegistry::Form::Language).show();
 }
 
 void Main::CoolButton5_Click()
 {
     hide();
-    m_registry.about().show();
+    m_registry.window(WindowRegistry::Form::About).show();
 }
 
 void Main::WebBrowser1_DownloadBegin()

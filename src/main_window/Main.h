@@ -49,26 +49,26 @@ public:
     Browser *browser() const { return m_browser.get(); }
 
     // Controls.
-    QLabel *Image1;
-    QLabel *Label1;
-    PictureButton *CoolButton5;
-    PictureButton *CoolButton4;
-    PictureButton *CoolButton3;
-    PictureButton *CoolButton1;
-    PictureButton *CoolButton2;
+    QLabel *Image1; // the program logo, top left
+    QLabel *Label1; // the product name beside the logo
+    PictureButton *CoolButton5; // about window
+    PictureButton *CoolButton4; // language chooser
+    PictureButton *CoolButton3; // prints the page
+    PictureButton *CoolButton1; // browser back
+    PictureButton *CoolButton2; // browser forward
     QWidget *WebBrowser1; // holds the browser once it exists
-    QFrame *Frame1;
-    QLabel *lbl_Connection2;
-    QPushButton *Command2;
-    QTimer *Timer2;
-    QLabel *lbl_Status;
-    QLabel *Image2;
-    QLabel *lbl_Connection;
-    QPushButton *Command1;
-    QTimer *Timer1;
-    QLineEdit *txt_InitDir;
-    QLabel *Label2;
-    StringTable lst_Language;
+    QFrame *Frame1; // the cover over the browser until the page has arrived
+    QLabel *lbl_Connection2; // the connection state, on the cover
+    QPushButton *Command2; // "Successivo  >": opens the lookup page
+    QTimer *Timer2; // takes the cover away after the page has arrived
+    QLabel *lbl_Status; // the browser's status: loading or done
+    QLabel *Image2; // the globe beside the connection state
+    QLabel *lbl_Connection; // the connection state, bottom line
+    QPushButton *Command1; // ends the program
+    QTimer *Timer1; // checks the connection every two seconds
+    QLineEdit *txt_InitDir; // the program directory, unseen
+    QLabel *Label2; // caption "InitDir" of the program directory, unseen
+    StringTable lst_Language; // the installed driver's texts by entry; every window reads them through the registry
 
 protected:
     void closeEvent(QCloseEvent *event) override;

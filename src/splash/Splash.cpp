@@ -1,14 +1,16 @@
 #include "Splash.h"
 
+#include "MakerPaths.h"
 #include "VersionText.h"
-#include "app/Art.h"
-#include "app/Controls.h"
-#include "app/Hyperlink.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "platform/ConnectionState.h"
 #include "platform/MessageBoxes.h"
-#include "platform/TextFetcher.h"
+#include "platform/PublishedVersion.h"
+#include "widgets/Art.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/Hyperlink.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,13 +19,6 @@
 #include <QTimer>
 
 namespace {
-const QColor kOrange(255, 168, 21);
-
-// Raised by a step of the version check that fails; one handler covers the whole check.
-struct VersionCheckFailed
-{
-};
-
 QLineEdit *counter(QWidget *parent, const char *name, const QString &value)
 {
     auto *field = new QLineEdit(value, parent);
@@ -49,7 +44,7 @@ Splash::Splash(WindowRegistry &registry)
     setWindowIcon(Art::icon(QStringLiteral("logo")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(398, 201);
-    Controls::setBackground(this, kOrange);
+    Controls::setBackground(this, Colours::orange);
     m_background = Art::pixmap(QStringLiteral("splash"), devicePixelRatioF());
 
     lbl_Description = Controls::label(this, "lbl_Description", QStringLiteral("-"), Qt::white, false);
@@ -69,9 +64,9 @@ Splash::Splash(WindowRegistry &registry)
     Command1 = Controls::button(this, "Command1", QStringLiteral("&Continuare  >"));
     Command1->setGeometry(16, 171, 137, 17);
 
-    QUrl download = registry.platform().server;
-    download.setPath(QStringLiteral("/download"));
-    WebLink1 = new Hyperlink(this, "WebLink1", QStringLiteral("Download..."), download, registry.platform().links);
+    WebLink1
+        = new Hyperlink(this, "WebLink1", QStringLiteral("Download..."),
+                        MakerPaths::at(registry.platform().server, MakerPaths::download), registry.platform().links);
     WebLink1->setGeometry(160, 171, 137, 17);
     WebLink1->setVisible(false);
 
@@ -96,7 +91,7 @@ Splash::Splash(WindowRegistry &registry)
 
 QString Splash::entry(int k)
 {
-    return m_registry.main().lst_Language.lookup(k);
+    return m_registry.strings().lookup(k);
 }
 
 void Splash::Form_Load()
@@ -168,57 +163,56 @@ void Splash::Command1_Click()
 
 void Splash::Get_RemoteVersion()
 {
-    StringTable &table = m_registry.main().lst_Language;
-    try {
-        if (m_registry.platform().connection.InternetGetConnectedState() != 1) {
-            lbl_Description->setText(QString());
-            Command1->setVisible(false);
-            Timer1->start();
-            return;
-        }
-        if (!table.setListIndex(11))
-            throw VersionCheckFailed();
-        lbl_Description->setText(table.Text());
-        QUrl url = m_registry.platform().server;
-        url.setPath(QStringLiteral("/quelcor_version_number.js"));
-        const FetchResult reply = m_registry.platform().fetcher.fetch(url);
-        if (!reply.ok)
-            throw VersionCheckFailed();
-        lbl_RemoteVersion->setText(VersionText::extract(reply.text));
-        Compare_Versions();
-    } catch (const VersionCheckFailed &) {
-        // A missing entry 94 shows the text of the entry selected before, rather than an empty box.
-        m_registry.platform().messages.show(this, table.lookup(94), MessageBoxes::Icon::Exclamation);
-        Command1_Click();
-    }
-}
-
-void Splash::Compare_Versions()
-{
-    const auto installed = VersionText::parse(lbl_LocalVersion->text());
-    const auto published = VersionText::parse(lbl_RemoteVersion->text());
-    if (!installed || !published)
-        throw VersionCheckFailed();
-    if (VersionText::isNewer(*published, *installed)) {
-        Timer1->stop();
-        WebLink1->setVisible(true);
-        Command1->setVisible(true);
-        Timer2->start();
-        StringTable &table = m_registry.main().lst_Language;
-        if (!table.setListIndex(12))
-            throw VersionCheckFailed();
-        lbl_Description->setText(table.Text());
-    } else {
+    if (m_registry.platform().connection.InternetGetConnectedState() != 1) {
         lbl_Description->setText(QString());
         Command1->setVisible(false);
         Timer1->start();
+        return;
     }
+    StringTable &table = m_registry.strings();
+    if (table.setListIndex(11)) {
+        lbl_Description->setText(table.Text());
+        const std::optional<QString> published = fetchPublishedVersion(
+            m_registry.platform().fetcher, MakerPaths::at(m_registry.platform().server, MakerPaths::quelcorVersion));
+        if (published) {
+            lbl_RemoteVersion->setText(*published);
+            if (Compare_Versions())
+                return;
+        }
+    }
+    // A missing entry 94 shows the text of the entry selected before, rather than an empty box.
+    m_registry.platform().messages.show(this, table.lookup(94), MessageBoxes::Icon::Exclamation);
+    Command1_Click();
+}
+
+bool Splash::Compare_Versions()
+{
+    switch (VersionText::compare(lbl_RemoteVersion->text(), lbl_LocalVersion->text())) {
+    case VersionText::Comparison::NotAVersion:
+        return false;
+    case VersionText::Comparison::NotNewer:
+        lbl_Description->setText(QString());
+        Command1->setVisible(false);
+        Timer1->start();
+        return true;
+    case VersionText::Comparison::Newer:
+        break;
+    }
+    Timer1->stop();
+    WebLink1->setVisible(true);
+    Command1->setVisible(true);
+    Timer2->start();
+    StringTable &table = m_registry.strings();
+    if (!table.setListIndex(12))
+        return false;
+    lbl_Description->setText(table.Text());
+    return true;
 }
 
 void Splash::handOver()
 {
     hide();
-    m_registry.main().show();
+    m_registry.window(WindowRegistry::Form::Main).show();
 }
 
 void Splash::paintEvent(QPaintEvent *)

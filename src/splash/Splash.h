@@ -22,7 +22,7 @@ public:
     void Form_Load();
     void Get_Language();
     void Get_RemoteVersion();
-    void Compare_Versions(); // throws VersionCheckFailed; Get_RemoteVersion handles it
+    bool Compare_Versions(); // false when either text is no version or the driver lacks the answer's entry
     void Timer1_Timer();
     void Timer2_Timer();
     void Text1_Change();
@@ -30,18 +30,18 @@ public:
     void Command1_Click();
 
     // Controls.
-    QLabel *lbl_Description;
-    QLabel *lbl_Version;
-    QLabel *lbl_Beta;
-    QPushButton *Command1;
-    Hyperlink *WebLink1;
+    QLabel *lbl_Description; // what the check is doing, or that a newer version is out
+    QLabel *lbl_Version; // "v." and the installed version
+    QLabel *lbl_Beta; // " b e t a", shown for major 0
+    QPushButton *Command1; // "&Continuare  >", with the countdown when a newer version is out
+    Hyperlink *WebLink1; // "Download...", shown when a newer version is out
     // Controls the user never sees: they carry state only.
     QLineEdit *Text1; // the step counter
     QLineEdit *Text2; // the countdown
-    QLabel *lbl_LocalVersion;
-    QLabel *lbl_RemoteVersion;
-    QTimer *Timer1;
-    QTimer *Timer2;
+    QLabel *lbl_LocalVersion; // the installed version text
+    QLabel *lbl_RemoteVersion; // the published version text
+    QTimer *Timer1; // steps Text1, once a second
+    QTimer *Timer2; // counts Text2 down, once a second
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,30 +1,22 @@
 #include "iUpdate.h"
 
-#include "app/Art.h"
-#include "app/ArtLabel.h"
-#include "app/Controls.h"
-#include "app/Hyperlink.h"
-#include "app/Twips.h"
+#include "MakerPaths.h"
 #include "app/WindowRegistry.h"
-#include "main_window/Main.h"
+#include "language/StringTable.h"
 #include "platform/MessageBoxes.h"
-#include "platform/TextFetcher.h"
-#include "splash/VersionText.h"
+#include "platform/PublishedVersion.h"
+#include "widgets/Art.h"
+#include "widgets/ArtLabel.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/Hyperlink.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-
-namespace {
-const QColor kBanner(255, 167, 21);
-
-// Raised by a step of the query that fails; one handler covers the whole query.
-struct QueryFailed
-{
-};
-} // namespace
 
 iUpdate::iUpdate(WindowRegistry &registry)
     : m_registry(registry)
@@ -65,10 +57,9 @@ iUpdate::iUpdate(WindowRegistry &registry)
     lbl_RemoteVersion = Controls::label(this, "lbl_RemoteVersion", QStringLiteral("-"), Qt::yellow, true);
     lbl_RemoteVersion->move(twipsPoint(2400, 2880));
 
-    QUrl download = registry.platform().server;
-    download.setPath(QStringLiteral("/download"));
-    cmd_PageProduct = new Hyperlink(this, "cmd_PageProduct", QStringLiteral("Aprire la pagina del prodotto  >>"),
-                                    download, registry.platform().links);
+    cmd_PageProduct
+        = new Hyperlink(this, "cmd_PageProduct", QStringLiteral("Aprire la pagina del prodotto  >>"),
+                        MakerPaths::at(registry.platform().server, MakerPaths::download), registry.platform().links);
     cmd_PageProduct->setGeometry(twipsRect(2280, 3360, 3735, 255));
     cmd_PageProduct->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmd_PageProduct->setVisible(false);
@@ -99,7 +90,7 @@ void iUpdate::Form_Load()
 
 void iUpdate::Get_Language()
 {
-    StringTable &table = m_registry.main().lst_Language;
+    StringTable &table = m_registry.strings();
     Command1->setText(table.lookup(216));
     Command2->setText(table.lookup(217));
     cmd_PageProduct->setCaption(table.lookup(218));
@@ -112,40 +103,34 @@ void iUpdate::Get_Language()
 void iUpdate::Command1_Click()
 {
     m_querying = true;
-    try {
-        QUrl url = m_registry.platform().server;
-        url.setPath(QStringLiteral("/whois_version_number.js"));
-        const FetchResult reply = m_registry.platform().fetcher.fetch(url);
-        if (!reply.ok)
-            throw QueryFailed();
-        // Shown before the comparison, so it stays even when the comparison fails.
-        Controls::setCaption(lbl_RemoteVersion, VersionText::extract(reply.text));
-        Compare_Versions();
-    } catch (const QueryFailed &) {
-        // A missing entry 225 shows the text of the entry selected before, rather than an empty box.
-        if (!m_closedWhileQuerying)
-            m_registry.platform().messages.show(this, m_registry.main().lst_Language.lookup(225),
-                                                MessageBoxes::Icon::Exclamation);
-    }
+    const std::optional<QString> published = fetchPublishedVersion(
+        m_registry.platform().fetcher, MakerPaths::at(m_registry.platform().server, MakerPaths::whoisVersion));
+    // The text is shown before the comparison, so it stays even when the comparison fails.
+    if (published)
+        Controls::setCaption(lbl_RemoteVersion, *published);
+    // A missing entry 225 shows the text of the entry selected before, rather than an empty box.
+    if ((!published || !Compare_Versions()) && !m_closedWhileQuerying)
+        m_registry.platform().messages.show(this, m_registry.strings().lookup(225), MessageBoxes::Icon::Exclamation);
     m_querying = false;
     if (m_closedWhileQuerying)
         m_registry.unload(WindowRegistry::Form::iUpdate);
 }
 
-void iUpdate::Compare_Versions()
+bool iUpdate::Compare_Versions()
 {
-    const auto installed = VersionText::parse(lbl_LocalVersion->text());
-    const auto published = VersionText::parse(lbl_RemoteVersion->text());
-    if (!installed || !published)
-        throw QueryFailed();
-    const bool newer = VersionText::isNewer(*published, *installed);
+    const VersionText::Comparison comparison
+        = VersionText::compare(lbl_RemoteVersion->text(), lbl_LocalVersion->text());
+    if (comparison == VersionText::Comparison::NotAVersion)
+        return false;
+    const bool newer = comparison == VersionText::Comparison::Newer;
     cmd_PageProduct->setVisible(newer);
     cmd_Close->setVisible(!newer);
     Command1->setEnabled(false);
-    StringTable &table = m_registry.main().lst_Language;
+    StringTable &table = m_registry.strings();
     if (!table.setListIndex(newer ? 223 : 224))
-        throw QueryFailed();
+        return false;
     lbl_Description->setText(table.Text());
+    return true;
 }
 
 void iUpdate::Command2_Click()
@@ -176,8 +161,8 @@ void iUpdate::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(twipsRect(0, 0, 6975, 735), kBanner);
-    painter.fillRect(twipsRect(0, 3720, 6975, 495), kBanner);
+    painter.fillRect(twipsRect(0, 0, 6975, 735), Colours::banner);
+    painter.fillRect(twipsRect(0, 3720, 6975, 495), Colours::banner);
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(twipsRect(120, 60, 735, 615)), 6, 6);
     painter.fillPath(rounded, Qt::white);

@@ -18,22 +18,22 @@ public:
     void Form_Load();
     void Get_Language();
     void Command1_Click();
-    void Compare_Versions(); // throws on a failure, which the query handles
+    bool Compare_Versions(); // false when either text is no version or the driver lacks the answer's entry
     void Command2_Click();
     void cmd_Close_Click();
 
     // Controls.
-    QLabel *Image1;
-    QLabel *lbl_Opzioni;
-    QLabel *lbl_Description;
-    QLabel *lbl_Local;
-    QLabel *lbl_LocalVersion;
-    QLabel *lbl_Remote;
-    QLabel *lbl_RemoteVersion;
-    Hyperlink *cmd_PageProduct;
-    QPushButton *cmd_Close;
-    QPushButton *Command2;
-    QPushButton *Command1;
+    QLabel *Image1; // the update picture, top left
+    QLabel *lbl_Opzioni; // the heading, "Brisvane"
+    QLabel *lbl_Description; // what the check will do, then its answer
+    QLabel *lbl_Local; // caption "Versione in locale:"
+    QLabel *lbl_LocalVersion; // the installed version
+    QLabel *lbl_Remote; // caption "Versione in Internet:"
+    QLabel *lbl_RemoteVersion; // the published version, once fetched
+    Hyperlink *cmd_PageProduct; // the download page, shown when a newer version is out
+    QPushButton *cmd_Close; // shown when the installed version is current
+    QPushButton *Command2; // "&Annulla": closes the window
+    QPushButton *Command1; // "Consulta server  >>": runs the check
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,12 +2,13 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "Widgets.h"
+#include "WindowFixture.h"
 #include "about/About.h"
-#include "app/Hyperlink.h"
 #include "app/WindowRegistry.h"
 #include "language/DriverFile.h"
 #include "main_window/Main.h"
 #include "update/iUpdate.h"
+#include "widgets/Hyperlink.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -34,32 +35,26 @@ private slots:
 private:
     About &open(const QByteArray &driver = TestFiles::driver(226));
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TestFiles::CurrentDir> m_here;
-    std::unique_ptr<TestPlatform> m_doubles;
-    std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<WindowFixture> m_fixture;
 };
 
 void TestAbout::init()
 {
-    m_here = std::make_unique<TestFiles::CurrentDir>(m_dir.path());
-    m_doubles = std::make_unique<TestPlatform>();
+    m_fixture = std::make_unique<WindowFixture>();
 }
 
 void TestAbout::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
-    m_here.reset();
+    m_fixture.reset();
 }
 
 About &TestAbout::open(const QByteArray &driver)
 {
-    TestFiles::write(m_dir.filePath(QStringLiteral("LANGUAGE.DRV")), driver);
-    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
-    m_windows->main().show();
-    m_windows->main().CoolButton5_Click();
-    return m_windows->about();
+    m_fixture->writeDriver(driver);
+    m_fixture->load();
+    m_fixture->windows().main().show();
+    m_fixture->windows().main().CoolButton5_Click();
+    return m_fixture->windows().about();
 }
 
 void TestAbout::versionText_data()
@@ -79,9 +74,9 @@ void TestAbout::versionText()
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(QString, text);
-    m_doubles->version.major = qint16(major);
-    m_doubles->version.minor = qint16(minor);
-    m_doubles->version.revision = qint16(revision);
+    m_fixture->doubles.version.major = qint16(major);
+    m_fixture->doubles.version.minor = qint16(minor);
+    m_fixture->doubles.version.revision = qint16(revision);
     QCOMPARE(open().lbl_Version->text(), text);
 }
 
@@ -151,7 +146,7 @@ void TestAbout::particularsAndLinks()
     QTest::mouseClick(about.WebLink2, Qt::LeftButton);
     QTest::mouseClick(about.WebLink1, Qt::LeftButton);
     QTest::mouseClick(about.Label4, Qt::LeftButton); // plain text, not a link
-    QCOMPARE(m_doubles->links.opened,
+    QCOMPARE(m_fixture->doubles.links.opened,
              (QList<QUrl> { QUrl(QStringLiteral("http://127.0.0.1:9/forum")),
                             QUrl(QStringLiteral("http://127.0.0.1:9/bugreport.htm")) }));
 }
@@ -160,21 +155,21 @@ void TestAbout::closeReturnsToTheMainWindow()
 {
     About &about = open();
     QVERIFY(about.isVisible());
-    QVERIFY(!m_windows->main().isVisible());
-    m_windows->main().setWindowState(Qt::WindowMinimized);
+    QVERIFY(!m_fixture->windows().main().isVisible());
+    m_fixture->windows().main().setWindowState(Qt::WindowMinimized);
     QTest::mouseClick(about.Command1, Qt::LeftButton);
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::About));
-    QVERIFY(m_windows->main().isVisible());
-    QCOMPARE(m_windows->main().windowState(), Qt::WindowNoState);
-    QCOMPARE(m_doubles->end.ends, 0);
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::About));
+    QVERIFY(m_fixture->windows().main().isVisible());
+    QCOMPARE(m_fixture->windows().main().windowState(), Qt::WindowNoState);
+    QCOMPARE(m_fixture->doubles.end.ends, 0);
 }
 
 void TestAbout::closeByOtherMeansShowsTheMainWindow()
 {
     About &about = open();
     QVERIFY(about.close());
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::About));
-    QVERIFY(m_windows->main().isVisible());
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::About));
+    QVERIFY(m_fixture->windows().main().isVisible());
 }
 
 void TestAbout::updateWindowLeavesAboutUnchanged()
@@ -182,17 +177,17 @@ void TestAbout::updateWindowLeavesAboutUnchanged()
     About &about = open();
     const QString version = about.lbl_Version->text();
     about.Command3_Click();
-    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::iUpdate));
-    iUpdate *update = &m_windows->update();
+    QVERIFY(m_fixture->windows().isLoaded(WindowRegistry::Form::iUpdate));
+    iUpdate *update = &m_fixture->windows().update();
     QVERIFY(update->isVisible());
     about.Command3_Click(); // already open: only brought to the front
-    QCOMPARE(&m_windows->update(), update);
+    QCOMPARE(&m_fixture->windows().update(), update);
     update->Command2_Click();
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
-    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::About));
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::iUpdate));
+    QVERIFY(m_fixture->windows().isLoaded(WindowRegistry::Form::About));
     QVERIFY(about.isVisible());
     QCOMPARE(about.lbl_Version->text(), version);
-    QVERIFY(!m_windows->main().isVisible());
+    QVERIFY(!m_fixture->windows().main().isVisible());
 }
 
 QUELCOR_TEST_MAIN(TestAbout)

@@ -2,11 +2,11 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "app/Program.h"
-#include "app/Twips.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
-#include "main_window/PictureButton.h"
 #include "splash/Splash.h"
+#include "widgets/PictureButton.h"
+#include "widgets/Twips.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -44,46 +44,21 @@ bool Desktop::start(QString *error, bool withWindowManager)
 
 bool Desktop::startServer(QString *error)
 {
-    // A display number nobody uses: no socket and no lock file for it, and none this process used before (a
-    // server just stopped may still answer on its old number for a moment).
+    // The project's helper finds a free display number and says it once the display serves. A display just
+    // stopped may still answer on its old number for a moment, so this process never asks for one twice.
     static int next = 90 + QCoreApplication::applicationPid() % 100;
-    for (int n = next; n < 500; ++n) {
-        next = n + 1;
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))
-            || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
-            continue;
-        m_display = QStringLiteral(":%1").arg(n);
-        // Unread, the server's warnings would fill the pipe and stop the server in the middle of the tests.
-        m_xvfb.setStandardOutputFile(QProcess::nullDevice());
-        m_xvfb.setStandardErrorFile(QProcess::nullDevice());
-        m_xvfb.start(QStringLiteral("Xvfb"),
-                     { m_display, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                       QStringLiteral("-dpi"), QStringLiteral("96"), QStringLiteral("-nolisten"),
-                       QStringLiteral("tcp") });
-        if (!m_xvfb.waitForStarted(5000)) {
-            *error = QStringLiteral("Xvfb does not start: ") + m_xvfb.errorString();
-            return false;
-        }
-        QDeadlineTimer deadline(10000);
-        while (!deadline.hasExpired() && m_xvfb.state() == QProcess::Running) {
-            // The socket is there before the server takes clients: ready once a client is served.
-            int exitCode = -1;
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
-                && (run(QStringLiteral("xdpyinfo"), {}, &exitCode), exitCode == 0)) {
-                // Served by this server, not by one that found the number taken and is about to end.
-                if (!m_xvfb.waitForFinished(200))
-                    return true;
-                break;
-            }
-            QThread::msleep(50);
-        }
-        if (m_xvfb.state() == QProcess::Running) {
-            *error = QStringLiteral("Xvfb started but made no socket");
-            return false;
-        }
+    m_xvfb.setStandardErrorFile(QProcess::nullDevice());
+    m_xvfb.start(QStringLiteral(QUELCOR_SOURCE_DIR "/scripts/lib/virtual-display"), { QString::number(next) });
+    QDeadlineTimer deadline(30000);
+    while (!m_xvfb.canReadLine() && m_xvfb.state() != QProcess::NotRunning && !deadline.hasExpired())
+        m_xvfb.waitForReadyRead(100);
+    if (!m_xvfb.canReadLine()) {
+        *error = QStringLiteral("the virtual display did not start (scripts/lib/virtual-display)");
+        return false;
     }
-    *error = QStringLiteral("no free X display");
-    return false;
+    m_display = QString::fromLocal8Bit(m_xvfb.readLine()).trimmed();
+    next = m_display.mid(1).toInt() + 1;
+    return true;
 }
 
 QProcessEnvironment Desktop::environment() const

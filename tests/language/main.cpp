@@ -7,7 +7,6 @@ int runWindowTests(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
-    prepareApplication();
     QApplication app(argc, argv);
     setUpApplication();
     return runDriverTests(argc, argv) | runWindowTests(argc, argv);

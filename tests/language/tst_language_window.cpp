@@ -1,12 +1,13 @@
 #include "Doubles.h"
 #include "TestFiles.h"
 #include "Widgets.h"
+#include "WindowFixture.h"
 #include "about/About.h"
 #include "app/WindowRegistry.h"
-#include "language/FolderList.h"
 #include "language/Language.h"
 #include "main_window/Main.h"
-#include "main_window/PictureButton.h"
+#include "widgets/FolderList.h"
+#include "widgets/PictureButton.h"
 
 #include <QImage>
 #include <QLabel>
@@ -69,18 +70,14 @@ private slots:
 
 private:
     Language &open();
-    QString dir(const QString &relative = {}) const { return QDir(m_root.path()).filePath(relative); }
+    QString dir(const QString &relative = {}) const { return m_fixture->path(relative); }
 
-    QTemporaryDir m_root;
-    QString m_before;
-    std::unique_ptr<TestPlatform> m_doubles;
-    std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<WindowFixture> m_fixture;
 };
 
 void TestLanguageWindow::init()
 {
-    m_before = QDir::currentPath();
-    QDir(m_root.path()).removeRecursively();
+    m_fixture = std::make_unique<WindowFixture>();
     QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Alpha"))));
     QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Beta"))));
     QVERIFY(QDir().mkpath(dir(QStringLiteral("lang/Empty"))));
@@ -90,24 +87,19 @@ void TestLanguageWindow::init()
     writePicture(dir(QStringLiteral("lang/Beta/Beta_2.jpg")), QSize(30, 20), Qt::blue);
     TestFiles::write(dir(QStringLiteral("LANGUAGE.DRV")), driverFor("Beta"));
     TestFiles::write(dir(QStringLiteral("START.1ST")), "");
-    QVERIFY(QDir::setCurrent(m_root.path()));
-    m_doubles = std::make_unique<TestPlatform>();
-    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
-    m_windows->main();
+    m_fixture->windows().main();
 }
 
 void TestLanguageWindow::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
-    QDir::setCurrent(m_before);
+    m_fixture.reset();
 }
 
 Language &TestLanguageWindow::open()
 {
-    m_windows->main().show();
-    m_windows->main().CoolButton4_Click();
-    return m_windows->language();
+    m_fixture->windows().main().show();
+    m_fixture->windows().main().CoolButton4_Click();
+    return m_fixture->windows().language();
 }
 
 void TestLanguageWindow::designTime()
@@ -130,7 +122,7 @@ void TestLanguageWindow::designTime()
 void TestLanguageWindow::firstRunInstallsTheOpenedDriver()
 {
     Language &w = open();
-    QVERIFY(!m_windows->main().isVisible());
+    QVERIFY(!m_fixture->windows().main().isVisible());
     QCOMPARE(w.lbl_Lingua->text(), QStringLiteral("Choose your language!"));
     QCOMPARE(w.Command1->text(), QStringLiteral("&OK"));
     QVERIFY(!w.Command3->isHidden() && !w.Command2->isHidden());
@@ -146,13 +138,12 @@ void TestLanguageWindow::firstRunInstallsTheOpenedDriver()
     w.Command1_Click();
     QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Alpha"));
     QVERIFY(!QFile::exists(dir(QStringLiteral("START.1ST"))));
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::Language));
-    QVERIFY(m_windows->main().isVisible());
-    QCOMPARE(m_windows->main().Command2->text(), QStringLiteral("Alpha next")); // at once
-    QCOMPARE(QDir::currentPath(), QDir(m_root.path()).absolutePath());
-    QCOMPARE(m_doubles->end.ends, 0);
-    QCOMPARE(QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList { "LANGUAGE.DRV" }); // no temporary left
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::Language));
+    QVERIFY(m_fixture->windows().main().isVisible());
+    QCOMPARE(m_fixture->windows().main().Command2->text(), QStringLiteral("Alpha next")); // at once
+    QCOMPARE(QDir::currentPath(), QDir(dir()).absolutePath());
+    QCOMPARE(m_fixture->doubles.end.ends, 0);
+    QCOMPARE(QDir(dir()).entryList(QDir::Files | QDir::Hidden), QStringList { "LANGUAGE.DRV" }); // no temporary left
 }
 
 void TestLanguageWindow::firstRunCancelEndsAndChangesNothing()
@@ -160,7 +151,7 @@ void TestLanguageWindow::firstRunCancelEndsAndChangesNothing()
     Language &w = open();
     QVERIFY(w.Dir1->setPath(dir(QStringLiteral("lang/Alpha"))));
     QTest::mouseClick(w.Command3, Qt::LeftButton);
-    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(m_fixture->doubles.end.ends, 1);
     QVERIFY(QFile::exists(dir(QStringLiteral("START.1ST"))));
     QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Beta"));
 }
@@ -182,11 +173,11 @@ void TestLanguageWindow::laterModeShowsTheInstalledDriver()
 
     w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
     QTest::mouseClick(w.Command2, Qt::LeftButton);
-    QCOMPARE(QDir::currentPath(), QDir(m_root.path()).absolutePath());
-    QVERIFY(m_windows->main().isVisible());
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::Language));
+    QCOMPARE(QDir::currentPath(), QDir(dir()).absolutePath());
+    QVERIFY(m_fixture->windows().main().isVisible());
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::Language));
     QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))), driverFor("Beta"));
-    QCOMPARE(m_doubles->end.ends, 0);
+    QCOMPARE(m_fixture->doubles.end.ends, 0);
 }
 
 void TestLanguageWindow::firstDriverInAlphabeticalOrder()
@@ -287,7 +278,7 @@ void TestLanguageWindow::closeFromTheWindowSystemIsRefused()
     w.show();
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
-    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::Language));
+    QVERIFY(m_fixture->windows().isLoaded(WindowRegistry::Form::Language));
 }
 
 void TestLanguageWindow::failures_data()
@@ -319,25 +310,25 @@ void TestLanguageWindow::failures()
         // First in alphabetical order, and a file whose reading fails with an error after it has opened.
         QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), dir(QStringLiteral("lang/Alpha/0.DRV"))));
     } else if (fault == QLatin1String("read-only")) {
-        QVERIFY(QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QVERIFY(QFile::setPermissions(dir(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     } else {
         QVERIFY(QFile::remove(dir(QStringLiteral("START.1ST"))));
         QVERIFY(QDir().mkpath(dir(QStringLiteral("START.1ST/inside")))); // a folder that will not go
     }
     w.Command1_Click();
-    QFile::setPermissions(m_root.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(m_doubles->messages.shown.size(), 1);
-    QCOMPARE(m_doubles->messages.shown.first().icon, MessageBoxes::Icon::Critical);
-    QCOMPARE(m_doubles->messages.shown.first().text,
+    QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
+    QCOMPARE(m_fixture->doubles.messages.shown.first().icon, MessageBoxes::Icon::Critical);
+    QCOMPARE(m_fixture->doubles.messages.shown.first().text,
              installed ? QStringLiteral("Alpha failed") : QStringLiteral("Beta failed"));
-    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(m_fixture->doubles.end.ends, 1);
     if (fault != QLatin1String("target is a directory")) {
         QCOMPARE(TestFiles::read(dir(QStringLiteral("LANGUAGE.DRV"))),
                  installed ? driverFor("Alpha") : driverFor("Beta"));
     }
     // No temporary file is left beside the driver.
-    for (const QString &name : QDir(m_root.path()).entryList(QDir::Files | QDir::Hidden))
+    for (const QString &name : QDir(dir()).entryList(QDir::Files | QDir::Hidden))
         QVERIFY2(name == QLatin1String("LANGUAGE.DRV") || name == QLatin1String("START.1ST"), qPrintable(name));
 }
 
@@ -345,15 +336,15 @@ void TestLanguageWindow::failures()
 void TestLanguageWindow::failureWithNoDriverInstalledYet()
 {
     QVERIFY(QFile::remove(dir(QStringLiteral("LANGUAGE.DRV"))));
-    m_windows->main().Set_Language();
+    m_fixture->windows().main().Set_Language();
     Language &w = open();
     w.Dir1->setPath(dir(QStringLiteral("lang/Alpha")));
     QVERIFY(QFile::remove(dir(QStringLiteral("lang/Alpha/Alpha.DRV"))));
     w.Command1_Click();
-    QCOMPARE(m_doubles->messages.shown.size(), 1);
-    QCOMPARE(m_doubles->messages.shown.first().text,
+    QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
+    QCOMPARE(m_fixture->doubles.messages.shown.first().text,
              QStringLiteral("The language driver could not be installed. Quelcor will now close."));
-    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(m_fixture->doubles.end.ends, 1);
     QVERIFY(!QFile::exists(dir(QStringLiteral("LANGUAGE.DRV"))));
 }
 
@@ -379,7 +370,7 @@ void TestLanguageWindow::fullOrReadOnlyFileSystem()
     if (!mount.waitForFinished(10000) || mount.exitCode() != 0)
         QSKIP("mount -t tmpfs is not permitted here");
     auto unmount = qScopeGuard([&] {
-        QDir::setCurrent(m_before);
+        QDir::setCurrent(dir()); // out of the mount point before it goes
         QProcess::execute(QStringLiteral("umount"), { mountPoint.path() });
     });
 
@@ -397,26 +388,26 @@ void TestLanguageWindow::fullOrReadOnlyFileSystem()
         TestFiles::write(dir(QStringLiteral("lang/Alpha/Alpha.DRV")), large);
     }
     QVERIFY(QDir::setCurrent(program));
-    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
+    m_fixture->load();
     Language &w = open();
     QVERIFY(w.Dir1->setPath(dir(QStringLiteral("lang/Alpha"))));
     w.Command1_Click();
 
-    QCOMPARE(m_doubles->messages.shown.size(), 1);
-    QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("Beta failed"));
-    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
+    QCOMPARE(m_fixture->doubles.messages.shown.first().text, QStringLiteral("Beta failed"));
+    QCOMPARE(m_fixture->doubles.end.ends, 1);
     QCOMPARE(TestFiles::read(program + QStringLiteral("/LANGUAGE.DRV")), driverFor("Beta"));
     QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("LANGUAGE.DRV") });
 }
 
 void TestLanguageWindow::mainButtonsOpenTheWindows()
 {
-    Main &main = m_windows->main();
+    Main &main = m_fixture->windows().main();
     main.show();
     main.CoolButton5->click();
     QVERIFY(!main.isVisible());
-    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::About));
-    QWidget *about = &m_windows->about();
+    QVERIFY(m_fixture->windows().isLoaded(WindowRegistry::Form::About));
+    QWidget *about = &m_fixture->windows().about();
     QCOMPARE(about->objectName(), QStringLiteral("About"));
     QVERIFY(about->isVisible());
     about->close(); // the way back until the about window is written
@@ -424,7 +415,7 @@ void TestLanguageWindow::mainButtonsOpenTheWindows()
 
     main.CoolButton4->click();
     QVERIFY(!main.isVisible());
-    QVERIFY(m_windows->language().isVisible());
+    QVERIFY(m_fixture->windows().language().isVisible());
 }
 
 int runWindowTests(int argc, char **argv)

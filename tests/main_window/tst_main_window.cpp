@@ -2,10 +2,11 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "Widgets.h"
+#include "WindowFixture.h"
 #include "app/Program.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
-#include "main_window/PictureButton.h"
+#include "widgets/PictureButton.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -54,30 +55,24 @@ private slots:
 private:
     Main &load(const QByteArray &driver);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TestFiles::CurrentDir> m_here;
-    std::unique_ptr<TestPlatform> m_doubles;
-    std::unique_ptr<WindowRegistry> m_windows;
+    std::unique_ptr<WindowFixture> m_fixture;
 };
 
 void TestMainWindow::init()
 {
-    m_here = std::make_unique<TestFiles::CurrentDir>(m_dir.path());
-    m_doubles = std::make_unique<TestPlatform>();
+    m_fixture = std::make_unique<WindowFixture>();
 }
 
 void TestMainWindow::cleanup()
 {
-    m_windows.reset();
-    m_doubles.reset();
-    m_here.reset();
+    m_fixture.reset();
 }
 
 Main &TestMainWindow::load(const QByteArray &driver)
 {
-    TestFiles::write(m_dir.filePath(QStringLiteral("LANGUAGE.DRV")), driver);
-    m_windows = std::make_unique<WindowRegistry>(m_doubles->platform());
-    return m_windows->main();
+    m_fixture->writeDriver(driver);
+    m_fixture->load();
+    return m_fixture->windows().main();
 }
 
 void TestMainWindow::designTimeLayout_data()
@@ -197,7 +192,7 @@ void TestMainWindow::lookupPageLoadsBehindTheCover()
     main.show();
     main.Command2_Click();
 
-    FakeBrowser *browser = m_doubles->browsers.last;
+    FakeBrowser *browser = m_fixture->doubles.browsers.last;
     QVERIFY(browser);
     QVERIFY(browser->silent);
     QCOMPARE(browser->navigated, QList<QUrl> { main.lookupPage() });
@@ -225,7 +220,7 @@ void TestMainWindow::lookupPageLoadsBehindTheCover()
     // Pressing the button again (the cover back) navigates again, with the same browser.
     main.Frame1->setVisible(true);
     main.Command2_Click();
-    QCOMPARE(m_doubles->browsers.created, 1);
+    QCOMPARE(m_fixture->doubles.browsers.created, 1);
     QCOMPARE(browser->navigated.size(), 2);
 }
 
@@ -234,7 +229,7 @@ void TestMainWindow::coverStaysWhileADownloadNeverEnds()
     Main &main = load(TestFiles::driver(226));
     main.show();
     main.Command2_Click();
-    m_doubles->browsers.last->events.downloadBegin();
+    m_fixture->doubles.browsers.last->events.downloadBegin();
     for (int tick = 0; tick < 5; ++tick)
         main.Timer2_Timer();
     QVERIFY(main.Frame1->isVisible());
@@ -247,7 +242,7 @@ void TestMainWindow::failedNavigationShowsNothing()
     Main &main = load(TestFiles::driver(226));
     main.show();
     main.Command2_Click();
-    FakeBrowser *browser = m_doubles->browsers.last;
+    FakeBrowser *browser = m_fixture->doubles.browsers.last;
     browser->events.downloadBegin();
     bool cancel = false;
     browser->events.navigateError(cancel);
@@ -256,12 +251,12 @@ void TestMainWindow::failedNavigationShowsNothing()
     main.Timer2_Timer();
     QVERIFY(!main.Frame1->isVisible());
     QCOMPARE(main.lbl_Status->text(), QString());
-    QVERIFY(m_doubles->messages.shown.isEmpty());
+    QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
 }
 
 void TestMainWindow::missingBrowserModuleFailsTheNavigation()
 {
-    m_doubles->browsers.available = false;
+    m_fixture->doubles.browsers.available = false;
     Main &main = load(TestFiles::driver(226));
     main.show();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("web browser is not available")));
@@ -271,7 +266,7 @@ void TestMainWindow::missingBrowserModuleFailsTheNavigation()
     main.Timer2_Timer();
     QVERIFY(!main.Frame1->isVisible());
     QCOMPARE(main.cursor().shape(), Qt::ArrowCursor);
-    QVERIFY(m_doubles->messages.shown.isEmpty());
+    QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
 }
 
 void TestMainWindow::downloadBeginWithoutEntry33()
@@ -279,7 +274,7 @@ void TestMainWindow::downloadBeginWithoutEntry33()
     Main &main = load(TestFiles::driver(33)); // entries 0 to 32
     main.InternetConnectionExists(); // selects entry 31
     main.Command2_Click();
-    m_doubles->browsers.last->events.downloadBegin();
+    m_fixture->doubles.browsers.last->events.downloadBegin();
     QCOMPARE(main.lbl_Status->text(), QStringLiteral("E31"));
 }
 
@@ -300,7 +295,7 @@ void TestMainWindow::connectionIndicator()
     Main &main = load(TestFiles::driver(226));
     main.show();
     main.Frame1->setVisible(false); // as with a page shown
-    m_doubles->connection.result = probe;
+    m_fixture->doubles.connection.result = probe;
     main.Timer1_Timer();
 
     const QString text = connected ? QStringLiteral("E31") : QStringLiteral("E32");
@@ -322,10 +317,10 @@ void TestMainWindow::regainedConnectionKeepsTheCover()
     Main &main = load(TestFiles::driver(226));
     main.show();
     main.Frame1->setVisible(false);
-    m_doubles->connection.result = 0;
+    m_fixture->doubles.connection.result = 0;
     main.InternetConnectionExists();
     QVERIFY(main.Frame1->isVisible());
-    m_doubles->connection.result = 1;
+    m_fixture->doubles.connection.result = 1;
     main.InternetConnectionExists();
     QVERIFY(main.Frame1->isVisible());
     QVERIFY(main.Command2->isEnabled());
@@ -338,12 +333,12 @@ void TestMainWindow::coverTimerStopsOnceDone()
     Main &main = load(TestFiles::driver(226));
     main.show();
     main.Command2_Click();
-    m_doubles->browsers.last->events.downloadComplete();
+    m_fixture->doubles.browsers.last->events.downloadComplete();
     main.Timer2_Timer();
     QVERIFY(!main.Frame1->isVisible());
     QVERIFY(!main.Timer2->isActive());
 
-    m_doubles->connection.result = 0;
+    m_fixture->doubles.connection.result = 0;
     main.Timer1_Timer();
     QVERIFY(main.Frame1->isVisible());
     QTest::qWait(1300); // a running cover timer would tick here
@@ -355,11 +350,11 @@ void TestMainWindow::browserCommands()
     Main &main = load(TestFiles::driver(226));
     main.CoolButton1_Click(); // no page, no browser yet: nothing happens
     main.CoolButton2_Click();
-    QCOMPARE(m_doubles->browsers.created, 0);
+    QCOMPARE(m_fixture->doubles.browsers.created, 0);
 
     main.Command2_Click();
-    FakeBrowser *browser = m_doubles->browsers.last;
-    m_doubles->connection.result = 1;
+    FakeBrowser *browser = m_fixture->doubles.browsers.last;
+    m_fixture->doubles.connection.result = 1;
     main.InternetConnectionExists();
     main.CoolButton1->click();
     main.CoolButton2->click();
@@ -376,7 +371,7 @@ void TestMainWindow::closeEndsTheProgram()
     main.show();
     main.Command2_Click(); // even while a page loads
     main.Command1->click();
-    QCOMPARE(m_doubles->end.ends, 1);
+    QCOMPARE(m_fixture->doubles.end.ends, 1);
 }
 
 QUELCOR_TEST_MAIN(TestMainWindow)

@@ -12,7 +12,7 @@
 #include "Upstream.h"
 #include "WhoisText.h"
 
-#include "splash/VersionText.h"
+#include "VersionText.h"
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
@@ -316,7 +316,7 @@ void TestSite::versionFilesReadByTheProgram()
 {
     for (const QString &variable : { u"quelcor_version_number"_qs, u"whois_version_number"_qs }) {
         for (const QString &version : { u"1.0.2004"_qs, u"9.9.9999"_qs, u"0.9.0005"_qs }) {
-            const QByteArray file = Site::versionFile(variable, version);
+            const QByteArray file = Pages::versionFile(variable, version);
             QVERIFY2(file.startsWith("var " + variable.toLatin1()), file.constData());
             QVERIFY(file.endsWith("';\r\n"));
             QCOMPARE(VersionText::extract(QString::fromLatin1(file)), version);
@@ -351,7 +351,7 @@ void TestSite::rdapRecordWithRegistrar()
              QStringList({ "GET /dns.json", "GET /rdap/domain/example.com", "GET /registrar/domain/example.com" }));
 
     // Everything another server sent is shown as text.
-    const QString page = QString::fromUtf8(Site::lookupPage(QStringLiteral("Example.com"), &result));
+    const QString page = QString::fromUtf8(Pages::lookupPage(QStringLiteral("Example.com"), &result));
     QVERIFY(!page.contains(u"<script"));
     QVERIFY(page.contains(u"Registrar &lt;script&gt;alert(1)&lt;/script&gt; Inc."));
     QVERIFY(page.contains(u"&lt;script&gt;document.title="));
@@ -658,7 +658,7 @@ void TestSite::whoisWindows1252()
     const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.it"));
     QCOMPARE(result.records.size(), 1);
     QCOMPARE(result.records[0].text, u"Registrant: Café Santà S.r.l. €\r\n"_qs);
-    QVERIFY(QString::fromUtf8(Site::lookupPage(QStringLiteral("example.it"), &result)).contains(u"Café Santà"));
+    QVERIFY(QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.it"), &result)).contains(u"Café Santà"));
 }
 
 void TestSite::whoisTrickleStopsAtDeadline()
@@ -687,7 +687,8 @@ void TestSite::whoisHugeAnswerCut()
     QCOMPARE(result.records.size(), 1);
     QVERIFY(result.records[0].cut);
     QCOMPARE(result.records[0].text.size(), 1 << 20);
-    QVERIFY(QString::fromUtf8(Site::lookupPage(QStringLiteral("example.com"), &result)).contains(u"longer than 1 MiB"));
+    QVERIFY(
+        QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.com"), &result)).contains(u"longer than 1 MiB"));
 }
 
 // A port whose listen queue is full: the kernel drops further connection requests, so connecting hangs.
@@ -758,7 +759,7 @@ void TestSite::refusedNamesReachNoServer()
     QVERIFY(whois.server(1).queries.isEmpty());
     QVERIFY(rdap.log().isEmpty());
     // The page shows what was typed, as text.
-    const QString page = QString::fromUtf8(Site::lookupPage(input, &result));
+    const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
     QVERIFY(!page.contains(u"<b>x"));
     QVERIFY(page.contains(result.message.toHtmlEscaped()));
 }

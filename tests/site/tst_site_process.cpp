@@ -5,8 +5,8 @@
 #include "LocalHttpServer.h"
 #include "SiteProcess.h"
 
+#include "VersionText.h"
 #include "platform/HttpTextFetcher.h"
-#include "splash/VersionText.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -336,7 +336,7 @@ void TestSiteQueries::numbersThroughRdap()
     QCOMPARE(result.holder, holder);
     QCOMPARE(result.abuse, abuse);
     QVERIFY(!result.lastChanged.isEmpty());
-    const QString page = QString::fromUtf8(Site::lookupPage(input, &result));
+    const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
     for (const QString &shown : { u"Abuse contact"_qs, abuse, range, holder, result.lastChanged })
         QVERIFY2(page.contains(shown.toHtmlEscaped()), qPrintable(shown));
 }
@@ -437,7 +437,7 @@ void TestSiteQueries::hostileRecordText()
     result.name = text; // a registry's unicodeName
     result.registrar = text;
     result.records.append(SourceRecord { QStringLiteral("whois.example"), text, false });
-    const QString page = QString::fromUtf8(Site::lookupPage(QStringLiteral("example.com"), &result));
+    const QString page = QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.com"), &result));
     QCOMPARE(page.count(shown.toHtmlEscaped()), 3);
     QVERIFY(page.contains(u"<h1>example.com</h1>"));
     for (QChar c : page) {

@@ -3,14 +3,15 @@
 #include "LocalHttpServer.h"
 #include "TestFiles.h"
 #include "TestMain.h"
+#include "VersionText.h"
 #include "Widgets.h"
-#include "app/Hyperlink.h"
+#include "WindowFixture.h"
 #include "app/Program.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "platform/HttpTextFetcher.h"
 #include "splash/Splash.h"
-#include "splash/VersionText.h"
+#include "widgets/Hyperlink.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,6 +25,7 @@
 using Reply = LocalHttpServer::Reply;
 Q_DECLARE_METATYPE(Reply)
 Q_DECLARE_METATYPE(std::optional<VersionText::Version>)
+Q_DECLARE_METATYPE(std::optional<bool>)
 
 namespace {
 bool operator==(const VersionText::Version &a, const VersionText::Version &b)
@@ -40,8 +42,8 @@ private slots:
     void cleanup();
     void parse_data();
     void parse();
-    void isNewer_data();
-    void isNewer();
+    void compare_data();
+    void compare();
     void extract_data();
     void extract();
     void designTimeLayout_data();
@@ -64,48 +66,40 @@ private:
     // One second of the clock: each running timer ticks once. Returns whether the main window is shown.
     bool second();
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TestFiles::CurrentDir> m_here;
-    std::unique_ptr<TestPlatform> m_doubles;
+    std::unique_ptr<WindowFixture> m_fixture;
     std::unique_ptr<HttpTextFetcher> m_http; // when set, the windows fetch for real
-    std::unique_ptr<WindowRegistry> m_windows;
 };
 
 void TestSplash::init()
 {
-    m_here = std::make_unique<TestFiles::CurrentDir>(m_dir.path());
-    m_doubles = std::make_unique<TestPlatform>();
+    m_fixture = std::make_unique<WindowFixture>();
 }
 
 void TestSplash::cleanup()
 {
-    m_windows.reset();
+    m_fixture.reset();
     m_http.reset();
-    m_doubles.reset();
-    m_here.reset();
 }
 
 Splash &TestSplash::load(const QByteArray &driver)
 {
-    TestFiles::write(m_dir.filePath(QStringLiteral("LANGUAGE.DRV")), driver);
-    TextFetcher &fetcher = m_http ? static_cast<TextFetcher &>(*m_http) : m_doubles->fetcher;
-    m_windows = std::make_unique<WindowRegistry>(Platform { m_doubles->connection, fetcher, m_doubles->browsers,
-                                                            m_doubles->messages, m_doubles->end, m_doubles->links,
-                                                            m_doubles->version, m_doubles->server });
-    m_windows->start();
-    return m_windows->splash();
+    m_fixture->writeDriver(driver);
+    TextFetcher &fetcher = m_http ? static_cast<TextFetcher &>(*m_http) : m_fixture->doubles.fetcher;
+    m_fixture->load(&fetcher);
+    m_fixture->windows().start();
+    return m_fixture->windows().splash();
 }
 
 bool TestSplash::second()
 {
-    Splash &splash = m_windows->splash();
+    Splash &splash = m_fixture->windows().splash();
     const bool one = splash.Timer1->isActive();
     const bool two = splash.Timer2->isActive();
     if (one)
         splash.Timer1_Timer();
     if (two)
         splash.Timer2_Timer();
-    return m_windows->main().isVisible();
+    return m_fixture->windows().main().isVisible();
 }
 
 void TestSplash::parse_data()
@@ -142,33 +136,40 @@ void TestSplash::parse()
         QVERIFY(*parsed == *version);
 }
 
-void TestSplash::isNewer_data()
+void TestSplash::compare_data()
 {
     QTest::addColumn<QString>("published");
     QTest::addColumn<QString>("installed");
-    QTest::addColumn<bool>("newer");
+    QTest::addColumn<std::optional<bool>>("newer"); // no value: not a version
     QTest::newRow("equal") << "1.0.2004"
-                           << "1.0.2004" << false;
+                           << "1.0.2004" << std::optional(false);
     QTest::newRow("revision") << "1.0.2005"
-                              << "1.0.2004" << true;
+                              << "1.0.2004" << std::optional(true);
     QTest::newRow("minor decides before the revision") << "1.1.0000"
-                                                       << "1.0.2004" << true;
+                                                       << "1.0.2004" << std::optional(true);
     QTest::newRow("lower minor, higher revision") << "1.0.9999"
-                                                  << "1.1.0000" << false;
+                                                  << "1.1.0000" << std::optional(false);
     QTest::newRow("major decides first") << "2.0.0000"
-                                         << "1.9.9999" << true;
+                                         << "1.9.9999" << std::optional(true);
     QTest::newRow("older") << "0.9.9999"
-                           << "1.0.2004" << false;
+                           << "1.0.2004" << std::optional(false);
     QTest::newRow("older revision") << "1.0.2003"
-                                    << "1.0.2004" << false;
+                                    << "1.0.2004" << std::optional(false);
+    QTest::newRow("published is no version") << "<html><"
+                                             << "1.0.2004" << std::optional<bool>();
+    QTest::newRow("installed is no version") << "1.0.2005"
+                                             << "1.0." << std::optional<bool>();
+    QTest::newRow("revision with blanks compares by value") << "1.0.  12"
+                                                            << "1.0.0011" << std::optional(true);
 }
 
-void TestSplash::isNewer()
+void TestSplash::compare()
 {
     QFETCH(QString, published);
     QFETCH(QString, installed);
-    QFETCH(bool, newer);
-    QCOMPARE(VersionText::isNewer(*VersionText::parse(published), *VersionText::parse(installed)), newer);
+    QFETCH(std::optional<bool>, newer);
+    using C = VersionText::Comparison;
+    QCOMPARE(VersionText::compare(published, installed), !newer ? C::NotAVersion : *newer ? C::Newer : C::NotNewer);
 }
 
 void TestSplash::extract_data()
@@ -231,9 +232,9 @@ void TestSplash::loadSequence()
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(bool, beta);
-    m_doubles->version.major = qint16(major);
-    m_doubles->version.minor = qint16(minor);
-    m_doubles->version.revision = qint16(revision);
+    m_fixture->doubles.version.major = qint16(major);
+    m_fixture->doubles.version.minor = qint16(minor);
+    m_fixture->doubles.version.revision = qint16(revision);
     Splash &splash = load();
     const QString text = QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
 
@@ -242,7 +243,7 @@ void TestSplash::loadSequence()
     QVERIFY(!splash.Timer2->isActive());
     QCOMPARE(splash.Text1->text(), QStringLiteral("0"));
     QCOMPARE(splash.Text2->text(), QStringLiteral("20"));
-    QVERIFY(!m_windows->main().isVisible());
+    QVERIFY(!m_fixture->windows().main().isVisible());
     QCOMPARE(splash.lbl_Description->text(), QStringLiteral("E10"));
     QCOMPARE(splash.WebLink1->text(), QStringLiteral("E13"));
     QVERIFY(splash.WebLink1->isHidden());
@@ -252,7 +253,7 @@ void TestSplash::loadSequence()
     QCOMPARE(splash.lbl_RemoteVersion->text(), QStringLiteral("(Remote)"));
     QCOMPARE(splash.lbl_Beta->isVisible(), beta);
     QCOMPARE(splash.lbl_Beta->text(), QStringLiteral(" b e t a"));
-    QCOMPARE(m_doubles->connection.calls, 1);
+    QCOMPARE(m_fixture->doubles.connection.calls, 1);
 }
 
 void TestSplash::paths_data()
@@ -284,8 +285,8 @@ void TestSplash::paths()
     QFETCH(int, fetches);
     QFETCH(bool, message);
 
-    m_doubles->connection.result = connection;
-    m_doubles->fetcher.replies.append({ fetchOk, QString::fromLatin1(TestFiles::versionFile(published)), {} });
+    m_fixture->doubles.connection.result = connection;
+    m_fixture->doubles.fetcher.replies.append({ fetchOk, QString::fromLatin1(TestFiles::versionFile(published)), {} });
     Splash &splash = load();
 
     int shownAt = 0;
@@ -301,16 +302,16 @@ void TestSplash::paths()
     QVERIFY(!splash.isVisible());
     QVERIFY(!splash.Timer1->isActive());
     QVERIFY(!splash.Timer2->isActive());
-    QCOMPARE(m_doubles->fetcher.requested.size(), fetches);
+    QCOMPARE(m_fixture->doubles.fetcher.requested.size(), fetches);
     if (fetches)
-        QCOMPARE(m_doubles->fetcher.requested.first(),
+        QCOMPARE(m_fixture->doubles.fetcher.requested.first(),
                  QUrl(QStringLiteral("http://127.0.0.1:9/quelcor_version_number.js")));
-    QCOMPARE(m_doubles->messages.shown.size(), message ? 1 : 0);
+    QCOMPARE(m_fixture->doubles.messages.shown.size(), message ? 1 : 0);
     if (message) {
-        QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("E94"));
-        QCOMPARE(m_doubles->messages.shown.first().icon, MessageBoxes::Icon::Exclamation);
+        QCOMPARE(m_fixture->doubles.messages.shown.first().text, QStringLiteral("E94"));
+        QCOMPARE(m_fixture->doubles.messages.shown.first().icon, MessageBoxes::Icon::Exclamation);
     }
-    QVERIFY(m_windows->isLoaded(WindowRegistry::Form::Splash)); // hidden, loaded, until the end
+    QVERIFY(m_fixture->windows().isLoaded(WindowRegistry::Form::Splash)); // hidden, loaded, until the end
     for (int s = 0; s < 30; ++s)
         second();
     QVERIFY(!splash.isVisible()); // nothing shows it again
@@ -318,7 +319,7 @@ void TestSplash::paths()
 
 void TestSplash::countdownCaptions()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("2.0.0001")), {} });
+    m_fixture->doubles.fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("2.0.0001")), {} });
     Splash &splash = load();
     for (int s = 1; s <= 3; ++s)
         second();
@@ -341,7 +342,7 @@ void TestSplash::countdownCaptions()
 // Entries 0 to 12 only: 13 and 14 give the text selected before them; the countdown caption too.
 void TestSplash::shortDriver()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
+    m_fixture->doubles.fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
     Splash &splash = load(TestFiles::driver(13));
     QCOMPARE(splash.WebLink1->text(), QStringLiteral("E10"));
     QCOMPARE(splash.Command1->text(), QStringLiteral("E10"));
@@ -352,26 +353,26 @@ void TestSplash::shortDriver()
     // Without entry 94 the failure message shows the entry selected before (11), not an empty box.
     cleanup();
     init();
-    m_doubles->fetcher.replies.append({ false, {}, {} });
+    m_fixture->doubles.fetcher.replies.append({ false, {}, {} });
     load(TestFiles::driver(20));
     for (int s = 1; s <= 3; ++s)
         second();
-    QCOMPARE(m_doubles->messages.shown.size(), 1);
-    QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("E11"));
+    QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
+    QCOMPARE(m_fixture->doubles.messages.shown.first().text, QStringLiteral("E11"));
 }
 
 void TestSplash::linksOpenOnlyWhenShown()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
+    m_fixture->doubles.fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
     Splash &splash = load();
     QTest::mouseClick(splash.WebLink1, Qt::LeftButton);
-    QVERIFY(m_doubles->links.opened.isEmpty()); // hidden: nothing to click
+    QVERIFY(m_fixture->doubles.links.opened.isEmpty()); // hidden: nothing to click
     for (int s = 1; s <= 3; ++s)
         second();
     QTest::mouseClick(splash.WebLink1, Qt::LeftButton);
-    QCOMPARE(m_doubles->links.opened, QList<QUrl> { QUrl(QStringLiteral("http://127.0.0.1:9/download")) });
+    QCOMPARE(m_fixture->doubles.links.opened, QList<QUrl> { QUrl(QStringLiteral("http://127.0.0.1:9/download")) });
     QTest::keyClick(splash.WebLink1, Qt::Key_Return);
-    QCOMPARE(m_doubles->links.opened.size(), 2);
+    QCOMPARE(m_fixture->doubles.links.opened.size(), 2);
     QVERIFY(splash.Timer2->isActive()); // the countdown goes on
     QVERIFY(splash.isVisible());
     QCOMPARE(splash.WebLink1->accessibleName(), QStringLiteral("E13"));
@@ -423,7 +424,7 @@ void TestSplash::versionCheckAgainstAServer()
     LocalHttpServer server;
     QVERIFY(server.listen());
     server.route("/quelcor_version_number.js", reply);
-    m_doubles->server = QUrl(server.base());
+    m_fixture->doubles.server = QUrl(server.base());
     m_http = std::make_unique<HttpTextFetcher>(1500);
     Splash &splash = load();
     for (int s = 1; s <= 3; ++s)
@@ -440,12 +441,12 @@ void TestSplash::versionCheckAgainstAServer()
         QVERIFY(splash.Command1->isHidden());
         QCOMPARE(splash.lbl_Description->text(), QString());
     } else {
-        QCOMPARE(m_doubles->messages.shown.size(), 1);
+        QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
         QCOMPARE(splash.Text1->text(), QStringLiteral("4"));
         QVERIFY(splash.lbl_Description->isHidden());
     }
     if (outcome != QLatin1String("failed"))
-        QVERIFY(m_doubles->messages.shown.isEmpty());
+        QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
 }
 
 void TestSplash::hostileServers_data()
@@ -463,7 +464,7 @@ void TestSplash::hostileServers()
     QString why;
     if (!run.prepare(server, "/quelcor_version_number.js", reply, &why))
         QSKIP(qPrintable(why));
-    m_doubles->server = QUrl(server.base());
+    m_fixture->doubles.server = QUrl(server.base());
     m_http = std::make_unique<HttpTextFetcher>(HostileServerRun::kDeadlineMs);
     Splash &splash = load();
 
@@ -472,10 +473,10 @@ void TestSplash::hostileServers()
         second();
     QCOMPARE(run.verdict(), QString());
     if (outcome == QLatin1String("failed")) {
-        QCOMPARE(m_doubles->messages.shown.size(), 1);
+        QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
         QCOMPARE(splash.Text1->text(), QStringLiteral("4"));
     } else {
-        QVERIFY(m_doubles->messages.shown.isEmpty());
+        QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
         QVERIFY(splash.Command1->isHidden());
         QVERIFY(splash.Timer1->isActive());
     }
@@ -485,11 +486,11 @@ void TestSplash::hostileServers()
 // window still follows, so the program is never left without a window.
 void TestSplash::closedByTheWindowSystemStillHandsOver()
 {
-    m_doubles->fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2004")), {} });
+    m_fixture->doubles.fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2004")), {} });
     Splash &splash = load();
     second();
     QVERIFY(splash.close());
-    QVERIFY(!m_windows->main().isVisible());
+    QVERIFY(!m_fixture->windows().main().isVisible());
     int tick = 1;
     bool shown = false;
     while (!shown && tick < 10) {
@@ -497,7 +498,7 @@ void TestSplash::closedByTheWindowSystemStillHandsOver()
         shown = second();
     }
     QCOMPARE(tick, 6);
-    QVERIFY(m_windows->main().isVisible());
+    QVERIFY(m_fixture->windows().main().isVisible());
 }
 
 QUELCOR_TEST_MAIN(TestSplash)

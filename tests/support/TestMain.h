@@ -9,7 +9,6 @@
 #define QUELCOR_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char **argv)                                                                                    \
     {                                                                                                                  \
-        prepareApplication();                                                                                          \
         QApplication app(argc, argv);                                                                                  \
         setUpApplication();                                                                                            \
         TestClass test;                                                                                                \

@@ -4,12 +4,13 @@
 #include "TestFiles.h"
 #include "TestMain.h"
 #include "Widgets.h"
+#include "WindowFixture.h"
 #include "about/About.h"
-#include "app/Hyperlink.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "platform/HttpTextFetcher.h"
 #include "update/iUpdate.h"
+#include "widgets/Hyperlink.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -42,48 +43,40 @@ private slots:
 private:
     iUpdate &open(Reply reply);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TestFiles::CurrentDir> m_here;
-    std::unique_ptr<TestPlatform> m_doubles;
+    std::unique_ptr<WindowFixture> m_fixture;
     std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<HttpTextFetcher> m_fetcher;
-    std::unique_ptr<WindowRegistry> m_windows;
 };
 
 void TestUpdate::init()
 {
-    m_here = std::make_unique<TestFiles::CurrentDir>(m_dir.path());
-    m_doubles = std::make_unique<TestPlatform>();
+    m_fixture = std::make_unique<WindowFixture>();
     m_server = std::make_unique<LocalHttpServer>();
     QVERIFY(m_server->listen());
-    m_doubles->server = QUrl(m_server->base());
+    m_fixture->doubles.server = QUrl(m_server->base());
     m_fetcher = std::make_unique<HttpTextFetcher>(HostileServerRun::kDeadlineMs);
-    TestFiles::write(m_dir.filePath(QStringLiteral("LANGUAGE.DRV")), TestFiles::driver(226));
+    m_fixture->writeDriver(TestFiles::driver(226));
 }
 
 void TestUpdate::cleanup()
 {
-    m_windows.reset();
+    m_fixture.reset();
     m_fetcher.reset();
     m_server.reset();
-    m_doubles.reset();
-    m_here.reset();
 }
 
 iUpdate &TestUpdate::open(Reply reply)
 {
     m_server->route("/whois_version_number.js", reply);
-    m_windows = std::make_unique<WindowRegistry>(Platform { m_doubles->connection, *m_fetcher, m_doubles->browsers,
-                                                            m_doubles->messages, m_doubles->end, m_doubles->links,
-                                                            m_doubles->version, m_doubles->server });
-    m_windows->main().CoolButton5_Click();
-    m_windows->about().Command3_Click();
-    return m_windows->update();
+    m_fixture->load(m_fetcher.get());
+    m_fixture->windows().main().CoolButton5_Click();
+    m_fixture->windows().about().Command3_Click();
+    return m_fixture->windows().update();
 }
 
 void TestUpdate::ready()
 {
-    m_doubles->version.major = 0; // the update window never adds a beta mark
+    m_fixture->doubles.version.major = 0; // the update window never adds a beta mark
     iUpdate &w = open({});
     QCOMPARE(w.windowTitle(), QStringLiteral("Brisvane"));
     QCOMPARE(w.size(), QSize(409, 281));
@@ -141,34 +134,34 @@ void TestUpdate::query()
     QFETCH(QString, outcome);
     QFETCH(QString, remote);
     const QStringList parts = installed.split(QLatin1Char('.'));
-    m_doubles->version.major = qint16(parts[0].toInt());
-    m_doubles->version.minor = qint16(parts[1].toInt());
-    m_doubles->version.revision = qint16(parts[2].toInt());
+    m_fixture->doubles.version.major = qint16(parts[0].toInt());
+    m_fixture->doubles.version.minor = qint16(parts[1].toInt());
+    m_fixture->doubles.version.revision = qint16(parts[2].toInt());
     iUpdate &w = open(reply);
-    const int probes = m_doubles->connection.calls;
+    const int probes = m_fixture->doubles.connection.calls;
 
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     QCOMPARE(m_server->log(), QStringList { QStringLiteral("GET /whois_version_number.js") });
-    QCOMPARE(m_doubles->connection.calls, probes); // no connection test first
+    QCOMPARE(m_fixture->doubles.connection.calls, probes); // no connection test first
     QCOMPARE(w.lbl_RemoteVersion->text(), remote);
     if (outcome == QLatin1String("failed")) {
-        QCOMPARE(m_doubles->messages.shown.size(), 1);
-        QCOMPARE(m_doubles->messages.shown.first().text, QStringLiteral("E225"));
-        QCOMPARE(m_doubles->messages.shown.first().icon, MessageBoxes::Icon::Exclamation);
+        QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
+        QCOMPARE(m_fixture->doubles.messages.shown.first().text, QStringLiteral("E225"));
+        QCOMPARE(m_fixture->doubles.messages.shown.first().icon, MessageBoxes::Icon::Exclamation);
         QVERIFY(w.Command1->isEnabled());
         QVERIFY(w.cmd_PageProduct->isHidden() && w.cmd_Close->isHidden());
         QCOMPARE(w.lbl_Description->text(), QStringLiteral("E222"));
         return;
     }
     const bool newer = outcome == QLatin1String("newer");
-    QVERIFY(m_doubles->messages.shown.isEmpty());
+    QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
     QVERIFY(!w.Command1->isEnabled());
     QCOMPARE(w.cmd_PageProduct->isHidden(), !newer);
     QCOMPARE(w.cmd_Close->isHidden(), newer);
     QCOMPARE(w.lbl_Description->text(), newer ? QStringLiteral("E223") : QStringLiteral("E224"));
     if (newer) {
         QTest::mouseClick(w.cmd_PageProduct, Qt::LeftButton);
-        QCOMPARE(m_doubles->links.opened, QList<QUrl> { QUrl(m_server->base() + QStringLiteral("/download")) });
+        QCOMPARE(m_fixture->doubles.links.opened, QList<QUrl> { QUrl(m_server->base() + QStringLiteral("/download")) });
     }
 }
 
@@ -178,11 +171,11 @@ void TestUpdate::secondCheckNeedsAReopen()
     w.Command1_Click();
     QVERIFY(!w.Command1->isEnabled());
     QTest::mouseClick(w.cmd_Close, Qt::LeftButton);
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
-    QVERIFY(m_windows->about().isVisible());
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::iUpdate));
+    QVERIFY(m_fixture->windows().about().isVisible());
 
-    m_windows->about().Command3_Click();
-    iUpdate &again = m_windows->update();
+    m_fixture->windows().about().Command3_Click();
+    iUpdate &again = m_fixture->windows().update();
     QCOMPARE(again.lbl_RemoteVersion->text(), QStringLiteral("-"));
     QVERIFY(again.cmd_PageProduct->isHidden());
     QVERIFY(again.cmd_Close->isHidden());
@@ -194,8 +187,8 @@ void TestUpdate::closeByTheWindowSystemUnloads()
     iUpdate &w = open({ 200, TestFiles::versionFile("1.0.2005") });
     w.Command1_Click();
     QVERIFY(w.close());
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
-    QVERIFY(m_windows->about().isVisible());
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::iUpdate));
+    QVERIFY(m_fixture->windows().about().isVisible());
 }
 
 void TestUpdate::hostileServers_data()
@@ -217,10 +210,10 @@ void TestUpdate::hostileServers()
     w.Command1_Click();
     QCOMPARE(run.verdict(), QString());
     if (outcome == QLatin1String("failed")) {
-        QCOMPARE(m_doubles->messages.shown.size(), 1);
+        QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
         QVERIFY(w.Command1->isEnabled());
     } else {
-        QVERIFY(m_doubles->messages.shown.isEmpty());
+        QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
         QVERIFY(!w.cmd_Close->isHidden());
     }
 }
@@ -252,19 +245,17 @@ void TestUpdate::closedWhileTheQueryWaits()
     QFETCH(bool, ok);
     ClosingFetcher fetcher;
     fetcher.reply = { ok, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} };
-    m_windows = std::make_unique<WindowRegistry>(Platform { m_doubles->connection, fetcher, m_doubles->browsers,
-                                                            m_doubles->messages, m_doubles->end, m_doubles->links,
-                                                            m_doubles->version, m_doubles->server });
-    m_windows->main().CoolButton5_Click();
-    m_windows->about().Command3_Click();
-    QPointer<iUpdate> w = &m_windows->update();
+    m_fixture->load(&fetcher);
+    m_fixture->windows().main().CoolButton5_Click();
+    m_fixture->windows().about().Command3_Click();
+    QPointer<iUpdate> w = &m_fixture->windows().update();
     fetcher.window = w;
     w->Command1_Click(); // under the sanitizers, a use of the destroyed window would stop the test here
-    QVERIFY(!m_windows->isLoaded(WindowRegistry::Form::iUpdate));
-    QVERIFY(m_doubles->messages.shown.isEmpty()); // no message for a window the user has closed
+    QVERIFY(!m_fixture->windows().isLoaded(WindowRegistry::Form::iUpdate));
+    QVERIFY(m_fixture->doubles.messages.shown.isEmpty()); // no message for a window the user has closed
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(w.isNull());
-    QVERIFY(m_windows->about().isVisible());
+    QVERIFY(m_fixture->windows().about().isVisible());
 }
 
 QUELCOR_TEST_MAIN(TestUpdate)

@@ -1,6 +1,6 @@
 #include "PictureButton.h"
 
-#include "app/Art.h"
+#include "Art.h"
 
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &picture)
     : QToolButton(parent)

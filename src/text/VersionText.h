@@ -28,4 +28,8 @@ std::optional<Version> parse(const QString &text);
 // order. An equal version is not newer.
 bool isNewer(const Version &published, const Version &installed);
 
+enum class Comparison { Newer, NotNewer, NotAVersion };
+// Both version checks' comparison of two version texts: NotAVersion when either does not parse.
+Comparison compare(const QString &published, const QString &installed);
+
 } // namespace VersionText

@@ -46,4 +46,13 @@ bool isNewer(const Version &published, const Version &installed)
         > std::tie(installed.major, installed.minor, installed.revision);
 }
 
+Comparison compare(const QString &published, const QString &installed)
+{
+    const auto publishedVersion = parse(published);
+    const auto installedVersion = parse(installed);
+    if (!publishedVersion || !installedVersion)
+        return Comparison::NotAVersion;
+    return isNewer(*publishedVersion, *installedVersion) ? Comparison::Newer : Comparison::NotNewer;
+}
+
 } // namespace VersionText
