@@ -11,6 +11,7 @@ QUELCOR_PACKAGES=(
     fonts-liberation fontconfig
     xvfb xdotool x11-utils imagemagick openbox
     clang-14 libclang-rt-14-dev
+    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd
 )
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }
@@ -54,7 +55,7 @@ build_program() {
 # A fresh program directory each time, as the installation lays it out.
 stage_program() {
     rm -rf "$QUELCOR_STAGE"
-    cmake --install "$QUELCOR_BUILD" --prefix "$QUELCOR_STAGE" >/dev/null || die "staging failed"
+    cmake --install "$QUELCOR_BUILD" --component stage --prefix "$QUELCOR_STAGE" >/dev/null || die "staging failed"
 }
 
 quelcor_setup() {
