@@ -7,7 +7,7 @@ QUELCOR_STAGE="$QUELCOR_BUILD/stage"
 
 QUELCOR_PACKAGES=(
     cmake ninja-build g++ pkg-config libboost1.81-dev libhiredis-dev redis-server haproxy
-    qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev libxcb1-dev
     fonts-liberation fontconfig
     xvfb xdotool x11-utils imagemagick openbox
     clang-14 libclang-rt-14-dev

@@ -3,6 +3,7 @@
 #include "MakerPaths.h"
 #include "app/WindowRegistry.h"
 #include "language/StringTable.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Art.h"
 #include "widgets/ArtLabel.h"
 #include "widgets/Colours.h"
@@ -36,6 +37,7 @@ About::About(WindowRegistry &registry)
     : m_registry(registry)
 {
     setObjectName(QStringLiteral("About"));
+    Accessibility::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral(":: Vantorel ::"));
     setWindowIcon(Art::icon(QStringLiteral("logo")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -74,9 +76,11 @@ About::About(WindowRegistry &registry)
     WebLink2 = new Hyperlink(this, "WebLink2", QStringLiteral("Forum"), MakerPaths::at(server, MakerPaths::forum),
                              registry.platform().links);
     WebLink2->setGeometry(twipsRect(1800, 3840, 975, 255));
+    WebLink2->setColour(Colours::linkOnOrange);
     WebLink1 = new Hyperlink(this, "WebLink1", QStringLiteral("Spedire un bug report..."),
                              MakerPaths::at(server, MakerPaths::bugReport), registry.platform().links);
     WebLink1->setGeometry(twipsRect(2880, 3840, 2415, 255));
+    WebLink1->setColour(Colours::linkOnOrange);
     Command1 = Controls::button(this, "Command1", QStringLiteral("&Chiudi"));
     Command1->setGeometry(twipsRect(5400, 3840, 975, 255));
     Command1->setFont(Controls::msSansSerif(8.25, true));
@@ -96,6 +100,7 @@ void About::Form_Load()
     Controls::setCaption(lbl_Version, info.text() + (info.major == 0 ? QStringLiteral(" BETA") : QString()));
     Controls::setCaption(lbl_Copyright, info.copyright);
     Controls::centreOnScreen(this);
+    Command1->setFocus(); // the first of the tab order: Space or Enter closes the window
 }
 
 void About::Get_Language()

@@ -7,6 +7,7 @@
 #include "platform/QtMessageBoxes.h"
 #include "platform/QtProgramEnd.h"
 #include "platform/RouteTableProbe.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Controls.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 
 void setUpApplication()
 {
+    Accessibility::install();
     Controls::installFontSubstitutes();
     QApplication::setFont(Controls::msSansSerif(8.25));
     // Windows are hidden and shown in turn; the program ends only through its own end command.
@@ -55,6 +57,8 @@ struct Program::Parts
         BeforeTheApplication()
             : fonts(startFontSystem())
         {
+            // The web engine tells screen readers about the lookup page only when asked to before it starts.
+            qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
         }
         ~BeforeTheApplication()
         {

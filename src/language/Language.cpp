@@ -4,6 +4,8 @@
 #include "main_window/Main.h"
 #include "platform/FileNames.h"
 #include "platform/MessageBoxes.h"
+#include "platform/WindowHints.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Art.h"
 #include "widgets/ArtLabel.h"
 #include "widgets/Colours.h"
@@ -14,6 +16,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -59,11 +62,12 @@ Language::Language(WindowRegistry &registry)
     : m_registry(registry)
 {
     setObjectName(QStringLiteral("Language"));
+    Accessibility::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Language Changer"));
-    // A fixed tool window with no minimise or maximise box. Its close box stays, as the window system draws
-    // it, but does nothing (closeEvent): the window is left only through its buttons. Naming the close box
-    // is also what tells a window manager that minimising and maximising are not offered.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A fixed tool window with a title bar and nothing else: no close box (the window manager is told that
+    // the window offers no close function), no minimise or maximise box. The window is left only through its
+    // buttons; a close asked for by other means (Alt+F4) is refused (closeEvent).
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(px(6630), px(5010));
     Controls::setBackground(this, Qt::black);
 
@@ -79,6 +83,7 @@ Language::Language(WindowRegistry &registry)
 
     Dir1 = new FolderList(this, "Dir1");
     Dir1->setGeometry(twipsRect(1440, 1560, 4215, 2115));
+    lbl_Seleziona->setBuddy(Dir1); // labels the list for screen readers
 
     Image3 = new ArtLabel(this, "Image3", QStringLiteral("language"), QSize(32, 32));
     Image3->setGeometry(twipsRect(720, 1440, 480, 480));
@@ -94,6 +99,9 @@ Language::Language(WindowRegistry &registry)
     Command3 = Controls::button(this, "Command3", QStringLiteral("&Cancel"));
     Command3->setGeometry(twipsRect(5400, 4680, 1095, 255));
     Command3->raise(); // lies above Command2: in the first-run mode this is the one the user sees and clicks
+    // The two look and sound alike; what they do differs.
+    Command2->setAccessibleDescription(QStringLiteral("Closes the language chooser; the language stays as it is."));
+    Command3->setAccessibleDescription(QStringLiteral("Ends Quelcor without choosing a language."));
 
     img_Flag = new QLabel(this);
     img_Flag->setObjectName(QStringLiteral("img_Flag"));
@@ -125,6 +133,7 @@ void Language::Form_Load()
         QDir::setCurrent(Dir1->path());
         lbl_Lingua->setText(QStringLiteral("Choose your language!"));
         lbl_Seleziona->setText(QStringLiteral("Languages"));
+        Dir1->setAccessibleName(lbl_Seleziona->text());
         Command1->setText(QStringLiteral("&OK"));
         Command2->setText(QStringLiteral("&Cancel"));
         cmd_Refresh->setText(QStringLiteral("Refres&h"));
@@ -144,6 +153,7 @@ void Language::Get_Language()
     StringTable &table = m_registry.strings();
     lbl_Lingua->setText(table.lookup(187));
     lbl_Seleziona->setText(table.lookup(189));
+    Dir1->setAccessibleName(lbl_Seleziona->text()); // a list view takes no name from its label
     Command1->setText(table.lookup(190));
     Command2->setText(table.lookup(191));
     cmd_Refresh->setText(table.lookup(193));
@@ -163,8 +173,16 @@ void Language::showPicture(const QString &file)
     const QPixmap picture = file.isEmpty() ? QPixmap() : QPixmap(file);
     m_background = picture;
     Picture1 = picture;
-    img_Flag->setPixmap(Picture1);
-    img_Flag->resize(Picture1.isNull() ? QSize(0, 0) : Picture1.deviceIndependentSize().toSize());
+    // The flag sizes itself to its picture, made smaller where it would reach below the window's edge (the
+    // shipped flags are 48 x 32 pixels; 22 rows are left under the folder list).
+    QPixmap flag = Picture1;
+    const int room = height() - img_Flag->y();
+    if (!flag.isNull() && flag.deviceIndependentSize().height() > room)
+        flag = flag.scaledToHeight(qRound(room * flag.devicePixelRatio()), Qt::SmoothTransformation);
+    img_Flag->setPixmap(flag);
+    // Named after its language's folder: for a screen reader the flag is what says which language is open.
+    img_Flag->setAccessibleName(flag.isNull() ? QString() : QFileInfo(file).absoluteDir().dirName());
+    img_Flag->resize(flag.isNull() ? QSize(0, 0) : flag.deviceIndependentSize().toSize());
     update();
 }
 
@@ -207,10 +225,8 @@ void Language::Change_Language()
         m_registry.unload(WindowRegistry::Form::Language);
     } catch (const InstallationFailed &) {
         // Before any driver is installed there may be no entry 92 to show.
-        StringTable &table = m_registry.strings();
-        const QString text = table.setListIndex(92)
-            ? table.Text()
-            : QStringLiteral("The language driver could not be installed. Quelcor will now close.");
+        const QString text = m_registry.strings().message(
+            92, QStringLiteral("The language driver could not be installed. Quelcor will now close."));
         m_registry.platform().messages.show(this, text, MessageBoxes::Icon::Critical);
         m_registry.endProgram();
     }
@@ -237,6 +253,13 @@ void Language::Form_Unload()
 {
     QDir::setCurrent(programDir());
     m_registry.window(WindowRegistry::Form::Main).show();
+}
+
+// Before the window is mapped, the window manager learns that it has no close function.
+void Language::showEvent(QShowEvent *event)
+{
+    WindowHints::offerNoClose(this);
+    QWidget::showEvent(event);
 }
 
 void Language::closeEvent(QCloseEvent *event)

@@ -29,3 +29,8 @@ QString StringTable::lookup(int k)
     setListIndex(k);
     return Text();
 }
+
+QString StringTable::message(int k, const QString &fallback)
+{
+    return setListIndex(k) && !Text().trimmed().isEmpty() ? Text() : fallback;
+}

@@ -19,6 +19,9 @@ public:
 
     // The lookup that procedures which ignore failures perform: select entry k, read the text.
     QString lookup(int k);
+    // The text of a message box: entry k, or fallback (a fixed English sentence) when the driver has no
+    // entry k or only blanks there; a box is never empty and never shows another entry's text.
+    QString message(int k, const QString &fallback);
 
 private:
     QStringList m_entries;

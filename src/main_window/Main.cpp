@@ -6,6 +6,7 @@
 #include "platform/Browser.h"
 #include "platform/ConnectionState.h"
 #include "platform/FileNames.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Art.h"
 #include "widgets/ArtLabel.h"
 #include "widgets/Colours.h"
@@ -44,6 +45,7 @@ Main::Main(WindowRegistry &registry)
     : m_registry(registry)
 {
     setObjectName(QStringLiteral("Main"));
+    Accessibility::setWindowRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Quelcor"));
     setWindowIcon(Art::icon(QStringLiteral("logo")));
     // Fixed single border: close box and minimise button, no maximise button.
@@ -197,14 +199,11 @@ void Main::Command1_Click()
 void Main::Command2_Click()
 {
     Command2->setVisible(false);
+    // With no browser to be had the navigation cannot start, and the step is skipped like any failing step:
+    // the window is Loading all the same, and with no download to end, the cover stays.
     if (ensureBrowser()) {
         m_browser->setSilent(true);
         m_browser->navigate(lookupPage());
-    } else {
-        // No browser to be had: the navigation fails like any other.
-        bool cancel = false;
-        WebBrowser1_NavigateError(cancel);
-        WebBrowser1_DownloadComplete();
     }
     setCursor(Qt::WaitCursor);
     Timer2->start();

@@ -7,6 +7,7 @@
 #include "platform/ConnectionState.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PublishedVersion.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Art.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
@@ -40,6 +41,7 @@ Splash::Splash(WindowRegistry &registry)
     : m_registry(registry)
 {
     setObjectName(QStringLiteral("Splash"));
+    Accessibility::setWindowRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Quelcor - Splash"));
     setWindowIcon(Art::icon(QStringLiteral("logo")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -68,6 +70,7 @@ Splash::Splash(WindowRegistry &registry)
         = new Hyperlink(this, "WebLink1", QStringLiteral("Download..."),
                         MakerPaths::at(registry.platform().server, MakerPaths::download), registry.platform().links);
     WebLink1->setGeometry(160, 171, 137, 17);
+    WebLink1->setColour(Colours::linkOnOrange);
     WebLink1->setVisible(false);
 
     Text1 = counter(this, "Text1", QStringLiteral("0"));
@@ -157,7 +160,7 @@ void Splash::Command1_Click()
     lbl_Description->setVisible(false);
     WebLink1->setVisible(false);
     Command1->setVisible(false);
-    Timer1->start();
+    Controls::enable(Timer1); // pressed while the first three seconds run, the hand-over keeps their rhythm
     Timer2->stop();
 }
 
@@ -169,19 +172,22 @@ void Splash::Get_RemoteVersion()
         Timer1->start();
         return;
     }
-    StringTable &table = m_registry.strings();
-    if (table.setListIndex(11)) {
-        lbl_Description->setText(table.Text());
-        const std::optional<QString> published = fetchPublishedVersion(
-            m_registry.platform().fetcher, MakerPaths::at(m_registry.platform().server, MakerPaths::quelcorVersion));
-        if (published) {
-            lbl_RemoteVersion->setText(*published);
-            if (Compare_Versions())
-                return;
-        }
+    // A driver without entry 11 shows the text of the entry selected before, as any caption does; a missing
+    // text never makes the check fail.
+    lbl_Description->setText(entry(11));
+    const std::optional<QString> published = fetchPublishedVersion(
+        m_registry.platform().fetcher, MakerPaths::at(m_registry.platform().server, MakerPaths::quelcorVersion));
+    if (published) {
+        lbl_RemoteVersion->setText(*published);
+        if (Compare_Versions())
+            return;
     }
-    // A missing entry 94 shows the text of the entry selected before, rather than an empty box.
-    m_registry.platform().messages.show(this, table.lookup(94), MessageBoxes::Icon::Exclamation);
+    m_registry.platform().messages.show(
+        this,
+        m_registry.strings().message(94,
+                                     QStringLiteral("Quelcor could not check for a newer version. Please try "
+                                                    "again later.")),
+        MessageBoxes::Icon::Exclamation);
     Command1_Click();
 }
 
@@ -202,10 +208,7 @@ bool Splash::Compare_Versions()
     WebLink1->setVisible(true);
     Command1->setVisible(true);
     Timer2->start();
-    StringTable &table = m_registry.strings();
-    if (!table.setListIndex(12))
-        return false;
-    lbl_Description->setText(table.Text());
+    lbl_Description->setText(entry(12));
     return true;
 }
 

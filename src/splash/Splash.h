@@ -22,7 +22,7 @@ public:
     void Form_Load();
     void Get_Language();
     void Get_RemoteVersion();
-    bool Compare_Versions(); // false when either text is no version or the driver lacks the answer's entry
+    bool Compare_Versions(); // false when either text is no version
     void Timer1_Timer();
     void Timer2_Timer();
     void Text1_Change();

@@ -5,6 +5,7 @@
 #include "language/StringTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PublishedVersion.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Art.h"
 #include "widgets/ArtLabel.h"
 #include "widgets/Colours.h"
@@ -22,6 +23,7 @@ iUpdate::iUpdate(WindowRegistry &registry)
     : m_registry(registry)
 {
     setObjectName(QStringLiteral("iUpdate"));
+    Accessibility::setWindowRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Brisvane"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(px(6135), px(4215));
@@ -30,10 +32,12 @@ iUpdate::iUpdate(WindowRegistry &registry)
     Image1 = new ArtLabel(this, "Image1", QStringLiteral("update"));
     Image1->setGeometry(twipsRect(240, 150, 480, 480));
 
-    lbl_Opzioni = Controls::label(this, "lbl_Opzioni", QStringLiteral("Brisvane"), Qt::yellow, false);
-    lbl_Opzioni->setGeometry(twipsRect(3600, 240, 2460, 360));
+    // Sized to its text from its left edge, as a label sized to text is; right-aligned within that size.
+    lbl_Opzioni = Controls::label(this, "lbl_Opzioni", QString(), Qt::yellow, true);
     lbl_Opzioni->setFont(Controls::arial(15.75, true, true));
     lbl_Opzioni->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Controls::setCaption(lbl_Opzioni, QStringLiteral("Brisvane"));
+    lbl_Opzioni->move(twipsPoint(3600, 240));
 
     lbl_Description = Controls::label(
         this, "lbl_Description",
@@ -61,6 +65,7 @@ iUpdate::iUpdate(WindowRegistry &registry)
         = new Hyperlink(this, "cmd_PageProduct", QStringLiteral("Aprire la pagina del prodotto  >>"),
                         MakerPaths::at(registry.platform().server, MakerPaths::download), registry.platform().links);
     cmd_PageProduct->setGeometry(twipsRect(2280, 3360, 3735, 255));
+    cmd_PageProduct->setColour(Colours::linkOnBlack);
     cmd_PageProduct->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmd_PageProduct->setVisible(false);
     cmd_Close = Controls::button(this, "cmd_Close", QStringLiteral("C&hiudere"));
@@ -108,9 +113,11 @@ void iUpdate::Command1_Click()
     // The text is shown before the comparison, so it stays even when the comparison fails.
     if (published)
         Controls::setCaption(lbl_RemoteVersion, *published);
-    // A missing entry 225 shows the text of the entry selected before, rather than an empty box.
-    if ((!published || !Compare_Versions()) && !m_closedWhileQuerying)
-        m_registry.platform().messages.show(this, m_registry.strings().lookup(225), MessageBoxes::Icon::Exclamation);
+    if ((!published || !Compare_Versions()) && !m_closedWhileQuerying) {
+        const QString text = m_registry.strings().message(
+            225, QStringLiteral("The server could not be queried. Check your Internet connection and try again."));
+        m_registry.platform().messages.show(this, text, MessageBoxes::Icon::Exclamation);
+    }
     m_querying = false;
     if (m_closedWhileQuerying)
         m_registry.unload(WindowRegistry::Form::iUpdate);
@@ -126,10 +133,8 @@ bool iUpdate::Compare_Versions()
     cmd_PageProduct->setVisible(newer);
     cmd_Close->setVisible(!newer);
     Command1->setEnabled(false);
-    StringTable &table = m_registry.strings();
-    if (!table.setListIndex(newer ? 223 : 224))
-        return false;
-    lbl_Description->setText(table.Text());
+    // A driver without the answer's entry shows the text of the entry selected before, as any caption does.
+    lbl_Description->setText(m_registry.strings().lookup(newer ? 223 : 224));
     return true;
 }
 

@@ -18,7 +18,7 @@ public:
     void Form_Load();
     void Get_Language();
     void Command1_Click();
-    bool Compare_Versions(); // false when either text is no version or the driver lacks the answer's entry
+    bool Compare_Versions(); // false when either text is no version
     void Command2_Click();
     void cmd_Close_Click();
 

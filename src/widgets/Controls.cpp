@@ -1,9 +1,11 @@
 #include "Controls.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace Controls {
 
@@ -71,12 +73,42 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(p);
 }
 
+namespace {
+// Enter and Return press the focused push button, as Space does (a push button outside a dialog takes only
+// Space by itself).
+class EnterPresses : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (!enter || modifiers != Qt::NoModifier || key->isAutoRepeat())
+            return false;
+        static_cast<QPushButton *>(watched)->animateClick();
+        return true;
+    }
+};
+} // namespace
+
 QPushButton *button(QWidget *parent, const char *name, const QString &text)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
+    b->installEventFilter(new EnterPresses(b));
     return b;
+}
+
+void enable(QTimer *timer)
+{
+    if (!timer->isActive())
+        timer->start();
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

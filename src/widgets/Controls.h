@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 class QWidget;
 
 // Small helpers that give the windows' controls the looks they are drawn with.
@@ -22,7 +23,10 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QCol
 void setCaption(QLabel *label, const QString &text);
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// A push button that Space and Enter press when it has the focus.
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
+// Enables a timer as a design's timer is enabled: one that runs already keeps its rhythm, not restarted.
+void enable(QTimer *timer);
 // A window's background colour.
 void setBackground(QWidget *widget, const QColor &colour);
 // Centres a window on the screen it is on.

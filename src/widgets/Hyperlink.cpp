@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 Hyperlink::Hyperlink(QWidget *parent, const char *name, const QString &caption, QUrl url, LinkOpener &opener)
     : QLabel(parent)
@@ -17,10 +18,15 @@ Hyperlink::Hyperlink(QWidget *parent, const char *name, const QString &caption, 
     QFont underlined = Controls::msSansSerif(8.25);
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 238));
-    setPalette(p);
+    setColour(QColor(0, 0, 238));
     setCaption(caption);
+}
+
+void Hyperlink::setColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
 }
 
 void Hyperlink::setCaption(const QString &caption)
@@ -40,6 +46,16 @@ void Hyperlink::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         follow();
     event->accept();
+}
+
+void Hyperlink::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Hyperlink::keyPressEvent(QKeyEvent *event)

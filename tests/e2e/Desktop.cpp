@@ -116,6 +116,12 @@ QRect Desktop::windowGeometry(const QString &title)
     return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
 }
 
+QString Desktop::property(const QString &title, const QString &name)
+{
+    const QStringList ids = windows(title);
+    return ids.size() == 1 ? run(QStringLiteral("xprop"), { QStringLiteral("-id"), ids.first(), name }) : QString();
+}
+
 bool Desktop::click(const QString &title, QPoint at)
 {
     const QRect window = windowGeometry(title);

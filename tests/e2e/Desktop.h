@@ -24,6 +24,8 @@ public:
     // Windows are named by their titles; there must be exactly one visible window of that title.
     QRect windowGeometry(const QString &title);
     bool click(const QString &title, QPoint at);
+    // A property of a window as xprop prints it (the window manager's _NET_WM_ALLOWED_ACTIONS, say).
+    QString property(const QString &title, const QString &name);
     // Gives the window the keyboard focus and types text, then presses the keys named (xdotool's names).
     bool type(const QString &title, const QString &text, const QStringList &keys = {});
     // Saves a screenshot of a window (or the whole screen for an empty title) and returns it.

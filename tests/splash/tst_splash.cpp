@@ -54,6 +54,7 @@ private slots:
     void paths();
     void countdownCaptions();
     void shortDriver();
+    void continueKeepsTheTimersRhythm();
     void linksOpenOnlyWhenShown();
     void versionCheckAgainstAServer_data();
     void versionCheckAgainstAServer();
@@ -350,7 +351,17 @@ void TestSplash::shortDriver()
         second();
     QCOMPARE(splash.Command1->text(), QStringLiteral("E12 (19)"));
 
-    // Without entry 94 the failure message shows the entry selected before (11), not an empty box.
+    // Without entries 11 and 12 the check still runs and finds the newer version; nothing is reported.
+    cleanup();
+    init();
+    m_fixture->doubles.fetcher.replies.append({ true, QString::fromLatin1(TestFiles::versionFile("1.0.2005")), {} });
+    Splash &without = load(TestFiles::driver(11));
+    for (int s = 1; s <= 3; ++s)
+        second();
+    QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
+    QVERIFY(without.Timer2->isActive() && without.WebLink1->isVisible());
+
+    // Without entry 94 the failure message is a fixed English sentence: never empty, never entry 11's text.
     cleanup();
     init();
     m_fixture->doubles.fetcher.replies.append({ false, {}, {} });
@@ -358,7 +369,18 @@ void TestSplash::shortDriver()
     for (int s = 1; s <= 3; ++s)
         second();
     QCOMPARE(m_fixture->doubles.messages.shown.size(), 1);
-    QCOMPARE(m_fixture->doubles.messages.shown.first().text, QStringLiteral("E11"));
+    QCOMPARE(m_fixture->doubles.messages.shown.first().text,
+             QStringLiteral("Quelcor could not check for a newer version. Please try again later."));
+}
+
+// Continue pressed while the first three seconds run leaves Timer1's rhythm as it is.
+void TestSplash::continueKeepsTheTimersRhythm()
+{
+    Splash &splash = load();
+    QTest::qWait(600);
+    splash.Command1_Click();
+    QVERIFY(splash.Timer1->isActive());
+    QVERIFY2(splash.Timer1->remainingTime() < 700, "Timer1 was started again");
 }
 
 void TestSplash::linksOpenOnlyWhenShown()

@@ -82,6 +82,7 @@ void TestUpdate::ready()
     QCOMPARE(w.size(), QSize(409, 281));
     QVERIFY(w.windowFlags() & Qt::Tool);
     QCOMPARE(w.lbl_Opzioni->text(), QStringLiteral("Brisvane"));
+    QCOMPARE(w.lbl_Opzioni->geometry(), QRect(QPoint(240, 16), w.lbl_Opzioni->sizeHint())); // sized to its text
     QCOMPARE(w.Command1->text(), QStringLiteral("E216"));
     QCOMPARE(w.Command2->text(), QStringLiteral("E217"));
     QCOMPARE(w.cmd_PageProduct->text(), QStringLiteral("E218"));

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QAccessible>
+
+class QWidget;
+
+// What screen readers are told of the program's own kinds of widgets, beyond what Qt tells by itself:
+// a hyperlink is a link that can be pressed, and each window says whether it is a main window or a dialog.
+namespace Accessibility {
+
+// Once, with the application: makes the program's widgets known to the accessibility framework.
+void install();
+// A window's role: QAccessible::Window for a main window, QAccessible::Dialog for one that is opened from
+// another and closed again.
+void setWindowRole(QWidget *window, QAccessible::Role role);
+
+} // namespace Accessibility
