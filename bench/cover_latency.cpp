@@ -35,6 +35,7 @@ struct Page : Browser
     void goBack() override { }
     void goForward() override { }
     void print() override { }
+    void setLanguage(const QString &) override { }
     BrowserEvents events;
     QWidget *view;
 };

@@ -4,6 +4,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
@@ -13,6 +14,7 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
     m_view->setObjectName(QStringLiteral("WebEngineView"));
     m_page = new SilentPage(m_view);
     m_view->setPage(m_page);
+    m_systemLanguages = m_page->profile()->httpAcceptLanguage(); // what the profile took from the system
 
     QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {
         if (m_events.downloadBegin)
@@ -27,6 +29,11 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
         if (m_events.downloadComplete)
             m_events.downloadComplete();
     });
+}
+
+void WebEngineBrowser::setLanguage(const QString &languages)
+{
+    m_page->profile()->setHttpAcceptLanguage(languages.isEmpty() ? m_systemLanguages : languages);
 }
 
 WebEngineBrowser::~WebEngineBrowser()

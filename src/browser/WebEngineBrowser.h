@@ -20,9 +20,11 @@ public:
     void goBack() override;
     void goForward() override;
     void print() override;
+    void setLanguage(const QString &languages) override;
 
 private:
     BrowserEvents m_events;
     QPointer<QWebEngineView> m_view;
     SilentPage *m_page = nullptr;
+    QString m_systemLanguages;
 };

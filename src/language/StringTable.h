@@ -16,6 +16,8 @@ public:
     int ListIndex() const { return m_current; } // -1 when none is selected
     int ListCount() const { return int(m_entries.size()); }
     QString Text() const;
+    // Entry k without selecting it; empty when there is none.
+    QString entry(int k) const { return k >= 0 && k < m_entries.size() ? m_entries.at(k) : QString(); }
 
     // The lookup that procedures which ignore failures perform: select entry k, read the text.
     QString lookup(int k);

@@ -3,6 +3,7 @@
 #include "MakerPaths.h"
 #include "app/WindowRegistry.h"
 #include "language/DriverFile.h"
+#include "language/LanguageTags.h"
 #include "platform/Browser.h"
 #include "platform/ConnectionState.h"
 #include "platform/FileNames.h"
@@ -172,6 +173,9 @@ void Main::Get_Language()
     Command1->setText(lst_Language.lookup(30));
     CoolButton4->setTip(lst_Language.lookup(36));
     CoolButton5->setTip(lst_Language.lookup(37));
+    // The lookup page in the driver's language from the next page load on (entry 5 names the driver).
+    if (m_browser)
+        m_browser->setLanguage(LanguageTags::forDriver(lst_Language.entry(5)));
 }
 
 void Main::InternetConnectionExists()
@@ -287,6 +291,7 @@ bool Main::ensureBrowser()
         qWarning().noquote() << "Quelcor: the web browser is not available:" << error;
         return false;
     }
+    m_browser->setLanguage(LanguageTags::forDriver(lst_Language.entry(5)));
     WebBrowser1->layout()->addWidget(m_browser->widget());
     m_browser->widget()->show();
     Frame1->raise();

@@ -30,6 +30,9 @@ public:
     virtual void goForward() = 0;
     // Prints the page shown, asking the user first through the print dialog.
     virtual void print() = 0;
+    // The languages that pages are asked for (HTTP Accept-Language, "de" or "de, en"); empty: the system's.
+    // Takes effect from the next page load.
+    virtual void setLanguage(const QString &languages) = 0;
 };
 
 // Makes the browser. Returns null and says why when there is none to be had.
@@ -48,5 +51,5 @@ public:
     virtual Browser *createBrowser(QWidget *parent, BrowserEvents events) = 0;
 };
 
-#define QuelcorBrowserModule_iid "com.vantorel.Quelcor.BrowserModule/1.0"
+#define QuelcorBrowserModule_iid "com.vantorel.Quelcor.BrowserModule/1.1"
 Q_DECLARE_INTERFACE(BrowserModule, QuelcorBrowserModule_iid)

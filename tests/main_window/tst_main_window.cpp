@@ -50,6 +50,7 @@ private slots:
     void regainedConnectionKeepsTheCover();
     void coverTimerStopsOnceDone();
     void browserCommands();
+    void browserLanguageFollowsTheDriver();
     void closeEndsTheProgram();
 
 private:
@@ -269,6 +270,22 @@ void TestMainWindow::missingBrowserModuleKeepsTheCover()
     QVERIFY(main.Command2->isHidden());
     QCOMPARE(main.cursor().shape(), Qt::WaitCursor);
     QVERIFY(m_fixture->doubles.messages.shown.isEmpty());
+}
+
+// The page is asked for in the installed driver's language, from the browser's first page on and again after
+// another driver is installed; a driver that is not a shipped one leaves the system's language.
+void TestMainWindow::browserLanguageFollowsTheDriver()
+{
+    Main &main = load(TestFiles::driver(226, { { 5, "Deutsch" } }));
+    main.Command2_Click();
+    FakeBrowser *browser = m_fixture->doubles.browsers.last;
+    QCOMPARE(browser->language, QStringLiteral("de"));
+    for (const auto &[folder, tag] : { std::pair { "ITALIANO", "it" }, std::pair { "Klingon", "" } }) {
+        m_fixture->writeDriver(TestFiles::driver(226, { { 5, folder } }));
+        main.Set_Language();
+        main.Get_Language();
+        QCOMPARE(browser->language, QString::fromLatin1(tag));
+    }
 }
 
 void TestMainWindow::downloadBeginWithoutEntry33()

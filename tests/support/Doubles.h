@@ -58,6 +58,7 @@ public:
     void goBack() override { ++backs; }
     void goForward() override { ++forwards; }
     void print() override { ++prints; }
+    void setLanguage(const QString &l) override { language = l; }
 
     BrowserEvents events;
     bool silent = false;
@@ -65,6 +66,7 @@ public:
     int backs = 0;
     int forwards = 0;
     int prints = 0;
+    QString language;
 
 private:
     QPointer<QWidget> m_widget;
