@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -75,6 +76,8 @@ int main(int argc, char **argv)
     if (child == 0) {
         if (chdir(argv[1]) != 0)
             _exit(126);
+        if (const int null = open("/dev/null", O_WRONLY); null >= 0)
+            dup2(null, STDERR_FILENO); // the program's warnings are no part of the figures
         execv(argv[2], argv + 2);
         _exit(127);
     }
