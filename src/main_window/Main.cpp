@@ -99,6 +99,7 @@ Main::Main(WindowRegistry &registry)
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
+    Timer2->setTimerType(Qt::PreciseTimer); // the cover goes at most one interval after the page, not 5 % later
 
     lbl_Status = Controls::label(this, "lbl_Status", QStringLiteral("-"), Colours::orange, true);
     lbl_Status->move(twipsPoint(240, 6915));
