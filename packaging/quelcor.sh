@@ -18,7 +18,7 @@ shared="$prefix/share/quelcor"
 data_home=${XDG_DATA_HOME:-}
 case "$data_home" in
 /*) ;;
-*) # unset, empty or relative: the default, as the base directory specification says
+*) # unset, empty or relative: the default that the XDG base directory rules give
     [ -n "${HOME:-}" ] || { say "cannot find the program directory: neither XDG_DATA_HOME nor HOME is set"; exit 1; }
     data_home="$HOME/.local/share" ;;
 esac
