@@ -3,6 +3,8 @@
 // program being mapped (MapNotify); half a second later it reads the program's peak memory (VmHWM) and
 // ends it. Prints the milliseconds, the peak and the PSS of its process tree in kibibytes.
 // Usage: bench_map_start <folder to start in> <program> [arguments...]
+#include "ProcessTree.h"
+
 #include <xcb/xcb.h>
 
 #include <csignal>
@@ -36,23 +38,6 @@ long peakKiB(pid_t pid)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     }
     return -1;
-}
-
-// The proportional set size of a process and its descendants, in KiB.
-long treePss(pid_t pid)
-{
-    long total = 0;
-    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
-    std::string line;
-    while (std::getline(rollup, line)) {
-        if (line.rfind("Pss:", 0) == 0)
-            total += std::strtol(line.c_str() + 4, nullptr, 10);
-    }
-    std::ifstream children("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children");
-    long child = 0;
-    while (children >> child)
-        total += treePss(pid_t(child));
-    return total;
 }
 
 // The _NET_WM_PID of a window: the process that owns it, where the toolkit says so (Qt does).
@@ -127,7 +112,7 @@ int main(int argc, char **argv)
     }
     usleep(500 * 1000);
     const long peak = peakKiB(child);
-    const long pss = treePss(child);
+    const long pss = treePssKiB(child);
     kill(child, SIGTERM);
     int status = 0;
     for (int i = 0; i < 50 && waitpid(child, &status, WNOHANG) == 0; ++i)

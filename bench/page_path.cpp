@@ -7,6 +7,7 @@
 // second: a second lookup in the page (the form's GET) to its end, the same way for both;
 // tree-PSS: the proportional set size of this process and its web engine processes, 5 s after the first page.
 // Usage: bench_page_path quelcor|bare <site base URL> <start ns>
+#include "ProcessTree.h"
 #include "app/Program.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
@@ -19,9 +20,7 @@
 #include "platform/RouteTableProbe.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 #include <QUrlQuery>
 #include <QWebEngineView>
@@ -57,30 +56,6 @@ bool waitFor(const std::function<bool()> &done, int ms)
 void pause(int ms)
 {
     waitFor([] { return false; }, ms);
-}
-
-// PSS of a process and all its descendants, in KiB.
-long treePss(qint64 pid)
-{
-    long total = 0;
-    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
-    if (rollup.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : rollup.readAll().split('\n')) {
-            if (line.startsWith("Pss:"))
-                total += line.mid(4).trimmed().split(' ').first().toLong();
-        }
-    }
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile children(tasks.filePath(task) + QStringLiteral("/children"));
-        if (children.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &child : children.readAll().split(' ')) {
-                if (!child.trimmed().isEmpty())
-                    total += treePss(child.trimmed().toLongLong());
-            }
-        }
-    }
-    return total;
 }
 
 // The real module, with the time of each DownloadComplete noted before the window hears of it.
@@ -136,7 +111,7 @@ int main(int argc, char **argv)
             return 1;
         first = finished - start;
         pause(5000);
-        pss = treePss(QCoreApplication::applicationPid());
+        pss = treePssKiB(QCoreApplication::applicationPid());
         finished = -1;
         const double asked = nowMs();
         view.load(lookup);
@@ -162,7 +137,7 @@ int main(int argc, char **argv)
             return 1;
         first = browsers.completed - pressed;
         pause(5000);
-        pss = treePss(QCoreApplication::applicationPid());
+        pss = treePssKiB(QCoreApplication::applicationPid());
         browsers.completed = -1;
         const double asked = nowMs();
         main.browser()->navigate(lookup);

@@ -1,24 +1,22 @@
 #include "LanguageTags.h"
 
-#include <QHash>
-
 namespace LanguageTags {
 
 QString forDriver(const QString &folder)
 {
-    static const QHash<QString, QString> tags {
-        { QStringLiteral("English"), QStringLiteral("en") },
-        { QStringLiteral("Italiano"), QStringLiteral("it") },
-        { QStringLiteral("Deutsch"), QStringLiteral("de") },
-        { QString::fromUtf8("Français"), QStringLiteral("fr") },
-        { QString::fromUtf8("Español"), QStringLiteral("es") },
-        { QString::fromUtf8("Português"), QStringLiteral("pt") },
-        { QStringLiteral("Nederlands"), QStringLiteral("nl") },
+    struct Tag
+    {
+        const char *folder; // UTF-8
+        const char *tag;
     };
+    static const Tag kTags[]
+        = { { "English", "en" }, { "Italiano", "it" },  { "Deutsch", "de" },   { "Français", "fr" },
+            { "Español", "es" }, { "Português", "pt" }, { "Nederlands", "nl" } };
     // Folder names are matched without regard to case, as the program's file names are.
-    for (auto it = tags.cbegin(); it != tags.cend(); ++it) {
-        if (it.key().compare(folder.trimmed(), Qt::CaseInsensitive) == 0)
-            return it.value();
+    const QString name = folder.trimmed();
+    for (const Tag &entry : kTags) {
+        if (name.compare(QString::fromUtf8(entry.folder), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(entry.tag);
     }
     return QString();
 }
