@@ -1,4 +1,7 @@
-// Renders an SVG picture to a PNG of the given size: render_art in.svg out.png width height
+// Renders an SVG picture of the given size: render_art in.svg out.png|out.pixels width height
+// A ".pixels" file holds the picture ready for the program to use without decoding (see src/widgets/Art.h);
+// any other name is written as PNG (the icons of the installed program).
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -26,7 +29,7 @@ int main(int argc, char **argv)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    // A picture without transparency is stored without an alpha channel: the program decodes it faster.
+    // A picture without transparency is stored without an alpha channel: the program uses it as it is.
     bool opaque = true;
     for (int y = 0; y < image.height() && opaque; ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
@@ -35,7 +38,22 @@ int main(int argc, char **argv)
     }
     if (opaque)
         image = image.convertToFormat(QImage::Format_RGB32);
-    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    bool written = false;
+    if (out.endsWith(QLatin1String(".pixels"))) {
+        QFile file(out);
+        const quint32 header[]
+            = { 0x58495051u /* "QPIX" */, quint32(image.width()), quint32(image.height()), quint32(image.format()) };
+        written = file.open(QIODevice::WriteOnly)
+            && file.write(reinterpret_cast<const char *>(header), sizeof header) == qint64(sizeof header);
+        for (int y = 0; written && y < image.height(); ++y)
+            written = file.write(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4)
+                == image.width() * 4;
+        written = written && file.flush();
+    } else {
+        written = image.save(out, "PNG");
+    }
+    if (!written) {
         std::fprintf(stderr, "render_art: cannot write %s\n", argv[2]);
         return 1;
     }

@@ -1,17 +1,37 @@
 #include "Art.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
+
+#include <cstring>
 
 namespace Art {
+
+QImage decode(const QByteArray &file)
+{
+    quint32 header[4];
+    if (file.size() < qsizetype(sizeof header))
+        return {};
+    std::memcpy(header, file.constData(), sizeof header);
+    const auto [magic, width, height, format] = header;
+    if (magic != 0x58495051u || width == 0 || height == 0 || width > 4096 || height > 4096
+        || (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32_Premultiplied)
+        || file.size() != qsizetype(sizeof header + 4ull * width * height))
+        return {};
+    QImage image { int(width), int(height), QImage::Format(format) };
+    const char *pixels = file.constData() + sizeof header;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.scanLine(y), pixels + 4ull * width * y, 4ull * width);
+    return image;
+}
 
 namespace {
 QPixmap load(const QString &name, bool twice)
 {
-    QImageReader reader(QStringLiteral(":/art/") + name + (twice ? QStringLiteral("@2x.png") : QStringLiteral(".png")),
-                        "png");
-    reader.setAutoDetectImageFormat(false);
-    QPixmap picture = QPixmap::fromImage(reader.read());
+    const QResource file(QStringLiteral(":/art/") + name + (twice ? QStringLiteral("@2x") : QString())
+                         + QStringLiteral(".pixels"));
+    QPixmap picture = QPixmap::fromImage(decode(file.uncompressedData()));
     picture.setDevicePixelRatio(twice ? 2.0 : 1.0);
     return picture;
 }
@@ -24,8 +44,7 @@ QPixmap pixmap(const QString &name, qreal devicePixelRatio)
 
 QIcon icon(const QString &name)
 {
-    // The larger picture only where a screen can show it: decoding pictures is most of what building the
-    // windows costs at start-up.
+    // The larger picture only where a screen can show it.
     QIcon icon;
     icon.addPixmap(load(name, false));
     if (qApp && qApp->devicePixelRatio() > 1.0)

@@ -5,6 +5,7 @@
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "splash/Splash.h"
+#include "widgets/Art.h"
 #include "widgets/PictureButton.h"
 #include "widgets/Twips.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QResource>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,9 @@ private slots:
     void init();
     void twips_data();
     void twips();
+    void pictureFiles_data();
+    void pictureFiles();
+    void everyPictureDecodes();
     void firstUseLoadsOnce();
     void hideKeepsValues();
     void unloadDiscardsValues();
@@ -60,6 +65,57 @@ void TestApp::twips()
     QFETCH(int, twips);
     QFETCH(int, pixels);
     QCOMPARE(px(twips), pixels);
+}
+
+namespace {
+QByteArray pictureFile(quint32 magic, quint32 width, quint32 height, quint32 format, qsizetype pixelBytes)
+{
+    const quint32 header[] = { magic, width, height, format };
+    QByteArray file(reinterpret_cast<const char *>(header), sizeof header);
+    file.append(pixelBytes, '\x7f');
+    return file;
+}
+} // namespace
+
+void TestApp::pictureFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QSize>("size");
+    const quint32 magic = 0x58495051u, opaque = QImage::Format_RGB32, alpha = QImage::Format_ARGB32_Premultiplied;
+    QTest::newRow("opaque") << pictureFile(magic, 3, 2, opaque, 24) << QSize(3, 2);
+    QTest::newRow("with alpha") << pictureFile(magic, 1, 1, alpha, 4) << QSize(1, 1);
+    QTest::newRow("empty") << QByteArray() << QSize(0, 0);
+    QTest::newRow("header cut short") << pictureFile(magic, 3, 2, opaque, 0).left(12) << QSize(0, 0);
+    QTest::newRow("other magic") << pictureFile(0x474e5089u, 3, 2, opaque, 24) << QSize(0, 0);
+    QTest::newRow("pixels missing") << pictureFile(magic, 3, 2, opaque, 23) << QSize(0, 0);
+    QTest::newRow("pixels over") << pictureFile(magic, 3, 2, opaque, 25) << QSize(0, 0);
+    QTest::newRow("no width") << pictureFile(magic, 0, 2, opaque, 0) << QSize(0, 0);
+    QTest::newRow("huge, sizes overflow 32 bits") << pictureFile(magic, 0x10000, 0x10000, opaque, 0) << QSize(0, 0);
+    QTest::newRow("3 bytes a pixel") << pictureFile(magic, 1, 1, QImage::Format_RGB888, 4) << QSize(0, 0);
+}
+
+void TestApp::pictureFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QSize, size);
+    const QImage image = Art::decode(file);
+    QCOMPARE(image.size(), size);
+    if (!size.isEmpty())
+        QCOMPARE(image.pixel(image.width() - 1, image.height() - 1) & 0xffffffu, 0x7f7f7fu);
+}
+
+void TestApp::everyPictureDecodes()
+{
+    const QStringList names = QDir(QStringLiteral(":/art")).entryList();
+    QCOMPARE(names.size(), 18); // nine pictures at one and two times their size
+    for (const QString &name : names) {
+        const QImage image = Art::decode(QResource(QStringLiteral(":/art/") + name).uncompressedData());
+        QVERIFY2(!image.isNull(), qPrintable(name));
+        const QPixmap shown = Art::pixmap(name.section(QLatin1Char('@'), 0, 0).section(QLatin1Char('.'), 0, 0),
+                                          name.contains(QLatin1Char('@')) ? 2.0 : 1.0);
+        QCOMPARE(shown.size(), image.size());
+    }
+    QCOMPARE(Art::pixmap(QStringLiteral("splash"), 1.0).size(), QSize(400, 200));
 }
 
 void TestApp::firstUseLoadsOnce()
