@@ -1,5 +1,6 @@
 #include "AddressPolicy.h"
 
+#include "PageLanguage.h"
 #include "SpecialAddresses.h"
 
 #include <QHostInfo>
@@ -24,12 +25,12 @@ std::optional<QHostAddress> AddressPolicy::judge(const QString &host, const QLis
                                                  QString *why) const
 {
     if (addresses.isEmpty()) {
-        *why = QStringLiteral("the name %1 could not be resolved").arg(host);
+        *why = PAGE_TEXT("the name %1 could not be resolved").arg(host);
         return std::nullopt;
     }
     for (const QHostAddress &address : addresses) {
         if (!permits(address)) {
-            *why = QStringLiteral("%1 is at %2, which is not a public address").arg(host, address.toString());
+            *why = PAGE_TEXT("%1 is at %2, which is not a public address").arg(host, address.toString());
             return std::nullopt;
         }
     }
@@ -55,7 +56,7 @@ void AddressPolicy::resolve(const QString &host, QObject *context, Resolved done
 bool AddressPolicy::isWebUrl(const QUrl &url, QString *why)
 {
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https") || url.host().isEmpty()) {
-        *why = QStringLiteral("%1 is not an http or https address").arg(url.toDisplayString());
+        *why = PAGE_TEXT("%1 is not an http or https address").arg(url.toDisplayString());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "Bootstrap.h"
 
+#include "PageLanguage.h"
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMutexLocker>
@@ -79,7 +80,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
     auto ended = std::make_shared<bool>(false);
     QObject::connect(context, &QObject::destroyed, [&file, ended] {
         if (!std::exchange(*ended, true))
-            deliver(file, QStringLiteral("The RDAP bootstrap file could not be read: its fetch was abandoned"));
+            deliver(file, PAGE_TEXT("The RDAP bootstrap file could not be read: its fetch was abandoned"));
     });
     Upstream::httpGet(network, file.source, "application/json", policy, limits, context,
                       [this, &file, now, ended](const Answer &answer) {
@@ -98,10 +99,10 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
                                   file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
                               } else {
                                   const QString why = !answer.ok() ? answer.error
-                                      : answer.status != 200       ? QStringLiteral("status %1").arg(answer.status)
-                                      : answer.cut                 ? QStringLiteral("the file is too long")
-                                                                   : QStringLiteral("the file is not a bootstrap file");
-                                  error = QStringLiteral("The RDAP bootstrap file could not be read: %1").arg(why);
+                                      : answer.status != 200       ? PAGE_TEXT("status %1").arg(answer.status)
+                                      : answer.cut                 ? PAGE_TEXT("the file is too long")
+                                                                   : PAGE_TEXT("the file is not a bootstrap file");
+                                  error = PAGE_TEXT("The RDAP bootstrap file could not be read: %1").arg(why);
                               }
                           }
                           deliver(file, error);

@@ -1,5 +1,6 @@
 #include "DomainName.h"
 
+#include "PageLanguage.h"
 #include <QUrl>
 
 namespace {
@@ -20,35 +21,35 @@ DomainName DomainName::fromInput(const QString &input)
 {
     QString name = input.trimmed();
     if (name.isEmpty())
-        return refused(QStringLiteral("Type a domain name, such as example.com."));
+        return refused(PAGE_TEXT("Type a domain name, such as example.com."));
     // Control characters and blanks are refused before any conversion, so that nothing such a name
     // carries (a second line for the server, a command-line option) can reach an upstream server.
     for (QChar c : name) {
         if (c.category() == QChar::Other_Control || c.isSpace() || c.category() == QChar::Other_Format)
-            return refused(QStringLiteral("A domain name holds no blanks, line breaks or control characters."));
+            return refused(PAGE_TEXT("A domain name holds no blanks, line breaks or control characters."));
     }
     if (name.endsWith(u'.'))
         name.chop(1);
     if (name.startsWith(u'-'))
-        return refused(QStringLiteral("A domain name does not start with a hyphen."));
+        return refused(PAGE_TEXT("A domain name does not start with a hyphen."));
 
     // Nontransitional (IDNA 2008, as registries register them): "faß.de" is not "fass.de".
     const QByteArray ace = QUrl::toAce(name);
     if (ace.isEmpty())
-        return refused(QStringLiteral("This is not a valid domain name."));
+        return refused(PAGE_TEXT("This is not a valid domain name."));
     const QString lower = QString::fromLatin1(ace).toLower();
     if (lower.size() > 253)
-        return refused(QStringLiteral("A domain name has at most 253 characters."));
+        return refused(PAGE_TEXT("A domain name has at most 253 characters."));
     for (const QStringView label : QStringView(lower).split(u'.')) {
         if (label.isEmpty())
-            return refused(QStringLiteral("A domain name has no empty labels (two dots in a row)."));
+            return refused(PAGE_TEXT("A domain name has no empty labels (two dots in a row)."));
         if (label.size() > 63)
-            return refused(QStringLiteral("Each part of a domain name has at most 63 characters."));
+            return refused(PAGE_TEXT("Each part of a domain name has at most 63 characters."));
         if (label.startsWith(u'-') || label.endsWith(u'-'))
-            return refused(QStringLiteral("No part of a domain name starts or ends with a hyphen."));
+            return refused(PAGE_TEXT("No part of a domain name starts or ends with a hyphen."));
         for (QChar c : label) {
             if (!isLdhCharacter(c))
-                return refused(QStringLiteral("A domain name holds only letters, digits, hyphens and dots."));
+                return refused(PAGE_TEXT("A domain name holds only letters, digits, hyphens and dots."));
         }
     }
     // No extension is all digits: such a name is an address or a number, not a domain name.
@@ -56,6 +57,6 @@ DomainName DomainName::fromInput(const QString &input)
     for (QChar c : QStringView(lower).mid(lower.lastIndexOf(u'.') + 1))
         digitsOnly = digitsOnly && c.isDigit();
     if (digitsOnly)
-        return refused(QStringLiteral("This is not a valid domain name."));
+        return refused(PAGE_TEXT("This is not a valid domain name."));
     return DomainName { lower, QString() };
 }

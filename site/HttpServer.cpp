@@ -1,6 +1,7 @@
 #include "HttpServer.h"
 
 #include "Metrics.h"
+#include "PageLanguage.h"
 #include "RateLimits.h"
 
 #include <boost/asio.hpp>
@@ -56,10 +57,16 @@ Reply plain(http::status status, const std::string &text, unsigned version)
     return reply;
 }
 
-Reply fromResponse(const Response &response, unsigned version)
+// A page's answer; a page in words of the site's own also says its language, and that it depends on the
+// language asked for (so that no cache between serves one visitor's language to another).
+Reply fromResponse(const Response &response, unsigned version, const PageLanguage &words = PageLanguage::english())
 {
     Reply reply { http::status(response.status), version };
     reply.set(http::field::content_type, response.contentType.toStdString());
+    if (response.contentType.startsWith("text/html")) {
+        reply.set(http::field::content_language, words.tag().toStdString());
+        reply.set(http::field::vary, "Accept-Language");
+    }
     for (const auto &[name, value] : Pages::securityHeaders())
         reply.set(name.toStdString(), value.toStdString());
     reply.body() = response.body.toStdString();
@@ -95,7 +102,8 @@ struct HttpServer::Private
     asio::awaitable<void> serve(tcp::socket socket, std::string address);
     // peer: the connection's own address; client: the address limits count (see clientAddress).
     asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client);
-    asio::awaitable<Reply> lookup(const QString &typed, const std::string &address, unsigned version);
+    asio::awaitable<Reply> lookup(const QString &typed, const std::string &address, unsigned version,
+                                  const PageLanguage &words);
     void stop();
     void closeDown();
     void ended(const std::string &address);
@@ -276,8 +284,11 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         reply->keep_alive(!close);
 
         const Request &request = parser.get();
-        std::printf("%s %s %s %u %zu\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
-                    loggable(request.target()).c_str(), reply->result_int(), reply->body().size());
+        // A page in words of the site's own ends its line with its language.
+        const std::string language = loggable((*reply)[http::field::content_language]);
+        std::printf("%s %s %s %u %zu%s%s\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
+                    loggable(request.target()).c_str(), reply->result_int(), reply->body().size(),
+                    language.empty() ? "" : " ", language.c_str());
         std::fflush(stdout);
         Metrics::instance().countRequest(metricPath(request.target(), reply->result_int()), int(reply->result_int()));
 
@@ -308,6 +319,7 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
     QString rawQuery = mark == std::string_view::npos ? QString() : QString::fromUtf8(target.substr(mark + 1));
     rawQuery.replace(u'+', QStringLiteral("%20")); // a form's blanks
     const QUrlQuery query(rawQuery);
+    const PageLanguage &words = PageLanguage::forAcceptLanguage(request[http::field::accept_language]);
 
     Reply reply;
     if (path == u"/healthz") {
@@ -318,20 +330,21 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
         // Only to this machine: the figures are for the operator.
         beast::error_code ec;
         const bool local = asio::ip::make_address(peer, ec).is_loopback();
-        reply = local ? plain(http::status::ok, Metrics::instance().text().toStdString(), version)
-                      : fromResponse(pages.respond(QStringLiteral("/no-such-page"), QUrlQuery()), version);
+        reply = local
+            ? plain(http::status::ok, Metrics::instance().text().toStdString(), version)
+            : fromResponse(pages.respond(QStringLiteral("/no-such-page"), QUrlQuery(), words), version, words);
         if (local)
             reply.set(http::field::content_type, "text/plain; version=0.0.4; charset=utf-8");
     } else if (const std::optional<QString> typed = Pages::lookupQuestion(path, query)) {
         if (head) {
             // The headers of the answer, without running the lookup: its length is not known before.
-            reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray() }, version);
+            reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray() }, version, words);
             reply.set(http::field::connection, "close");
             co_return reply;
         }
-        reply = co_await lookup(*typed, client, version);
+        reply = co_await lookup(*typed, client, version, words);
     } else {
-        reply = fromResponse(pages.respond(path, query), version);
+        reply = fromResponse(pages.respond(path, query, words), version, words);
     }
     reply.prepare_payload();
     if (head) { // the headers of the GET, its length included, without the body
@@ -342,7 +355,8 @@ asio::awaitable<Reply> HttpServer::Private::respond(const Request &request, cons
     co_return reply;
 }
 
-asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const std::string &address, unsigned version)
+asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const std::string &address, unsigned version,
+                                                   const PageLanguage &words)
 {
     auto job = std::make_shared<LookupPool::Job>();
     job->typed = typed;
@@ -359,23 +373,22 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
     };
 
     const auto refused = [&](int status, int retryAfter, const QString &message) {
-        Reply reply = fromResponse(Pages::lookupRefused(status, typed, message), version);
+        Reply reply = fromResponse(Pages::lookupRefused(status, typed, message, words), version, words);
         reply.set(http::field::retry_after, std::to_string(retryAfter));
         return reply;
     };
     const int queueSeconds = int(settings.queueDeadline.count());
-    const QString busy = QStringLiteral("The lookup service is busy. Try again in %1 s.").arg(qMax(queueSeconds, 1));
+    const QString busy = PAGE_TEXT("The lookup service is busy. Try again in %1 s.").arg(qMax(queueSeconds, 1));
     int retryAfter = 0;
     switch (pool.submit(job, &retryAfter)) {
     case LookupPool::Admission::Busy:
         co_return refused(503, qMax(queueSeconds, 1), busy);
     case LookupPool::Admission::ClientBusy:
-        co_return refused(429, 5,
-                          QStringLiteral("Too many lookups from your address are under way. Try again in 5 s."));
+        co_return refused(429, 5, PAGE_TEXT("Too many lookups from your address are under way. Try again in 5 s."));
     case LookupPool::Admission::ClientLimited:
         co_return refused(
             429, retryAfter,
-            QStringLiteral("Your address has asked for many lookups lately. Try again in %1 s.").arg(retryAfter));
+            PAGE_TEXT("Your address has asked for many lookups lately. Try again in %1 s.").arg(retryAfter));
     case LookupPool::Admission::Answered:
     case LookupPool::Admission::Accepted:
         break;
@@ -392,6 +405,6 @@ asio::awaitable<Reply> HttpServer::Private::lookup(const QString &typed, const s
         else if (!ec && pool.cancel(job)) // waited in the queue past its deadline
             co_return refused(503, qMax(queueSeconds, 1), busy);
     }
-    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &job->result) },
-                           version);
+    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &job->result, words) },
+                           version, words);
 }

@@ -1,5 +1,6 @@
 #include "Lookup.h"
 
+#include "PageLanguage.h"
 #include "WhoisText.h"
 
 #include <QEventLoop>
@@ -64,8 +65,8 @@ void notRegistered(LookupResult &result)
 {
     result.outcome = Outcome::NotRegistered;
     result.message = result.kind == Query::Kind::Domain
-        ? QStringLiteral("%1 is not registered.").arg(result.query)
-        : QStringLiteral("No registry holds a record for %1.").arg(result.query);
+        ? PAGE_TEXT("%1 is not registered.").arg(result.query)
+        : PAGE_TEXT("No registry holds a record for %1.").arg(result.query);
 }
 
 void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
@@ -73,8 +74,8 @@ void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
     result.outcome = Outcome::RateLimited;
     result.retryAfterSeconds = retryAfterSeconds;
     result.message = retryAfterSeconds >= 0
-        ? QStringLiteral("The registry is limiting how often it is asked. Try again in %1 s.").arg(retryAfterSeconds)
-        : QStringLiteral("The registry is limiting how often it is asked. Try again later.");
+        ? PAGE_TEXT("The registry is limiting how often it is asked. Try again in %1 s.").arg(retryAfterSeconds)
+        : PAGE_TEXT("The registry is limiting how often it is asked. Try again later.");
 }
 
 } // namespace
@@ -103,15 +104,15 @@ public:
         m_deadline.setSingleShot(true);
         connect(&m_deadline, &QTimer::timeout, this, [this] {
             m_result.outcome = Outcome::Failed;
-            m_result.message = QStringLiteral("The lookup took longer than %1 s and was given up.").arg(kLongestLookup);
+            m_result.message = PAGE_TEXT("The lookup took longer than %1 s and was given up.").arg(kLongestLookup);
             finish();
         });
         m_deadline.start(kLongestLookup * 1000);
         m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
                                [this](const RdapBootstrap::Service &service) {
                                    if (!service.error.isEmpty())
-                                       m_result.notes.append(service.error
-                                                             + QStringLiteral("; whois was asked instead."));
+                                       m_result.notes.append(
+                                           PAGE_TEXT("%1; whois was asked instead.").arg(service.error));
                                    if (service.base.isValid())
                                        rdap(service.base);
                                    else
@@ -145,8 +146,8 @@ private:
         LookupResult &result = m_result;
         if (!answer.ok()) {
             result.outcome = Outcome::Failed;
-            result.message = QStringLiteral("The registry's lookup service (%1) could not be asked: %2.")
-                                 .arg(url.host(), answer.error);
+            result.message
+                = PAGE_TEXT("The registry's lookup service (%1) could not be asked: %2.").arg(url.host(), answer.error);
             return finish();
         }
         if (answer.status == 404) {
@@ -161,15 +162,14 @@ private:
         result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
         if (answer.status != 200) {
             result.outcome = Outcome::Failed;
-            result.message
-                = QStringLiteral("The registry's lookup service answered with status %1.").arg(answer.status);
+            result.message = PAGE_TEXT("The registry's lookup service answered with status %1.").arg(answer.status);
             return finish();
         }
         if (!document.isObject()) {
             result.outcome = Outcome::Failed;
             result.message = answer.cut
-                ? QStringLiteral("The registry's record was longer than the site reads and could not be read.")
-                : QStringLiteral("The registry's answer is not a record the site can read.");
+                ? PAGE_TEXT("The registry's record was longer than the site reads and could not be read.")
+                : PAGE_TEXT("The registry's answer is not a record the site can read.");
             return finish();
         }
         result.outcome = Outcome::Found;
@@ -193,10 +193,10 @@ private:
         const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
         if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
             const QString why = !registrar.ok() ? registrar.error
-                : registrar.status != 200       ? QStringLiteral("status %1").arg(registrar.status)
-                                                : QStringLiteral("not a record the site can read");
+                : registrar.status != 200       ? PAGE_TEXT("status %1").arg(registrar.status)
+                                                : PAGE_TEXT("not a record the site can read");
             m_result.notes.append(
-                QStringLiteral("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
+                PAGE_TEXT("The registrar's record (%1) could not be read: %2.").arg(related.host(), why));
             return finish();
         }
         m_result.read(registrarDocument.object());
@@ -216,7 +216,7 @@ private:
                                   [this, host, port, server](std::optional<QHostAddress> address, const QString &why) {
                                       if (!address) {
                                           Answer refused;
-                                          refused.error = QStringLiteral("refused to ask it: %1").arg(why);
+                                          refused.error = PAGE_TEXT("refused to ask it: %1").arg(why);
                                           return whoisAnswered(host, server, refused);
                                       }
                                       paced(host, [this, host, port, server, address = *address] {
@@ -235,19 +235,19 @@ private:
         const int hop = m_hop++;
         Answer checked = answer;
         if (checked.ok() && checked.body.trimmed().isEmpty())
-            checked.error = QStringLiteral("it closed the connection without an answer");
+            checked.error = PAGE_TEXT("it closed the connection without an answer");
         if (!checked.ok()) {
             if (hop == 2) {
                 // The registry's record is there; the next one is extra.
                 result.notes.append((m_query.kind == Query::Kind::Domain
-                                         ? QStringLiteral("The registrar's whois server %1 could not be asked: %2.")
-                                         : QStringLiteral("The whois server %1 that the registry refers to could "
-                                                          "not be asked: %2."))
+                                         ? PAGE_TEXT("The registrar's whois server %1 could not be asked: %2.")
+                                         : PAGE_TEXT("The whois server %1 that the registry refers to could "
+                                                     "not be asked: %2."))
                                         .arg(server, checked.error));
                 return finish();
             }
             result.outcome = Outcome::Failed;
-            result.message = QStringLiteral("The whois server %1 could not be asked: %2.").arg(server, checked.error);
+            result.message = PAGE_TEXT("The whois server %1 could not be asked: %2.").arg(server, checked.error);
             return finish();
         }
         const QString text = Upstream::decodeText(answer.body);
@@ -255,8 +255,8 @@ private:
         if (reading.verdict == Verdict::RateLimited) {
             if (hop < 2)
                 return rateLimited(result, reading.retryAfterSeconds), finish();
-            result.notes.append(QStringLiteral("The whois server %1 that the registry refers to is limiting how "
-                                               "often it is asked; its record is left out.")
+            result.notes.append(PAGE_TEXT("The whois server %1 that the registry refers to is limiting how "
+                                          "often it is asked; its record is left out.")
                                     .arg(server));
             return finish();
         }
@@ -267,9 +267,8 @@ private:
             if (next.isEmpty() || m_asked.contains(next.toLower())) {
                 result.outcome = Outcome::NoService;
                 result.message = m_query.kind == Query::Kind::Domain
-                    ? QStringLiteral("There is no lookup service for the extension .%1.")
-                          .arg(m_query.text.section(u'.', -1))
-                    : QStringLiteral("There is no lookup service for %1.").arg(m_query.text);
+                    ? PAGE_TEXT("There is no lookup service for the extension .%1.").arg(m_query.text.section(u'.', -1))
+                    : PAGE_TEXT("There is no lookup service for %1.").arg(m_query.text);
                 return finish();
             }
         } else {
@@ -301,16 +300,16 @@ private:
         if (wait > kLongestPace) {
             const qint64 seconds = qint64(std::ceil(wait));
             if (m_result.outcome == Outcome::Found) {
-                m_result.notes.append(QStringLiteral("The site is pacing its questions to %1 so as not to be blocked "
-                                                     "there; its record is left out. Try again in %2 s.")
+                m_result.notes.append(PAGE_TEXT("The site is pacing its questions to %1 so as not to be blocked "
+                                                "there; its record is left out. Try again in %2 s.")
                                           .arg(host)
                                           .arg(seconds));
                 return finish();
             }
             m_result.outcome = Outcome::RateLimited;
             m_result.retryAfterSeconds = seconds;
-            m_result.message = QStringLiteral("The site is pacing its questions to %1 so as not to be blocked there. "
-                                              "Try again in %2 s.")
+            m_result.message = PAGE_TEXT("The site is pacing its questions to %1 so as not to be blocked there. "
+                                         "Try again in %2 s.")
                                    .arg(host)
                                    .arg(seconds);
             return finish();

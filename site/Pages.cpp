@@ -1,6 +1,7 @@
 #include "Pages.h"
 
 #include "MakerPaths.h"
+#include "PageLanguage.h"
 
 #include <QUrl>
 
@@ -40,19 +41,20 @@ bdi { unicode-bidi: isolate; }
 ul { margin: 4px 0; padding-left: 20px; }
 )";
 
-QByteArray page(const QString &title, const QString &typed, const QString &content)
+QByteArray page(const PageLanguage &words, const QString &title, const QString &typed, const QString &content)
 {
     QString html;
-    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%4\"><head><meta charset=\"utf-8\">"
                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                            "<title>%1</title><link rel=\"stylesheet\" href=\"/site.css\"></head>\n<body>"
                            "<header><a href=\"%3\">Quelcor</a>"
                            "<form method=\"get\" action=\"%3\">"
                            "<input type=\"text\" name=\"domain\" value=\"%2\" maxlength=\"253\" autofocus "
-                           "placeholder=\"example.com\" aria-label=\"Domain name\" spellcheck=\"false\" "
+                           "placeholder=\"example.com\" aria-label=\"%5\" spellcheck=\"false\" "
                            "autocapitalize=\"off\" autocomplete=\"off\">"
-                           "<button type=\"submit\">Look up</button></form></header>\n<main>")
-                .arg(escaped(title), escaped(typed), MakerPaths::lookupPage);
+                           "<button type=\"submit\">%6</button></form></header>\n<main>")
+                .arg(escaped(title), escaped(typed), MakerPaths::lookupPage, words.tag(),
+                     escaped(words.text(PAGE_TEXT("Domain name"))), escaped(words.text(PAGE_TEXT("Look up"))));
     html += content;
     html += QStringLiteral("</main></body></html>\n");
     return html.toUtf8();
@@ -77,24 +79,25 @@ QString fieldRow(const QString &label, const QString &value)
     return QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(escaped(label), isolated(value));
 }
 
-QString fieldTable(const LookupResult &result)
+// The fields that the site reads out of a record, labelled in the page's language; the values stay as the
+// registry wrote them.
+QString fieldTable(const PageLanguage &words, const LookupResult &result)
 {
+    const auto row = [&](const QString &label, const QString &value) { return fieldRow(words.text(label), value); };
     const QString statuses = result.statuses.join(QStringLiteral(", "));
     QString fields;
     if (result.kind == Query::Kind::Domain) {
-        fields = fieldRow(QStringLiteral("Domain"), result.name)
-            + fieldRow(QStringLiteral("Registrar"), result.registrar) + fieldRow(QStringLiteral("Status"), statuses)
-            + fieldRow(QStringLiteral("Registered"), result.registered)
-            + fieldRow(QStringLiteral("Expires"), result.expires)
-            + fieldRow(QStringLiteral("Name servers"), result.nameServers.join(QStringLiteral(", ")));
+        fields = row(PAGE_TEXT("Domain"), result.name) + row(PAGE_TEXT("Registrar"), result.registrar)
+            + row(PAGE_TEXT("Status"), statuses) + row(PAGE_TEXT("Registered"), result.registered)
+            + row(PAGE_TEXT("Expires"), result.expires)
+            + row(PAGE_TEXT("Name servers"), result.nameServers.join(QStringLiteral(", ")));
     } else {
         const bool numbers = result.kind == Query::Kind::AsNumber;
-        fields = fieldRow(numbers ? QStringLiteral("Numbers") : QStringLiteral("Range"), result.range)
-            + fieldRow(QStringLiteral("Name"), result.name) + fieldRow(QStringLiteral("Type"), result.type)
-            + fieldRow(QStringLiteral("Country"), result.country) + fieldRow(QStringLiteral("Holder"), result.holder)
-            + fieldRow(QStringLiteral("Abuse contact"), result.abuse) + fieldRow(QStringLiteral("Status"), statuses)
-            + fieldRow(QStringLiteral("Registered"), result.registered)
-            + fieldRow(QStringLiteral("Last changed"), result.lastChanged);
+        fields = row(numbers ? PAGE_TEXT("Numbers") : PAGE_TEXT("Range"), result.range)
+            + row(PAGE_TEXT("Name"), result.name) + row(PAGE_TEXT("Type"), result.type)
+            + row(PAGE_TEXT("Country"), result.country) + row(PAGE_TEXT("Holder"), result.holder)
+            + row(PAGE_TEXT("Abuse contact"), result.abuse) + row(PAGE_TEXT("Status"), statuses)
+            + row(PAGE_TEXT("Registered"), result.registered) + row(PAGE_TEXT("Last changed"), result.lastChanged);
     }
     return fields.isEmpty() ? QString() : QStringLiteral("<table>%1</table>").arg(fields);
 }
@@ -108,35 +111,40 @@ QString heading(const LookupResult &result)
     return QStringLiteral("<h1>%1</h1>").arg(escaped(Pages::visible(asked.isEmpty() ? result.query : asked)));
 }
 
-QString resultContent(const LookupResult &result)
+QString resultContent(const PageLanguage &words, const LookupResult &result)
 {
     QString html;
+    const QString message = words.message(result.message);
     switch (result.outcome) {
     case Outcome::Found:
         html += heading(result);
         break;
     case Outcome::NotRegistered:
     case Outcome::Special:
-        html += notice(result.message);
+        html += notice(message);
         break;
     case Outcome::Refused:
     case Outcome::RateLimited:
     case Outcome::NoService:
-        html += notice(result.message, "warn");
+        html += notice(message, "warn");
         break;
     case Outcome::Failed:
-        html += notice(result.message, "error");
+        html += notice(message, "error");
         break;
     }
     if (result.cachedAgeSeconds >= 0)
-        html += notice(QStringLiteral("From the site's cache: looked up %1 s ago.").arg(result.cachedAgeSeconds));
-    html += fieldTable(result);
+        html
+            += notice(words.text(PAGE_TEXT("From the site's cache: looked up %1 s ago.")).arg(result.cachedAgeSeconds));
+    html += fieldTable(words, result);
     for (const QString &note : result.notes)
-        html += notice(note, "warn");
+        html += notice(words.message(note), "warn");
     for (const SourceRecord &record : result.records) {
-        html += QStringLiteral("<h2>Record from %1</h2>").arg(isolated(record.source));
+        html += QStringLiteral("<h2>%1</h2>")
+                    .arg(escaped(words.text(PAGE_TEXT("Record from %1")))
+                             .replace(QLatin1String("%1"), isolated(record.source)));
         if (record.cut)
-            html += notice(QStringLiteral("The record was longer than 1 MiB; only its beginning is shown."), "warn");
+            html += notice(words.text(PAGE_TEXT("The record was longer than 1 MiB; only its beginning is shown.")),
+                           "warn");
         html += QStringLiteral("<pre>%1</pre>").arg(escaped(Pages::visible(record.text)));
     }
     return html;
@@ -147,9 +155,18 @@ Response html(const QByteArray &body, int status = 200)
     return Response { status, "text/html; charset=utf-8", body };
 }
 
-Response plainPage(const QString &title, const QString &paragraphs)
+// A page of the site's own: its title, translated here, and its paragraphs, translated by the caller.
+Response plainPage(const PageLanguage &words, const QString &title, const QString &paragraphs)
 {
-    return html(page(title, QString(), QStringLiteral("<h1>%1</h1>%2").arg(escaped(title), paragraphs)));
+    const QString translated = words.text(title);
+    return html(
+        page(words, translated, QString(), QStringLiteral("<h1>%1</h1>%2").arg(escaped(translated), paragraphs)));
+}
+
+const QString &lookupTitle()
+{
+    static const QString title = PAGE_TEXT("Quelcor whois lookup");
+    return title;
 }
 
 } // namespace
@@ -184,21 +201,21 @@ QByteArray Pages::versionFile(const QString &variable, const QString &version)
     return (head + version + QStringLiteral("';\r\n")).toLatin1();
 }
 
-QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result)
+QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, const PageLanguage &words)
 {
     const QString content = result
-        ? resultContent(*result)
-        : QStringLiteral("<h1>Whois lookup</h1><p>Type a domain name, such as "
-                         "<b>example.com</b>, and press <b>Look up</b> to see who "
-                         "registered it, with which registrar, and until when.</p><p>An IP address such "
-                         "as <b>8.8.8.8</b>, a network such as <b>8.8.8.0/24</b> or an AS number such "
-                         "as <b>AS15169</b> shows who holds it.</p>");
-    return page(QStringLiteral("Quelcor whois lookup"), typed, content);
+        ? resultContent(words, *result)
+        : words.text(PAGE_TEXT("<h1>Whois lookup</h1><p>Type a domain name, such as "
+                               "<b>example.com</b>, and press <b>Look up</b> to see who "
+                               "registered it, with which registrar, and until when.</p><p>An IP address such "
+                               "as <b>8.8.8.8</b>, a network such as <b>8.8.8.0/24</b> or an AS number such "
+                               "as <b>AS15169</b> shows who holds it.</p>"));
+    return page(words, words.text(lookupTitle()), typed, content);
 }
 
-Response Pages::lookupRefused(int status, const QString &typed, const QString &message)
+Response Pages::lookupRefused(int status, const QString &typed, const QString &message, const PageLanguage &words)
 {
-    return html(page(QStringLiteral("Quelcor whois lookup"), typed, notice(message, "warn")), status);
+    return html(page(words, words.text(lookupTitle()), typed, notice(words.message(message), "warn")), status);
 }
 
 const QList<QPair<QByteArray, QByteArray>> &Pages::securityHeaders()
@@ -221,7 +238,7 @@ std::optional<QString> Pages::lookupQuestion(const QString &path, const QUrlQuer
     return query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
 }
 
-Response Pages::respond(const QString &path, const QUrlQuery &query) const
+Response Pages::respond(const QString &path, const QUrlQuery &query, const PageLanguage &words) const
 {
     if (path == MakerPaths::quelcorVersion)
         return Response { 200, "text/javascript",
@@ -234,42 +251,47 @@ Response Pages::respond(const QString &path, const QUrlQuery &query) const
     if (path == u"/site.css")
         return Response { 200, "text/css; charset=utf-8", QByteArray(kStyle) };
     if (path == MakerPaths::lookupPage)
-        return html(lookupPage(query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded), nullptr));
+        return html(lookupPage(query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded), nullptr, words));
     if (path == MakerPaths::download)
-        return plainPage(QStringLiteral("Download Quelcor"),
-                         QStringLiteral("<p>The current version of Quelcor is <b>%1</b>.</p><p>Quelcor looks up the "
-                                        "registration records of domain names. Install it over the older version: "
-                                        "your language choice is kept.</p>")
+        return plainPage(words, PAGE_TEXT("Download Quelcor"),
+                         words
+                             .text(PAGE_TEXT("<p>The current version of Quelcor is <b>%1</b>.</p><p>Quelcor looks up "
+                                             "the registration records of domain names. Install it over the older "
+                                             "version: your language choice is kept.</p>"))
                              .arg(escaped(m_versions.quelcor)));
     if (path == MakerPaths::forum)
-        return plainPage(QStringLiteral("Quelcor forum"),
-                         QStringLiteral("<p>Users of Quelcor help one another here: questions about lookups, "
-                                        "language drivers and updates.</p><p>Before asking, try the "
-                                        "<a href=\"%1\">lookup page</a> in a desktop browser.</p>")
+        return plainPage(words, PAGE_TEXT("Quelcor forum"),
+                         words
+                             .text(PAGE_TEXT("<p>Users of Quelcor help one another here: questions about lookups, "
+                                             "language drivers and updates.</p><p>Before asking, try the "
+                                             "<a href=\"%1\">lookup page</a> in a desktop browser.</p>"))
                              .arg(MakerPaths::lookupPage));
     if (path == MakerPaths::bugReport)
-        return plainPage(QStringLiteral("Report a bug"),
-                         QStringLiteral("<p>Tell us what you did, what you expected and what happened instead, and "
-                                        "give the version that the about window shows.</p><p>Write to the address "
-                                        "shown in the about window.</p>"));
+        return plainPage(words, PAGE_TEXT("Report a bug"),
+                         words.text(PAGE_TEXT("<p>Tell us what you did, what you expected and what happened "
+                                              "instead, and give the version that the about window shows.</p><p>Write "
+                                              "to the address shown in the about window.</p>")));
     if (path == MakerPaths::productPage)
         return plainPage(
-            QStringLiteral("Quelcor"),
-            QStringLiteral("<p>Quelcor is a small desktop program for looking up the registration "
-                           "records (whois records) of internet domain names.</p><ul>"
-                           "<li><a href=\"%1\">Download</a></li>"
-                           "<li><a href=\"%2\">Look a domain up</a></li>"
-                           "<li><a href=\"%3\">Forum</a></li>"
-                           "<li><a href=\"%4\">Report a bug</a></li></ul>")
+            words, QStringLiteral("Quelcor"),
+            words
+                .text(PAGE_TEXT("<p>Quelcor is a small desktop program for looking up the registration "
+                                "records (whois records) of internet domain names.</p><ul>"
+                                "<li><a href=\"%1\">Download</a></li>"
+                                "<li><a href=\"%2\">Look a domain up</a></li>"
+                                "<li><a href=\"%3\">Forum</a></li>"
+                                "<li><a href=\"%4\">Report a bug</a></li></ul>"))
                 .arg(MakerPaths::download, MakerPaths::lookupPage, MakerPaths::forum, MakerPaths::bugReport));
     if (path == u"/")
-        return plainPage(QStringLiteral("Quelcor"),
-                         QStringLiteral("<ul><li><a href=\"%1\">Quelcor</a></li>"
-                                        "<li><a href=\"%2\">Look a domain up</a></li></ul>")
+        return plainPage(words, QStringLiteral("Quelcor"),
+                         words
+                             .text(PAGE_TEXT("<ul><li><a href=\"%1\">Quelcor</a></li>"
+                                             "<li><a href=\"%2\">Look a domain up</a></li></ul>"))
                              .arg(MakerPaths::productPage, MakerPaths::lookupPage));
-    Response missing = plainPage(QStringLiteral("Page not found"),
-                                 QStringLiteral("<p>There is no such page here. Try the "
-                                                "<a href=\"%1\">product page</a>.</p>")
+    Response missing = plainPage(words, PAGE_TEXT("Page not found"),
+                                 words
+                                     .text(PAGE_TEXT("<p>There is no such page here. Try the "
+                                                     "<a href=\"%1\">product page</a>.</p>"))
                                      .arg(MakerPaths::productPage));
     missing.status = 404;
     return missing;

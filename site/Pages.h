@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Lookup.h"
+#include "PageLanguage.h"
 
 #include <QByteArray>
 #include <QList>
@@ -34,7 +35,9 @@ public:
     }
 
     // Every page but a lookup's answer, which the server has run on its workers (lookupQuestion, lookupPage).
-    Response respond(const QString &path, const QUrlQuery &query) const;
+    // Pages are in the given language; record text stays as the registry sent it.
+    Response respond(const QString &path, const QUrlQuery &query,
+                     const PageLanguage &words = PageLanguage::english()) const;
 
     // What the lookup page is asked to look up: the field's text; no value for any other request.
     static std::optional<QString> lookupQuestion(const QString &path, const QUrlQuery &query);
@@ -43,10 +46,12 @@ public:
     static QByteArray versionFile(const QString &variable, const QString &version);
 
     // The lookup page for a result (or for no question yet, when result is null).
-    static QByteArray lookupPage(const QString &typed, const LookupResult *result);
+    static QByteArray lookupPage(const QString &typed, const LookupResult *result,
+                                 const PageLanguage &words = PageLanguage::english());
 
     // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
-    static Response lookupRefused(int status, const QString &typed, const QString &message);
+    static Response lookupRefused(int status, const QString &typed, const QString &message,
+                                  const PageLanguage &words = PageLanguage::english());
 
     // Text from another server as the page shows it: control characters as their visible symbols (NUL as
     // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.

@@ -1,6 +1,7 @@
 #include "Query.h"
 
 #include "DomainName.h"
+#include "PageLanguage.h"
 
 #include <QRegularExpression>
 
@@ -36,7 +37,7 @@ Query asNumberQuery(const QString &digits, const QString &low)
         number = high << 16 | lowPart;
     }
     if (!ok || number > 0xffffffffULL)
-        return refused(QStringLiteral("An AS number is a whole number from 0 to 4294967295."));
+        return refused(PAGE_TEXT("An AS number is a whole number from 0 to 4294967295."));
     Query query;
     query.kind = Query::Kind::AsNumber;
     query.asNumber = quint32(number);
@@ -54,11 +55,11 @@ Query addressOrNetwork(QString text)
     if (addressText.contains(u':')) {
         if (addressText.contains(u'%') || !address.setAddress(addressText)
             || address.protocol() != QAbstractSocket::IPv6Protocol)
-            return refused(QStringLiteral("This is not a valid IPv6 address."));
+            return refused(PAGE_TEXT("This is not a valid IPv6 address."));
     } else if (const std::optional<QHostAddress> v4 = ipv4(addressText)) {
         address = *v4;
     } else {
-        return refused(QStringLiteral("An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1."));
+        return refused(PAGE_TEXT("An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1."));
     }
 
     int prefixLength = -1;
@@ -69,14 +70,14 @@ Query addressOrNetwork(QString text)
         const int bits = address.protocol() == QAbstractSocket::IPv4Protocol ? 32 : 128;
         static const QRegularExpression digits(QStringLiteral("^[0-9]{1,3}$"));
         if (!ok || !digits.match(lengthText).hasMatch() || prefixLength > bits)
-            return refused(QStringLiteral("A network's prefix length is a number from 0 to 32 for IPv4 and "
-                                          "from 0 to 128 for IPv6."));
+            return refused(PAGE_TEXT("A network's prefix length is a number from 0 to 32 for IPv4 and "
+                                     "from 0 to 128 for IPv6."));
     }
     // An IPv4-mapped address is the IPv4 address it maps.
     const QHostAddress plain = SpecialAddresses::unwrapped(address);
     if (plain.protocol() != address.protocol()) {
         if (prefixLength >= 0 && prefixLength < 96)
-            return refused(QStringLiteral("An IPv4-mapped network has a prefix length from 96 to 128."));
+            return refused(PAGE_TEXT("An IPv4-mapped network has a prefix length from 96 to 128."));
         address = plain;
         if (prefixLength >= 0)
             prefixLength -= 96;
@@ -136,15 +137,15 @@ QString Query::noun() const
 {
     switch (kind) {
     case Kind::Address:
-        return QStringLiteral("address");
+        return PAGE_TEXT("address");
     case Kind::Network:
-        return QStringLiteral("network");
+        return PAGE_TEXT("network");
     case Kind::AsNumber:
-        return QStringLiteral("AS number");
+        return PAGE_TEXT("AS number");
     case Kind::Domain:
         break;
     }
-    return QStringLiteral("domain name");
+    return PAGE_TEXT("domain name");
 }
 
 QString Query::rdapPath() const

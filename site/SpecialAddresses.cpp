@@ -1,5 +1,6 @@
 #include "SpecialAddresses.h"
 
+#include "PageLanguage.h"
 #include <QPair>
 
 #include <array>
@@ -17,47 +18,47 @@ struct Block
 
 // IANA's IPv4 special-purpose address registry, without the blocks it marks globally reachable.
 const std::array kIpv4 {
-    Block { "0.0.0.0/8", "\"this network\"", "RFC 791" },
-    Block { "10.0.0.0/8", "private", "RFC 1918" },
-    Block { "100.64.0.0/10", "shared", "RFC 6598" },
-    Block { "127.0.0.0/8", "loopback", "RFC 1122" },
-    Block { "169.254.0.0/16", "link-local", "RFC 3927" },
-    Block { "172.16.0.0/12", "private", "RFC 1918" },
-    Block { "192.0.0.0/24", "protocol assignment", "RFC 6890" },
-    Block { "192.0.2.0/24", "documentation", "RFC 5737" },
-    Block { "192.88.99.0/24", "6to4 relay anycast", "RFC 7526" },
-    Block { "192.168.0.0/16", "private", "RFC 1918" },
-    Block { "198.18.0.0/15", "benchmarking", "RFC 2544" },
-    Block { "198.51.100.0/24", "documentation", "RFC 5737" },
-    Block { "203.0.113.0/24", "documentation", "RFC 5737" },
-    Block { "224.0.0.0/4", "multicast", "RFC 5771" },
-    Block { "240.0.0.0/4", "reserved", "RFC 1112" },
-    Block { "255.255.255.255/32", "broadcast", "RFC 919" },
+    Block { "0.0.0.0/8", PAGE_WORD("\"this network\""), "RFC 791" },
+    Block { "10.0.0.0/8", PAGE_WORD("private"), "RFC 1918" },
+    Block { "100.64.0.0/10", PAGE_WORD("shared"), "RFC 6598" },
+    Block { "127.0.0.0/8", PAGE_WORD("loopback"), "RFC 1122" },
+    Block { "169.254.0.0/16", PAGE_WORD("link-local"), "RFC 3927" },
+    Block { "172.16.0.0/12", PAGE_WORD("private"), "RFC 1918" },
+    Block { "192.0.0.0/24", PAGE_WORD("protocol assignment"), "RFC 6890" },
+    Block { "192.0.2.0/24", PAGE_WORD("documentation"), "RFC 5737" },
+    Block { "192.88.99.0/24", PAGE_WORD("6to4 relay anycast"), "RFC 7526" },
+    Block { "192.168.0.0/16", PAGE_WORD("private"), "RFC 1918" },
+    Block { "198.18.0.0/15", PAGE_WORD("benchmarking"), "RFC 2544" },
+    Block { "198.51.100.0/24", PAGE_WORD("documentation"), "RFC 5737" },
+    Block { "203.0.113.0/24", PAGE_WORD("documentation"), "RFC 5737" },
+    Block { "224.0.0.0/4", PAGE_WORD("multicast"), "RFC 5771" },
+    Block { "240.0.0.0/4", PAGE_WORD("reserved"), "RFC 1112" },
+    Block { "255.255.255.255/32", PAGE_WORD("broadcast"), "RFC 919" },
 };
 
 // IPv6 outside the global unicast space: everything there is special; these name what it is.
 const std::array kIpv6Outside {
-    Block { "::/128", "unspecified", "RFC 4291" },
-    Block { "::1/128", "loopback", "RFC 4291" },
-    Block { "::/96", "deprecated IPv4-compatible", "RFC 4291" },
-    Block { "64:ff9b::/96", "NAT64", "RFC 6052" },
-    Block { "64:ff9b:1::/48", "local-use NAT64", "RFC 8215" },
-    Block { "100::/64", "discard-only", "RFC 6666" },
-    Block { "fc00::/7", "unique local", "RFC 4193" },
-    Block { "fe80::/10", "link-local", "RFC 4291" },
-    Block { "fec0::/10", "deprecated site-local", "RFC 3879" },
-    Block { "ff00::/8", "multicast", "RFC 4291" },
+    Block { "::/128", PAGE_WORD("unspecified"), "RFC 4291" },
+    Block { "::1/128", PAGE_WORD("loopback"), "RFC 4291" },
+    Block { "::/96", PAGE_WORD("deprecated IPv4-compatible"), "RFC 4291" },
+    Block { "64:ff9b::/96", PAGE_WORD("NAT64"), "RFC 6052" },
+    Block { "64:ff9b:1::/48", PAGE_WORD("local-use NAT64"), "RFC 8215" },
+    Block { "100::/64", PAGE_WORD("discard-only"), "RFC 6666" },
+    Block { "fc00::/7", PAGE_WORD("unique local"), "RFC 4193" },
+    Block { "fe80::/10", PAGE_WORD("link-local"), "RFC 4291" },
+    Block { "fec0::/10", PAGE_WORD("deprecated site-local"), "RFC 3879" },
+    Block { "ff00::/8", PAGE_WORD("multicast"), "RFC 4291" },
 };
 
 // Special blocks inside the global unicast space 2000::/3 (6to4 and Teredo are judged by what they embed).
 const std::array kIpv6Inside {
-    Block { "2001::/23", "protocol assignment", "RFC 2928" },
-    Block { "2001:2::/48", "benchmarking", "RFC 5180" },
-    Block { "2001:10::/28", "ORCHID", "RFC 4843" },
-    Block { "2001:20::/28", "ORCHIDv2", "RFC 7343" },
-    Block { "2001:db8::/32", "documentation", "RFC 3849" },
-    Block { "3fff::/20", "documentation", "RFC 9637" },
-    Block { "5f00::/16", "SRv6 SID", "RFC 9602" },
+    Block { "2001::/23", PAGE_WORD("protocol assignment"), "RFC 2928" },
+    Block { "2001:2::/48", PAGE_WORD("benchmarking"), "RFC 5180" },
+    Block { "2001:10::/28", PAGE_WORD("ORCHID"), "RFC 4843" },
+    Block { "2001:20::/28", PAGE_WORD("ORCHIDv2"), "RFC 7343" },
+    Block { "2001:db8::/32", PAGE_WORD("documentation"), "RFC 3849" },
+    Block { "3fff::/20", PAGE_WORD("documentation"), "RFC 9637" },
+    Block { "5f00::/16", PAGE_WORD("SRv6 SID"), "RFC 9602" },
 };
 
 template<std::size_t N>
@@ -99,7 +100,7 @@ std::optional<Kind> embedding(const char *what, const char *reference, const QHo
         return std::nullopt;
     return Kind {
         QLatin1String(what),
-        QStringLiteral("%1, carrying the %3 address %2").arg(QLatin1String(reference), ipv4.toString(), inner->what)
+        PAGE_TEXT("%1, carrying the %3 address %2").arg(QLatin1String(reference), ipv4.toString(), inner->what)
     };
 }
 
@@ -107,7 +108,8 @@ std::optional<Kind> classifyIpv6(const QHostAddress &address)
 {
     const Q_IPV6ADDR bytes = address.toIPv6Address();
     if (bytes[0] >> 5 != 1) { // outside 2000::/3
-        const Kind kind = longestMatch(kIpv6Outside, address).value_or(Kind { u"reserved"_qs, u"RFC 4291"_qs });
+        const Kind kind = longestMatch(kIpv6Outside, address)
+                              .value_or(Kind { QLatin1String(PAGE_WORD("reserved")), u"RFC 4291"_qs });
         // The deprecated IPv4-compatible form and NAT64 carry an IPv4 address: a special one is named.
         const bool compatible = kind.what == u"deprecated IPv4-compatible";
         if (compatible || kind.what == u"NAT64") {
@@ -146,7 +148,7 @@ QHostAddress unwrapped(const QHostAddress &address)
 std::optional<Kind> classify(const QHostAddress &address)
 {
     if (address.isNull())
-        return Kind { QStringLiteral("unspecified"), QStringLiteral("not an address") };
+        return Kind { PAGE_TEXT("unspecified"), PAGE_TEXT("not an address") };
     QHostAddress judged = unwrapped(address);
     judged.setScopeId(QString());
     if (judged.protocol() == QAbstractSocket::IPv4Protocol)
@@ -186,15 +188,15 @@ std::optional<Kind> classifyAsNumber(quint32 number)
         const char *what, *reference;
     };
     static const std::array kRanges {
-        Range { 0, 0, "reserved", "RFC 7607" },
-        Range { 23456, 23456, "reserved (AS_TRANS)", "RFC 6793" },
-        Range { 64496, 64511, "documentation", "RFC 5398" },
-        Range { 64512, 65534, "private", "RFC 6996" },
-        Range { 65535, 65535, "reserved", "RFC 7300" },
-        Range { 65536, 65551, "documentation", "RFC 5398" },
-        Range { 65552, 131071, "reserved", "IANA" },
-        Range { 4200000000u, 4294967294u, "private", "RFC 6996" },
-        Range { 4294967295u, 4294967295u, "reserved", "RFC 7300" },
+        Range { 0, 0, PAGE_WORD("reserved"), "RFC 7607" },
+        Range { 23456, 23456, PAGE_WORD("reserved (AS_TRANS)"), "RFC 6793" },
+        Range { 64496, 64511, PAGE_WORD("documentation"), "RFC 5398" },
+        Range { 64512, 65534, PAGE_WORD("private"), "RFC 6996" },
+        Range { 65535, 65535, PAGE_WORD("reserved"), "RFC 7300" },
+        Range { 65536, 65551, PAGE_WORD("documentation"), "RFC 5398" },
+        Range { 65552, 131071, PAGE_WORD("reserved"), "IANA" },
+        Range { 4200000000u, 4294967294u, PAGE_WORD("private"), "RFC 6996" },
+        Range { 4294967295u, 4294967295u, PAGE_WORD("reserved"), "RFC 7300" },
     };
     for (const Range &range : kRanges) {
         if (number >= range.first && number <= range.last)
@@ -207,8 +209,9 @@ QString sentence(const QString &subject, const QString &noun, const Kind &kind)
 {
     const QChar first = kind.what.isEmpty() ? QChar() : kind.what.front().toLower();
     const bool vowel = QStringView(u"aeiou").contains(first) && !kind.what.startsWith(u"unique");
-    return QStringLiteral("%1 is %2 %3 %4 (%5); no registry holds a record for it.")
-        .arg(subject, vowel ? QStringLiteral("an") : QStringLiteral("a"), kind.what, noun, kind.reference);
+    return (vowel ? PAGE_TEXT("%1 is an %2 %3 (%4); no registry holds a record for it.")
+                  : PAGE_TEXT("%1 is a %2 %3 (%4); no registry holds a record for it."))
+        .arg(subject, kind.what, noun, kind.reference);
 }
 
 } // namespace SpecialAddresses

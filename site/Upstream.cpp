@@ -1,6 +1,7 @@
 #include "Upstream.h"
 
 #include "Metrics.h"
+#include "PageLanguage.h"
 
 #include "CodePage.h"
 
@@ -55,12 +56,12 @@ public:
         m_clock.start();
         m_deadline.setSingleShot(true);
         connect(&m_deadline, &QTimer::timeout, this,
-                [this] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
+                [this] { stop(PAGE_TEXT("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
         m_deadline.start(m_limits.answerMs);
         m_connectTimer.setSingleShot(true);
         connect(&m_connectTimer, &QTimer::timeout, this, [this] {
             if (!m_sent)
-                stop(QStringLiteral("no connection within %1 s").arg(seconds(m_limits.connectMs)));
+                stop(PAGE_TEXT("no connection within %1 s").arg(seconds(m_limits.connectMs)));
         });
     }
 
@@ -84,7 +85,7 @@ private:
     Answer redirected(Answer answer) const
     {
         if (m_redirects > 0)
-            answer.error = QStringLiteral("a redirect was refused: %1").arg(answer.error);
+            answer.error = PAGE_TEXT("a redirect was refused: %1").arg(answer.error);
         return answer;
     }
 
@@ -146,13 +147,12 @@ private:
         else if (!answer.cut && broken && !redirect)
             answer.error = reply->errorString();
         else if (!answer.cut && (answer.status < 200 || answer.status > 599))
-            answer.error = answer.status == 0
-                ? QStringLiteral("no answer")
-                : QStringLiteral("an HTTP status that is no answer (%1)").arg(answer.status);
+            answer.error = answer.status == 0 ? PAGE_TEXT("no answer")
+                                              : PAGE_TEXT("an HTTP status that is no answer (%1)").arg(answer.status);
         if (!answer.ok() || !redirect || location.isEmpty())
             return finish(answer);
         if (m_redirects == kMaxRedirects) {
-            answer.error = QStringLiteral("the lookup service redirected too often");
+            answer.error = PAGE_TEXT("the lookup service redirected too often");
             return finish(answer);
         }
         ++m_redirects;
@@ -217,11 +217,11 @@ public:
         m_connectTimer.setSingleShot(true);
         connect(&m_connectTimer, &QTimer::timeout, this, [this] {
             if (m_socket.state() != QAbstractSocket::ConnectedState)
-                stop(QStringLiteral("no connection within %1 s").arg(seconds(m_limits.connectMs)));
+                stop(PAGE_TEXT("no connection within %1 s").arg(seconds(m_limits.connectMs)));
         });
         m_answerTimer.setSingleShot(true);
         connect(&m_answerTimer, &QTimer::timeout, this,
-                [this] { stop(QStringLiteral("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
+                [this] { stop(PAGE_TEXT("no complete answer within %1 s").arg(seconds(m_limits.answerMs))); });
     }
 
     void ask(const QHostAddress &address, quint16 port)

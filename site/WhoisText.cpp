@@ -1,15 +1,11 @@
 #include "WhoisText.h"
 
+#include "SiteResources.h"
+
 #include <QFile>
 #include <QList>
 #include <QRegularExpression>
 #include <QUrl>
-
-// The table is a resource of the site's library; a static library's resources are brought in by hand.
-static void loadTableResource()
-{
-    Q_INIT_RESOURCE(site);
-}
 
 namespace {
 
@@ -35,7 +31,7 @@ struct Table
 
 Table load()
 {
-    loadTableResource();
+    loadSiteResources();
     Table table;
     QFile file(QStringLiteral(":/site/whois-answers.tsv"));
     if (!file.open(QIODevice::ReadOnly)) {

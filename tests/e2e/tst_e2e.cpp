@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,7 +61,7 @@ private slots:
     void domainLookedUpThroughTheSite();
     void offlineStart();
     void newerVersionOffered();
-    void installItalianFromTheMainWindow();
+    void installDeutschThenLookUp();
     void updateCheckFromTheAboutWindow();
     void everyWayOutWithAWindowManager();
 
@@ -268,14 +269,15 @@ void TestEndToEnd::newerVersionOffered()
 
 // The language chooser from the main window: open the Italiano folder, OK; the driver is installed and the
 // main window comes back with its texts.
-void TestEndToEnd::installItalianFromTheMainWindow()
+void TestEndToEnd::installDeutschThenLookUp()
 {
-    LocalHttpServer server;
-    QVERIFY(server.listen(QUELCOR_E2E_PORT));
-    server.route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
+    SiteProcess site({}, QUELCOR_E2E_PORT);
+    QVERIFY2(site.started(),
+             qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QCOMPARE(m_display->waitForWindows(kMain, 20000).size(), 1);
-    QTest::qWait(300);
+    QTest::qWait(2500); // after the first connection check
+    const QImage english = m_display->screenshot(kMain, kShots + QStringLiteral("/29-main-in-english.png"));
 
     QVERIFY(m_display->click(kMain, QPoint(504 + 24, 4 + 24))); // the globe with the green arrow
     const QString chooser = QStringLiteral("Language Changer");
@@ -284,19 +286,32 @@ void TestEndToEnd::installItalianFromTheMainWindow()
     QTest::qWait(300);
     m_display->screenshot(chooser, kShots + QStringLiteral("/30-language-chooser.png"));
 
-    QVERIFY(m_display->type(chooser, QStringLiteral("Italiano"), { QStringLiteral("Return") }));
+    QVERIFY(m_display->type(chooser, QStringLiteral("Deutsch"), { QStringLiteral("Return") }));
     QTest::qWait(500);
-    const QImage opened = m_display->screenshot(chooser, kShots + QStringLiteral("/31-italiano-opened.png"));
-    QVERIFY(pixelsLike(opened, QRect(0, 0, 48, 32), QColor(0, 146, 70)) > 50); // the flag as background
+    const QImage opened = m_display->screenshot(chooser, kShots + QStringLiteral("/31-deutsch-opened.png"));
+    QVERIFY(pixelsLike(opened, QRect(0, 0, 33, 22), QColor(221, 0, 0)) > 50); // the flag's red band
     QVERIFY(m_display->click(chooser, QPoint(304 + 36, 248 + 8))); // OK
 
-    const QByteArray italiano = TestFiles::read(QStringLiteral(QUELCOR_SOURCE_DIR "/data/lang/Italiano/Italiano.DRV"));
-    QTRY_COMPARE_WITH_TIMEOUT(TestFiles::read(m_programDir->filePath(QStringLiteral("LANGUAGE.DRV"))), italiano, 5000);
+    const QByteArray deutsch = TestFiles::read(QStringLiteral(QUELCOR_SOURCE_DIR "/data/lang/Deutsch/Deutsch.DRV"));
+    QTRY_COMPARE_WITH_TIMEOUT(TestFiles::read(m_programDir->filePath(QStringLiteral("LANGUAGE.DRV"))), deutsch, 5000);
     QVERIFY(!QFile::exists(m_programDir->filePath(QStringLiteral("START.1ST"))));
     QCOMPARE(m_display->waitForWindows(kMain, 5000).size(), 1);
     QVERIFY(m_display->windows(chooser).isEmpty());
-    QTest::qWait(2500); // the next connection check writes the Italian indicator text too
-    m_display->screenshot(kMain, kShots + QStringLiteral("/32-main-in-italiano.png"));
+    QTest::qWait(2500); // the next connection check writes the German indicator text too
+    const QImage german = m_display->screenshot(kMain, kShots + QStringLiteral("/32-main-in-deutsch.png"));
+    QCOMPARE(german.size(), english.size());
+    int changed = 0; // the texts of the window
+    for (int y = 0; y < german.height(); ++y)
+        for (int x = 0; x < german.width(); ++x)
+            changed += german.pixel(x, y) != english.pixel(x, y);
+    QVERIFY2(changed > 500, qPrintable(QString::number(changed)));
+
+    // The lookup button: the site's page, asked for in German, answered in German.
+    QVERIFY(m_display->click(kMain, QPoint(16 + 280 + 72, 64 + 200 + 8)));
+    static const QRegularExpression inGerman(QStringLiteral("GET /hosting/quelcor.php 200 [0-9]+ de$"));
+    QTRY_VERIFY2_WITH_TIMEOUT(!site.log().filter(inGerman).isEmpty(), qPrintable(site.log().join(u'\n')), 60000);
+    QTest::qWait(2000); // the cover goes a second after the page has arrived
+    m_display->screenshot(kMain, kShots + QStringLiteral("/33-lookup-page-in-deutsch.png"));
 }
 
 // The about window from the main window, the update check window from there, a query against a server that

@@ -2,6 +2,7 @@
 // for a slow head, a full lookup queue, and a graceful stop with a lookup in flight.
 
 #include "FakeWhois.h"
+#include "PageLanguage.h"
 #include "RawHttp.h"
 #include "SiteProcess.h"
 
@@ -53,6 +54,7 @@ private slots:
     void refusedHeads();
     void pipelinedAnswersInOrder();
     void headOfTheLookupPageAsksNobody();
+    void pagesInTheVisitorsLanguage();
     void slowHeadClosedAtItsDeadline();
     void fullQueueAnswered503();
     void stopLetsTheLookupInFlightFinish();
@@ -88,6 +90,31 @@ void TestSiteServer::refusedHeads()
     const Exchange result = exchange(site.port(), request);
     QVERIFY2(result.answer.startsWith("HTTP/1.1 " + status), result.answer.left(100).constData());
     QVERIFY(result.closed);
+}
+
+void TestSiteServer::pagesInTheVisitorsLanguage()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    const QByteArray german
+        = lookupOf("example.zz").replace("Host: x\r\n", "Host: x\r\nAccept-Language: de-CH, fr;q=0.8\r\n");
+    const QByteArray answer = served(site.port(), german).answer; // while the fake whois server answers
+    const PageLanguage &words = PageLanguage::forAcceptLanguage("de");
+    const QString message = words.message(u"There is no lookup service for the extension .zz."_qs);
+    QVERIFY(!message.startsWith(u"There"));
+    QVERIFY2(answer.contains(message.toHtmlEscaped().toUtf8()), answer.constData());
+    QVERIFY(answer.contains("\r\nContent-Language: de\r\n") && answer.contains("\r\nVary: Accept-Language\r\n"));
+    QVERIFY(answer.contains("<html lang=\"de\">"));
+    // A plain page in French; without the header, English.
+    const QByteArray french = exchange(site.port(),
+                                       "GET /forum HTTP/1.1\r\nHost: x\r\nAccept-Language: fr\r\n"
+                                       "Connection: close\r\n\r\n")
+                                  .answer;
+    QVERIFY(french.contains(PageLanguage::forAcceptLanguage("fr").text(u"Quelcor forum"_qs).toUtf8()));
+    QVERIFY(exchange(site.port(), "GET /forum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.contains("<html lang=\"en\"><head>"));
 }
 
 void TestSiteServer::pipelinedAnswersInOrder()
