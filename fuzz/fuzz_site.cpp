@@ -4,6 +4,7 @@
 #include "Bootstrap.h"
 #include "DomainName.h"
 #include "Lookup.h"
+#include "PageLanguage.h"
 #include "Pages.h"
 #include "Query.h"
 #include "Upstream.h"
@@ -63,15 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         && (!service.path().endsWith(u'/') || (service.scheme() != u"http" && service.scheme() != u"https")))
         std::abort();
 
-    // The page holds exactly the markup it holds for a plain record: every "<" of the text is escaped.
-    static const auto markupFor = [](const QString &plain) {
+    // The page holds exactly the markup it holds for a plain record, in English and in a language whose
+    // messages are translated through templates: every "<" of the text is escaped.
+    const PageLanguage &german = PageLanguage::forAcceptLanguage("de");
+    static const auto markupFor = [](const QString &plain, const PageLanguage &words) {
         const LookupResult result = whoisRecord(plain);
-        return Pages::lookupPage(plain, &result).count('<');
+        return Pages::lookupPage(plain, &result, words).count('<');
     };
-    static const qsizetype markup = markupFor(QStringLiteral("x"));
-    static const qsizetype emptyMarkup = markupFor(QString());
     const LookupResult record = whoisRecord(text);
-    if (Pages::lookupPage(text, &record).count('<') != (text.isEmpty() ? emptyMarkup : markup))
+    for (const PageLanguage *words : { &PageLanguage::english(), &german }) {
+        if (Pages::lookupPage(text, &record, *words).count('<')
+            != markupFor(text.isEmpty() ? QString() : u"x"_qs, *words))
+            std::abort();
+    }
+    // Any header picks one of the languages.
+    if (!PageLanguage::all().contains(&PageLanguage::forAcceptLanguage(bytes.toStdString())))
         std::abort();
     return 0;
 }

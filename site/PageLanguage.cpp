@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -81,16 +82,23 @@ PageLanguage::PageLanguage(QString tag, const QByteArray &table)
 
 const QList<const PageLanguage *> &PageLanguage::all()
 {
-    static const QList<const PageLanguage *> languages = [] {
+    static const std::vector<PageLanguage> tables = [] {
         loadSiteResources();
-        QList<const PageLanguage *> found { new PageLanguage(QStringLiteral("en"), {}) };
-        const QDir tables(QStringLiteral(":/site/lang"));
-        for (const QString &name : tables.entryList({ QStringLiteral("*.tsv") }, QDir::Files, QDir::Name)) {
-            QFile file(tables.filePath(name));
+        std::vector<PageLanguage> found;
+        found.emplace_back(QStringLiteral("en"), QByteArray());
+        const QDir folder(QStringLiteral(":/site/lang"));
+        for (const QString &name : folder.entryList({ QStringLiteral("*.tsv") }, QDir::Files, QDir::Name)) {
+            QFile file(folder.filePath(name));
             if (file.open(QIODevice::ReadOnly))
-                found.append(new PageLanguage(name.chopped(4), file.readAll()));
+                found.emplace_back(name.chopped(4), file.readAll());
         }
         return found;
+    }();
+    static const QList<const PageLanguage *> languages = [] {
+        QList<const PageLanguage *> each;
+        for (const PageLanguage &table : tables)
+            each.append(&table);
+        return each;
     }();
     return languages;
 }
@@ -147,7 +155,9 @@ QString PageLanguage::message(const QString &english, int depth) const
 {
     if (const auto known = m_texts.constFind(english); known != m_texts.constEnd())
         return *known;
-    if (depth > 3) // a reason inside a reason inside a message is as deep as the site's messages go
+    // A reason inside a reason inside a message is as deep as the site's messages go, and none is longer than
+    // a few hundred characters: longer text is no message of the site's, and is not matched against templates.
+    if (depth > 3 || english.size() > 2000)
         return english;
     for (const Template &candidate : m_templates) {
         const QRegularExpressionMatch match = candidate.pattern.match(english);
