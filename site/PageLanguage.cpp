@@ -65,15 +65,16 @@ PageLanguage::PageLanguage(QString tag, const QByteArray &table)
         if (!english.contains(argumentMark()))
             continue;
         Template made { {}, {}, line.mid(tab + 1), fixedCharacters(english) };
-        QString pattern = QStringLiteral("^");
+        QString pattern;
         qsizetype at = 0;
         for (const QRegularExpressionMatch &mark : argumentMark().globalMatch(english)) {
             pattern += QRegularExpression::escape(english.mid(at, mark.capturedStart() - at)) + QStringLiteral("(.*?)");
             made.numbers.append(mark.captured(1).toInt());
             at = mark.capturedEnd();
         }
-        pattern += QRegularExpression::escape(english.mid(at)) + QStringLiteral("$");
-        made.pattern = QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption);
+        pattern += QRegularExpression::escape(english.mid(at));
+        made.pattern = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                                          QRegularExpression::DotMatchesEverythingOption);
         m_templates.append(std::move(made));
     }
     std::stable_sort(m_templates.begin(), m_templates.end(),
