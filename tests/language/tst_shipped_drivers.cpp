@@ -135,9 +135,12 @@ void TestShippedDrivers::drivers()
     // Each window in this language, for a look: build/screenshots/languages/.
     const QString shots = QStringLiteral(QUELCOR_SCREENSHOT_DIR "/languages/");
     QDir().mkpath(shots);
-    for (Form form : { Form::Splash, Form::Main, Form::Language, Form::About, Form::iUpdate })
-        windows.window(form).grab().save(shots + name + u'-' + windows.window(form).objectName()
-                                         + QStringLiteral(".png"));
+    for (Form form : { Form::Splash, Form::Main, Form::Language, Form::About, Form::iUpdate }) {
+        QWidget &window = windows.window(form);
+        window.show(); // pictures are read when a window is first shown
+        window.grab().save(shots + name + u'-' + window.objectName() + QStringLiteral(".png"));
+        window.hide();
+    }
 }
 
 QUELCOR_TEST_MAIN(TestShippedDrivers)
