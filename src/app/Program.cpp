@@ -19,6 +19,9 @@
 
 void setUpApplication()
 {
+    // The web engine tells screen readers about the lookup page only when asked to before it starts (at the
+    // first page).
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     Accessibility::install();
     Controls::installFontSubstitutes();
     QApplication::setFont(Controls::msSansSerif(8.25));
@@ -57,8 +60,6 @@ struct Program::Parts
         BeforeTheApplication()
             : fonts(startFontSystem())
         {
-            // The web engine tells screen readers about the lookup page only when asked to before it starts.
-            qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
         }
         ~BeforeTheApplication()
         {

@@ -32,5 +32,5 @@ private:
     std::unique_ptr<Parts> m_parts;
 };
 
-// Fonts and the like, once the QApplication exists.
+// Fonts, accessibility and the like, once the QApplication exists (and before the web engine starts).
 void setUpApplication();

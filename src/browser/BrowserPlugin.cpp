@@ -11,11 +11,19 @@ Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext *context);
 
 namespace {
-// The web engine wants an OpenGL context shared with the application's. A program that links the engine
-// gets it made when its application starts, at the cost of an OpenGL stack loaded before the first window
-// (twice the memory, a third more time); this module makes it only now, when the first page is requested.
+// The lookup page is a page of text. Qt Quick's software renderer draws it without an OpenGL stack (some
+// 60 MB and 35 ms at the first page), and the window that holds the page then repaints its own controls (the
+// status line at every load) without composing the page anew through OpenGL, which costs several milliseconds
+// a repaint where there is no GPU. QT_QUICK_BACKEND, where set, chooses otherwise.
+// With OpenGL, the web engine wants a context shared with the application's. A program that links the engine
+// gets it made when its application starts, at the cost of an OpenGL stack loaded before the first window;
+// this module makes it only now, when the first page is requested.
 void prepareWebEngine()
 {
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    if (QQuickWindow::graphicsApi() == QSGRendererInterface::Software)
+        return;
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
     if (!qt_gl_global_share_context()) {
