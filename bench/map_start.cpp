@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -41,20 +40,6 @@ long peakKiB(pid_t pid)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     }
     return -1;
-}
-
-// The CPU time of all threads of a process so far (the first field of each thread's schedstat, nanoseconds).
-double cpuMs(pid_t pid)
-{
-    double total = 0;
-    std::error_code error;
-    for (const auto &task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        double onCpu = 0;
-        if (schedstat >> onCpu)
-            total += onCpu / 1e6;
-    }
-    return total;
 }
 
 // The _NET_WM_PID of a window: the process that owns it, where the toolkit says so (Qt does).
@@ -119,7 +104,7 @@ int main(int argc, char **argv)
             const long owner = windowPid(x, map->window, netWmPid);
             if (!map->override_redirect && (owner == child || owner < 0)) {
                 mapped = at;
-                cpu = cpuMs(child);
+                cpu = threadsCpuMs(child);
             }
         }
         std::free(event);

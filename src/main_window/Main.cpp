@@ -174,7 +174,12 @@ void Main::Get_Language()
     Command1->setText(lst_Language.lookup(30));
     CoolButton4->setTip(lst_Language.lookup(36));
     CoolButton5->setTip(lst_Language.lookup(37));
-    // The lookup page in the driver's language from the next page load on (entry 5 names the driver).
+    askPagesInTheDriversLanguage();
+}
+
+// The lookup page in the driver's language from the next page load on (entry 5 names the driver).
+void Main::askPagesInTheDriversLanguage()
+{
     if (m_browser)
         m_browser->setLanguage(LanguageTags::forDriver(lst_Language.entry(5)));
 }
@@ -292,7 +297,7 @@ bool Main::ensureBrowser()
         qWarning().noquote() << "Quelcor: the web browser is not available:" << error;
         return false;
     }
-    m_browser->setLanguage(LanguageTags::forDriver(lst_Language.entry(5)));
+    askPagesInTheDriversLanguage();
     WebBrowser1->layout()->addWidget(m_browser->widget());
     m_browser->widget()->show();
     Frame1->raise();

@@ -77,6 +77,7 @@ protected:
 
 private:
     bool ensureBrowser();
+    void askPagesInTheDriversLanguage();
 
     WindowRegistry &m_registry;
     std::unique_ptr<Browser> m_browser;

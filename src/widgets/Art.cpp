@@ -20,9 +20,9 @@ QImage decode(const QByteArray &file)
         || file.size() != qsizetype(sizeof header + 4ull * width * height))
         return {};
     QImage image { int(width), int(height), QImage::Format(format) };
-    const char *pixels = file.constData() + sizeof header;
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(image.scanLine(y), pixels + 4ull * width * y, 4ull * width);
+    if (image.sizeInBytes() != qsizetype(4ull * width * height)) // rows of 4-byte pixels need no padding
+        return {};
+    std::memcpy(image.bits(), file.constData() + sizeof header, size_t(image.sizeInBytes()));
     return image;
 }
 
