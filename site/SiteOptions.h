@@ -1,10 +1,10 @@
 #pragma once
 
-#include "HttpServer.h"
-#include "Lookup.h"
-#include "LookupPool.h"
-#include "Pages.h"
-#include "ResultCache.h"
+#include "http/HttpServer.h"
+#include "lookup/Lookup.h"
+#include "lookup/LookupPool.h"
+#include "pages/Pages.h"
+#include "state/ResultCache.h"
 
 #include <QHostAddress>
 #include <QStringList>

@@ -1,14 +1,14 @@
 // quelcor-site: the maker's web server for Quelcor.
 
-#include "Bootstrap.h"
-#include "HttpServer.h"
-#include "Lookup.h"
-#include "LookupPool.h"
-#include "Pages.h"
-#include "RateLimits.h"
-#include "ResultCache.h"
-#include "SharedState.h"
 #include "SiteOptions.h"
+#include "http/HttpServer.h"
+#include "lookup/Bootstrap.h"
+#include "lookup/Lookup.h"
+#include "lookup/LookupPool.h"
+#include "pages/Pages.h"
+#include "state/RateLimits.h"
+#include "state/ResultCache.h"
+#include "state/SharedState.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LocalHttpServer.h"
-#include "Lookup.h"
+#include "lookup/Lookup.h"
 
 // What the site's tests share: lookups that may ask the fake servers on 127.0.0.1 to 127.0.0.3, with short
 // limits, and RDAP answers.

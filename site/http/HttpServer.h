@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lookup/LookupPool.h"
+#include "pages/Pages.h"
+
+#include <QHostAddress>
+#include <QList>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+// The site's HTTP/1.1 server, event-driven on Boost.Asio and Boost.Beast: one thread serves every
+// connection, so that idle and slow clients cost a little memory and no thread; lookups run on the lookup
+// pool's workers while their connections wait.
+class HttpServer
+{
+public:
+    struct Settings
+    {
+        std::chrono::seconds headDeadline { 10 }; // the whole request head of a new connection
+        std::chrono::seconds idleDeadline { 5 }; // the next request head on a kept-alive connection
+        std::chrono::seconds writeDeadline { 30 }; // an answer written to a slow reader
+        std::chrono::seconds queueDeadline { 20 }; // a lookup waiting for a worker; then 503
+        std::chrono::seconds drainDeadline { 0 }; // after SIGTERM, /healthz says 503 this long before closing
+        std::chrono::seconds stopDeadline { 10 }; // lookups in flight may finish after that
+        std::size_t headerLimit = 8 * 1024; // bytes of a request head
+        std::size_t fieldLimit = 64; // header fields of a request
+        std::size_t bodyLimit = 64 * 1024;
+        int maxConnections = 10'000;
+        int maxConnectionsPerAddress = 512;
+        QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
+    };
+
+    HttpServer(const Pages &pages, LookupPool &pool, Settings settings);
+    ~HttpServer();
+
+    // Binds and listens; false with the reason in *error.
+    bool listen(const std::string &address, unsigned short port, std::string *error);
+    // Serves until SIGTERM or SIGINT, then stops accepting, lets lookups in flight finish up to the stop
+    // deadline and returns; true when none was left running.
+    bool run();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "lookup/LookupPool.h"
+#include "pages/Pages.h"
+
+#include <boost/asio.hpp>
+#include <boost/beast.hpp>
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QUrlQuery>
+
+#include <chrono>
+#include <string>
+
+namespace HttpTypes {
+using Request = boost::beast::http::request<boost::beast::http::string_body>;
+using Reply = boost::beast::http::response<boost::beast::http::string_body>;
+} // namespace HttpTypes
+
+// Which handler answers which request: the one table of the site's paths (below, in Routes.cpp), served by the
+// HTTP server. A lookup's question is read here once, into the Query that its job carries.
+class Routes
+{
+public:
+    using Request = HttpTypes::Request;
+    using Reply = HttpTypes::Reply;
+
+    Routes(const Pages &pages, LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline,
+           const bool &draining);
+
+    // The answer to a request, its length set (a HEAD's without the body). peer: the connection's own address;
+    // client: the address that limits count (clientAddress, with a trusted proxy's X-Forwarded-For).
+    boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client);
+
+    // A text answer of the server's own (not a page): a refused request, the health check.
+    static Reply plain(boost::beast::http::status status, const std::string &text, unsigned version);
+
+private:
+    struct Exchange
+    {
+        const Request &request;
+        QString path;
+        QUrlQuery query;
+        const PageLanguage &words;
+        const std::string &peer;
+        const std::string &client;
+    };
+    using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
+    struct Route
+    {
+        boost::beast::http::verb method; // GET routes answer HEAD too, with the GET's headers
+        QLatin1StringView path;
+        Handler handler;
+    };
+    static const Route kRoutes[];
+
+    boost::asio::awaitable<Reply> health(const Exchange &exchange);
+    boost::asio::awaitable<Reply> metrics(const Exchange &exchange);
+    boost::asio::awaitable<Reply> lookupPage(const Exchange &exchange);
+    boost::asio::awaitable<Reply> quelcorVersion(const Exchange &exchange);
+    boost::asio::awaitable<Reply> whoisVersion(const Exchange &exchange);
+    boost::asio::awaitable<Reply> styleSheet(const Exchange &exchange);
+    boost::asio::awaitable<Reply> favicon(const Exchange &exchange);
+    boost::asio::awaitable<Reply> plainPage(const Exchange &exchange);
+
+    boost::asio::awaitable<Reply> lookup(const Exchange &exchange, const QString &typed);
+
+    const Pages &m_pages;
+    LookupPool &m_pool;
+    boost::asio::io_context &m_io;
+    const std::chrono::seconds m_queueDeadline;
+    const bool &m_draining;
+};

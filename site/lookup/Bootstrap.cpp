@@ -1,0 +1,189 @@
+#include "Bootstrap.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMutexLocker>
+
+#include <functional>
+
+namespace {
+
+enum FileIndex { Dns, Ipv4, Ipv6, Asn };
+
+// The preferred URL of a service entry: the first https one, else the first http one; ending in "/".
+QUrl chosenUrl(const QJsonArray &urls)
+{
+    QUrl chosen;
+    for (const QJsonValue &urlValue : urls) {
+        const QUrl url(urlValue.toString());
+        if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http"))
+            continue;
+        if (chosen.isEmpty() || (chosen.scheme() != u"https" && url.scheme() == u"https"))
+            chosen = url;
+    }
+    if (!chosen.isEmpty() && !chosen.path().endsWith(u'/'))
+        chosen.setPath(chosen.path() + u'/');
+    return chosen;
+}
+
+// The URL of the entry whose key scores highest; a score below zero does not match.
+QUrl bestService(const QJsonDocument &file, const std::function<int(const QString &)> &score)
+{
+    int bestScore = -1;
+    QUrl best;
+    for (const QJsonValue &service : file.object().value(u"services").toArray()) {
+        const QJsonArray pair = service.toArray();
+        const QUrl url = chosenUrl(pair.at(1).toArray());
+        if (url.isEmpty())
+            continue;
+        for (const QJsonValue &key : pair.at(0).toArray()) {
+            const int keyScore = score(key.toString());
+            if (keyScore > bestScore) {
+                bestScore = keyScore;
+                best = url;
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+RdapBootstrap::RdapBootstrap(const QUrl &domainFile, int ttlSeconds)
+    : m_ttlSeconds(ttlSeconds)
+{
+    m_files[Dns].source = domainFile;
+    m_files[Ipv4].source = domainFile.resolved(QUrl(QStringLiteral("ipv4.json")));
+    m_files[Ipv6].source = domainFile.resolved(QUrl(QStringLiteral("ipv6.json")));
+    m_files[Asn].source = domainFile.resolved(QUrl(QStringLiteral("asn.json")));
+}
+
+void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy,
+                            const Limits &limits, QObject *context, FileReady ready)
+{
+    QMutexLocker lock(&file.mutex);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds) {
+        const QJsonDocument document = file.document;
+        lock.unlock();
+        ready(document, Message());
+        return;
+    }
+    file.waiters.append(Waiter { context, std::move(ready) });
+    if (file.fetching)
+        return;
+    file.fetching = true;
+    lock.unlock();
+    // The waiters are answered when the fetch ends, or, should the lookup that fetches end first (the site
+    // stopping), when it is gone.
+    auto ended = std::make_shared<bool>(false);
+    QObject::connect(context, &QObject::destroyed, [&file, ended] {
+        if (!std::exchange(*ended, true))
+            deliver(file, Message(MessageId::BootstrapAbandoned));
+    });
+    Upstream::httpGet(network, file.source, "application/json", policy, limits, context,
+                      [this, &file, now, ended](const Answer &answer) {
+                          if (std::exchange(*ended, true))
+                              return;
+                          const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
+                          Message error;
+                          {
+                              const QMutexLocker lock(&file.mutex);
+                              if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
+                                  file.document = fetched;
+                                  file.fetchedAt = now;
+                              } else if (!file.document.isNull()) {
+                                  // A stale file is better than none; it is fetched again in five minutes,
+                                  // not by every lookup meanwhile.
+                                  file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
+                              } else {
+                                  const Message why = !answer.ok() ? answer.error
+                                      : answer.status != 200       ? Message(MessageId::Status, answer.status)
+                                      : answer.cut                 ? Message(MessageId::FileTooLong)
+                                                                   : Message(MessageId::NotABootstrapFile);
+                                  error = Message(MessageId::BootstrapUnreadable, why);
+                              }
+                          }
+                          deliver(file, error);
+                      });
+}
+
+void RdapBootstrap::deliver(File &file, const Message &error)
+{
+    QMutexLocker lock(&file.mutex);
+    file.fetching = false;
+    const QList<Waiter> waiters = std::exchange(file.waiters, {});
+    const QJsonDocument document = file.document;
+    lock.unlock();
+    for (const Waiter &waiter : waiters) { // each on its own thread
+        if (waiter.context)
+            QMetaObject::invokeMethod(
+                waiter.context,
+                [waiter, document, error] { waiter.ready(document, document.isNull() ? error : Message()); },
+                Qt::QueuedConnection);
+    }
+}
+
+void RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
+                               const Limits &limits, QObject *context, std::function<void(const Service &)> done)
+{
+    const bool v4 = query.address.protocol() == QAbstractSocket::IPv4Protocol;
+    const FileIndex index = query.kind == Query::Kind::Domain ? Dns
+        : query.kind == Query::Kind::AsNumber                 ? Asn
+        : v4                                                  ? Ipv4
+                                                              : Ipv6;
+    current(m_files[index], network, policy, limits, context,
+            [query, v4, done = std::move(done)](const QJsonDocument &file, const Message &error) {
+                Service service { QUrl(), error };
+                if (!file.isNull()) {
+                    switch (query.kind) {
+                    case Query::Kind::Domain:
+                        service.base = findService(file, query.text);
+                        break;
+                    case Query::Kind::Address:
+                        service.base = findAddressService(file, query.address, v4 ? 32 : 128);
+                        break;
+                    case Query::Kind::Network:
+                        service.base = findAddressService(file, query.address, query.prefixLength);
+                        break;
+                    case Query::Kind::AsNumber:
+                        service.base = findAsService(file, query.asNumber);
+                        break;
+                    }
+                }
+                done(service);
+            });
+}
+
+QUrl RdapBootstrap::findService(const QJsonDocument &file, const QString &aceName)
+{
+    const QString name = aceName.toLower();
+    return bestService(file, [&name](const QString &key) {
+        const QString suffix = key.toLower();
+        const bool matches = !suffix.isEmpty() && (name == suffix || name.endsWith(u'.' + suffix));
+        return matches ? int(suffix.size()) : -1;
+    });
+}
+
+QUrl RdapBootstrap::findAddressService(const QJsonDocument &file, const QHostAddress &network, int prefixLength)
+{
+    return bestService(file, [&](const QString &key) {
+        const QPair<QHostAddress, int> block = QHostAddress::parseSubnet(key);
+        const bool holds = block.second >= 0 && block.second <= prefixLength
+            && block.first.protocol() == network.protocol() && network.isInSubnet(block);
+        return holds ? block.second : -1;
+    });
+}
+
+QUrl RdapBootstrap::findAsService(const QJsonDocument &file, quint32 number)
+{
+    return bestService(file, [number](const QString &key) {
+        const QStringList ends = key.split(u'-');
+        bool firstOk = false, lastOk = false;
+        const qulonglong first = ends.value(0).trimmed().toULongLong(&firstOk);
+        const qulonglong last = ends.size() == 2 ? ends.value(1).trimmed().toULongLong(&lastOk) : first;
+        if (!firstOk || (ends.size() == 2 && !lastOk) || ends.size() > 2 || number < first || number > last)
+            return -1;
+        return int(0x7fffffff - qMin<qulonglong>(last - first, 0x7ffffffe)); // the narrowest range wins
+    });
+}

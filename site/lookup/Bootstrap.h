@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Upstream.h"
+#include "messages/Message.h"
+#include "query/AddressPolicy.h"
+#include "query/Query.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QMutex>
+#include <QPointer>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+
+class QNetworkAccessManager;
+
+// IANA's RDAP bootstrap files (RFC 9224): which RDAP service answers for which extension (dns.json), address
+// block (ipv4.json, ipv6.json) or AS number range (asn.json). The domain file's address is given; the others
+// are read from beside it. Each is fetched when first needed and kept for a time to live; shared by all
+// lookups, on any thread.
+class RdapBootstrap
+{
+public:
+    RdapBootstrap(const QUrl &domainFile, int ttlSeconds);
+
+    struct Service
+    {
+        QUrl base; // the service's base URL, ending in "/"; invalid when no service covers the query
+        Message error; // why the bootstrap file could not be had; none when it could
+    };
+
+    // Finds the service without waiting: done is called on this thread, at once when the file is at hand,
+    // else when it has been fetched (by this lookup or by another that asked first).
+    void serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
+                    const Limits &limits, QObject *context, std::function<void(const Service &)> done);
+
+    // The service for a name in a domain file: the entry that matches the longest run of labels at the end of
+    // the name wins; of its URLs, the first https one, else the first.
+    static QUrl findService(const QJsonDocument &file, const QString &aceName);
+    // The service for a network (an address is a network of one) in an address file: the longest block
+    // that holds the whole network.
+    static QUrl findAddressService(const QJsonDocument &file, const QHostAddress &network, int prefixLength);
+    // The service for an AS number in the AS file ("first-last" ranges, or single numbers).
+    static QUrl findAsService(const QJsonDocument &file, quint32 number);
+
+private:
+    using FileReady = std::function<void(const QJsonDocument &file, const Message &error)>;
+    struct Waiter
+    {
+        QPointer<QObject> context;
+        FileReady ready;
+    };
+    struct File
+    {
+        QUrl source;
+        QMutex mutex;
+        QJsonDocument document;
+        QDateTime fetchedAt;
+        bool fetching = false; // one lookup fetches it; the others wait for that
+        QList<Waiter> waiters;
+    };
+
+    // Answers every waiter with the file as it stands now.
+    static void deliver(File &file, const Message &error);
+    // The file, fetched again when older than the time to live; a stale file is kept when that fails.
+    void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
+                 QObject *context, FileReady ready);
+
+    const int m_ttlSeconds;
+    std::array<File, 4> m_files; // dns, ipv4, ipv6, asn
+};

@@ -1,0 +1,416 @@
+#include "Lookup.h"
+
+#include "WhoisText.h"
+
+#include <QDataStream>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QSet>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+
+// The registrar's own record, where the registry's record links to it.
+QUrl relatedLink(const QJsonObject &record, const QUrl &self)
+{
+    for (const QJsonValue &value : record.value(u"links").toArray()) {
+        const QJsonObject link = value.toObject();
+        if (link.value(u"rel").toString() != u"related")
+            continue;
+        if (!link.value(u"type").toString().contains(u"rdap+json"))
+            continue;
+        const QUrl href = self.resolved(QUrl(link.value(u"href").toString()));
+        if (href.isValid() && href.adjusted(QUrl::StripTrailingSlash) != self.adjusted(QUrl::StripTrailingSlash))
+            return href;
+    }
+    return QUrl();
+}
+
+QString prettyJson(const QJsonDocument &document, const QByteArray &raw)
+{
+    return document.isNull() ? Upstream::decodeText(raw) : QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+// Cache-Control's max-age (no-store and no-cache as 0); -1 when it says nothing of it.
+int maxAge(const QByteArray &cacheControl)
+{
+    int seconds = -1;
+    for (QByteArray directive : cacheControl.toLower().split(',')) {
+        directive = directive.trimmed();
+        if (directive == "no-store" || directive == "no-cache")
+            return 0;
+        if (directive.startsWith("max-age=")) {
+            bool ok = false;
+            const int value = directive.mid(8).toInt(&ok);
+            if (ok && value >= 0)
+                seconds = value;
+        }
+    }
+    return seconds;
+}
+
+QString serverName(const QString &host, quint16 port)
+{
+    return port == 43 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
+}
+
+void notRegistered(LookupResult &result)
+{
+    result.outcome = Outcome::NotRegistered;
+    result.message = Message(result.kind == Query::Kind::Domain ? MessageId::NotRegistered : MessageId::NoRecord,
+                             result.query);
+}
+
+void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
+{
+    result.outcome = Outcome::RateLimited;
+    result.retryAfterSeconds = retryAfterSeconds;
+    result.message = retryAfterSeconds >= 0 ? Message(MessageId::RegistryLimited, retryAfterSeconds)
+                                            : Message(MessageId::RegistryLimitedLater);
+}
+
+} // namespace
+
+// One lookup under way: the steps of RDAP or of the whois chain, each started when the one before has its
+// answer. Deletes itself when done.
+class LookupJob : public QObject
+{
+    friend class Lookup;
+
+public:
+    LookupJob(const Lookup &lookup, Query query, Lookup::Done done, QObject *context)
+        : QObject(context)
+        , m_bootstrap(lookup.m_bootstrap)
+        , m_settings(lookup.m_settings)
+        , m_query(std::move(query))
+        , m_done(std::move(done))
+    {
+        m_result.kind = m_query.kind;
+        m_result.query = m_query.text;
+    }
+
+    void start()
+    {
+        // However each step is bounded, the whole lookup is too (names resolved for whois included).
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            m_result.outcome = Outcome::Failed;
+            m_result.message = Message(MessageId::TookTooLong, kLongestLookup);
+            finish();
+        });
+        m_deadline.start(kLongestLookup * 1000);
+        m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
+                               [this](const RdapBootstrap::Service &service) {
+                                   if (!service.error.isNull())
+                                       m_result.notes.append(Message(MessageId::WhoisInstead, service.error));
+                                   if (service.base.isValid())
+                                       rdap(service.base);
+                                   else
+                                       whois(m_settings.whoisRoot, m_settings.whoisRootPort);
+                               });
+    }
+
+    void finish()
+    {
+        if (std::exchange(m_finished, true))
+            return;
+        m_deadline.stop();
+        deleteLater();
+        m_done(m_result);
+    }
+
+private:
+    void rdap(const QUrl &base)
+    {
+        QUrl url = base;
+        url.setPath(base.path() + m_query.rdapPath());
+        m_result.asked.append(url.toString());
+        paced(url.host(), [this, url] {
+            Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, url](const Answer &answer) { rdapAnswered(url, answer); });
+        });
+    }
+
+    void rdapAnswered(const QUrl &url, const Answer &answer)
+    {
+        LookupResult &result = m_result;
+        if (!answer.ok()) {
+            result.outcome = Outcome::Failed;
+            result.message = Message(MessageId::RegistryUnreachable, url.host(), answer.error);
+            return finish();
+        }
+        if (answer.status == 404) {
+            result.maxAgeSeconds = maxAge(answer.cacheControl);
+            return notRegistered(result), finish();
+        }
+        if (answer.status == 429) {
+            rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
+            return finish();
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(answer.body);
+        result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
+        if (answer.status != 200) {
+            result.outcome = Outcome::Failed;
+            result.message = Message(MessageId::RegistryStatus, answer.status);
+            return finish();
+        }
+        if (!document.isObject()) {
+            result.outcome = Outcome::Failed;
+            result.message = Message(answer.cut ? MessageId::RecordTooLong : MessageId::NotARecord);
+            return finish();
+        }
+        result.outcome = Outcome::Found;
+        result.maxAgeSeconds = maxAge(answer.cacheControl);
+        const QJsonObject record = document.object();
+        result.read(record);
+
+        // The registrar's record, followed once.
+        const QUrl related = relatedLink(record, url);
+        if (related.isEmpty())
+            return finish();
+        result.asked.append(related.toString());
+        paced(related.host(), [this, related] {
+            Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
+        });
+    }
+
+    void relatedAnswered(const QUrl &related, const Answer &registrar)
+    {
+        const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
+        if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
+            const Message why = !registrar.ok() ? registrar.error
+                : registrar.status != 200       ? Message(MessageId::Status, registrar.status)
+                                                : Message(MessageId::NotARecordReason);
+            m_result.notes.append(Message(MessageId::RegistrarUnreadable, related.host(), why));
+            return finish();
+        }
+        m_result.read(registrarDocument.object());
+        m_result.records.append(
+            SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
+        finish();
+    }
+
+    // At most three servers: the root, the registry it refers to, and the server the registry refers to (a
+    // domain's registrar, or for addresses and AS numbers the registry that holds the record).
+    void whois(const QString &host, quint16 port)
+    {
+        const QString server = serverName(host, port);
+        m_asked.insert(host.toLower());
+        m_result.asked.append(server);
+        m_settings.policy.resolve(host, this,
+                                  [this, host, port, server](std::optional<QHostAddress> address, const Message &why) {
+                                      if (!address) {
+                                          Answer refused;
+                                          refused.error = Message(MessageId::RefusedToAsk, why);
+                                          return whoisAnswered(host, server, refused);
+                                      }
+                                      paced(host, [this, host, port, server, address = *address] {
+                                          Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                                          [this, host, server](const Answer &answer) {
+                                                              whoisAnswered(host, server, answer);
+                                                          });
+                                      });
+                                  });
+    }
+
+    void whoisAnswered(const QString &host, const QString &server, const Answer &answer)
+    {
+        using Verdict = WhoisText::Reading::Verdict;
+        LookupResult &result = m_result;
+        const int hop = m_hop++;
+        Answer checked = answer;
+        if (checked.ok() && checked.body.trimmed().isEmpty())
+            checked.error = Message(MessageId::ClosedWithoutAnswer);
+        if (!checked.ok()) {
+            if (hop == 2) {
+                // The registry's record is there; the next one is extra.
+                result.notes.append(Message(m_query.kind == Query::Kind::Domain ? MessageId::RegistrarWhoisUnreachable
+                                                                                : MessageId::ReferredWhoisUnreachable,
+                                            server, checked.error));
+                return finish();
+            }
+            result.outcome = Outcome::Failed;
+            result.message = Message(MessageId::WhoisUnreachable, server, checked.error);
+            return finish();
+        }
+        const QString text = Upstream::decodeText(answer.body);
+        const WhoisText::Reading reading = WhoisText::read(text, host, m_query.text);
+        if (reading.verdict == Verdict::RateLimited) {
+            if (hop < 2)
+                return rateLimited(result, reading.retryAfterSeconds), finish();
+            result.notes.append(Message(MessageId::ReferredWhoisLimited, server));
+            return finish();
+        }
+
+        QString next;
+        if (hop == 0) {
+            next = WhoisText::referral(text, { QStringLiteral("refer:"), QStringLiteral("whois:") });
+            if (next.isEmpty() || m_asked.contains(next.toLower())) {
+                result.outcome = Outcome::NoService;
+                result.message = m_query.kind == Query::Kind::Domain
+                    ? Message(MessageId::NoServiceExtension, m_query.text.section(u'.', -1))
+                    : Message(MessageId::NoService, m_query.text);
+                return finish();
+            }
+        } else {
+            result.records.append(SourceRecord { server, text, answer.cut });
+            if (hop == 1) {
+                if (reading.verdict == Verdict::NotRegistered)
+                    return notRegistered(result), finish();
+                result.outcome = Outcome::Found;
+                const QString onwardKey = m_query.kind == Query::Kind::Domain
+                    ? QStringLiteral("Registrar WHOIS Server:")
+                    : QStringLiteral("ReferralServer:");
+                next = WhoisText::referral(text, { onwardKey });
+            }
+        }
+        if (hop >= 2 || next.isEmpty() || m_asked.contains(next.toLower()))
+            return finish();
+        whois(next, m_settings.whoisPort);
+    }
+
+    // Asks now, or when the site's pace for that server allows. A pace that would keep the user waiting long is
+    // said as a limit; once the registry's record is there, as a note on the registrar's record left out.
+    void paced(const QString &host, std::function<void()> ask)
+    {
+        const double wait = m_settings.pacing
+            ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now(), kLongestPace)
+            : 0;
+        if (wait <= 0)
+            return ask();
+        if (wait > kLongestPace) {
+            const qint64 seconds = qint64(std::ceil(wait));
+            if (m_result.outcome == Outcome::Found) {
+                m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, seconds));
+                return finish();
+            }
+            m_result.outcome = Outcome::RateLimited;
+            m_result.retryAfterSeconds = seconds;
+            m_result.message = Message(MessageId::Paced, host, seconds);
+            return finish();
+        }
+        QTimer::singleShot(int(wait * 1000), this, std::move(ask));
+    }
+
+    static constexpr double kLongestPace = 10; // seconds
+    static constexpr int kLongestLookup = 100; // seconds: within a load balancer's 120 s
+
+    RdapBootstrap &m_bootstrap;
+    const LookupSettings &m_settings;
+    const Query m_query;
+    const Lookup::Done m_done;
+    QNetworkAccessManager m_network { this };
+    LookupResult m_result;
+    QSet<QString> m_asked;
+    QTimer m_deadline;
+    int m_hop = 0;
+    bool m_finished = false;
+};
+
+void Lookup::start(const Query &query, QObject *context, Done done) const
+{
+    auto *job = new LookupJob(*this, query, std::move(done), context);
+    LookupResult &result = job->m_result;
+    if (!query.ok()) {
+        result.outcome = Outcome::Refused;
+        result.message = query.error;
+        return job->finish();
+    }
+    if (const std::optional<SpecialAddresses::Kind> special = query.special()) {
+        result.outcome = Outcome::Special;
+        result.message = query.specialSentence(*special);
+        return job->finish();
+    }
+    job->start();
+}
+
+LookupResult Lookup::run(const QString &input) const
+{
+    LookupResult result;
+    QEventLoop loop;
+    bool done = false;
+    start(Query::fromInput(input), &loop, [&](const LookupResult &finished) {
+        result = finished;
+        done = true;
+        loop.quit();
+    });
+    if (!done)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return result;
+}
+
+int LookupResult::lifetime(const ResultCache::Settings &settings) const
+{
+    int seconds = 0;
+    switch (outcome) {
+    case Outcome::Found:
+        seconds = settings.foundSeconds;
+        break;
+    case Outcome::NotRegistered:
+        seconds = settings.notRegisteredSeconds;
+        break;
+    case Outcome::NoService:
+        seconds = settings.noServiceSeconds;
+        break;
+    default: // refused and special ones ask nobody; failures and rate limits are never kept
+        return 0;
+    }
+    if (maxAgeSeconds >= 0)
+        seconds = qMin(seconds, maxAgeSeconds);
+    // A record cut short or with a part missing is kept for less.
+    if (!notes.isEmpty())
+        seconds = qMin(seconds, settings.notRegisteredSeconds);
+    return qMax(seconds, 0);
+}
+
+namespace {
+constexpr quint32 kFormat = 2; // 2: messages as identifiers and arguments
+} // namespace
+
+QByteArray LookupResult::serialised(const QDateTime &stored) const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << kFormat << stored.toMSecsSinceEpoch() << int(outcome) << int(kind) << query << message << retryAfterSeconds
+        << maxAgeSeconds << name << registrar << statuses << registered << expires << lastChanged << nameServers
+        << range << type << country << holder << abuse << notes << asked << qint32(records.size());
+    for (const SourceRecord &record : records)
+        out << record.source << record.text << record.cut;
+    return bytes;
+}
+
+std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, const QDateTime &now)
+{
+    QDataStream in(bytes);
+    quint32 format = 0;
+    qint64 stored = 0;
+    int outcome = 0, kind = 0;
+    qint32 records = 0;
+    LookupResult r;
+    in >> format;
+    if (format != kFormat)
+        return std::nullopt;
+    in >> stored >> outcome >> kind >> r.query >> r.message >> r.retryAfterSeconds >> r.maxAgeSeconds >> r.name
+        >> r.registrar >> r.statuses >> r.registered >> r.expires >> r.lastChanged >> r.nameServers >> r.range >> r.type
+        >> r.country >> r.holder >> r.abuse >> r.notes >> r.asked >> records;
+    for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
+        SourceRecord record;
+        in >> record.source >> record.text >> record.cut;
+        r.records.append(record);
+    }
+    if (in.status() != QDataStream::Ok || outcome < 0 || outcome > int(Outcome::Failed) || kind < 0
+        || kind > int(Query::Kind::AsNumber))
+        return std::nullopt;
+    r.outcome = Outcome(outcome);
+    r.kind = Query::Kind(kind);
+    r.cachedAgeSeconds = qMax<qint64>(QDateTime::fromMSecsSinceEpoch(stored, Qt::UTC).secsTo(now), 0);
+    return r;
+}

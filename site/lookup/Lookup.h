@@ -1,0 +1,98 @@
+#pragma once
+
+#include "Bootstrap.h"
+#include "RdapRecord.h"
+#include "Upstream.h"
+#include "messages/Message.h"
+#include "query/AddressPolicy.h"
+#include "query/Query.h"
+#include "state/RateLimits.h"
+#include "state/ResultCache.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QNetworkAccessManager;
+
+// Where the site asks, and how patiently.
+struct LookupSettings
+{
+    QString whoisRoot = QStringLiteral("whois.iana.org"); // the first whois server asked
+    quint16 whoisRootPort = 43;
+    quint16 whoisPort = 43; // the port of every whois server named in a referral
+    AddressPolicy policy;
+    Limits limits;
+    // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
+    std::shared_ptr<TokenBuckets> pacing;
+};
+
+// One record as another server sent it.
+struct SourceRecord
+{
+    QString source; // the server or URL it came from
+    QString text; // decoded, not escaped
+    bool cut = false; // longer than the limit; the rest was dropped
+};
+
+// A lookup's outcome, with the readable fields of the RDAP record (empty for whois).
+struct LookupResult : RdapFields
+{
+    enum class Outcome {
+        Refused, // what was typed is no domain name, address, network or AS number; nothing was asked
+        Special, // a private, documentation or otherwise reserved address or AS number; nothing was asked
+        Found, // a registration record
+        NotRegistered,
+        RateLimited,
+        NoService, // no RDAP service and no whois server for the query
+        Failed, // a server could not be asked or did not answer
+    };
+    Outcome outcome = Outcome::Failed;
+    Query::Kind kind = Query::Kind::Domain;
+    QString query; // what was asked, in canonical form (A-labels, "8.8.8.0/24", "AS15169")
+    Message message; // for the user; none for a record found
+    qint64 retryAfterSeconds = -1; // for RateLimited; -1 when the server gave no time
+    int maxAgeSeconds = -1; // how long the registry lets its answer be kept (RDAP's Cache-Control); -1: not said
+    qint64 cachedAgeSeconds = -1; // the age of a result served from the cache; -1 for a fresh one
+
+    QList<SourceRecord> records; // raw records, registry first
+    QList<Message> notes; // what else the user should know (a registrar that could not be asked, ...)
+    QStringList asked; // every server asked, in order
+
+    // Seconds the result may be kept under the given lifetimes; 0 when it may not.
+    int lifetime(const ResultCache::Settings &settings) const;
+    // The result as bytes, and back (for the result cache, in memory and on Redis); no value for bytes that
+    // are not one, or that another version of the site wrote. A result read back knows its age.
+    QByteArray serialised(const QDateTime &stored) const;
+    static std::optional<LookupResult> deserialised(const QByteArray &bytes, const QDateTime &now);
+};
+
+// Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a
+// service, whois otherwise. A lookup never blocks its thread: it waits on other servers in the thread's
+// event loop, so that one thread carries many lookups at once.
+class Lookup
+{
+public:
+    Lookup(RdapBootstrap &bootstrap, LookupSettings settings)
+        : m_bootstrap(bootstrap)
+        , m_settings(std::move(settings))
+    {
+    }
+
+    using Done = std::function<void(const LookupResult &)>;
+    // Starts a lookup of the question on this thread; done is called on this thread when it ends, unless the
+    // context is gone first. Safe from any thread that runs an event loop.
+    void start(const Query &query, QObject *context, Done done) const;
+
+    // A lookup waited for in a local event loop, for callers without one of their own (tests, tools).
+    LookupResult run(const QString &input) const;
+
+private:
+    friend class LookupJob;
+    RdapBootstrap &m_bootstrap;
+    const LookupSettings m_settings;
+};

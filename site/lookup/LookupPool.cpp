@@ -1,0 +1,208 @@
+#include "LookupPool.h"
+
+#include "state/Metrics.h"
+
+#include <QThread>
+
+#include <cmath>
+
+namespace {
+
+QString outcomeName(LookupResult::Outcome outcome)
+{
+    switch (outcome) {
+    case LookupResult::Outcome::Refused:
+        return QStringLiteral("refused");
+    case LookupResult::Outcome::Special:
+        return QStringLiteral("special");
+    case LookupResult::Outcome::Found:
+        return QStringLiteral("found");
+    case LookupResult::Outcome::NotRegistered:
+        return QStringLiteral("not_registered");
+    case LookupResult::Outcome::RateLimited:
+        return QStringLiteral("rate_limited");
+    case LookupResult::Outcome::NoService:
+        return QStringLiteral("no_service");
+    case LookupResult::Outcome::Failed:
+        break;
+    }
+    return QStringLiteral("failed");
+}
+
+QString kindName(Query::Kind kind)
+{
+    switch (kind) {
+    case Query::Kind::Address:
+        return QStringLiteral("address");
+    case Query::Kind::Network:
+        return QStringLiteral("network");
+    case Query::Kind::AsNumber:
+        return QStringLiteral("as_number");
+    case Query::Kind::Domain:
+        break;
+    }
+    return QStringLiteral("domain");
+}
+
+} // namespace
+
+LookupPool::LookupPool(const Lookup &lookup, Settings settings)
+    : m_lookup(lookup)
+    , m_settings(settings)
+{
+    for (int i = 0; i < qMax(m_settings.threads, 1); ++i) {
+        auto *thread = new QThread;
+        auto *context = new QObject;
+        context->moveToThread(thread);
+        thread->start();
+        m_threads.push_back(thread);
+        m_contexts.push_back(context);
+    }
+}
+
+LookupPool::~LookupPool()
+{
+    stop();
+    for (std::size_t i = 0; i < m_threads.size(); ++i) {
+        // The context and the lookups it carries end on their own thread, then the thread.
+        QMetaObject::invokeMethod(
+            m_contexts[i], [context = m_contexts[i]] { delete context; }, Qt::BlockingQueuedConnection);
+        m_threads[i]->quit();
+        m_threads[i]->wait();
+        delete m_threads[i];
+    }
+}
+
+LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
+{
+    if (m_settings.clientLookups) {
+        const double wait = m_settings.clientLookups->take(job->client, TokenBuckets::Clock::now());
+        if (wait > 0) {
+            if (retryAfter)
+                *retryAfter = int(std::ceil(wait));
+            return Admission::ClientLimited;
+        }
+    }
+    job->key = job->query.ok() && !job->query.special() ? job->query.text : QString();
+    if (m_settings.cache && !job->key.isEmpty()) {
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        std::optional<LookupResult> kept;
+        if (const std::optional<QByteArray> bytes = m_settings.cache->find(job->key, now))
+            kept = LookupResult::deserialised(*bytes, now);
+        if (kept) {
+            job->result = std::move(*kept);
+            job->state = Job::Done;
+            Metrics::instance().countLookup(kindName(job->result.kind), QStringLiteral("cached"));
+            return Admission::Answered;
+        }
+    }
+    const std::lock_guard lock(m_mutex);
+    // Waiting: at most maxQueued beyond the lookups that may start at once.
+    const int free = qMax(0, m_settings.maxInFlight - m_running.load());
+    if (m_stopping || int(m_queue.size()) >= m_settings.maxQueued + free)
+        return Admission::Busy;
+    int &fromClient = m_perClient[job->client];
+    if (fromClient >= m_settings.perAddress)
+        return Admission::ClientBusy;
+    ++fromClient;
+    m_queue.push_back(job);
+    Metrics::instance().lookupsQueued = int(m_queue.size());
+    dispatch();
+    return Admission::Accepted;
+}
+
+void LookupPool::dispatch()
+{
+    while (!m_stopping && !m_queue.empty() && m_running.load() < m_settings.maxInFlight) {
+        const std::shared_ptr<Job> job = m_queue.front();
+        m_queue.pop_front();
+        int queued = Job::Queued;
+        if (!job->state.compare_exchange_strong(queued, Job::Running))
+            continue;
+        if (job->changed)
+            job->changed();
+        // The same question under way already: this one waits for its answer.
+        if (!job->key.isEmpty() && m_followers.contains(job->key)) {
+            m_followers[job->key].push_back(job);
+            continue;
+        }
+        if (!job->key.isEmpty())
+            m_followers.insert(job->key, {});
+        ++m_running;
+        ++Metrics::instance().lookupsInFlight;
+        QObject *context = m_contexts[m_next++ % m_contexts.size()];
+        QMetaObject::invokeMethod(context, [this, job, context] {
+            m_lookup.start(job->query, context, [this, job](const LookupResult &result) { finished(job, result); });
+        });
+    }
+    Metrics::instance().lookupsQueued = int(m_queue.size());
+}
+
+void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &result)
+{
+    if (m_settings.cache && !job->key.isEmpty()) {
+        const int seconds = result.lifetime(m_settings.cache->settings());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        if (seconds > 0)
+            m_settings.cache->store(job->key, result.serialised(now), seconds, now);
+    }
+    std::vector<std::shared_ptr<Job>> followers;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (!job->key.isEmpty())
+            followers = m_followers.take(job->key);
+    }
+    followers.insert(followers.begin(), job);
+    --Metrics::instance().lookupsInFlight;
+    // Told before it stops counting as running: the server's loop is kept while any lookup runs.
+    for (const std::shared_ptr<Job> &done : followers) {
+        Metrics::instance().countLookup(kindName(result.kind), outcomeName(result.outcome));
+        done->result = result;
+        done->state = Job::Done;
+        if (done->changed)
+            done->changed();
+    }
+    const std::lock_guard lock(m_mutex);
+    for (const std::shared_ptr<Job> &done : followers)
+        release(done->client);
+    --m_running;
+    dispatch();
+}
+
+bool LookupPool::cancel(const std::shared_ptr<Job> &job)
+{
+    const std::lock_guard lock(m_mutex);
+    int queued = Job::Queued;
+    if (!job->state.compare_exchange_strong(queued, Job::Cancelled))
+        return false;
+    std::erase(m_queue, job);
+    Metrics::instance().lookupsQueued = int(m_queue.size());
+    release(job->client);
+    return true;
+}
+
+void LookupPool::stop()
+{
+    std::deque<std::shared_ptr<Job>> cancelled;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        cancelled.swap(m_queue);
+        for (const std::shared_ptr<Job> &job : cancelled) {
+            job->state = Job::Cancelled;
+            release(job->client);
+        }
+        Metrics::instance().lookupsQueued = 0;
+    }
+    for (const std::shared_ptr<Job> &job : cancelled) {
+        if (job->changed)
+            job->changed();
+    }
+}
+
+void LookupPool::release(const std::string &client)
+{
+    const auto it = m_perClient.find(client);
+    if (it != m_perClient.end() && --it->second <= 0)
+        m_perClient.erase(it);
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Lookup.h"
+#include "query/Query.h"
+#include "state/RateLimits.h"
+#include "state/ResultCache.h"
+
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include <QHash>
+
+class QThread;
+
+// Runs lookups on a small fixed set of threads, each with its event loop carrying many lookups at once while
+// they wait on other servers. At most maxInFlight are under way; the rest wait in a bounded queue, with the
+// deadline its caller keeps.
+class LookupPool
+{
+public:
+    struct Settings
+    {
+        int threads = 2;
+        int maxInFlight = 512; // lookups under way at once
+        int maxQueued = 512; // waiting beyond those
+        int perAddress = 8; // under way and waiting, from one client address
+        ResultCache *cache = nullptr; // finished lookups kept; none when null
+        TokenBuckets *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
+    };
+
+    struct Job
+    {
+        enum State { Queued, Running, Done, Cancelled };
+        Query query; // the question, read once from what the field held
+        std::string client; // the client's address
+        QString key; // the query in canonical form; lookups of the same key share one answer
+        std::atomic<int> state { Queued };
+        LookupResult result; // valid once Done
+        std::function<void()> changed; // called (on any thread) when the job starts and when it ends
+    };
+
+    enum class Admission {
+        Accepted, // queued or started; changed() says when it is done
+        Answered, // from the cache: the result is there already
+        Busy, // the queue is full
+        ClientBusy, // the client has its share of lookups under way
+        ClientLimited, // the client has asked for too many lookups lately; *retryAfter says for how long
+    };
+
+    LookupPool(const Lookup &lookup, Settings settings);
+    ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
+
+    Admission submit(const std::shared_ptr<Job> &job, int *retryAfter = nullptr);
+    // A job still waiting is taken out of the queue; false when it is already running or done.
+    bool cancel(const std::shared_ptr<Job> &job);
+    // No more jobs start; those waiting are cancelled. Running ones go on.
+    void stop();
+    int running() const { return m_running.load(); }
+
+private:
+    void dispatch(); // with m_mutex held
+    void finished(const std::shared_ptr<Job> &job, const LookupResult &result);
+    void release(const std::string &client); // with m_mutex held
+
+    const Lookup &m_lookup;
+    const Settings m_settings;
+    std::mutex m_mutex;
+    std::deque<std::shared_ptr<Job>> m_queue;
+    std::unordered_map<std::string, int> m_perClient;
+    QHash<QString, std::vector<std::shared_ptr<Job>>> m_followers; // by key: lookups waiting for the one under way
+    std::atomic<int> m_running { 0 };
+    bool m_stopping = false;
+    std::size_t m_next = 0; // the thread the next lookup goes to
+    std::vector<QThread *> m_threads;
+    std::vector<QObject *> m_contexts; // one living in each thread
+};

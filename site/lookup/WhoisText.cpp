@@ -1,0 +1,191 @@
+#include "WhoisText.h"
+
+
+#include <QFile>
+#include <QList>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+using Verdict = WhoisText::Reading::Verdict;
+
+constexpr QRegularExpression::PatternOptions kPatternOptions
+    = QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption;
+
+struct Row
+{
+    QString server; // a whois host, or "*"
+    QStringList extensions; // "fr", "com.br"
+    Verdict verdict = Verdict::NotRegistered;
+    QString pattern; // a regular expression; NAME stands for the query
+    QRegularExpression compiled; // the pattern itself when it holds no NAME
+};
+
+struct Table
+{
+    QList<Row> rows;
+    QStringList errors;
+};
+
+Table load()
+{
+    Table table;
+    QFile file(QStringLiteral(":/site/whois-answers.tsv"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        table.errors.append(QStringLiteral("the table is missing"));
+        return table;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = lines[i].split(u'\t', Qt::SkipEmptyParts);
+        const auto fail
+            = [&](const QString &why) { table.errors.append(QStringLiteral("line %1: %2").arg(i + 1).arg(why)); };
+        if (fields.size() != 4) {
+            fail(QStringLiteral("%1 fields, not 4").arg(fields.size()));
+            continue;
+        }
+        Row row;
+        row.server = fields[0].trimmed().toLower();
+        if (fields[1].trimmed() != u"-")
+            row.extensions = fields[1].trimmed().toLower().split(u',', Qt::SkipEmptyParts);
+        const QString meaning = fields[2].trimmed();
+        if (meaning == u"not-registered")
+            row.verdict = Verdict::NotRegistered;
+        else if (meaning == u"rate-limited")
+            row.verdict = Verdict::RateLimited;
+        else {
+            fail(QStringLiteral("unknown meaning %1").arg(meaning));
+            continue;
+        }
+        row.pattern = fields[3].trimmed();
+        // A pattern with NAME is made for each answer; it is checked here with a name in its place.
+        row.compiled = QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, u"x"_qs), kPatternOptions);
+        if (!row.compiled.isValid()) {
+            fail(row.compiled.errorString());
+            continue;
+        }
+        table.rows.append(row);
+    }
+    return table;
+}
+
+const Table &table()
+{
+    static const Table loaded = load();
+    return loaded;
+}
+
+bool applies(const Row &row, const QString &server, const QString &query)
+{
+    if (row.server == u"*" || row.server == server)
+        return true;
+    for (const QString &extension : row.extensions) {
+        if (query.endsWith(u'.' + extension))
+            return true;
+    }
+    return false;
+}
+
+// A line as the table's patterns see it: without the comment marks and blanks that registries put before
+// their messages ("% ", "# ", "*** ", ">>> "), and no longer than any message is, so that a hostile server's
+// megabyte-long line costs no more than a short one.
+QString normalised(QStringView line)
+{
+    constexpr qsizetype kLongestMessage = 500;
+    qsizetype start = 0;
+    while (start < line.size() && (line[start].isSpace() || QStringView(u"%#*>;").contains(line[start])))
+        ++start;
+    return line.mid(start, kLongestMessage).trimmed().toString();
+}
+
+// "try again in 30 seconds", "grace period of 1 minute", "wait 2 hours": the time in seconds, or -1.
+qint64 waitSeconds(const QString &answer)
+{
+    static const QRegularExpression wait(
+        QStringLiteral("\\b(?:in|after|wait|of|for|again)\\s+(\\d{1,6})\\s*(seconds?|secs?|minutes?|mins?|hours?)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = wait.match(answer);
+    if (!match.hasMatch())
+        return -1;
+    const qint64 count = match.captured(1).toLongLong();
+    const QString unit = match.captured(2).toLower();
+    return unit.startsWith(u"h") ? count * 3600 : unit.startsWith(u"m") ? count * 60 : count;
+}
+
+} // namespace
+
+namespace WhoisText {
+
+QString referral(const QString &answer, const QStringList &keys)
+{
+    for (QStringView line : QStringView(answer).split(u'\n')) {
+        line = line.trimmed();
+        for (const QString &key : keys) {
+            if (!line.startsWith(key, Qt::CaseInsensitive))
+                continue;
+            QString value = line.mid(key.size()).trimmed().toString();
+            if (value.contains(u"://")) {
+                const QUrl url(value);
+                value = url.scheme() == u"whois" || url.scheme() == u"http" || url.scheme() == u"https" ? url.host()
+                                                                                                        : QString();
+            } else {
+                value = value.section(u'/', 0, 0);
+            }
+            // A host name or an address: nothing that could carry another request.
+            static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.:-]{1,253}$"));
+            return hostName.match(value).hasMatch() ? value.toLower() : QString();
+        }
+    }
+    return QString();
+}
+
+Reading read(const QString &answer, const QString &server, const QString &query)
+{
+    const QString host = server.section(u':', 0, 0).toLower(); // without a port
+    const QString name = query.toLower();
+    // NAME: the query, or any name under its extension, as a server may echo the name in its own form.
+    const QString extension = name.contains(u'.') && !name.contains(u'/') ? name.section(u'.', -1) : QString();
+    const QString namePattern = extension.isEmpty() || extension.front().isDigit()
+        ? QRegularExpression::escape(name)
+        : QStringLiteral("(?:%1|[\\w-]+(?:\\.[\\w-]+)*\\.%2)")
+              .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension));
+    QList<QRegularExpression> throttles, absences;
+    for (const Row &row : table().rows) {
+        if (!applies(row, host, name) || (name.isEmpty() && row.pattern.contains(u"NAME")))
+            continue;
+        const QRegularExpression pattern = row.pattern.contains(u"NAME")
+            ? QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, namePattern), kPatternOptions)
+            : row.compiled;
+        (row.verdict == Verdict::RateLimited ? throttles : absences).append(pattern);
+    }
+    Reading reading;
+    for (const QStringView line : QStringView(answer).split(u'\n')) {
+        const QString text = normalised(line);
+        if (text.isEmpty())
+            continue;
+        for (const QRegularExpression &pattern : std::as_const(throttles)) {
+            if (pattern.match(text).hasMatch())
+                return Reading { Verdict::RateLimited, waitSeconds(answer) };
+        }
+        if (reading.verdict == Verdict::Record) {
+            for (const QRegularExpression &pattern : std::as_const(absences)) {
+                if (pattern.match(text).hasMatch()) {
+                    reading.verdict = Verdict::NotRegistered;
+                    break;
+                }
+            }
+        }
+    }
+    return reading;
+}
+
+QStringList tableErrors()
+{
+    return table().errors;
+}
+
+} // namespace WhoisText

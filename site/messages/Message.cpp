@@ -1,0 +1,278 @@
+#include "Message.h"
+
+#include <QHash>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+struct Row
+{
+    MessageId id;
+    const char *english;
+};
+
+// Every message in English. The translators' catalogs (pages/lang/*.ts) are made from these marks by lupdate.
+constexpr Row kRows[] = {
+    { MessageId::None, nullptr },
+    { MessageId::Verbatim, "%1" },
+
+    { MessageId::TypeADomainName, QT_TRANSLATE_NOOP("Message", "Type a domain name, such as example.com.") },
+    { MessageId::DomainNoBlanks,
+      QT_TRANSLATE_NOOP("Message", "A domain name holds no blanks, line breaks or control characters.") },
+    { MessageId::DomainStartsWithHyphen, QT_TRANSLATE_NOOP("Message", "A domain name does not start with a hyphen.") },
+    { MessageId::DomainNotValid, QT_TRANSLATE_NOOP("Message", "This is not a valid domain name.") },
+    { MessageId::DomainTooLong, QT_TRANSLATE_NOOP("Message", "A domain name has at most 253 characters.") },
+    { MessageId::DomainEmptyLabel,
+      QT_TRANSLATE_NOOP("Message", "A domain name has no empty labels (two dots in a row).") },
+    { MessageId::DomainLabelTooLong,
+      QT_TRANSLATE_NOOP("Message", "Each part of a domain name has at most 63 characters.") },
+    { MessageId::DomainLabelHyphen,
+      QT_TRANSLATE_NOOP("Message", "No part of a domain name starts or ends with a hyphen.") },
+    { MessageId::DomainLetters,
+      QT_TRANSLATE_NOOP("Message", "A domain name holds only letters, digits, hyphens and dots.") },
+    { MessageId::AsNumberRange, QT_TRANSLATE_NOOP("Message", "An AS number is a whole number from 0 to 4294967295.") },
+    { MessageId::Ipv6NotValid, QT_TRANSLATE_NOOP("Message", "This is not a valid IPv6 address.") },
+    { MessageId::Ipv4NotValid,
+      QT_TRANSLATE_NOOP("Message", "An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.") },
+    { MessageId::PrefixLength,
+      QT_TRANSLATE_NOOP("Message",
+                        "A network's prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.") },
+    { MessageId::MappedPrefixLength,
+      QT_TRANSLATE_NOOP("Message", "An IPv4-mapped network has a prefix length from 96 to 128.") },
+    { MessageId::SpecialA, QT_TRANSLATE_NOOP("Message", "%1 is a %2 %3 (%4); no registry holds a record for it.") },
+    { MessageId::SpecialAn, QT_TRANSLATE_NOOP("Message", "%1 is an %2 %3 (%4); no registry holds a record for it.") },
+    { MessageId::Carrying, QT_TRANSLATE_NOOP("Message", "%1, carrying the %3 address %2") },
+    { MessageId::NotAnAddress, QT_TRANSLATE_NOOP("Message", "not an address") },
+
+    { MessageId::NameNotResolved, QT_TRANSLATE_NOOP("Message", "the name %1 could not be resolved") },
+    { MessageId::NotPublicAddress, QT_TRANSLATE_NOOP("Message", "%1 is at %2, which is not a public address") },
+    { MessageId::NotWebAddress, QT_TRANSLATE_NOOP("Message", "%1 is not an http or https address") },
+
+    { MessageId::NoCompleteAnswer, QT_TRANSLATE_NOOP("Message", "no complete answer within %1 s") },
+    { MessageId::NoConnection, QT_TRANSLATE_NOOP("Message", "no connection within %1 s") },
+    { MessageId::RedirectRefused, QT_TRANSLATE_NOOP("Message", "a redirect was refused: %1") },
+    { MessageId::NoAnswer, QT_TRANSLATE_NOOP("Message", "no answer") },
+    { MessageId::NoAnswerStatus, QT_TRANSLATE_NOOP("Message", "an HTTP status that is no answer (%1)") },
+    { MessageId::RedirectedTooOften, QT_TRANSLATE_NOOP("Message", "the lookup service redirected too often") },
+    { MessageId::BootstrapAbandoned,
+      QT_TRANSLATE_NOOP("Message", "The RDAP bootstrap file could not be read: its fetch was abandoned") },
+    { MessageId::Status, QT_TRANSLATE_NOOP("Message", "status %1") },
+    { MessageId::FileTooLong, QT_TRANSLATE_NOOP("Message", "the file is too long") },
+    { MessageId::NotABootstrapFile, QT_TRANSLATE_NOOP("Message", "the file is not a bootstrap file") },
+    { MessageId::BootstrapUnreadable, QT_TRANSLATE_NOOP("Message", "The RDAP bootstrap file could not be read: %1") },
+
+    { MessageId::ServiceBusy, QT_TRANSLATE_NOOP("Message", "The lookup service is busy. Try again in %1 s.") },
+    { MessageId::ClientBusy,
+      QT_TRANSLATE_NOOP("Message", "Too many lookups from your address are under way. Try again in 5 s.") },
+    { MessageId::ClientLimited,
+      QT_TRANSLATE_NOOP("Message", "Your address has asked for many lookups lately. Try again in %1 s.") },
+
+    { MessageId::NotRegistered, QT_TRANSLATE_NOOP("Message", "%1 is not registered.") },
+    { MessageId::NoRecord, QT_TRANSLATE_NOOP("Message", "No registry holds a record for %1.") },
+    { MessageId::RegistryLimited,
+      QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again in %1 s.") },
+    { MessageId::RegistryLimitedLater,
+      QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again later.") },
+    { MessageId::TookTooLong, QT_TRANSLATE_NOOP("Message", "The lookup took longer than %1 s and was given up.") },
+    { MessageId::WhoisInstead, QT_TRANSLATE_NOOP("Message", "%1; whois was asked instead.") },
+    { MessageId::RegistryUnreachable,
+      QT_TRANSLATE_NOOP("Message", "The registry's lookup service (%1) could not be asked: %2.") },
+    { MessageId::RegistryStatus,
+      QT_TRANSLATE_NOOP("Message", "The registry's lookup service answered with status %1.") },
+    { MessageId::RecordTooLong,
+      QT_TRANSLATE_NOOP("Message", "The registry's record was longer than the site reads and could not be read.") },
+    { MessageId::NotARecord, QT_TRANSLATE_NOOP("Message", "The registry's answer is not a record the site can read.") },
+    { MessageId::NotARecordReason, QT_TRANSLATE_NOOP("Message", "not a record the site can read") },
+    { MessageId::RegistrarUnreadable,
+      QT_TRANSLATE_NOOP("Message", "The registrar's record (%1) could not be read: %2.") },
+    { MessageId::RefusedToAsk, QT_TRANSLATE_NOOP("Message", "refused to ask it: %1") },
+    { MessageId::ClosedWithoutAnswer, QT_TRANSLATE_NOOP("Message", "it closed the connection without an answer") },
+    { MessageId::RegistrarWhoisUnreachable,
+      QT_TRANSLATE_NOOP("Message", "The registrar's whois server %1 could not be asked: %2.") },
+    { MessageId::ReferredWhoisUnreachable,
+      QT_TRANSLATE_NOOP("Message", "The whois server %1 that the registry refers to could not be asked: %2.") },
+    { MessageId::WhoisUnreachable, QT_TRANSLATE_NOOP("Message", "The whois server %1 could not be asked: %2.") },
+    { MessageId::ReferredWhoisLimited,
+      QT_TRANSLATE_NOOP("Message",
+                        "The whois server %1 that the registry refers to is limiting how often it is asked; its "
+                        "record is left out.") },
+    { MessageId::NoServiceExtension, QT_TRANSLATE_NOOP("Message", "There is no lookup service for the extension .%1.") },
+    { MessageId::NoService, QT_TRANSLATE_NOOP("Message", "There is no lookup service for %1.") },
+    { MessageId::PacedRecordLeftOut,
+      QT_TRANSLATE_NOOP("Message",
+                        "The site is pacing its questions to %1 so as not to be blocked there; its record is left "
+                        "out. Try again in %2 s.") },
+    { MessageId::Paced,
+      QT_TRANSLATE_NOOP("Message",
+                        "The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.") },
+};
+
+// A row out of place would give a message another's text.
+constexpr bool inOrder()
+{
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        if (std::size_t(kRows[i].id) != i)
+            return false;
+    }
+    return std::size(kRows) == std::size_t(MessageId::Count);
+}
+static_assert(inOrder(), "kRows holds every message once, in the order of MessageId");
+
+constexpr int kDeepest = 8; // a reason inside a reason: the site's messages go four deep at most
+
+} // namespace
+
+QString Message::filled(const QString &text, const QList<QString> &arguments)
+{
+    QString out;
+    out.reserve(text.size() + 32);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int number = i + 1 < text.size() ? text[i + 1].digitValue() : -1;
+        if (text[i] == u'%' && number >= 1 && number <= arguments.size()) {
+            out += arguments[number - 1];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+namespace {
+
+QString rendered(const Message &message, Message::Translate translate, const void *catalog, int depth)
+{
+    if (message.isNull() || depth > kDeepest)
+        return QString();
+    QList<QString> arguments;
+    for (const Message::Argument &argument : message.arguments()) {
+        if (const QString *text = std::get_if<QString>(&argument)) {
+            arguments.append(*text);
+        } else if (const qint64 *number = std::get_if<qint64>(&argument)) {
+            arguments.append(QString::number(*number));
+        } else if (const Message::Word *word = std::get_if<Message::Word>(&argument)) {
+            const QByteArray english = word->english.toUtf8();
+            const QString translated = translate ? translate(catalog, "Word", english.constData()) : QString();
+            arguments.append(translated.isEmpty() ? word->english : translated);
+        } else {
+            const auto &nested = std::get<std::shared_ptr<const Message>>(argument);
+            arguments.append(nested ? rendered(*nested, translate, catalog, depth + 1) : QString());
+        }
+    }
+    const char *english = Message::english(message.id());
+    if (message.id() == MessageId::Verbatim)
+        return arguments.value(0);
+    const QString translated = translate ? translate(catalog, "Message", english) : QString();
+    return Message::filled(translated.isEmpty() ? QString::fromUtf8(english) : translated, arguments);
+}
+
+bool equal(const Message::Argument &a, const Message::Argument &b)
+{
+    if (a.index() != b.index())
+        return false;
+    if (const auto *nested = std::get_if<std::shared_ptr<const Message>>(&a)) {
+        const auto &other = std::get<std::shared_ptr<const Message>>(b);
+        return *nested == other || (*nested && other && **nested == *other);
+    }
+    return a == b;
+}
+
+void write(QDataStream &out, const Message &message)
+{
+    out << QByteArray(Message::english(message.id())) << qint32(message.arguments().size());
+    for (const Message::Argument &argument : message.arguments()) {
+        out << qint8(argument.index());
+        if (const QString *text = std::get_if<QString>(&argument))
+            out << *text;
+        else if (const qint64 *number = std::get_if<qint64>(&argument))
+            out << *number;
+        else if (const Message::Word *word = std::get_if<Message::Word>(&argument))
+            out << word->english;
+        else if (const auto &nested = std::get<std::shared_ptr<const Message>>(argument))
+            write(out, *nested);
+        else
+            write(out, Message());
+    }
+}
+
+// A message whose text this site does not know (written by another version) is unreadable.
+void read(QDataStream &in, Message &message, int depth)
+{
+    static const QHash<QByteArray, MessageId> byEnglish = [] {
+        QHash<QByteArray, MessageId> ids;
+        for (const Row &row : kRows)
+            ids.insert(QByteArray(row.english), row.id);
+        return ids;
+    }();
+    QByteArray english;
+    qint32 count = 0;
+    in >> english >> count;
+    const auto id = byEnglish.constFind(english);
+    if (id == byEnglish.constEnd() || count < 0 || count > 9 || depth > kDeepest) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    QList<Message::Argument> arguments;
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        qint8 kind = -1;
+        in >> kind;
+        if (kind == 0) {
+            QString text;
+            in >> text;
+            arguments.append(text);
+        } else if (kind == 1) {
+            qint64 number = 0;
+            in >> number;
+            arguments.append(number);
+        } else if (kind == 2) {
+            Message::Word word;
+            in >> word.english;
+            arguments.append(word);
+        } else if (kind == 3) {
+            Message nested;
+            read(in, nested, depth + 1);
+            arguments.append(std::make_shared<const Message>(std::move(nested)));
+        } else {
+            in.setStatus(QDataStream::ReadCorruptData);
+        }
+    }
+    message = Message::withArguments(*id, std::move(arguments));
+}
+
+} // namespace
+
+const char *Message::english(MessageId id)
+{
+    const auto index = std::size_t(id);
+    return index < std::size(kRows) ? kRows[index].english : nullptr;
+}
+
+QString Message::rendered(Translate translate, const void *catalog) const
+{
+    return ::rendered(*this, translate, catalog, 0);
+}
+
+bool operator==(const Message &a, const Message &b)
+{
+    if (a.m_id != b.m_id || a.m_arguments.size() != b.m_arguments.size())
+        return false;
+    for (qsizetype i = 0; i < a.m_arguments.size(); ++i) {
+        if (!equal(a.m_arguments[i], b.m_arguments[i]))
+            return false;
+    }
+    return true;
+}
+
+QDataStream &operator<<(QDataStream &out, const Message &message)
+{
+    write(out, message);
+    return out;
+}
+
+QDataStream &operator>>(QDataStream &in, Message &message)
+{
+    read(in, message, 0);
+    return in;
+}

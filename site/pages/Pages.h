@@ -1,0 +1,70 @@
+#pragma once
+
+#include "PageLanguage.h"
+#include "lookup/Lookup.h"
+#include "messages/Message.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+struct Response
+{
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+};
+
+// The published versions: eight characters each, as a version file carries them (1.0.2004).
+struct PublishedVersions
+{
+    QString quelcor;
+    QString whois;
+};
+
+// The maker's site's pages, each rendered from its template (templates/ in the resources) in the visitor's
+// language; record text stays as the registry sent it, and every value reaches the page escaped. Which page
+// answers which path is the route table's (http/Routes).
+class Pages
+{
+public:
+    explicit Pages(PublishedVersions versions)
+        : m_versions(std::move(versions))
+    {
+    }
+
+    // The pages of the site's own, by their path: the download, forum, bug report and product pages and the
+    // home page; no value for another path.
+    std::optional<Response> plainPage(QLatin1StringView path, const PageLanguage &words) const;
+    static Response notFound(const PageLanguage &words);
+
+    // The version files, the style sheet.
+    Response quelcorVersion() const;
+    Response whoisVersion() const;
+    static Response styleSheet();
+
+    // A version file: a valid script line whose characters 32 to 39 (counted from 1) are the version.
+    static QByteArray versionFile(const QString &variable, const QString &version);
+
+    // The lookup page for a result (or for no question yet, when result is null).
+    static QByteArray lookupPage(const QString &typed, const LookupResult *result,
+                                 const PageLanguage &words = PageLanguage::english());
+
+    // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
+    static Response lookupRefused(int status, const QString &typed, const Message &message,
+                                  const PageLanguage &words = PageLanguage::english());
+
+    // Text from another server as the page shows it: control characters as their visible symbols (NUL as
+    // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.
+    static QString visible(const QString &text);
+
+    // Headers sent with every answer: nothing may be loaded from elsewhere.
+    static const QList<QPair<QByteArray, QByteArray>> &securityHeaders();
+
+    // The templates' names, for the checks that render each one.
+    static QStringList templateNames();
+
+private:
+    const PublishedVersions m_versions;
+};

@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Geben Sie einen Domainnamen ein, zum Beispiel example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Ein Domainname enthält keine Leerzeichen, Zeilenumbrüche oder Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Ein Domainname beginnt nicht mit einem Bindestrich.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Dies ist kein gültiger Domainname.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Ein Domainname hat höchstens 253 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Ein Domainname enthält keine leeren Teile (zwei Punkte hintereinander).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Jeder Teil eines Domainnamens hat höchstens 63 Zeichen.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Kein Teil eines Domainnamens beginnt oder endet mit einem Bindestrich.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Ein Domainname enthält nur Buchstaben, Ziffern, Bindestriche und Punkte.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Eine AS-Nummer ist eine ganze Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Dies ist keine gültige IPv6-Adresse.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Eine IPv4-Adresse besteht aus vier Zahlen von 0 bis 255, zum Beispiel 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>Die Präfixlänge eines Netzes ist eine Zahl von 0 bis 32 bei IPv4 und von 0 bis 128 bei IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Ein Netz aus IPv4-gemappten Adressen hat eine Präfixlänge von 96 bis 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) liegt in einem besonderen Bereich: %2 (%4); keine Registry führt einen Eintrag dafür.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) liegt in einem besonderen Bereich: %2 (%4); keine Registry führt einen Eintrag dafür.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, eingebettete Adresse %2: %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>der Name %1 konnte nicht aufgelöst werden</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 hat die Adresse %2, die nicht öffentlich ist</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>keine vollständige Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>keine Verbindung innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>eine Umleitung wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>ein HTTP-Status, der keine Antwort ist (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>der Abfragedienst hat zu oft umgeleitet</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>Die RDAP-Bootstrap-Datei konnte nicht gelesen werden: ihr Abruf wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>Status %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>die Datei ist zu lang</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>die Datei ist keine Bootstrap-Datei</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>Die RDAP-Bootstrap-Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>Der Abfragedienst ist ausgelastet. Versuchen Sie es in %1 s erneut.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Von Ihrer Adresse laufen zu viele Abfragen gleichzeitig. Versuchen Sie es in 5 s erneut.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Von Ihrer Adresse kamen in letzter Zeit viele Abfragen. Versuchen Sie es in %1 s erneut.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 ist nicht registriert.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Keine Registry führt einen Eintrag für %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es in %1 s erneut.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>Die Abfrage dauerte länger als %1 s und wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1; stattdessen wurde Whois abgefragt.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>Der Abfragedienst der Registry (%1) konnte nicht abgefragt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>Der Abfragedienst der Registry antwortete mit Status %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>Der Eintrag der Registry war zu lang für die Website und konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>Die Antwort der Registry ist kein Eintrag, den die Website lesen kann.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>kein Eintrag, den die Website lesen kann</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>Der Eintrag des Registrars (%1) konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>die Website hat die Abfrage verweigert: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>die Verbindung wurde ohne Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>Der Whois-Server %1 des Registrars konnte nicht abgefragt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>Der Whois-Server %1, auf den die Registry verweist, konnte nicht abgefragt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>Der Whois-Server %1 konnte nicht abgefragt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>Der Whois-Server %1, auf den die Registry verweist, begrenzt, wie oft er abgefragt werden kann; sein Eintrag wird nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>Für die Endung .%1 gibt es keinen Abfragedienst.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>Für %1 gibt es keinen Abfragedienst.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden; der Eintrag von dort wird nicht angezeigt. Versuchen Sie es in %2 s erneut.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden. Versuchen Sie es in %2 s erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Domainname</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Quelcor – Whois-Abfrage</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>Aus dem Cache der Website: vor %1 s abgefragt.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Eintrag von %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>Der Eintrag war länger als 1 MiB; nur sein Anfang wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Whois-Abfrage&lt;/h1&gt;&lt;p&gt;Geben Sie einen Domainnamen ein, zum Beispiel &lt;b&gt;example.com&lt;/b&gt;, und klicken Sie auf &lt;b&gt;Abfragen&lt;/b&gt;, um zu sehen, wer ihn registriert hat, bei welchem Registrar und bis wann.&lt;/p&gt;&lt;p&gt;Bei einer IP-Adresse wie &lt;b&gt;8.8.8.8&lt;/b&gt;, einem Netz wie &lt;b&gt;8.8.8.0/24&lt;/b&gt; oder einer AS-Nummer wie &lt;b&gt;AS15169&lt;/b&gt; sehen Sie, wer der Inhaber ist.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domain</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Registrar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registriert</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Läuft ab</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Nameserver</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nummern</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Abuse-Kontakt</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Quelcor herunterladen</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die aktuelle Version von Quelcor ist &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor fragt die Registrierungseinträge von Domainnamen ab. Installieren Sie die neue Version über die ältere: Ihre Sprachwahl bleibt erhalten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Quelcor-Forum</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Hier helfen sich Nutzer von Quelcor gegenseitig: Fragen zu Abfragen, Sprachtreibern und Aktualisierungen.&lt;/p&gt;&lt;p&gt;Bevor Sie eine Frage stellen, probieren Sie die &lt;a href=&quot;%1&quot;&gt;Abfrageseite&lt;/a&gt; in einem Desktop-Browser aus.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Fehler melden</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Beschreiben Sie, was Sie getan haben, was Sie erwartet haben und was stattdessen geschehen ist, und nennen Sie die Version, die im Fenster „Über Quelcor“ steht.&lt;/p&gt;&lt;p&gt;Schreiben Sie an die Adresse, die im Fenster „Über Quelcor“ angegeben ist.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Quelcor ist ein kleines Desktop-Programm, mit dem Sie die Registrierungseinträge (Whois-Einträge) von Domainnamen im Internet abfragen können.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Herunterladen&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Domain abfragen&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Fehler melden&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Domain abfragen&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Seite nicht gefunden</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Diese Seite gibt es hier nicht. Versuchen Sie es mit der &lt;a href=&quot;%1&quot;&gt;Produktseite&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>AS-Nummer</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>Domainname</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>„dieses Netz“</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privat</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>gemeinsam genutzt</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>link-local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>Protokollzuweisung</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>6to4-Relay-Anycast</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>Benchmarking</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reserviert</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>unspezifiziert</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>IPv4-kompatibel, veraltet</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 zur lokalen Nutzung</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>nur zum Verwerfen</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>eindeutig lokal</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site-local, veraltet</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>reserviert (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

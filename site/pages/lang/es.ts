@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Escriba un nombre de dominio, por ejemplo example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Un nombre de dominio no contiene espacios, saltos de línea ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Un nombre de dominio no empieza por un guion.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Este no es un nombre de dominio válido.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Un nombre de dominio tiene como máximo 253 caracteres.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Un nombre de dominio no tiene etiquetas vacías (dos puntos seguidos).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Cada parte de un nombre de dominio tiene como máximo 63 caracteres.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Ninguna parte de un nombre de dominio empieza ni termina por un guion.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Un nombre de dominio solo contiene letras, dígitos, guiones y puntos.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Un número AS es un número entero de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Esta no es una dirección IPv6 válida.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Una dirección IPv4 consta de cuatro números de 0 a 255, por ejemplo 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>La longitud de prefijo de una red es un número de 0 a 32 para IPv4 y de 0 a 128 para IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Una red IPv4 mapeada en IPv6 tiene una longitud de prefijo de 96 a 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) pertenece a un rango especial: %2 (%4); no figura en ningún registro.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) pertenece a un rango especial: %2 (%4); no figura en ningún registro.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, que incorpora la dirección %2, de tipo %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>no es una dirección</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>no se ha podido resolver el nombre %1</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 corresponde a %2, que no es una dirección pública</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 no es una dirección http o https</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>sin respuesta completa en un plazo de %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>sin conexión en un plazo de %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>redirección rechazada: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>un estado HTTP que no es una respuesta (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>el servicio de búsqueda ha redirigido demasiadas veces</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>No se ha podido leer el archivo bootstrap de RDAP: se ha cancelado la descarga</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>estado %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>el archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>el archivo no es un archivo bootstrap</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>No se ha podido leer el archivo bootstrap de RDAP: %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>El servicio de búsqueda está ocupado. Inténtelo de nuevo dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Hay demasiadas búsquedas en curso desde su dirección. Inténtelo de nuevo dentro de 5 s.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Desde su dirección se han hecho muchas búsquedas últimamente. Inténtelo de nuevo dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 no está registrado.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Ningún registro tiene datos de %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>El registro limita la frecuencia de las consultas. Inténtelo de nuevo dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>El registro limita la frecuencia de las consultas. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>La búsqueda ha tardado más de %1 s y se ha cancelado.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1; en su lugar se ha consultado whois.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>No se ha podido consultar el servicio de búsqueda del registro (%1): %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>El servicio de búsqueda del registro ha respondido con el estado %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>Los datos del registro eran demasiado largos para el sitio y no se han podido leer.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>La respuesta del registro no contiene datos que el sitio pueda leer.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>no son datos que el sitio pueda leer</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>No se han podido leer los datos del registrador (%1): %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>consulta rechazada: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>ha cerrado la conexión sin responder</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>No se ha podido consultar el servidor whois %1 del registrador: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>No se ha podido consultar el servidor whois %1 indicado por el registro: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>No se ha podido consultar el servidor whois %1: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>El servidor whois %1 indicado por el registro limita la frecuencia de las consultas; se omiten sus datos.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>No hay ningún servicio de búsqueda para la extensión .%1.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>No hay ningún servicio de búsqueda para %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen; se omiten sus datos. Inténtelo de nuevo dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen. Inténtelo de nuevo dentro de %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Nombre de dominio</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Búsqueda whois de Quelcor</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>De la caché del sitio: búsqueda realizada hace %1 s.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Datos de %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>Los datos superaban 1 MiB; solo se muestra el principio.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Búsqueda whois&lt;/h1&gt;&lt;p&gt;Escriba un nombre de dominio, por ejemplo &lt;b&gt;example.com&lt;/b&gt;, y pulse &lt;b&gt;Buscar&lt;/b&gt; para ver quién lo registró, con qué registrador y hasta cuándo.&lt;/p&gt;&lt;p&gt;Para una dirección IP como &lt;b&gt;8.8.8.8&lt;/b&gt;, una red como &lt;b&gt;8.8.8.0/24&lt;/b&gt; o un número AS como &lt;b&gt;AS15169&lt;/b&gt;, se muestra quién es su titular.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Dominio</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Registrador</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Fecha de registro</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Fecha de vencimiento</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Servidores de nombres</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Titular</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Contacto para abusos</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Última modificación</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Descargar Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La versión actual de Quelcor es la &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor busca los datos de registro de los nombres de dominio. Instálelo sobre la versión anterior: se conserva el idioma elegido.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Foro de Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aquí los usuarios de Quelcor se ayudan entre sí: preguntas sobre búsquedas, controladores de idioma y actualizaciones.&lt;/p&gt;&lt;p&gt;Antes de preguntar, pruebe la &lt;a href=&quot;%1&quot;&gt;página de búsqueda&lt;/a&gt; en un navegador de escritorio.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Informar de un error</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Cuéntenos qué hizo, qué esperaba y qué ocurrió en su lugar, e indique la versión que muestra la ventana «Acerca de Quelcor».&lt;/p&gt;&lt;p&gt;Escriba a la dirección que aparece en la ventana «Acerca de Quelcor».&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Quelcor es un pequeño programa de escritorio para buscar los datos de registro (datos whois) de los nombres de dominio de Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Descargar&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Buscar un dominio&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Foro&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Informar de un error&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Buscar un dominio&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Página no encontrada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Esta página no existe. Pruebe la &lt;a href=&quot;%1&quot;&gt;página del producto&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>dirección</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>número AS</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>nombre de dominio</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>«esta red»</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privado</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>compartido</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>loopback</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>link-local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>asignación de protocolo</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>documentación</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>anycast de relay 6to4</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>pruebas de rendimiento</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>multicast</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reservado</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>no especificado</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>forma compatible con IPv4, obsoleta</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 de uso local</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>solo descarte</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>local único</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site-local obsoleto</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>reservado (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Saisissez un nom de domaine, par exemple example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Un nom de domaine ne contient ni espaces, ni sauts de ligne, ni caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Un nom de domaine ne commence pas par un trait d&apos;union.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Ce n&apos;est pas un nom de domaine valide.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Un nom de domaine comporte au plus 253 caractères.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Un nom de domaine n&apos;a pas de partie vide (deux points consécutifs).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Chaque partie d&apos;un nom de domaine comporte au plus 63 caractères.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Aucune partie d&apos;un nom de domaine ne commence ni ne se termine par un trait d&apos;union.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Un nom de domaine ne contient que des lettres, des chiffres, des traits d&apos;union et des points.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Un numéro d&apos;AS est un nombre entier de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Ce n&apos;est pas une adresse IPv6 valide.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Une adresse IPv4 se compose de quatre nombres de 0 à 255, par exemple 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>La longueur de préfixe d&apos;un réseau est un nombre de 0 à 32 pour IPv4 et de 0 à 128 pour IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Un réseau d&apos;adresses IPv4 mappées a une longueur de préfixe de 96 à 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, adresse intégrée %2 : %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>pas une adresse</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>le nom %1 n&apos;a pas pu être résolu</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 correspond à l&apos;adresse %2, qui n&apos;est pas publique</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 n&apos;est pas une adresse http ou https</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>aucune réponse complète dans un délai de %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>aucune connexion dans un délai de %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>une redirection a été refusée : %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>un statut HTTP qui n&apos;est pas une réponse (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>le service de recherche a redirigé trop souvent</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu : sa récupération a été abandonnée</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>statut %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>le fichier est trop long</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>le fichier n&apos;est pas un fichier d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>Le service de recherche est occupé. Réessayez dans %1 s.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Trop de recherches sont en cours depuis votre adresse. Réessayez dans 5 s.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Beaucoup de recherches ont été demandées depuis votre adresse ces derniers temps. Réessayez dans %1 s.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 n&apos;est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Aucun registre ne détient de fiche pour %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>Le registre limite la fréquence des interrogations. Réessayez dans %1 s.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>Le registre limite la fréquence des interrogations. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>La recherche a duré plus de %1 s et a été abandonnée.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1 ; whois a été interrogé à la place.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>Le service de recherche du registre (%1) n&apos;a pas pu être interrogé : %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>Le service de recherche du registre a répondu avec le statut %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>La fiche du registre était trop longue pour le site et n&apos;a pas pu être lue.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>La réponse du registre n&apos;est pas une fiche que le site sait lire.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>ce n&apos;est pas une fiche que le site sait lire</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>La fiche du bureau d&apos;enregistrement (%1) n&apos;a pas pu être lue : %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>le site a refusé de l&apos;interroger : %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>la connexion a été fermée sans réponse</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>Le serveur whois %1 du bureau d&apos;enregistrement n&apos;a pas pu être interrogé : %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>Le serveur whois %1 indiqué par le registre n&apos;a pas pu être interrogé : %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>Le serveur whois %1 n&apos;a pas pu être interrogé : %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>Le serveur whois %1 indiqué par le registre limite la fréquence des interrogations ; sa fiche n&apos;est pas affichée.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>Il n&apos;y a pas de service de recherche pour l&apos;extension .%1.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>Il n&apos;y a pas de service de recherche pour %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué ; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué. Réessayez dans %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Nom de domaine</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Quelcor – recherche whois</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>Extrait du cache du site : recherche effectuée il y a %1 s.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Fiche provenant de %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>La fiche dépassait 1 MiB ; seul son début est affiché.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Recherche whois&lt;/h1&gt;&lt;p&gt;Saisissez un nom de domaine, par exemple &lt;b&gt;example.com&lt;/b&gt;, puis cliquez sur &lt;b&gt;Rechercher&lt;/b&gt; pour voir qui l&apos;a enregistré, auprès de quel bureau d&apos;enregistrement et jusqu&apos;à quand.&lt;/p&gt;&lt;p&gt;Pour une adresse IP comme &lt;b&gt;8.8.8.8&lt;/b&gt;, un réseau comme &lt;b&gt;8.8.8.0/24&lt;/b&gt; ou un numéro d&apos;AS comme &lt;b&gt;AS15169&lt;/b&gt;, la recherche indique qui en est titulaire.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domaine</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Date d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Date d&apos;expiration</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Serveurs de noms</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Titulaire</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Contact en cas d&apos;abus</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Dernière modification</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Télécharger Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La version actuelle de Quelcor est la &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor recherche les fiches d&apos;enregistrement des noms de domaine. Installez la nouvelle version par-dessus l&apos;ancienne : votre choix de langue est conservé.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Forum Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Ici, les utilisateurs de Quelcor s&apos;entraident : questions sur les recherches, les pilotes de langue et les mises à jour.&lt;/p&gt;&lt;p&gt;Avant de poser une question, essayez la &lt;a href=&quot;%1&quot;&gt;page de recherche&lt;/a&gt; dans un navigateur de bureau.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Signaler un bogue</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Décrivez ce que vous avez fait, ce que vous attendiez et ce qui s&apos;est passé à la place, et indiquez la version affichée dans la fenêtre « À propos de Quelcor ».&lt;/p&gt;&lt;p&gt;Écrivez à l&apos;adresse indiquée dans la fenêtre « À propos de Quelcor ».&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Quelcor est un petit programme de bureau qui recherche les fiches d&apos;enregistrement (fiches whois) des noms de domaine d&apos;Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Télécharger&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Rechercher un domaine&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Signaler un bogue&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Rechercher un domaine&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Page introuvable</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Cette page n&apos;existe pas ici. Essayez la &lt;a href=&quot;%1&quot;&gt;page du produit&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>adresse</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>réseau</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>numéro d&apos;AS</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>nom de domaine</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>« ce réseau »</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privé</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>partagé</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>bouclage</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>lien local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>attribution de protocole</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>documentation</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>anycast de relais 6to4</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>tests de performance</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>multidiffusion</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>réservé</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>diffusion</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>non spécifié</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>compatible IPv4, obsolète</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 à usage local</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>rejet uniquement</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>local unique</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site local, obsolète</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>réservé (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Digitare un nome di dominio, ad esempio example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Un nome di dominio non contiene spazi, interruzioni di riga né caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Un nome di dominio non inizia con un trattino.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Questo non è un nome di dominio valido.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Un nome di dominio ha al massimo 253 caratteri.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Un nome di dominio non ha etichette vuote (due punti consecutivi).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Ogni parte di un nome di dominio ha al massimo 63 caratteri.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Nessuna parte di un nome di dominio inizia o finisce con un trattino.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Un nome di dominio contiene solo lettere, cifre, trattini e punti.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Un numero AS è un numero intero da 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Questo non è un indirizzo IPv6 valido.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Un indirizzo IPv4 è formato da quattro numeri da 0 a 255, ad esempio 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>La lunghezza del prefisso di una rete è un numero da 0 a 32 per IPv4 e da 0 a 128 per IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Una rete IPv4 mappata in IPv6 ha una lunghezza del prefisso da 96 a 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) appartiene a un intervallo speciale: %2 (%4); non figura in nessun registro.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) appartiene a un intervallo speciale: %2 (%4); non figura in nessun registro.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, che incorpora l&apos;indirizzo %2, di tipo %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>non è un indirizzo</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>impossibile risolvere il nome %1</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 corrisponde a %2, che non è un indirizzo pubblico</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 non è un indirizzo http o https</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>nessuna risposta completa entro %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>nessuna connessione entro %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>reindirizzamento rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>uno stato HTTP che non è una risposta (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>il servizio di ricerca ha effettuato troppi reindirizzamenti</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>Non è stato possibile leggere il file bootstrap RDAP: il download è stato annullato</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>stato %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>il file è troppo lungo</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>il file non è un file bootstrap</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>Non è stato possibile leggere il file bootstrap RDAP: %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>Il servizio di ricerca è occupato. Riprovare tra %1 s.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Sono in corso troppe ricerche da questo indirizzo. Riprovare tra 5 s.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Da questo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1 s.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 non è registrato.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Nessun registro contiene dati su %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>Il registro limita la frequenza delle richieste. Riprovare tra %1 s.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>Il registro limita la frequenza delle richieste. Riprovare più tardi.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>La ricerca ha richiesto più di %1 s ed è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1; in alternativa è stato consultato il whois.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>Non è stato possibile consultare il servizio di ricerca del registro (%1): %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>Il servizio di ricerca del registro ha risposto con lo stato %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>I dati del registro erano troppo lunghi per il sito e non è stato possibile leggerli.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>La risposta del registro non contiene dati che il sito possa leggere.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>non sono dati che il sito possa leggere</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>Non è stato possibile leggere i dati del registrar (%1): %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>consultazione rifiutata: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>ha chiuso la connessione senza rispondere</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>Non è stato possibile consultare il server whois %1 del registrar: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>Non è stato possibile consultare il server whois %1 indicato dal registro: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>Non è stato possibile consultare il server whois %1: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>Il server whois %1 indicato dal registro limita la frequenza delle richieste; i suoi dati vengono omessi.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>Non esiste un servizio di ricerca per l&apos;estensione .%1.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>Non esiste un servizio di ricerca per %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato; i suoi dati vengono omessi. Riprovare tra %2 s.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato. Riprovare tra %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Nome di dominio</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Ricerca whois di Quelcor</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>Dalla cache del sito: ricerca eseguita %1 s fa.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Dati forniti da %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>I dati superavano 1 MiB; ne viene mostrato solo l&apos;inizio.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Ricerca whois&lt;/h1&gt;&lt;p&gt;Digitare un nome di dominio, ad esempio &lt;b&gt;example.com&lt;/b&gt;, e premere &lt;b&gt;Cerca&lt;/b&gt; per vedere chi lo ha registrato, con quale registrar e fino a quando.&lt;/p&gt;&lt;p&gt;Per un indirizzo IP come &lt;b&gt;8.8.8.8&lt;/b&gt;, una rete come &lt;b&gt;8.8.8.0/24&lt;/b&gt; o un numero AS come &lt;b&gt;AS15169&lt;/b&gt; viene mostrato chi ne è titolare.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Dominio</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Registrar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Data di registrazione</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Data di scadenza</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Name server</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Paese</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Titolare</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Contatto per abusi</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Ultima modifica</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Scaricare Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La versione attuale di Quelcor è la &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor cerca i dati di registrazione dei nomi di dominio. Installarlo sopra la versione precedente: la scelta della lingua viene mantenuta.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Forum di Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Qui gli utenti di Quelcor si aiutano a vicenda: domande sulle ricerche, sui driver della lingua e sugli aggiornamenti.&lt;/p&gt;&lt;p&gt;Prima di chiedere, provare la &lt;a href=&quot;%1&quot;&gt;pagina di ricerca&lt;/a&gt; in un browser per computer.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Segnalare un bug</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Indicare che cosa si è fatto, che cosa ci si aspettava e che cosa è successo invece, insieme alla versione mostrata nella finestra «Informazioni su Quelcor».&lt;/p&gt;&lt;p&gt;Scrivere all&apos;indirizzo indicato nella finestra «Informazioni su Quelcor».&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Quelcor è un piccolo programma per computer che cerca i dati di registrazione (dati whois) dei nomi di dominio Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Scaricare&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Cercare un dominio&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Segnalare un bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Cercare un dominio&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Pagina non trovata</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Questa pagina non esiste. Provare la &lt;a href=&quot;%1&quot;&gt;pagina del prodotto&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>indirizzo</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>rete</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>numero AS</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>nome di dominio</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>«questa rete»</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privato</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>condiviso</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>loopback</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>link-local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>assegnazione di protocollo</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>documentazione</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>anycast dei relay 6to4</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>benchmarking</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>multicast</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>riservato</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>non specificato</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>compatibile IPv4 deprecato</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 per uso locale</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>solo scarto</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>locale univoco</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site-local deprecato</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>riservato (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Typ een domeinnaam, bijvoorbeeld example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Een domeinnaam bevat geen spaties, regeleinden of stuurtekens.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Een domeinnaam begint niet met een koppelteken.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Dit is geen geldige domeinnaam.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Een domeinnaam heeft ten hoogste 253 tekens.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Een domeinnaam heeft geen lege delen (twee punten achter elkaar).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Elk deel van een domeinnaam heeft ten hoogste 63 tekens.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Geen deel van een domeinnaam begint of eindigt met een koppelteken.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Een domeinnaam bevat alleen letters, cijfers, koppeltekens en punten.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Een AS-nummer is een geheel getal van 0 tot en met 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Dit is geen geldig IPv6-adres.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Een IPv4-adres bestaat uit vier getallen van 0 tot en met 255, bijvoorbeeld 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>De prefixlengte van een netwerk is een getal van 0 tot en met 32 voor IPv4 en van 0 tot en met 128 voor IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Een netwerk van IPv4-gemapte adressen heeft een prefixlengte van 96 tot en met 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) valt in een bijzonder bereik: %2 (%4); geen enkel register heeft er een record van.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) valt in een bijzonder bereik: %2 (%4); geen enkel register heeft er een record van.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, ingebed adres %2: %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>geen adres</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>de naam %1 kon niet worden omgezet</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 heeft het adres %2, dat geen openbaar adres is</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 is geen http- of https-adres</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>geen volledig antwoord binnen %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>geen verbinding binnen %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>een omleiding werd geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>geen antwoord</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>een HTTP-status die geen antwoord is (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>de opzoekdienst heeft te vaak omgeleid</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>Het RDAP-bootstrapbestand kon niet worden gelezen: het ophalen ervan is afgebroken</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>status %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>het bestand is te lang</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>het bestand is geen bootstrapbestand</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>Het RDAP-bootstrapbestand kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>De opzoekdienst is bezet. Probeer het over %1 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Er lopen te veel zoekopdrachten vanaf uw adres. Probeer het over 5 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Vanaf uw adres zijn de laatste tijd veel zoekopdrachten gedaan. Probeer het over %1 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 is niet geregistreerd.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Geen enkel register heeft een record van %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>Het register beperkt hoe vaak het wordt geraadpleegd. Probeer het over %1 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>Het register beperkt hoe vaak het wordt geraadpleegd. Probeer het later opnieuw.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>De zoekopdracht duurde langer dan %1 s en is afgebroken.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1; in plaats daarvan is whois geraadpleegd.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>De opzoekdienst van het register (%1) kon niet worden geraadpleegd: %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>De opzoekdienst van het register antwoordde met status %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>Het record van het register was te lang voor de site en kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>Het antwoord van het register is geen record dat de site kan lezen.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>het is geen record dat de site kan lezen</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>Het record van de registrar (%1) kon niet worden gelezen: %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>de site weigerde hem te raadplegen: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>de verbinding werd zonder antwoord gesloten</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>De whois-server %1 van de registrar kon niet worden geraadpleegd: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>De whois-server %1, waarnaar het register verwijst, kon niet worden geraadpleegd: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>De whois-server %1 kon niet worden geraadpleegd: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>De whois-server %1, waarnaar het register verwijst, beperkt hoe vaak hij wordt geraadpleegd; zijn record wordt weggelaten.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>Er is geen opzoekdienst voor de extensie .%1.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>Er is geen opzoekdienst voor %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken; het record van die server wordt weggelaten. Probeer het over %2 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken. Probeer het over %2 s opnieuw.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Domeinnaam</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Opzoeken</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Quelcor – whois opzoeken</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>Uit de cache van de site: %1 s geleden opgezocht.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Record van %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>Het record was groter dan 1 MiB; alleen het begin wordt getoond.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Whois opzoeken&lt;/h1&gt;&lt;p&gt;Typ een domeinnaam, bijvoorbeeld &lt;b&gt;example.com&lt;/b&gt;, en klik op &lt;b&gt;Opzoeken&lt;/b&gt; om te zien wie hem heeft geregistreerd, bij welke registrar en tot wanneer.&lt;/p&gt;&lt;p&gt;Bij een IP-adres zoals &lt;b&gt;8.8.8.8&lt;/b&gt;, een netwerk zoals &lt;b&gt;8.8.8.0/24&lt;/b&gt; of een AS-nummer zoals &lt;b&gt;AS15169&lt;/b&gt; ziet u wie de houder is.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domein</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Registrar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Geregistreerd</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Verloopt</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Naamservers</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Nummers</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereik</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Houder</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Contact bij misbruik</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Laatst gewijzigd</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Quelcor downloaden</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;De huidige versie van Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor zoekt de registratierecords van domeinnamen op. Installeer de nieuwe versie over de oude heen: uw taalkeuze blijft behouden.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Quelcor-forum</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Gebruikers van Quelcor helpen elkaar hier: vragen over zoekopdrachten, taalstuurprogramma&apos;s en updates.&lt;/p&gt;&lt;p&gt;Probeer voordat u een vraag stelt de &lt;a href=&quot;%1&quot;&gt;opzoekpagina&lt;/a&gt; in een desktopbrowser.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Een fout melden</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Vertel ons wat u deed, wat u verwachtte en wat er in plaats daarvan gebeurde, en vermeld de versie die in het venster “Over Quelcor” staat.&lt;/p&gt;&lt;p&gt;Schrijf naar het adres dat in het venster “Over Quelcor” staat.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;Quelcor is een klein desktopprogramma om de registratierecords (whois-records) van internetdomeinnamen op te zoeken.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Downloaden&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Een domein opzoeken&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Een fout melden&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Een domein opzoeken&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Pagina niet gevonden</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Deze pagina bestaat hier niet. Probeer de &lt;a href=&quot;%1&quot;&gt;productpagina&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>adres</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>netwerk</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>AS-nummer</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>domeinnaam</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>“dit netwerk”</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privé</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>gedeeld</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>loopback</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>link-local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>protocoltoewijzing</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>documentatie</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>6to4-relay-anycast</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>benchmarking</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>multicast</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>gereserveerd</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>niet gespecificeerd</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>IPv4-compatibel, verouderd</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 voor lokaal gebruik</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>alleen verwerpen</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>uniek lokaal</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site-local, verouderd</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>gereserveerd (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,473 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>Message</name>
+    <message>
+        <source>Type a domain name, such as example.com.</source>
+        <translation>Escreva um nome de domínio, por exemplo example.com.</translation>
+    </message>
+    <message>
+        <source>A domain name holds no blanks, line breaks or control characters.</source>
+        <translation>Um nome de domínio não contém espaços, quebras de linha nem caracteres de controlo.</translation>
+    </message>
+    <message>
+        <source>A domain name does not start with a hyphen.</source>
+        <translation>Um nome de domínio não começa por um hífen.</translation>
+    </message>
+    <message>
+        <source>This is not a valid domain name.</source>
+        <translation>Este não é um nome de domínio válido.</translation>
+    </message>
+    <message>
+        <source>A domain name has at most 253 characters.</source>
+        <translation>Um nome de domínio tem no máximo 253 caracteres.</translation>
+    </message>
+    <message>
+        <source>A domain name has no empty labels (two dots in a row).</source>
+        <translation>Um nome de domínio não tem etiquetas vazias (dois pontos seguidos).</translation>
+    </message>
+    <message>
+        <source>Each part of a domain name has at most 63 characters.</source>
+        <translation>Cada parte de um nome de domínio tem no máximo 63 caracteres.</translation>
+    </message>
+    <message>
+        <source>No part of a domain name starts or ends with a hyphen.</source>
+        <translation>Nenhuma parte de um nome de domínio começa nem termina com um hífen.</translation>
+    </message>
+    <message>
+        <source>A domain name holds only letters, digits, hyphens and dots.</source>
+        <translation>Um nome de domínio só contém letras, algarismos, hífenes e pontos.</translation>
+    </message>
+    <message>
+        <source>An AS number is a whole number from 0 to 4294967295.</source>
+        <translation>Um número AS é um número inteiro de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>This is not a valid IPv6 address.</source>
+        <translation>Este não é um endereço IPv6 válido.</translation>
+    </message>
+    <message>
+        <source>An IPv4 address is four numbers from 0 to 255, such as 192.0.2.1.</source>
+        <translation>Um endereço IPv4 é formado por quatro números de 0 a 255, por exemplo 192.0.2.1.</translation>
+    </message>
+    <message>
+        <source>A network&apos;s prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.</source>
+        <translation>O comprimento do prefixo de uma rede é um número de 0 a 32 para IPv4 e de 0 a 128 para IPv6.</translation>
+    </message>
+    <message>
+        <source>An IPv4-mapped network has a prefix length from 96 to 128.</source>
+        <translation>Uma rede IPv4 mapeada em IPv6 tem um comprimento de prefixo de 96 a 128.</translation>
+    </message>
+    <message>
+        <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) pertence a um intervalo especial: %2 (%4); não consta de nenhum registo.</translation>
+    </message>
+    <message>
+        <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <translation>%1 (%3) pertence a um intervalo especial: %2 (%4); não consta de nenhum registo.</translation>
+    </message>
+    <message>
+        <source>%1, carrying the %3 address %2</source>
+        <translation>%1, que incorpora o endereço %2, do tipo %3</translation>
+    </message>
+    <message>
+        <source>not an address</source>
+        <translation>não é um endereço</translation>
+    </message>
+    <message>
+        <source>the name %1 could not be resolved</source>
+        <translation>não foi possível resolver o nome %1</translation>
+    </message>
+    <message>
+        <source>%1 is at %2, which is not a public address</source>
+        <translation>%1 corresponde a %2, que não é um endereço público</translation>
+    </message>
+    <message>
+        <source>%1 is not an http or https address</source>
+        <translation>%1 não é um endereço http ou https</translation>
+    </message>
+    <message>
+        <source>no complete answer within %1 s</source>
+        <translation>sem resposta completa no prazo de %1 s</translation>
+    </message>
+    <message>
+        <source>no connection within %1 s</source>
+        <translation>sem ligação no prazo de %1 s</translation>
+    </message>
+    <message>
+        <source>a redirect was refused: %1</source>
+        <translation>redirecionamento recusado: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>an HTTP status that is no answer (%1)</source>
+        <translation>um estado HTTP que não é uma resposta (%1)</translation>
+    </message>
+    <message>
+        <source>the lookup service redirected too often</source>
+        <translation>o serviço de pesquisa redirecionou demasiadas vezes</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
+        <translation>Não foi possível ler o ficheiro bootstrap do RDAP: a transferência foi cancelada</translation>
+    </message>
+    <message>
+        <source>status %1</source>
+        <translation>estado %1</translation>
+    </message>
+    <message>
+        <source>the file is too long</source>
+        <translation>o ficheiro é demasiado longo</translation>
+    </message>
+    <message>
+        <source>the file is not a bootstrap file</source>
+        <translation>o ficheiro não é um ficheiro bootstrap</translation>
+    </message>
+    <message>
+        <source>The RDAP bootstrap file could not be read: %1</source>
+        <translation>Não foi possível ler o ficheiro bootstrap do RDAP: %1</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1 s.</source>
+        <translation>O serviço de pesquisa está ocupado. Tente novamente dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>Too many lookups from your address are under way. Try again in 5 s.</source>
+        <translation>Estão em curso demasiadas pesquisas a partir do seu endereço. Tente novamente dentro de 5 s.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <translation>Foram pedidas muitas pesquisas a partir do seu endereço nos últimos tempos. Tente novamente dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>%1 is not registered.</source>
+        <translation>%1 não está registado.</translation>
+    </message>
+    <message>
+        <source>No registry holds a record for %1.</source>
+        <translation>Nenhum registo tem dados sobre %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <translation>O registo está a limitar a frequência das consultas. Tente novamente dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again later.</source>
+        <translation>O registo está a limitar a frequência das consultas. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The lookup took longer than %1 s and was given up.</source>
+        <translation>A pesquisa demorou mais de %1 s e foi cancelada.</translation>
+    </message>
+    <message>
+        <source>%1; whois was asked instead.</source>
+        <translation>%1; em alternativa, foi consultado o whois.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <translation>Não foi possível consultar o serviço de pesquisa do registo (%1): %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1.</source>
+        <translation>O serviço de pesquisa do registo respondeu com o estado %1.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s record was longer than the site reads and could not be read.</source>
+        <translation>Os dados do registo eram demasiado longos para o site e não foi possível lê-los.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s answer is not a record the site can read.</source>
+        <translation>A resposta do registo não contém dados que o site consiga ler.</translation>
+    </message>
+    <message>
+        <source>not a record the site can read</source>
+        <translation>não são dados que o site consiga ler</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <translation>Não foi possível ler os dados do agente de registo (%1): %2.</translation>
+    </message>
+    <message>
+        <source>refused to ask it: %1</source>
+        <translation>consulta recusada: %1</translation>
+    </message>
+    <message>
+        <source>it closed the connection without an answer</source>
+        <translation>fechou a ligação sem responder</translation>
+    </message>
+    <message>
+        <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <translation>Não foi possível consultar o servidor whois %1 do agente de registo: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <translation>Não foi possível consultar o servidor whois %1 indicado pelo registo: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 could not be asked: %2.</source>
+        <translation>Não foi possível consultar o servidor whois %1: %2.</translation>
+    </message>
+    <message>
+        <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <translation>O servidor whois %1 indicado pelo registo está a limitar a frequência das consultas; os seus dados são omitidos.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for the extension .%1.</source>
+        <translation>Não existe nenhum serviço de pesquisa para a extensão .%1.</translation>
+    </message>
+    <message>
+        <source>There is no lookup service for %1.</source>
+        <translation>Não existe nenhum serviço de pesquisa para %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <translation>O site está a espaçar as consultas a %1 para não ser bloqueado; os seus dados são omitidos. Tente novamente dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <translation>O site está a espaçar as consultas a %1 para não ser bloqueado. Tente novamente dentro de %2 s.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Domain name</source>
+        <translation>Nome de domínio</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message>
+        <source>Quelcor whois lookup</source>
+        <translation>Pesquisa whois do Quelcor</translation>
+    </message>
+    <message>
+        <source>From the site&apos;s cache: looked up %1 s ago.</source>
+        <translation>Da cache do site: pesquisa feita há %1 s.</translation>
+    </message>
+    <message>
+        <source>Record from %1</source>
+        <translation>Dados de %1</translation>
+    </message>
+    <message>
+        <source>The record was longer than 1 MiB; only its beginning is shown.</source>
+        <translation>Os dados ultrapassavam 1 MiB; só é mostrado o início.</translation>
+    </message>
+    <message>
+        <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
+        <translation>&lt;h1&gt;Pesquisa whois&lt;/h1&gt;&lt;p&gt;Escreva um nome de domínio, por exemplo &lt;b&gt;example.com&lt;/b&gt;, e prima &lt;b&gt;Pesquisar&lt;/b&gt; para ver quem o registou, com que agente de registo e até quando.&lt;/p&gt;&lt;p&gt;Para um endereço IP como &lt;b&gt;8.8.8.8&lt;/b&gt;, uma rede como &lt;b&gt;8.8.8.0/24&lt;/b&gt; ou um número AS como &lt;b&gt;AS15169&lt;/b&gt;, é mostrado quem é o seu titular.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domínio</translation>
+    </message>
+    <message>
+        <source>Registrar</source>
+        <translation>Agente de registo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Data de registo</translation>
+    </message>
+    <message>
+        <source>Expires</source>
+        <translation>Data de expiração</translation>
+    </message>
+    <message>
+        <source>Name servers</source>
+        <translation>Servidores de nomes</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Holder</source>
+        <translation>Titular</translation>
+    </message>
+    <message>
+        <source>Abuse contact</source>
+        <translation>Contacto para abusos</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Última alteração</translation>
+    </message>
+    <message>
+        <source>Download Quelcor</source>
+        <translation>Transferir o Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;A versão atual do Quelcor é a &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;O Quelcor pesquisa os dados de registo dos nomes de domínio. Instale-o por cima da versão anterior: a escolha de idioma é mantida.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Quelcor forum</source>
+        <translation>Fórum do Quelcor</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Aqui os utilizadores do Quelcor ajudam-se uns aos outros: perguntas sobre pesquisas, controladores de idioma e atualizações.&lt;/p&gt;&lt;p&gt;Antes de perguntar, experimente a &lt;a href=&quot;%1&quot;&gt;página de pesquisa&lt;/a&gt; num navegador de computador.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Report a bug</source>
+        <translation>Comunicar um erro</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Diga-nos o que fez, o que esperava e o que aconteceu em vez disso, e indique a versão apresentada na janela «Acerca do Quelcor».&lt;/p&gt;&lt;p&gt;Escreva para o endereço indicado na janela «Acerca do Quelcor».&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;p&gt;O Quelcor é um pequeno programa para computador que pesquisa os dados de registo (dados whois) dos nomes de domínio da Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Transferir&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Pesquisar um domínio&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Fórum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Comunicar um erro&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Pesquisar um domínio&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Page not found</source>
+        <translation>Página não encontrada</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Esta página não existe. Experimente a &lt;a href=&quot;%1&quot;&gt;página do produto&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>Word</name>
+    <message>
+        <source>address</source>
+        <translation>endereço</translation>
+    </message>
+    <message>
+        <source>network</source>
+        <translation>rede</translation>
+    </message>
+    <message>
+        <source>AS number</source>
+        <translation>número AS</translation>
+    </message>
+    <message>
+        <source>domain name</source>
+        <translation>nome de domínio</translation>
+    </message>
+    <message>
+        <source>&quot;this network&quot;</source>
+        <translation>«esta rede»</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privado</translation>
+    </message>
+    <message>
+        <source>shared</source>
+        <translation>partilhado</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>loopback</translation>
+    </message>
+    <message>
+        <source>link-local</source>
+        <translation>link-local</translation>
+    </message>
+    <message>
+        <source>protocol assignment</source>
+        <translation>atribuição de protocolo</translation>
+    </message>
+    <message>
+        <source>documentation</source>
+        <translation>documentação</translation>
+    </message>
+    <message>
+        <source>6to4 relay anycast</source>
+        <translation>anycast de relay 6to4</translation>
+    </message>
+    <message>
+        <source>benchmarking</source>
+        <translation>testes de desempenho</translation>
+    </message>
+    <message>
+        <source>multicast</source>
+        <translation>multicast</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reservado</translation>
+    </message>
+    <message>
+        <source>broadcast</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>unspecified</source>
+        <translation>não especificado</translation>
+    </message>
+    <message>
+        <source>deprecated IPv4-compatible</source>
+        <translation>forma compatível com IPv4, obsoleta</translation>
+    </message>
+    <message>
+        <source>NAT64</source>
+        <translation>NAT64</translation>
+    </message>
+    <message>
+        <source>local-use NAT64</source>
+        <translation>NAT64 de uso local</translation>
+    </message>
+    <message>
+        <source>discard-only</source>
+        <translation>apenas descarte</translation>
+    </message>
+    <message>
+        <source>unique local</source>
+        <translation>local único</translation>
+    </message>
+    <message>
+        <source>deprecated site-local</source>
+        <translation>site-local obsoleto</translation>
+    </message>
+    <message>
+        <source>ORCHID</source>
+        <translation>ORCHID</translation>
+    </message>
+    <message>
+        <source>ORCHIDv2</source>
+        <translation>ORCHIDv2</translation>
+    </message>
+    <message>
+        <source>SRv6 SID</source>
+        <translation>SRv6 SID</translation>
+    </message>
+    <message>
+        <source>reserved (AS_TRANS)</source>
+        <translation>reservado (AS_TRANS)</translation>
+    </message>
+</context>
+</TS>

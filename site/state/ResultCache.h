@@ -1,0 +1,63 @@
+#pragma once
+
+#include "SharedState.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QHash>
+#include <QMutex>
+#include <QString>
+
+#include <list>
+#include <optional>
+
+// Finished lookups kept for a while, as bytes, so that a registry is not asked again for what it answered a
+// minute ago. Bounded by bytes, the least recently used going first. Safe on any thread. How long a result may
+// be kept is the lookup's to say; the settings give the lifetimes it chooses from.
+class ResultCache
+{
+public:
+    struct Settings
+    {
+        qint64 maxBytes = 64 << 20;
+        int foundSeconds = 600; // a record found
+        int notRegisteredSeconds = 120; // an answer that a name is not registered, or a record with a part missing
+        int noServiceSeconds = 3600; // no lookup service for the question
+    };
+
+    explicit ResultCache(Settings settings)
+        : m_settings(settings)
+    {
+    }
+
+    const Settings &settings() const { return m_settings; }
+
+    // The bytes kept for the key; no value when none are fresh.
+    std::optional<QByteArray> find(const QString &key, const QDateTime &now);
+    // Keeps the bytes for the given time (which must be positive).
+    void store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now);
+
+    qint64 bytes() const;
+
+    // Kept on Redis too, so that every instance sees what one found; this instance's memory stays the
+    // fallback when Redis cannot be asked.
+    void share(SharedState *shared) { m_shared = shared; }
+
+private:
+    struct Entry
+    {
+        QString key;
+        QByteArray bytes;
+        QDateTime expires;
+        qint64 size = 0;
+    };
+
+    void drop(std::list<Entry>::iterator entry); // with m_mutex held
+
+    const Settings m_settings;
+    SharedState *m_shared = nullptr;
+    mutable QMutex m_mutex;
+    std::list<Entry> m_entries; // most recently used first
+    QHash<QString, std::list<Entry>::iterator> m_index;
+    qint64 m_bytes = 0;
+};

@@ -1,0 +1,278 @@
+// The site's HTTP serving, from outside over raw sockets: heads it refuses, pipelining, HEAD, the deadline
+// for a slow head, a full lookup queue, and a graceful stop with a lookup in flight.
+
+#include "FakeWhois.h"
+#include "pages/PageLanguage.h"
+#include "RawHttp.h"
+#include "SiteProcess.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <future>
+
+namespace {
+
+// The answers in a stream of pipelined ones: status line and body, read by their Content-Length.
+QList<QPair<QByteArray, QByteArray>> answers(QByteArray stream, const QList<bool> &heads)
+{
+    QList<QPair<QByteArray, QByteArray>> out;
+    for (bool head : heads) {
+        const qsizetype end = stream.indexOf("\r\n\r\n");
+        if (end < 0)
+            break;
+        const QByteArray headers = stream.left(end);
+        const qsizetype field = headers.toLower().indexOf("content-length:");
+        const qsizetype length
+            = head || field < 0 ? 0 : headers.mid(field + 15).split('\r').first().trimmed().toLongLong();
+        out.append({ headers.split('\r').first(), stream.mid(end + 4, length) });
+        stream.remove(0, end + 4 + length);
+    }
+    return out;
+}
+
+QStringList whoisAt(const FakeWhoisNetwork &whois)
+{
+    return { QStringLiteral("--rdap-bootstrap"), QStringLiteral("http://127.0.0.1:1/dns.json"),
+             QStringLiteral("--whois-root"),     QStringLiteral("127.0.0.1:%1").arg(whois.port()),
+             QStringLiteral("--allow-address"),  QStringLiteral("127.0.0.1") };
+}
+
+const QByteArray kLookup = "GET /hosting/quelcor.php?domain=example.zz HTTP/1.1\r\nHost: x\r\n\r\n";
+
+} // namespace
+
+class TestSiteServer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void refusedHeads_data();
+    void refusedHeads();
+    void pipelinedAnswersInOrder();
+    void headOfTheLookupPageAsksNobody();
+    void pagesInTheVisitorsLanguage();
+    void slowHeadClosedAtItsDeadline();
+    void fullQueueAnswered503();
+    void stopLetsTheLookupInFlightFinish();
+    void clientBehindAProxyCannotChooseItsAddress();
+    void instancesShareResultsAndLimitsOnRedis();
+    void redisGoneAndBack();
+};
+
+void TestSiteServer::refusedHeads_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("status");
+    const QByteArray get = "GET /forum HTTP/1.1\r\nHost: x\r\n";
+    QTest::newRow("two lengths") << get + "Content-Length: 1\r\nContent-Length: 2\r\n\r\nab" << QByteArray("400");
+    QTest::newRow("length and chunks") << get + "Content-Length: 3\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n"
+                                       << QByteArray("400");
+    QTest::newRow("bad chunk") << get + "Transfer-Encoding: chunked\r\n\r\nzz\r\nab\r\n" << QByteArray("400");
+    QTest::newRow("other transfer coding") << get + "Transfer-Encoding: gzip\r\n\r\n" << QByteArray("400");
+    QTest::newRow("no host") << QByteArray("GET /forum HTTP/1.1\r\n\r\n") << QByteArray("400");
+    QTest::newRow("head too large") << get + "X-Long: " + QByteArray(9000, 'a') + "\r\n\r\n" << QByteArray("431");
+    QByteArray many = get;
+    for (int i = 0; i < 70; ++i)
+        many += "X-" + QByteArray::number(i) + ": 1\r\n";
+    QTest::newRow("too many fields") << many + "\r\n" << QByteArray("431");
+}
+
+void TestSiteServer::refusedHeads()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, status);
+    static SiteProcess site({});
+    QVERIFY(site.started());
+    const Exchange result = exchange(site.port(), request);
+    QVERIFY2(result.answer.startsWith("HTTP/1.1 " + status), result.answer.left(100).constData());
+    QVERIFY(result.closed);
+}
+
+void TestSiteServer::pagesInTheVisitorsLanguage()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    const QByteArray german
+        = lookupOf("example.zz").replace("Host: x\r\n", "Host: x\r\nAccept-Language: de-CH, fr;q=0.8\r\n");
+    const QByteArray answer = served(site.port(), german).answer; // while the fake whois server answers
+    const PageLanguage &words = PageLanguage::forAcceptLanguage("de");
+    const QString message = words.message(u"There is no lookup service for the extension .zz."_qs);
+    QVERIFY(!message.startsWith(u"There"));
+    QVERIFY2(answer.contains(message.toHtmlEscaped().toUtf8()), answer.constData());
+    QVERIFY(answer.contains("\r\nContent-Language: de\r\n") && answer.contains("\r\nVary: Accept-Language\r\n"));
+    QVERIFY(answer.contains("<html lang=\"de\">"));
+    // A plain page in French; without the header, English.
+    const QByteArray french = exchange(site.port(),
+                                       "GET /forum HTTP/1.1\r\nHost: x\r\nAccept-Language: fr\r\n"
+                                       "Connection: close\r\n\r\n")
+                                  .answer;
+    QVERIFY(french.contains(PageLanguage::forAcceptLanguage("fr").text(u"Quelcor forum"_qs).toUtf8()));
+    QVERIFY(exchange(site.port(), "GET /forum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.contains("<html lang=\"en\"><head>"));
+}
+
+void TestSiteServer::pipelinedAnswersInOrder()
+{
+    SiteProcess site({});
+    QVERIFY(site.started());
+    const Exchange result = exchange(site.port(),
+                                     "GET /forum HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "HEAD /download HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "GET /no-such-page HTTP/1.1\r\nHost: x\r\n\r\n"
+                                     "GET /quelcor_version_number.js HTTP/1.1\r\nHost: x\r\n\r\n");
+    const auto got = answers(result.answer, { false, true, false, false });
+    QCOMPARE(got.size(), 4);
+    QCOMPARE(got[0].first, QByteArray("HTTP/1.1 200 OK"));
+    QVERIFY(got[0].second.contains("Quelcor forum"));
+    QCOMPARE(got[1].first, QByteArray("HTTP/1.1 200 OK")); // HEAD: the length of the page, no page
+    QCOMPARE(got[2].first, QByteArray("HTTP/1.1 404 Not Found"));
+    QVERIFY(got[3].second.startsWith("var quelcor_version_number"));
+    QVERIFY(!result.closed); // kept alive for more
+}
+
+void TestSiteServer::headOfTheLookupPageAsksNobody()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    QByteArray request = kLookup;
+    request.replace("GET", "HEAD");
+    auto head = std::async(std::launch::async, exchange, site.port(), request, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(head.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
+    QVERIFY(head.get().answer.startsWith("HTTP/1.1 200"));
+    QVERIFY(whois.server(1).queries.isEmpty());
+    // The same with GET asks the whois root.
+    auto get = std::async(std::launch::async, exchange, site.port(), kLookup, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(get.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 10000);
+    QVERIFY(get.get().answer.contains("There is no lookup service for the extension .zz."));
+    QCOMPARE(whois.server(1).queries.size(), 1);
+}
+
+void TestSiteServer::slowHeadClosedAtItsDeadline()
+{
+    SiteProcess site({ QStringLiteral("--head-timeout"), QStringLiteral("1") });
+    QVERIFY(site.started());
+    QTcpSocket slow;
+    slow.connectToHost(QHostAddress::LocalHost, site.port());
+    QVERIFY(slow.waitForConnected(5000));
+    QElapsedTimer clock;
+    clock.start();
+    // A byte every 200 ms: each read is quick, the head never ends.
+    const QByteArray head = "GET /forum HTTP/1.1\r\nHost: x\r\nX-Slow: aaaaaaaaaaaaaaaaaaaaaaaa";
+    for (int i = 0; i < head.size() && slow.state() == QAbstractSocket::ConnectedState && clock.elapsed() < 5000; ++i) {
+        slow.write(head.mid(i, 1));
+        slow.waitForBytesWritten(1000);
+        slow.waitForDisconnected(200);
+    }
+    QCOMPARE(slow.state(), QAbstractSocket::UnconnectedState);
+    QVERIFY2(clock.elapsed() >= 900 && clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(exchange(site.port(), "GET /healthz HTTP/1.1\r\nHost: x\r\n\r\n", 300).answer.endsWith("ok\n"));
+}
+
+void TestSiteServer::fullQueueAnswered503()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Trickle;
+    SiteProcess site(whoisAt(whois)
+                     + QStringList { "--max-lookups", "1", "--max-queued-lookups", "0", "--stop-timeout", "0" });
+    QVERIFY(site.started());
+    auto first = std::async(std::launch::async, exchange, site.port(), kLookup, 1500);
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+    const Exchange second = exchange(site.port(), kLookup, 500);
+    QVERIFY2(second.answer.startsWith("HTTP/1.1 503"), second.answer.left(100).constData());
+    QVERIFY(second.answer.contains("\r\nRetry-After: 20\r\n"));
+    QVERIFY(second.answer.contains("The lookup service is busy."));
+    QCOMPARE(site.terminate(5000), 0);
+    first.wait();
+}
+
+void TestSiteServer::stopLetsTheLookupInFlightFinish()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Late;
+    whois.server(1).answer = "% no such extension\n";
+    SiteProcess site(whoisAt(whois));
+    QVERIFY(site.started());
+    auto lookup = std::async(std::launch::async, exchange, site.port(), kLookup, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+    // SIGTERM while the whois server takes its time: the answer still comes, then the site ends well.
+    QCOMPARE(site.terminate(8000), 0);
+    const Exchange answer = lookup.get();
+    QVERIFY2(answer.answer.startsWith("HTTP/1.1 200"), answer.answer.left(100).constData());
+    QVERIFY(answer.answer.contains("There is no lookup service for the extension .zz."));
+    QVERIFY(answer.closed);
+}
+
+void TestSiteServer::clientBehindAProxyCannotChooseItsAddress()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(whoisAt(whois) + QStringList { "--trusted-proxy", "127.0.0.1", "--client-burst", "1" });
+    QVERIFY(site.started());
+    // As a proxy passes them on: the client's own field first, the proxy's after it.
+    const auto behindProxy = [](const QByteArray &forged, const QByteArray &name) {
+        QByteArray request = lookupOf(name);
+        request.replace("Host: x\r\n",
+                        "Host: x\r\nX-Forwarded-For: " + forged + "\r\nX-Forwarded-For: 198.51.100.7\r\n");
+        return request;
+    };
+    QVERIFY(served(site.port(), behindProxy("1.2.3.4", "one.zz")).answer.startsWith("HTTP/1.1 200"));
+    const Exchange second = served(site.port(), behindProxy("5.6.7.8", "two.zz"));
+    QVERIFY2(second.answer.startsWith("HTTP/1.1 429"), second.answer.left(80).constData());
+}
+
+void TestSiteServer::instancesShareResultsAndLimitsOnRedis()
+{
+    RedisServer redis;
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    const QStringList options = whoisAt(whois)
+        + QStringList { "--redis", redis.url(), "--client-burst", "3", "--client-lookups-per-minute", "1" };
+    SiteProcess first(options), second(options);
+    QVERIFY(first.started() && second.started());
+
+    QVERIFY(served(first.port(), lookupOf("example.zz")).answer.contains("There is no lookup service"));
+    const Exchange cached = served(second.port(), lookupOf("EXAMPLE.zz"));
+    QVERIFY(cached.answer.contains("There is no lookup service"));
+    QVERIFY(cached.answer.contains("From the site's cache"));
+    QCOMPARE(whois.server(1).queries.size(), 1);
+
+    // Three lookups a client may ask for at once, wherever it asks: the fourth is refused.
+    QVERIFY(served(second.port(), lookupOf("other.zz")).answer.startsWith("HTTP/1.1 200"));
+    const Exchange refused = served(first.port(), lookupOf("third.zz"));
+    QVERIFY2(refused.answer.startsWith("HTTP/1.1 429"), refused.answer.left(80).constData());
+    QVERIFY(refused.answer.contains("Retry-After: "));
+}
+
+void TestSiteServer::redisGoneAndBack()
+{
+    RedisServer redis;
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(whoisAt(whois) + QStringList { "--redis", redis.url() });
+    QVERIFY(site.started());
+    QVERIFY(served(site.port(), lookupOf("one.zz")).answer.startsWith("HTTP/1.1 200"));
+
+    redis.stop();
+    const Exchange alone = served(site.port(), lookupOf("two.zz"));
+    QVERIFY2(alone.answer.startsWith("HTTP/1.1 200"), alone.answer.left(80).constData());
+    QVERIFY(alone.answer.contains("There is no lookup service"));
+    QVERIFY(site.log().join(u'\n').contains(u"cannot be reached"));
+    QVERIFY(served(site.port(), "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.contains("quelcor_redis_up 0"));
+
+    redis.start();
+    QTest::qWait(1200); // the site tries again a second after it lost Redis
+    QVERIFY(served(site.port(), lookupOf("three.zz")).answer.startsWith("HTTP/1.1 200"));
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"is back"), 5000);
+}
+
+QTEST_GUILESS_MAIN(TestSiteServer)
+#include "tst_site_server.moc"

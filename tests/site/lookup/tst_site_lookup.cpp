@@ -1,0 +1,625 @@
+// Lookups: the bootstrap file, whois answers, and lookups against fake RDAP and whois servers on loopback
+// addresses.
+
+#include "query/AddressPolicy.h"
+#include "lookup/Bootstrap.h"
+#include "FakeWhois.h"
+#include "LocalHttpServer.h"
+#include "lookup/Lookup.h"
+#include "pages/Pages.h"
+#include "SiteTesting.h"
+#include "lookup/Upstream.h"
+#include "lookup/WhoisText.h"
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+
+#include <QJsonDocument>
+#include <QTest>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+
+QByteArray bootstrapFile(const QList<QPair<QStringList, QString>> &services)
+{
+    QByteArray json = R"({"version":"1.0","publication":"2026-12-01T00:00:00Z","services":[)";
+    for (qsizetype i = 0; i < services.size(); ++i) {
+        json += i ? "," : "";
+        json += "[[\"" + services[i].first.join(QStringLiteral("\",\"")).toUtf8() + "\"],[\""
+            + services[i].second.toUtf8() + "\"]]";
+    }
+    return json + "]}";
+}
+
+QByteArray domainRecord(const QString &relatedHref)
+{
+    return QStringLiteral(R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM",
+ "status":["client transfer prohibited","active"],
+ "events":[{"eventAction":"registration","eventDate":"1995-08-14T04:00:00Z"},
+           {"eventAction":"expiration","eventDate":"2027-08-13T04:00:00Z"}],
+ "entities":[{"objectClassName":"entity","roles":["registrar"],
+   "vcardArray":["vcard",[["version",{},"text","4.0"],["fn",{},"text","Registrar <script>alert(1)</script> Inc."]]]}],
+ "nameservers":[{"ldhName":"A.IANA-SERVERS.NET"},{"ldhName":"B.IANA-SERVERS.NET"}],
+ "links":[{"rel":"related","type":"application/rdap+json","href":"%1"}],
+ "remarks":[{"description":["<script>document.title='owned'</script>"]}]})")
+        .arg(relatedHref)
+        .toUtf8();
+}
+
+} // namespace
+
+class TestSiteLookup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void longestSuffixWins_data();
+    void longestSuffixWins();
+    void whoisReferrals_data();
+    void whoisReferrals();
+    void notRegisteredAnswers_data();
+    void notRegisteredAnswers();
+    void decoding_data();
+    void decoding();
+    void retryAfter_data();
+    void retryAfter();
+    void rdapRecordWithRegistrar();
+    void bootstrapRefetchedAfterItsTimeToLive();
+    void rdapOutcomes_data();
+    void rdapOutcomes();
+    void rdapHostileServers_data();
+    void rdapHostileServers();
+    void rdapLongerSuffixAskedOnTheWire();
+    void internationalNameOnTheWire();
+    void rdapLinksToPrivateAddressesRefused();
+    void extensionMissingFromBootstrapFallsBackToWhois();
+    void whoisTwoHops();
+    void whoisRegistrarServerForms_data();
+    void whoisRegistrarServerForms();
+    void whoisLoopsStop_data();
+    void whoisLoopsStop();
+    void whoisReferralToPrivateAddressRefused();
+    void whoisNoServiceForExtension();
+    void whoisWindows1252();
+    void whoisTrickleStopsAtDeadline();
+    void whoisHugeAnswerCut();
+    void connectionsThatNeverOpenStopAtTheConnectLimit();
+    void refusedNamesReachNoServer_data();
+    void refusedNamesReachNoServer();
+};
+
+void TestSiteLookup::longestSuffixWins_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("exact longer entry") << "example.com"
+                                        << "https://long.example/rdap/";
+    QTest::newRow("below the longer entry") << "www.example.com"
+                                            << "https://long.example/rdap/";
+    QTest::newRow("only the shorter matches") << "other.com"
+                                              << "https://short.example/";
+    QTest::newRow("a label is not a suffix") << "notexample.com"
+                                             << "https://short.example/";
+    QTest::newRow("https preferred") << "example.net"
+                                     << "https://net.example/";
+    QTest::newRow("no service") << "example.org"
+                                << "";
+}
+
+void TestSiteLookup::longestSuffixWins()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    const QByteArray file = R"({"services":[
+        [["com"],["https://short.example"]],
+        [["Example.COM"],["https://long.example/rdap/"]],
+        [["net"],["http://plain.example/","https://net.example/"]],
+        [["broken"],[]]]})";
+    QCOMPARE(RdapBootstrap::findService(QJsonDocument::fromJson(file), name).toString(), base);
+}
+
+void TestSiteLookup::whoisReferrals_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("server");
+    QTest::newRow("refer") << "% IANA WHOIS server\nrefer:        whois.verisign-grs.com\n"
+                           << "whois.verisign-grs.com";
+    QTest::newRow("whois line") << "domain: IT\r\nwhois:   whois.nic.it\r\n"
+                                << "whois.nic.it";
+    QTest::newRow("registrar, bare host") << "   Registrar WHOIS Server: whois.markmonitor.com\r\n"
+                                          << "whois.markmonitor.com";
+    QTest::newRow("registrar, URL") << "Registrar WHOIS Server: https://Whois.Registrar.example/lookup\n"
+                                    << "whois.registrar.example";
+    QTest::newRow("registrar, host and path") << "Registrar WHOIS Server: whois.registrar.example/\n"
+                                              << "whois.registrar.example";
+    QTest::newRow("registrar, empty") << "Registrar WHOIS Server: \nRegistrar: X\n"
+                                      << "";
+    QTest::newRow("registrar, junk") << "Registrar WHOIS Server: evil host -h other\n"
+                                     << "";
+    QTest::newRow("key in other case") << "REGISTRAR whois server: whois.example.net\n"
+                                       << "whois.example.net";
+    QTest::newRow("none") << "Domain Name: EXAMPLE.COM\n"
+                          << "";
+}
+
+void TestSiteLookup::whoisReferrals()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, server);
+    const QStringList keys { QStringLiteral("refer:"), QStringLiteral("whois:"),
+                             QStringLiteral("Registrar WHOIS Server:") };
+    QCOMPARE(WhoisText::referral(answer, keys), server);
+}
+
+void TestSiteLookup::notRegisteredAnswers_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("notRegistered");
+    QTest::newRow("verisign") << "No match for \"NOPE.COM\".\r\n>>> Last update" << true;
+    QTest::newRow("not found") << "NOT FOUND\n" << true;
+    QTest::newRow("it") << "Domain:             nope.it\nStatus:             AVAILABLE\n" << true;
+    QTest::newRow("free") << "Domain: nope.de\nStatus: free\n" << true;
+    QTest::newRow("registered") << "Domain Name: EXAMPLE.COM\nDomain Status: active\n" << false;
+    QTest::newRow("words inside a line") << "Remarks: not found in the blacklist\n" << false;
+}
+
+void TestSiteLookup::notRegisteredAnswers()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, notRegistered);
+    const WhoisText::Reading reading = WhoisText::read(answer, QStringLiteral("127.0.0.2"), QStringLiteral("nope.com"));
+    QCOMPARE(reading.verdict == WhoisText::Reading::Verdict::NotRegistered, notRegistered);
+}
+
+void TestSiteLookup::decoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII") << QByteArray("Domain: x\r\n") << "Domain: x\r\n";
+    QTest::newRow("UTF-8") << QByteArray("Caf\xc3\xa9 \xe2\x82\xac") << u"Café €"_qs;
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xe9 \x80 \x96") << u"Café € –"_qs;
+    QTest::newRow("UTF-8 cut inside a character") << QByteArray("Caf\xc3\xa9 \xe2\x82") << u"Café "_qs;
+}
+
+void TestSiteLookup::decoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(Upstream::decodeText(bytes), text);
+}
+
+void TestSiteLookup::retryAfter_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<qint64>("seconds");
+    QTest::newRow("seconds") << QByteArray("120") << qint64(120);
+    QTest::newRow("blanks") << QByteArray(" 7 ") << qint64(7);
+    QTest::newRow("date") << QByteArray("Mon, 07 Dec 2026 12:01:30 GMT") << qint64(90);
+    QTest::newRow("past date") << QByteArray("Mon, 07 Dec 2026 11:00:00 GMT") << qint64(0);
+    QTest::newRow("negative") << QByteArray("-5") << qint64(-1);
+    QTest::newRow("none") << QByteArray() << qint64(-1);
+    QTest::newRow("garbage") << QByteArray("soon") << qint64(-1);
+}
+
+void TestSiteLookup::retryAfter()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(qint64, seconds);
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    QCOMPARE(Upstream::retryAfterSeconds(value, now), seconds);
+}
+
+void TestSiteLookup::rdapRecordWithRegistrar()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/rdap" } })));
+    rdap.route("/rdap/domain/example.com", json(domainRecord(rdap.base() + "/registrar/domain/example.com")));
+    rdap.route("/registrar/domain/example.com",
+               json(R"({"objectClassName":"domain","ldhName":"example.com","port43":"whois.registrar.example",
+                        "remarks":[{"description":["Registrar's own record"]}]})"));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const Lookup lookup(bootstrap, settingsFor(1));
+
+    const LookupResult result = lookup.run(QStringLiteral("Example.com"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(result.name, u"example.com"_qs);
+    QCOMPARE(result.registrar, u"Registrar <script>alert(1)</script> Inc."_qs);
+    QCOMPARE(result.statuses, QStringList({ "client transfer prohibited", "active" }));
+    QCOMPARE(result.registered, u"1995-08-14"_qs);
+    QCOMPARE(result.expires, u"2027-08-13"_qs);
+    QCOMPARE(result.nameServers, QStringList({ "a.iana-servers.net", "b.iana-servers.net" }));
+    QCOMPARE(result.records.size(), 2);
+    QVERIFY(result.records[1].text.contains(u"Registrar's own record"));
+    QCOMPARE(rdap.log(),
+             QStringList({ "GET /dns.json", "GET /rdap/domain/example.com", "GET /registrar/domain/example.com" }));
+
+    // Everything another server sent is shown as text.
+    const QString page = QString::fromUtf8(Pages::lookupPage(QStringLiteral("Example.com"), &result));
+    QVERIFY(!page.contains(u"<script"));
+    QVERIFY(page.contains(u"Registrar &lt;script&gt;alert(1)&lt;/script&gt; Inc."));
+    QVERIFY(page.contains(u"&lt;script&gt;document.title="));
+    QVERIFY(page.contains(u"2027-08-13"));
+
+    // The bootstrap file is kept: a second lookup does not fetch it again.
+    lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 1);
+}
+
+void TestSiteLookup::bootstrapRefetchedAfterItsTimeToLive()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 0);
+    const Lookup lookup(bootstrap, settingsFor(1));
+    QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
+    QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
+    QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 2);
+
+    // A file that cannot be fetched again: the one already read still serves.
+    rdap.route("/dns.json", json("down", 503));
+    const LookupResult stale = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(stale.outcome, Outcome::NotRegistered);
+    QVERIFY(stale.notes.isEmpty());
+    QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 3);
+}
+
+void TestSiteLookup::rdapOutcomes_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("headers");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("404: not registered") << 404 << QByteArray() << QByteArray("{}") << int(Outcome::NotRegistered)
+                                         << "example.com is not registered.";
+    QTest::newRow("429 with seconds") << 429 << QByteArray("Retry-After: 120\r\n") << QByteArray()
+                                      << int(Outcome::RateLimited) << "Try again in 120 s.";
+    QTest::newRow("429 without a time") << 429 << QByteArray() << QByteArray() << int(Outcome::RateLimited)
+                                        << "Try again later.";
+    QTest::newRow("500") << 500 << QByteArray() << QByteArray("oops") << int(Outcome::Failed) << "status 500";
+    QTest::newRow("not JSON") << 200 << QByteArray() << QByteArray("<html>") << int(Outcome::Failed)
+                              << "not a record the site can read";
+}
+
+void TestSiteLookup::rdapOutcomes()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, headers);
+    QFETCH(QByteArray, body);
+    QFETCH(int, outcome);
+    QFETCH(QString, message);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    LocalHttpServer::Reply reply = json(body, status);
+    reply.headers = headers;
+    rdap.route("/domain/example.com", reply);
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
+    QCOMPARE(int(result.outcome), outcome);
+    QVERIFY2(result.message.contains(message), qPrintable(result.message));
+    if (status == 429)
+        QCOMPARE(result.retryAfterSeconds, headers.isEmpty() ? -1 : 120);
+}
+
+void TestSiteLookup::rdapHostileServers_data()
+{
+    using Mode = LocalHttpServer::Reply::Mode;
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("cut");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("trickles and never ends")
+        << int(Mode::Trickle) << QByteArray() << false << "no complete answer within 2 s";
+    QTest::newRow("never answers") << int(Mode::Silent) << QByteArray() << false << "no complete answer within 2 s";
+    QTest::newRow("50 MB") << int(Mode::Normal) << QByteArray(50 * 1024 * 1024, ' ') << true
+                           << "longer than the site reads";
+    QTest::newRow("reset in the middle") << int(Mode::Reset) << QByteArray(200, ' ') << false << "could not be asked";
+}
+
+void TestSiteLookup::rdapHostileServers()
+{
+    QFETCH(int, mode);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, cut);
+    QFETCH(QString, message);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    LocalHttpServer::Reply reply = json(body);
+    reply.mode = LocalHttpServer::Reply::Mode(mode);
+    rdap.route("/domain/example.com", reply);
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+
+    QElapsedTimer clock;
+    clock.start();
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
+    QVERIFY2(clock.elapsed() < 1500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(result.message.contains(message), qPrintable(result.message));
+    QCOMPARE(!result.records.isEmpty() && result.records[0].cut, cut);
+    if (cut)
+        QCOMPARE(result.records[0].text.size(), 1 << 20);
+}
+
+void TestSiteLookup::rdapLongerSuffixAskedOnTheWire()
+{
+    LocalHttpServer shorter, longer;
+    QVERIFY(shorter.listen());
+    QVERIFY(longer.listen());
+    shorter.route(
+        "/dns.json",
+        json(bootstrapFile({ { { "com" }, shorter.base() + "/" }, { { "example.com" }, longer.base() + "/" } })));
+    longer.route("/domain/example.com", json(domainRecord(QString())));
+    RdapBootstrap bootstrap(QUrl(shorter.base() + "/dns.json"), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(longer.log(), QStringList { "GET /domain/example.com" });
+    QCOMPARE(shorter.log(), QStringList { "GET /dns.json" });
+}
+
+void TestSiteLookup::internationalNameOnTheWire()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "dk" }, rdap.base() + "/" } })));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(u"ål.dk"_qs);
+    QCOMPARE(result.outcome, Outcome::NotRegistered);
+    QCOMPARE(rdap.log().last(), u"GET /domain/xn--l-1fa.dk"_qs);
+}
+
+void TestSiteLookup::rdapLinksToPrivateAddressesRefused()
+{
+    LocalHttpServer rdap, hidden;
+    QVERIFY(rdap.listen());
+    QVERIFY(hidden.listen(0, QHostAddress(QStringLiteral("127.0.0.9"))));
+    const QString hiddenBase = QStringLiteral("http://127.0.0.9:%1").arg(hidden.port());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" }, { { "net" }, hiddenBase + "/" } })));
+    rdap.route("/domain/example.com", json(domainRecord(hiddenBase + "/domain/example.com")));
+    LocalHttpServer::Reply redirect { 302,          (hiddenBase + "/domain/example.org").toUtf8(),
+                                      "text/plain", LocalHttpServer::Reply::Mode::Redirect,
+                                      100,          {} };
+    rdap.route("/domain/example.org", redirect);
+    rdap.route("/dns-org.json", json(bootstrapFile({ { { "org" }, rdap.base() + "/" } })));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const Lookup lookup(bootstrap, settingsFor(1));
+
+    // The registrar's record at a private address: the registry's record stays, with a note.
+    const LookupResult linked = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(linked.outcome, Outcome::Found);
+    QCOMPARE(linked.records.size(), 1);
+    QCOMPARE(linked.notes.size(), 1);
+    QVERIFY2(linked.notes[0].contains(u"not a public address"), qPrintable(linked.notes[0]));
+
+    // A service at a private address.
+    const LookupResult service = lookup.run(QStringLiteral("example.net"));
+    QCOMPARE(service.outcome, Outcome::Failed);
+    QVERIFY2(service.message.contains(u"not a public address"), qPrintable(service.message));
+
+    // A redirect to a private address.
+    RdapBootstrap orgBootstrap(QUrl(rdap.base() + "/dns-org.json"), 3600);
+    const LookupResult redirected = Lookup(orgBootstrap, settingsFor(1)).run(QStringLiteral("example.org"));
+    QCOMPARE(redirected.outcome, Outcome::Failed);
+    QVERIFY2(redirected.message.contains(u"redirect was refused"), qPrintable(redirected.message));
+
+    QVERIFY(hidden.log().isEmpty());
+}
+
+void TestSiteLookup::extensionMissingFromBootstrapFallsBackToWhois()
+{
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\r\n";
+    whois.server(2).answer = "Domain: example.it\r\nStatus: ok\r\n";
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.it"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(whois.server(1).queries, QList<QByteArray> { "example.it" });
+    QCOMPARE(whois.server(2).queries, QList<QByteArray> { "example.it" });
+    QCOMPARE(rdap.log(), QStringList { "GET /dns.json" });
+}
+
+void TestSiteLookup::whoisTwoHops()
+{
+    FakeWhoisNetwork whois(3);
+    whois.server(1).answer = "% IANA WHOIS server\r\nrefer:        127.0.0.2\r\n\r\ndomain:       COM\r\n";
+    whois.server(2).answer = "   Domain Name: EXAMPLE.COM\r\n   Registrar WHOIS Server: 127.0.0.3\r\n";
+    whois.server(3).answer = "Domain Name: example.com\r\nRegistrant Organization: Example Org\r\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.com"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(result.asked.size(), 3);
+    QCOMPARE(result.records.size(), 2);
+    QVERIFY(result.records[0].text.contains(u"Registrar WHOIS Server"));
+    QVERIFY(result.records[1].text.contains(u"Example Org"));
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(whois.server(i).queries, QList<QByteArray> { "example.com" });
+    // The bootstrap file could not be had: said, and whois answered.
+    QCOMPARE(result.notes.size(), 1);
+}
+
+void TestSiteLookup::whoisRegistrarServerForms_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("serversAsked");
+    QTest::newRow("URL") << QByteArray("Registrar WHOIS Server: http://127.0.0.3/whois\r\n") << 3;
+    QTest::newRow("bare host") << QByteArray("Registrar WHOIS Server: 127.0.0.3\r\n") << 3;
+    QTest::newRow("empty value") << QByteArray("Registrar WHOIS Server: \r\n") << 2;
+    QTest::newRow("no line") << QByteArray() << 2;
+}
+
+void TestSiteLookup::whoisRegistrarServerForms()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, serversAsked);
+    FakeWhoisNetwork whois(3);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).answer = "Domain Name: EXAMPLE.COM\r\n" + line;
+    whois.server(3).answer = "Domain Name: example.com\r\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.com"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(result.asked.size(), serversAsked);
+    QCOMPARE(whois.server(3).queries.size(), serversAsked == 3 ? 1 : 0);
+}
+
+void TestSiteLookup::whoisLoopsStop_data()
+{
+    QTest::addColumn<QByteArray>("rootAnswer");
+    QTest::addColumn<QByteArray>("registryAnswer");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("root refers to itself")
+        << QByteArray("refer: 127.0.0.1\n") << QByteArray() << int(Outcome::NoService);
+    QTest::newRow("registry names the root")
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.1\n") << int(Outcome::Found);
+    QTest::newRow("registry names itself")
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.2\n") << int(Outcome::Found);
+}
+
+void TestSiteLookup::whoisLoopsStop()
+{
+    QFETCH(QByteArray, rootAnswer);
+    QFETCH(QByteArray, registryAnswer);
+    QFETCH(int, outcome);
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = rootAnswer;
+    whois.server(2).answer = registryAnswer;
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.com"));
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(whois.server(1).queries.size(), 1);
+    QVERIFY(whois.server(2).queries.size() <= 1);
+}
+
+void TestSiteLookup::whoisReferralToPrivateAddressRefused()
+{
+    FakeWhoisNetwork whois(5); // 127.0.0.5 listens, but is not among the allowed addresses
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).answer = "Domain Name: EXAMPLE.COM\nRegistrar WHOIS Server: 127.0.0.5\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const Lookup lookup(bootstrap, settingsFor(whois.port()));
+
+    const LookupResult registrar = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(registrar.outcome, Outcome::Found); // the registry's record stays
+    QCOMPARE(registrar.records.size(), 1);
+    QVERIFY2(registrar.notes.last().contains(u"not a public address"), qPrintable(registrar.notes.last()));
+
+    whois.server(1).answer = "refer: 127.0.0.5\n";
+    const LookupResult registry = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(registry.outcome, Outcome::Failed);
+    QVERIFY2(registry.message.contains(u"not a public address"), qPrintable(registry.message));
+    QVERIFY(whois.server(5).queries.isEmpty());
+}
+
+void TestSiteLookup::whoisNoServiceForExtension()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.zz"));
+    QCOMPARE(result.outcome, Outcome::NoService);
+    QCOMPARE(result.message, u"There is no lookup service for the extension .zz."_qs);
+}
+
+void TestSiteLookup::whoisWindows1252()
+{
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).answer = "Registrant: Caf\xe9 Sant\xe0 S.r.l. \x80\r\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.it"));
+    QCOMPARE(result.records.size(), 1);
+    QCOMPARE(result.records[0].text, u"Registrant: Café Santà S.r.l. €\r\n"_qs);
+    QVERIFY(QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.it"), &result)).contains(u"Café Santà"));
+}
+
+void TestSiteLookup::whoisTrickleStopsAtDeadline()
+{
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).mode = FakeWhois::Mode::Trickle;
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const Lookup lookup(bootstrap, settingsFor(whois.port()));
+    QElapsedTimer clock;
+    clock.start();
+    const LookupResult result = lookup.run(QStringLiteral("example.com"));
+    QCOMPARE(result.outcome, Outcome::Failed);
+    QVERIFY2(result.message.contains(u"no complete answer within 2 s"), qPrintable(result.message));
+    QVERIFY2(clock.elapsed() < 1500 + 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestSiteLookup::whoisHugeAnswerCut()
+{
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).mode = FakeWhois::Mode::Huge;
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.com"));
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(result.records.size(), 1);
+    QVERIFY(result.records[0].cut);
+    QCOMPARE(result.records[0].text.size(), 1 << 20);
+    QVERIFY(
+        QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.com"), &result)).contains(u"longer than 1 MiB"));
+}
+
+void TestSiteLookup::connectionsThatNeverOpenStopAtTheConnectLimit()
+{
+    FullListenQueue queue;
+    QVERIFY(queue.port() != 0);
+    LookupSettings settings = settingsFor(queue.port());
+    settings.limits = Limits { 500, 5000, 1 << 20 };
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:%1/dns.json").arg(queue.port())), 3600);
+    QElapsedTimer clock;
+    clock.start();
+    const LookupResult result = Lookup(bootstrap, settings).run(QStringLiteral("example.com"));
+    QVERIFY2(clock.elapsed() < 2 * 500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(result.outcome, Outcome::Failed);
+    // The bootstrap file's server and then the whois root: neither opened a connection within the limit.
+    QVERIFY2(result.notes.value(0).contains(u"no connection within 1 s"), qPrintable(result.notes.value(0)));
+    QVERIFY2(result.message.contains(u"no connection within 1 s"), qPrintable(result.message));
+}
+
+void TestSiteLookup::refusedNamesReachNoServer_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("CR LF") << "example.com\r\nhelp";
+    QTest::newRow("option") << "-h host";
+    QTest::newRow("markup") << "<b>x</b>.com";
+}
+
+void TestSiteLookup::refusedNamesReachNoServer()
+{
+    QFETCH(QString, input);
+    FakeWhoisNetwork whois(1);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(input);
+    QCOMPARE(result.outcome, Outcome::Refused);
+    QVERIFY(whois.server(1).queries.isEmpty());
+    QVERIFY(rdap.log().isEmpty());
+    // The page shows what was typed, as text.
+    const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
+    QVERIFY(!page.contains(u"<b>x"));
+    QVERIFY(page.contains(result.message.toHtmlEscaped()));
+}
+
+QTEST_GUILESS_MAIN(TestSiteLookup)
+#include "tst_site_lookup.moc"

@@ -1,0 +1,453 @@
+// What the lookup field takes (names, addresses, networks, AS numbers), the special-purpose address space,
+// the whois wordings on recorded answers of real registries, and what the page makes of hostile record text.
+
+#include "query/AddressPolicy.h"
+#include "lookup/Bootstrap.h"
+#include "FakeWhois.h"
+#include "LocalHttpServer.h"
+#include "lookup/Lookup.h"
+#include "pages/Pages.h"
+#include "query/Query.h"
+#include "SiteTesting.h"
+#include "lookup/Upstream.h"
+#include "lookup/WhoisText.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+using Verdict = WhoisText::Reading::Verdict;
+
+const QString kData = QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data");
+
+QByteArray readData(const QString &path)
+{
+    QFile file(kData + u'/' + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSiteQueries : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fieldInput_data();
+    void fieldInput();
+    void specialSpace_data();
+    void specialSpace();
+    void specialQueriesAnsweredWithoutAsking_data();
+    void specialQueriesAnsweredWithoutAsking();
+    void recordedAnswers_data();
+    void recordedAnswers();
+    void recordedAnswersCoverManyRegistries();
+    void throttledWhoisAnswer_data();
+    void throttledWhoisAnswer();
+    void numbersThroughRdap_data();
+    void numbersThroughRdap();
+    void numbersThroughWhois_data();
+    void numbersThroughWhois();
+    void redirectsCounted_data();
+    void redirectsCounted();
+    void hostileRecordText_data();
+    void hostileRecordText();
+};
+
+void TestSiteQueries::fieldInput_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text"); // empty: refused
+    const int domain = int(Query::Kind::Domain), address = int(Query::Kind::Address),
+              network = int(Query::Kind::Network), as = int(Query::Kind::AsNumber);
+    QTest::newRow("domain") << " Example.COM " << domain << "example.com";
+    QTest::newRow("IPv4") << "8.8.8.8" << address << "8.8.8.8";
+    QTest::newRow("IPv4 part over 255") << "8.8.8.256" << address << "";
+    QTest::newRow("IPv4 leading zero") << "010.0.0.1" << address << "";
+    QTest::newRow("three parts") << "8.8.8" << address << "";
+    QTest::newRow("IPv6, canonical") << "2001:4860:4860:0000:0000:0000:0000:8888" << address << "2001:4860:4860::8888";
+    QTest::newRow("IPv6 in brackets") << "[2606:4700::1]" << address << "2606:4700::1";
+    QTest::newRow("IPv6 with a zone") << "fe80::1%eth0" << address << "";
+    QTest::newRow("IPv4-mapped is IPv4") << "::ffff:8.8.4.4" << address << "8.8.4.4";
+    QTest::newRow("network, host bits cleared") << "8.8.8.8/24" << network << "8.8.8.0/24";
+    QTest::newRow("IPv6 network") << "2001:4860::/32" << network << "2001:4860::/32";
+    QTest::newRow("prefix too long") << "8.8.8.0/33" << network << "";
+    QTest::newRow("prefix not a number") << "8.8.8.0/x" << network << "";
+    QTest::newRow("AS upper") << "AS15169" << as << "AS15169";
+    QTest::newRow("as lower") << "as15169" << as << "AS15169";
+    QTest::newRow("digits only") << "15169" << as << "AS15169";
+    QTest::newRow("asdot") << "AS1.10" << as << "AS65546";
+    QTest::newRow("largest") << "4294967295" << as << "AS4294967295";
+    QTest::newRow("too large") << "4294967296" << as << "";
+    QTest::newRow("extension of digits") << u"example.123"_qs << domain << "";
+    QTest::newRow("a name whose A-label is a number") << u"\u00b3"_qs << domain << "";
+    QTest::newRow("a second line") << "8.8.8.8\r\nhelp" << domain << "";
+}
+
+void TestSiteQueries::fieldInput()
+{
+    QFETCH(QString, input);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    const Query query = Query::fromInput(input);
+    QCOMPARE(query.text, text);
+    QCOMPARE(query.ok(), !text.isEmpty());
+    if (query.ok())
+        QCOMPARE(int(query.kind), kind);
+}
+
+void TestSiteQueries::specialSpace_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("what"); // empty: public
+    QTest::newRow("public IPv4") << "8.8.8.8"
+                                 << "";
+    QTest::newRow("public IPv6") << "2a00:1450:4001::1"
+                                 << "";
+    QTest::newRow("broadcast, not just reserved") << "255.255.255.255"
+                                                  << "broadcast";
+    QTest::newRow("IPv4-compatible, private inside") << "::10.0.0.1"
+                                                     << "deprecated IPv4-compatible";
+    QTest::newRow("IPv4-compatible, public inside") << "::8.8.8.8"
+                                                    << "deprecated IPv4-compatible";
+    QTest::newRow("IPv4-mapped private") << "::ffff:10.0.0.2"
+                                         << "private";
+    QTest::newRow("IPv4-translated private") << "::ffff:0:a00:2"
+                                             << "private";
+    QTest::newRow("IPv4-translated public") << "::ffff:0:808:808"
+                                            << "";
+    QTest::newRow("outside 2000::/3") << "4000::1"
+                                      << "reserved";
+    QTest::newRow("below 2000::/3") << "1fff:ffff::1"
+                                    << "reserved";
+    QTest::newRow("unique local") << "fd12:3456::1"
+                                  << "unique local";
+    QTest::newRow("NAT64 of a public address") << "64:ff9b::808:808"
+                                               << "NAT64";
+    QTest::newRow("documentation") << "2001:db8::1"
+                                   << "documentation";
+    QTest::newRow("new documentation block") << "3fff:10::1"
+                                             << "documentation";
+    QTest::newRow("ORCHIDv2") << "2001:20::1"
+                              << "ORCHIDv2";
+    QTest::newRow("protocol assignments") << "2001:1::1"
+                                          << "protocol assignment";
+    QTest::newRow("6to4 of a private address") << "2002:c0a8:101::1"
+                                               << "6to4";
+    QTest::newRow("6to4 of a public address") << "2002:808:808::1"
+                                              << "";
+    QTest::newRow("Teredo, private client") << "2001:0:4136:e378:8000:63bf:f5ff:fffe"
+                                            << "Teredo";
+    QTest::newRow("Teredo, public server and client") << "2001:0:4136:e378:8000:63bf:f7f7:f7f7"
+                                                      << "";
+    QTest::newRow("scope id ignored") << "fe80::1%1"
+                                      << "link-local";
+}
+
+void TestSiteQueries::specialSpace()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, what);
+    const QHostAddress host(address);
+    QVERIFY2(!host.isNull(), qPrintable(address));
+    const std::optional<SpecialAddresses::Kind> kind = SpecialAddresses::classify(host);
+    QCOMPARE(kind ? kind->what : QString(), what);
+    QCOMPARE(AddressPolicy::isPublic(host), what.isEmpty());
+}
+
+void TestSiteQueries::specialQueriesAnsweredWithoutAsking_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("private") << "192.168.1.1"
+                             << "192.168.1.1 is a private address (RFC 1918); no registry holds a record for it.";
+    QTest::newRow("loopback network") << "127.0.0.0/8"
+                                      << "127.0.0.0/8 is a loopback network (RFC 1122); no registry holds a record "
+                                         "for it.";
+    QTest::newRow("IPv6 documentation") << "2001:db8::1"
+                                        << "2001:db8::1 is a documentation address (RFC 3849); no registry holds "
+                                           "a record for it.";
+    QTest::newRow("link-local") << "fe80::1"
+                                << "fe80::1 is a link-local address (RFC 4291); no registry holds a record for it.";
+    QTest::newRow("IPv4-compatible") << "::10.0.0.1"
+                                     << "::10.0.0.1 is a deprecated IPv4-compatible address (RFC 4291, carrying the "
+                                        "private address 10.0.0.1); no registry holds a record for it.";
+    QTest::newRow("private AS") << "AS64512"
+                                << "AS64512 is a private AS number (RFC 6996); no registry holds a record for it.";
+    QTest::newRow("documentation AS") << "64500"
+                                      << "AS64500 is a documentation AS number (RFC 5398); no registry holds a "
+                                         "record for it.";
+}
+
+void TestSiteQueries::specialQueriesAnsweredWithoutAsking()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, message);
+    FakeWhoisNetwork whois(1);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(input);
+    QCOMPARE(result.outcome, Outcome::Special);
+    QCOMPARE(result.message, message);
+    QVERIFY(rdap.log().isEmpty());
+    QVERIFY(whois.server(1).queries.isEmpty());
+}
+
+void TestSiteQueries::recordedAnswers_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("verdict");
+    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString &line : lines.mid(1)) {
+        const QStringList fields = line.trimmed().split(u'\t');
+        const QString outcome = fields.value(3);
+        const int verdict = outcome == u"found" ? int(Verdict::Record)
+            : outcome == u"not-registered"      ? int(Verdict::NotRegistered)
+            : outcome == u"rate-limited"        ? int(Verdict::RateLimited)
+                                                : -1;
+        if (verdict >= 0)
+            QTest::addRow("%s", qPrintable(fields[0])) << fields[0] << fields[1] << fields[2] << verdict;
+    }
+}
+
+void TestSiteQueries::recordedAnswers()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, server);
+    QFETCH(QString, query);
+    QFETCH(int, verdict);
+    const QByteArray bytes = readData(QStringLiteral("whois/") + file);
+    QVERIFY2(!bytes.isEmpty(), qPrintable(file));
+    const QString text = Upstream::decodeText(bytes);
+    // From the registry's own server; and from a stand-in that replays the answer for another name under the
+    // same extension, which only the extension ties to the registry.
+    const QString asked = query == u"-" ? QString() : query;
+    const QString other = asked.isEmpty() ? asked : u"quelcor-other-name."_qs + asked.section(u'.', 1);
+    for (const auto &[from, name] : { std::pair(server, asked), std::pair(u"127.0.0.2"_qs, other) }) {
+        const WhoisText::Reading reading = WhoisText::read(text, from, name);
+        QVERIFY2(int(reading.verdict) == verdict,
+                 qPrintable(QStringLiteral("%1 from %2: %3").arg(name, from).arg(int(reading.verdict))));
+    }
+}
+
+void TestSiteQueries::recordedAnswersCoverManyRegistries()
+{
+    QVERIFY(WhoisText::tableErrors().isEmpty());
+    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    QSet<QString> found, notRegistered;
+    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.trimmed().split(u'\t');
+        (fields.value(3) == u"found" ? found : notRegistered).insert(fields.value(1));
+    }
+    QVERIFY2(found.intersect(notRegistered).size() >= 40, qPrintable(QString::number(found.size())));
+}
+
+void TestSiteQueries::throttledWhoisAnswer_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("with a time") << QByteArray("% Query rate limit exceeded. Please try again in 60 seconds.\r\n")
+                                 << "The registry is limiting how often it is asked. Try again in 60 s.";
+    QTest::newRow("in minutes") << QByteArray("%ERROR:201: access denied for 192.0.2.1\n% Excessive querying, "
+                                              "grace period of 2 minutes\n")
+                                << "The registry is limiting how often it is asked. Try again in 120 s.";
+    QTest::newRow("without a time") << QByteArray("Too many requests\r\n")
+                                    << "The registry is limiting how often it is asked. Try again later.";
+}
+
+void TestSiteQueries::throttledWhoisAnswer()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, message);
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).answer = answer;
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.fr"));
+    QCOMPARE(result.outcome, Outcome::RateLimited);
+    QCOMPARE(result.message, message);
+    QVERIFY(result.records.isEmpty());
+}
+
+void TestSiteQueries::numbersThroughRdap_data()
+{
+    // Records that regional registries sent (tests/site/data/rdap), in the forms they used over the years.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<QString>("abuse");
+    const QString bt = QStringLiteral("BT Corporate Registry, zzdnsr@bt.com, steve.a.marshall@bt.com, "
+                                      "lee.bailey-hague@bt.com");
+    QTest::newRow("address") << "74.125.225.229" << QByteArray("ipv4.json") << QByteArray("74.0.0.0/8")
+                             << QByteArray("/rdap/ip/74.125.225.229") << "arin-ip.json"
+                             << "074.125.000.000 - 074.125.255.255"
+                             << "Google Inc."
+                             << "Google Inc, arin-contact@google.com, +1-650-253-0000";
+    QTest::newRow("network") << "62.239.237.1/24" << QByteArray("ipv4.json") << QByteArray("62.0.0.0/8")
+                             << QByteArray("/rdap/ip/62.239.237.0/24") << "ripe-ip.json"
+                             << "62.239.237.0/32 - 62.239.237.255/32"
+                             << "BTENT-MNT" << bt;
+    QTest::newRow("IPv6 address") << "2a00:2381:ffff::1" << QByteArray("ipv6.json") << QByteArray("2a00::/12")
+                                  << QByteArray("/rdap/ip/2a00:2381:ffff::1") << "ripe-ip-2.json"
+                                  << "2a00:2381:ffff::/128 - 2a00:2381:ffff::ffff:ffff:ffff:ffff/128"
+                                  << "BTENT-MNT" << bt;
+    QTest::newRow("AS number") << "as16509" << QByteArray("asn.json") << QByteArray("16384-18431")
+                               << QByteArray("/rdap/autnum/16509") << "arin-autnum.json"
+                               << "AS16509"
+                               << "Amazon.com, Inc."
+                               << "Amazon EC2 Abuse, abuse@amazonaws.com, +1-206-555-0000";
+}
+
+void TestSiteQueries::numbersThroughRdap()
+{
+    QFETCH(QString, input);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, block);
+    QFETCH(QByteArray, path);
+    QFETCH(QString, record);
+    QFETCH(QString, range);
+    QFETCH(QString, holder);
+    QFETCH(QString, abuse);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    // A wider block elsewhere: the longest matching block wins.
+    rdap.route("/bootstrap/" + file,
+               json(R"({"services":[[["0.0.0.0/0","::/0","1-4294967295"],["https://wrong.example/"]],[[")" + block
+                    + R"("],[")" + rdap.base().toUtf8() + R"(/rdap/"]]]})"));
+    rdap.route(path, json(readData(QStringLiteral("rdap/") + record)));
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/bootstrap/dns.json"), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(input);
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(rdap.log(), QStringList({ "GET /bootstrap/" + file, "GET " + path }));
+    QCOMPARE(result.range, range);
+    QCOMPARE(result.holder, holder);
+    QCOMPARE(result.abuse, abuse);
+    QVERIFY(!result.lastChanged.isEmpty());
+    const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
+    for (const QString &shown : { u"Abuse contact"_qs, abuse, range, holder, result.lastChanged })
+        QVERIFY2(page.contains(shown.toHtmlEscaped()), qPrintable(shown));
+}
+
+void TestSiteQueries::numbersThroughWhois_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QByteArray>("asked");
+    QTest::newRow("address") << "8.8.8.8" << QByteArray("8.8.8.8");
+    QTest::newRow("network") << "8.8.8.8/24" << QByteArray("8.8.8.0/24");
+    QTest::newRow("IPv6 network") << "2001:4860::/32" << QByteArray("2001:4860::/32");
+    QTest::newRow("AS number") << "15169" << QByteArray("AS15169");
+}
+
+void TestSiteQueries::numbersThroughWhois()
+{
+    QFETCH(QString, input);
+    QFETCH(QByteArray, asked);
+    // The root refers to a regional registry, whose record refers to another (as for transferred space).
+    FakeWhoisNetwork whois(3);
+    whois.server(1).answer = "% IANA WHOIS server\nrefer:        127.0.0.2\n";
+    whois.server(2).answer
+        = readData(QStringLiteral("whois/whois.arin.net/ip-found.txt")) + "\nReferralServer:  whois://127.0.0.3\n";
+    whois.server(3).answer = readData(QStringLiteral("whois/whois.ripe.net/ip-found.txt"));
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(input);
+    QCOMPARE(result.outcome, Outcome::Found);
+    QCOMPARE(result.records.size(), 2);
+    for (int i = 1; i <= 3; ++i)
+        QCOMPARE(whois.server(i).queries, QList<QByteArray> { asked });
+
+    // A registry that holds nothing for it.
+    whois.server(2).answer = "% This is the RIPE Database query service.\n\n%ERROR:101: no entries found\n%\n"
+                             "% No entries found in source RIPE.\n";
+    const LookupResult missing = Lookup(bootstrap, settingsFor(whois.port())).run(input);
+    QCOMPARE(missing.outcome, Outcome::NotRegistered);
+    QCOMPARE(missing.message, QStringLiteral("No registry holds a record for %1.").arg(QString::fromLatin1(asked)));
+}
+
+void TestSiteQueries::redirectsCounted_data()
+{
+    QTest::addColumn<int>("hops"); // redirects before the record; -1: a loop
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("three redirects") << 3 << int(Outcome::Found);
+    QTest::newRow("four redirects") << 4 << int(Outcome::Failed);
+    QTest::newRow("a loop") << -1 << int(Outcome::Failed);
+}
+
+void TestSiteQueries::redirectsCounted()
+{
+    QFETCH(int, hops);
+    QFETCH(int, outcome);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/hop0/"]]]})"));
+    const auto redirect = [&](const QByteArray &to) {
+        return LocalHttpServer::Reply { 302,          rdap.base().toUtf8() + to,
+                                        "text/plain", LocalHttpServer::Reply::Mode::Redirect,
+                                        100,          {} };
+    };
+    if (hops < 0) {
+        rdap.route("/hop0/domain/example.com", redirect("/hop0/domain/example.com"));
+    } else {
+        for (int hop = 0; hop < hops; ++hop)
+            rdap.route(QStringLiteral("/hop%1/domain/example.com").arg(hop).toUtf8(),
+                       redirect(QStringLiteral("/hop%1/domain/example.com").arg(hop + 1).toUtf8()));
+        rdap.route(QStringLiteral("/hop%1/domain/example.com").arg(hops).toUtf8(),
+                   json(R"({"objectClassName":"domain","ldhName":"example.com"})"));
+    }
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
+    QCOMPARE(int(result.outcome), outcome);
+    // The first question and at most three redirects reach the server.
+    QCOMPARE(rdap.log().size() - 1, 4);
+    if (outcome == int(Outcome::Failed))
+        QVERIFY2(result.message.contains(u"the lookup service redirected too often"), qPrintable(result.message));
+}
+
+void TestSiteQueries::hostileRecordText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("C0 controls") << QString::fromUtf8("a\0b\ac\bd\x1b[2Je\vf\fg", 16) << u"a␀b␇c␈d␛[2Je␋f␌g"_qs;
+    QTest::newRow("DEL and C1") << u"x\x7fy\u0085z"_qs << u"x␡y[U+0085]z"_qs;
+    QTest::newRow("CR LF kept as a line break, a lone CR shown") << u"a\r\nb\rc"_qs << u"a\nb␍c"_qs;
+    QTest::newRow("override and isolate")
+        << u"\u202Emoc.elpmaxe\u2066x\u2069"_qs << u"[U+202E]moc.elpmaxe[U+2066]x[U+2069]"_qs;
+    QTest::newRow("right-to-left letters stay") << u"مثال.شبكة"_qs << u"مثال.شبكة"_qs;
+}
+
+void TestSiteQueries::hostileRecordText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    LookupResult result;
+    result.outcome = Outcome::Found;
+    result.query = QStringLiteral("example.com");
+    result.name = text; // a registry's unicodeName
+    result.registrar = text;
+    result.records.append(SourceRecord { QStringLiteral("whois.example"), text, false });
+    const QString page = QString::fromUtf8(Pages::lookupPage(QStringLiteral("example.com"), &result));
+    QCOMPARE(page.count(shown.toHtmlEscaped()), 3);
+    QVERIFY(page.contains(u"<h1>example.com</h1>"));
+    for (QChar c : page) {
+        const bool control
+            = (c.unicode() < 0x20 && c != u'\n' && c != u'\t') || (c.unicode() >= 0x7f && c.unicode() <= 0x9f);
+        const bool bidi
+            = (c.unicode() >= 0x202a && c.unicode() <= 0x202e) || (c.unicode() >= 0x2066 && c.unicode() <= 0x2069);
+        QVERIFY2(!control && !bidi, qPrintable(QString::number(c.unicode(), 16)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSiteQueries)
+#include "tst_site_queries.moc"

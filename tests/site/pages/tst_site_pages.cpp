@@ -1,0 +1,245 @@
+// The site's pages and languages: the language a browser asks for, messages rendered through the catalogs,
+// the shipped catalogs against the texts of the sources, and pages rendered from their templates.
+
+#include "pages/PageLanguage.h"
+#include "pages/Pages.h"
+
+#include "VersionText.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+struct Entry
+{
+    QString translation;
+    bool finished = false;
+};
+using Catalog = QHash<QString, Entry>; // by context and source: "Page|Look up"
+
+// A Qt Linguist file's messages.
+Catalog readCatalog(const QString &path)
+{
+    Catalog catalog;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return catalog;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const bool finished = xml.attributes().value(u"type").isEmpty();
+            catalog.insert(context + u'|' + source, Entry { xml.readElementText(), finished });
+        }
+    }
+    return catalog;
+}
+
+QStringList sorted(const QString &text, const QRegularExpression &pattern)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(text))
+        found.append(match.captured());
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+const Message kNested(MessageId::WhoisUnreachable, u"whois.zz"_qs,
+                      Message(MessageId::RefusedToAsk, Message(MessageId::NoConnection, 10)));
+
+} // namespace
+
+class TestSitePages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void chosenLanguage_data();
+    void chosenLanguage();
+    void messages_data();
+    void messages();
+    void missingTranslationFallsBackForThatMessageOnly();
+    void shippedCatalogs();
+    void pageInTheChosenLanguage();
+    void versionFilesReadByTheProgram();
+};
+
+void TestSitePages::chosenLanguage_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("tag");
+    QTest::newRow("none") << QByteArray() << u"en"_qs;
+    QTest::newRow("one") << QByteArray("de") << u"de"_qs;
+    QTest::newRow("region and case") << QByteArray("DE-at") << u"de"_qs;
+    QTest::newRow("region of another") << QByteArray("pt-BR,pt;q=0.9") << u"pt"_qs;
+    QTest::newRow("first of equal weight") << QByteArray("de-CH, fr") << u"de"_qs;
+    QTest::newRow("highest weight") << QByteArray("fr;q=0.8, nl;q=0.9, it;q=0.85") << u"nl"_qs;
+    QTest::newRow("unknown before known") << QByteArray("ja, sv, es;q=0.1") << u"es"_qs;
+    QTest::newRow("English preferred") << QByteArray("en-GB, de;q=0.8") << u"en"_qs;
+    QTest::newRow("weight 0 is a refusal") << QByteArray("de;q=0, fr;q=0.5") << u"fr"_qs;
+    QTest::newRow("bad weights count as 0") << QByteArray("de;q=x, it;q=2, nl;q=0.2") << u"nl"_qs;
+    QTest::newRow("any") << QByteArray("*") << u"en"_qs;
+    QTest::newRow("nothing spoken") << QByteArray("ja, zh-CN;q=0.5") << u"en"_qs;
+    QTest::newRow("garbage") << QByteArray(";;,,=q;\x01\xff") << u"en"_qs;
+    QTest::newRow("past the first 1024 bytes") << QByteArray(1030, ' ') + "de" << u"en"_qs;
+}
+
+void TestSitePages::chosenLanguage()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QString, tag);
+    QCOMPARE(PageLanguage::forAcceptLanguage(header.toStdString()).tag(), tag);
+}
+
+void TestSitePages::messages_data()
+{
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("reasons inside reasons, each translated")
+        << kNested << u"The whois server whois.zz could not be asked: refused to ask it: no connection within 10 s."_qs
+        << u"Der Whois-Server whois.zz konnte nicht befragt werden: Befragung verweigert: keine Verbindung innerhalb "
+           "von 10 s."_qs;
+    QTest::newRow("a reason from elsewhere stays as it came")
+        << Message(MessageId::WhoisUnreachable, u"a.zz"_qs, Message::verbatim(u"Connection refused"_qs))
+        << u"The whois server a.zz could not be asked: Connection refused."_qs
+        << u"Der Whois-Server a.zz konnte nicht befragt werden: Connection refused."_qs;
+    QTest::newRow("a text that looks like a message is not one")
+        << Message::verbatim(u"no answer"_qs) << u"no answer"_qs << u"no answer"_qs;
+    QTest::newRow("words and a nested reference")
+        << Message(MessageId::SpecialA, u"64:ff9b::a00:1"_qs, Message::Word { u"NAT64"_qs },
+                   Message::Word { u"address"_qs },
+                   Message(MessageId::Carrying, u"RFC 6052"_qs, u"10.0.0.1"_qs, Message::Word { u"private"_qs }))
+        << u"64:ff9b::a00:1 is a NAT64 address (RFC 6052, carrying the private address 10.0.0.1); no registry holds a "
+           "record for it."_qs
+        << u"64:ff9b::a00:1 (Adresse) liegt in einem besonderen Bereich: NAT64 (RFC 6052, eingebettete Adresse "
+           "10.0.0.1: privat); kein Register führt einen Eintrag dazu."_qs;
+    QTest::newRow("an argument that looks like a placeholder stays")
+        << Message(MessageId::NotRegistered, u"%2.example"_qs) << u"%2.example is not registered."_qs
+        << u"%2.example ist nicht registriert."_qs;
+}
+
+void TestSitePages::messages()
+{
+    QFETCH(Message, message);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    QCOMPARE(message.english(), english);
+    QCOMPARE(PageLanguage::english().render(message), english);
+    QCOMPARE(PageLanguage::forAcceptLanguage("de").render(message), german);
+    // Kept on Redis and read back, a message is the same message.
+    QByteArray bytes;
+    QDataStream(&bytes, QIODevice::WriteOnly) << message;
+    Message read;
+    QDataStream in(bytes);
+    in >> read;
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(read == message);
+}
+
+void TestSitePages::missingTranslationFallsBackForThatMessageOnly()
+{
+    // A catalog that translates the outer message and not the reason inside it.
+    QTemporaryDir folder;
+    QFile ts(folder.filePath(u"xx.ts"_qs));
+    QVERIFY(ts.open(QIODevice::WriteOnly));
+    ts.write(R"(<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" language="de"><context>
+<name>Message</name><message><source>The whois server %1 could not be asked: %2.</source>
+<translation>Whois-Server %1: %2.</translation></message></context></TS>)");
+    ts.close();
+    QCOMPARE(QProcess::execute(QStringLiteral(QUELCOR_LRELEASE),
+                               { u"-silent"_qs, ts.fileName(), u"-qm"_qs, folder.filePath(u"xx.qm"_qs) }),
+             0);
+    const PageLanguage partial(u"xx"_qs, folder.filePath(u"xx.qm"_qs));
+    QCOMPARE(partial.render(kNested), u"Whois-Server whois.zz: refused to ask it: no connection within 10 s."_qs);
+    QCOMPARE(partial.text(QT_TRANSLATE_NOOP("Page", "Look up")), u"Look up"_qs);
+}
+
+void TestSitePages::shippedCatalogs()
+{
+    QStringList tags;
+    for (const PageLanguage *language : PageLanguage::all())
+        tags.append(language->tag());
+    QCOMPARE(tags, QStringList({ u"en"_qs, u"de"_qs, u"es"_qs, u"fr"_qs, u"it"_qs, u"nl"_qs, u"pt"_qs }));
+
+    // What the sources mark today, read by lupdate as a translator's update would.
+    QTemporaryDir folder;
+    const QString fresh = folder.filePath(u"fresh.ts"_qs);
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(QUELCOR_SOURCE_DIR "/site"));
+    lupdate.start(QStringLiteral(QUELCOR_LUPDATE),
+                  { u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-extensions"_qs, u"cpp,h"_qs, u"."_qs, u"-ts"_qs, fresh });
+    QVERIFY(lupdate.waitForFinished(60'000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    const Catalog marked = readCatalog(fresh);
+    QVERIFY(marked.size() > 100);
+    // Every message of the site is in it, so in every catalog below.
+    for (int id = int(MessageId::Verbatim) + 1; id < int(MessageId::Count); ++id)
+        QVERIFY2(marked.contains(u"Message|"_qs + QString::fromUtf8(Message::english(MessageId(id)))),
+                 Message::english(MessageId(id)));
+
+    static const QRegularExpression argument(QStringLiteral("%[1-9]")), markup(QStringLiteral("<[^>]*>"));
+    const QDir catalogs(QStringLiteral(QUELCOR_SOURCE_DIR "/site/pages/lang"));
+    for (const QString &tag : tags.mid(1)) {
+        const Catalog shipped = readCatalog(catalogs.filePath(tag + u".ts"_qs));
+        for (auto it = marked.begin(); it != marked.end(); ++it) {
+            const QString source = it.key().section(u'|', 1);
+            const Entry entry = shipped.value(it.key());
+            QVERIFY2(entry.finished && !entry.translation.isEmpty(),
+                     qPrintable(tag + u" has no finished translation of: "_qs + it.key()));
+            QVERIFY2(sorted(source, argument) == sorted(entry.translation, argument),
+                     qPrintable(tag + u" changes the arguments of: "_qs + it.key()));
+            QVERIFY2(sorted(source, markup) == sorted(entry.translation, markup),
+                     qPrintable(tag + u" changes the markup of: "_qs + it.key()));
+        }
+        for (auto it = shipped.begin(); it != shipped.end(); ++it)
+            QVERIFY2(marked.contains(it.key()), qPrintable(tag + u" translates a text the site no longer has: "_qs + it.key()));
+    }
+}
+
+void TestSitePages::pageInTheChosenLanguage()
+{
+    LookupResult result;
+    result.query = u"example.zz"_qs;
+    result.outcome = LookupResult::Outcome::Failed;
+    result.message = Message(MessageId::WhoisUnreachable, u"whois.zz"_qs, Message(MessageId::NoAnswer));
+    result.records.append(SourceRecord { u"whois.zz"_qs, u"Domain Status: no answer"_qs, false });
+    const PageLanguage &german = PageLanguage::forAcceptLanguage("de");
+    const QString page = QString::fromUtf8(Pages::lookupPage(u"example.zz"_qs, &result, german));
+    QVERIFY(page.contains(u"<html lang=\"de\">"));
+    const QString message = german.render(result.message);
+    QVERIFY(message != result.message.english() && !message.contains(u"no answer"));
+    QVERIFY(page.contains(message.toHtmlEscaped()));
+    QVERIFY(page.contains(german.text(QT_TRANSLATE_NOOP("Page", "Look up"))));
+    QVERIFY(page.contains(u"<pre>Domain Status: no answer</pre>")); // the registry's words stay
+    QVERIFY(!page.contains(u"Look up<"));
+}
+
+void TestSitePages::versionFilesReadByTheProgram()
+{
+    for (const QString &variable : { u"quelcor_version_number"_qs, u"whois_version_number"_qs }) {
+        for (const QString &version : { u"1.0.2004"_qs, u"9.9.9999"_qs, u"0.9.0005"_qs }) {
+            const QByteArray file = Pages::versionFile(variable, version);
+            QVERIFY2(file.startsWith("var " + variable.toLatin1()), file.constData());
+            QVERIFY(file.endsWith("';\r\n"));
+            QCOMPARE(VersionText::extract(QString::fromLatin1(file)), version);
+            QVERIFY(VersionText::parse(VersionText::extract(QString::fromLatin1(file))).has_value());
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSitePages)
+#include "tst_site_pages.moc"

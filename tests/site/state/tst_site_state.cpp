@@ -1,0 +1,194 @@
+// What the site keeps and how it shares: the result cache, one question for identical lookups, the token
+// buckets, and whose X-Forwarded-For is believed.
+
+#include "FakeWhois.h"
+#include "lookup/LookupPool.h"
+#include "state/RateLimits.h"
+#include "state/ResultCache.h"
+#include "SiteTesting.h"
+
+#include <QTest>
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+
+LookupResult resultOf(Outcome outcome, int maxAge = -1, const QString &text = QStringLiteral("record"))
+{
+    LookupResult result;
+    result.outcome = outcome;
+    result.maxAgeSeconds = maxAge;
+    result.records.append(SourceRecord { QStringLiteral("whois.example"), text, false });
+    return result;
+}
+
+} // namespace
+
+class TestSiteLimits : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cacheLifetimes_data();
+    void cacheLifetimes();
+    void cacheExpiresAndEvicts();
+    void identicalLookupsAskOnce();
+    void tokenBuckets_data();
+    void tokenBuckets();
+    void pacingRefusalsBuildNoDebt();
+    void forwardedAddress_data();
+    void forwardedAddress();
+};
+
+void TestSiteLimits::cacheLifetimes_data()
+{
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("maxAge");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("found") << int(Outcome::Found) << -1 << 600;
+    QTest::newRow("found, registry says 60 s") << int(Outcome::Found) << 60 << 60;
+    QTest::newRow("found, registry says no-store") << int(Outcome::Found) << 0 << 0;
+    QTest::newRow("not registered") << int(Outcome::NotRegistered) << -1 << 120;
+    QTest::newRow("no service") << int(Outcome::NoService) << -1 << 3600;
+    QTest::newRow("failed: never") << int(Outcome::Failed) << -1 << 0;
+    QTest::newRow("rate limited: never") << int(Outcome::RateLimited) << -1 << 0;
+    QTest::newRow("refused: asks nobody") << int(Outcome::Refused) << -1 << 0;
+}
+
+void TestSiteLimits::cacheLifetimes()
+{
+    QFETCH(int, outcome);
+    QFETCH(int, maxAge);
+    QFETCH(int, seconds);
+    const ResultCache cache(ResultCache::Settings {});
+    QCOMPARE(cache.lifetime(resultOf(Outcome(outcome), maxAge)), seconds);
+}
+
+void TestSiteLimits::cacheExpiresAndEvicts()
+{
+    const QDateTime t0(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    ResultCache cache(ResultCache::Settings { 3000, 600, 120, 3600 });
+    cache.store(u"found.com"_qs, resultOf(Outcome::Found), t0);
+    cache.store(u"free.com"_qs, resultOf(Outcome::NotRegistered), t0);
+    cache.store(u"broken.com"_qs, resultOf(Outcome::Failed), t0);
+    QCOMPARE(cache.find(u"found.com"_qs, t0.addSecs(599)).value_or(LookupResult()).cachedAgeSeconds, 599);
+    QVERIFY(!cache.find(u"found.com"_qs, t0.addSecs(600)));
+    QVERIFY(cache.find(u"free.com"_qs, t0.addSecs(119)));
+    QVERIFY(!cache.find(u"free.com"_qs, t0.addSecs(120)));
+    QVERIFY(!cache.find(u"broken.com"_qs, t0));
+    QCOMPARE(cache.bytes(), 0);
+
+    // Bounded by bytes: the least recently used goes first.
+    const QString record(400, u'x');
+    cache.store(u"a.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    cache.store(u"b.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    QVERIFY(cache.find(u"a.com"_qs, t0));
+    cache.store(u"c.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    QVERIFY(cache.bytes() <= 3000);
+    QVERIFY(cache.find(u"a.com"_qs, t0));
+    QVERIFY(!cache.find(u"b.com"_qs, t0));
+    QVERIFY(cache.find(u"c.com"_qs, t0));
+}
+
+void TestSiteLimits::identicalLookupsAskOnce()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Late;
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    RdapBootstrap bootstrap(QUrl(QStringLiteral("http://127.0.0.1:1/dns.json")), 3600);
+    LookupSettings settings = settingsFor(whois.port());
+    settings.limits.answerMs = 5000; // the server answers after 1.5 s
+    const Lookup lookup(bootstrap, settings);
+    ResultCache cache(ResultCache::Settings {});
+    LookupPool pool(lookup, LookupPool::Settings { 2, 512, 512, 100, &cache, nullptr });
+
+    QList<std::shared_ptr<LookupPool::Job>> jobs;
+    for (int i = 0; i < 10; ++i) {
+        auto job = std::make_shared<LookupPool::Job>();
+        job->typed = i % 2 ? u"EXAMPLE.zz"_qs : u"example.zz."_qs; // one name, as typed in two ways
+        job->client = "127.0.0.1";
+        QCOMPARE(pool.submit(job), LookupPool::Admission::Accepted);
+        jobs.append(job);
+    }
+    const auto allDone = [&jobs] {
+        return std::all_of(jobs.begin(), jobs.end(),
+                           [](const auto &job) { return job->state == LookupPool::Job::Done; });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allDone(), 10000);
+    QCOMPARE(whois.server(1).queries.size(), 1);
+    for (const auto &job : jobs)
+        QCOMPARE(job->result.outcome, Outcome::NoService);
+
+    // Asked again: from the cache, at once, with its age.
+    auto again = std::make_shared<LookupPool::Job>();
+    again->typed = u"example.zz"_qs;
+    QCOMPARE(pool.submit(again), LookupPool::Admission::Answered);
+    QVERIFY(again->result.cachedAgeSeconds >= 0);
+    QCOMPARE(whois.server(1).queries.size(), 1);
+}
+
+void TestSiteLimits::tokenBuckets_data()
+{
+    QTest::addColumn<QList<int>>("atMs"); // when each lookup is asked for
+    QTest::addColumn<QList<int>>("waitMs"); // what each is told to wait: 0 when it may go
+    // 20 a minute, 5 at once: a token every 3 s.
+    QTest::newRow("a burst of five") << QList<int> { 0, 0, 0, 0, 0 } << QList<int> { 0, 0, 0, 0, 0 };
+    QTest::newRow("the sixth waits 3 s") << QList<int> { 0, 0, 0, 0, 0, 0 } << QList<int> { 0, 0, 0, 0, 0, 3000 };
+    QTest::newRow("refilled over time") << QList<int> { 0, 0, 0, 0, 0, 1000, 3000 }
+                                        << QList<int> { 0, 0, 0, 0, 0, 2000, 0 };
+    QTest::newRow("never above the burst")
+        << QList<int> { 0, 60000, 60000, 60000, 60000, 60000, 60000 } << QList<int> { 0, 0, 0, 0, 0, 0, 3000 };
+}
+
+void TestSiteLimits::tokenBuckets()
+{
+    QFETCH(QList<int>, atMs);
+    QFETCH(QList<int>, waitMs);
+    TokenBuckets buckets(20 / 60.0, 5);
+    const TokenBuckets::Clock::time_point t0 = TokenBuckets::Clock::now();
+    for (qsizetype i = 0; i < atMs.size(); ++i) {
+        const double wait = buckets.take("192.0.2.1", t0 + std::chrono::milliseconds(atMs[i]));
+        QVERIFY2(qAbs(wait * 1000 - waitMs[i]) < 1, qPrintable(QStringLiteral("#%1: %2").arg(i).arg(wait)));
+    }
+    // Another address has its own bucket.
+    QCOMPARE(buckets.take("192.0.2.2", t0), 0.0);
+}
+
+void TestSiteLimits::pacingRefusalsBuildNoDebt()
+{
+    // One question a second to a registry; a lookup waits at most 2 s for its turn.
+    TokenBuckets pace(1, 1);
+    const TokenBuckets::Clock::time_point t0 = TokenBuckets::Clock::now();
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 0.0);
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 1.0);
+    QCOMPARE(pace.reserve("whois.example", t0, 2), 2.0);
+    for (int i = 0; i < 20; ++i) // refused: they take nothing
+        QCOMPARE(pace.reserve("whois.example", t0, 2), 3.0);
+    QCOMPARE(pace.reserve("whois.example", t0 + std::chrono::seconds(3), 2), 0.0);
+}
+
+void TestSiteLimits::forwardedAddress_data()
+{
+    QTest::addColumn<QString>("peer");
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QString>("client");
+    // 10.0.0.5 and 10.0.0.6 are the site's load balancers.
+    QTest::newRow("no header") << "198.51.100.7" << QByteArray() << "198.51.100.7";
+    QTest::newRow("from the balancer") << "10.0.0.5" << QByteArray("203.0.113.9") << "203.0.113.9";
+    QTest::newRow("a client's own forgery ignored") << "198.51.100.7" << QByteArray("1.2.3.4") << "198.51.100.7";
+    QTest::newRow("forged part before the balancer's")
+        << "10.0.0.5" << QByteArray("1.2.3.4, 203.0.113.9") << "203.0.113.9";
+    QTest::newRow("two balancers") << "10.0.0.5" << QByteArray("203.0.113.9, 10.0.0.6") << "203.0.113.9";
+    QTest::newRow("garbage") << "10.0.0.5" << QByteArray("203.0.113.9, <script>") << "10.0.0.5";
+}
+
+void TestSiteLimits::forwardedAddress()
+{
+    QFETCH(QString, peer);
+    QFETCH(QByteArray, header);
+    QFETCH(QString, client);
+    const QList<QHostAddress> trusted { QHostAddress(u"10.0.0.5"_qs), QHostAddress(u"10.0.0.6"_qs) };
+    QCOMPARE(clientAddress(peer, header, trusted), client);
+}
+
+QTEST_GUILESS_MAIN(TestSiteLimits)
+#include "tst_site_state.moc"
