@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDataStream>
+#include <QMetaType>
 #include <QList>
 #include <QString>
 
@@ -156,3 +157,4 @@ private:
     MessageId m_id = MessageId::None;
     QList<Argument> m_arguments;
 };
+Q_DECLARE_METATYPE(Message)

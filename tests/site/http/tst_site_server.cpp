@@ -102,7 +102,7 @@ void TestSiteServer::pagesInTheVisitorsLanguage()
         = lookupOf("example.zz").replace("Host: x\r\n", "Host: x\r\nAccept-Language: de-CH, fr;q=0.8\r\n");
     const QByteArray answer = served(site.port(), german).answer; // while the fake whois server answers
     const PageLanguage &words = PageLanguage::forAcceptLanguage("de");
-    const QString message = words.message(u"There is no lookup service for the extension .zz."_qs);
+    const QString message = words.render(Message(MessageId::NoServiceExtension, u"zz"_qs));
     QVERIFY(!message.startsWith(u"There"));
     QVERIFY2(answer.contains(message.toHtmlEscaped().toUtf8()), answer.constData());
     QVERIFY(answer.contains("\r\nContent-Language: de\r\n") && answer.contains("\r\nVary: Accept-Language\r\n"));
@@ -112,7 +112,7 @@ void TestSiteServer::pagesInTheVisitorsLanguage()
                                        "GET /forum HTTP/1.1\r\nHost: x\r\nAccept-Language: fr\r\n"
                                        "Connection: close\r\n\r\n")
                                   .answer;
-    QVERIFY(french.contains(PageLanguage::forAcceptLanguage("fr").text(u"Quelcor forum"_qs).toUtf8()));
+    QVERIFY(french.contains(PageLanguage::forAcceptLanguage("fr").text("Quelcor forum").toUtf8()));
     QVERIFY(exchange(site.port(), "GET /forum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                 .answer.contains("<html lang=\"en\"><head>"));
 }

@@ -41,7 +41,7 @@ Catalog readCatalog(const QString &path)
         } else if (xml.name() == u"source") {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const bool finished = xml.attributes().value(u"type").isEmpty();
+            const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
             catalog.insert(context + u'|' + source, Entry { xml.readElementText(), finished });
         }
     }
@@ -111,12 +111,12 @@ void TestSitePages::messages_data()
     QTest::addColumn<QString>("german");
     QTest::newRow("reasons inside reasons, each translated")
         << kNested << u"The whois server whois.zz could not be asked: refused to ask it: no connection within 10 s."_qs
-        << u"Der Whois-Server whois.zz konnte nicht befragt werden: Befragung verweigert: keine Verbindung innerhalb "
-           "von 10 s."_qs;
+        << u"Der Whois-Server whois.zz konnte nicht abgefragt werden: die Website hat die Abfrage verweigert: keine "
+           "Verbindung innerhalb von 10 s."_qs;
     QTest::newRow("a reason from elsewhere stays as it came")
         << Message(MessageId::WhoisUnreachable, u"a.zz"_qs, Message::verbatim(u"Connection refused"_qs))
         << u"The whois server a.zz could not be asked: Connection refused."_qs
-        << u"Der Whois-Server a.zz konnte nicht befragt werden: Connection refused."_qs;
+        << u"Der Whois-Server a.zz konnte nicht abgefragt werden: Connection refused."_qs;
     QTest::newRow("a text that looks like a message is not one")
         << Message::verbatim(u"no answer"_qs) << u"no answer"_qs << u"no answer"_qs;
     QTest::newRow("words and a nested reference")
@@ -126,7 +126,7 @@ void TestSitePages::messages_data()
         << u"64:ff9b::a00:1 is a NAT64 address (RFC 6052, carrying the private address 10.0.0.1); no registry holds a "
            "record for it."_qs
         << u"64:ff9b::a00:1 (Adresse) liegt in einem besonderen Bereich: NAT64 (RFC 6052, eingebettete Adresse "
-           "10.0.0.1: privat); kein Register führt einen Eintrag dazu."_qs;
+           "10.0.0.1: privat); keine Registry führt einen Eintrag dafür."_qs;
     QTest::newRow("an argument that looks like a placeholder stays")
         << Message(MessageId::NotRegistered, u"%2.example"_qs) << u"%2.example is not registered."_qs
         << u"%2.example ist nicht registriert."_qs;
@@ -142,7 +142,10 @@ void TestSitePages::messages()
     QCOMPARE(PageLanguage::forAcceptLanguage("de").render(message), german);
     // Kept on Redis and read back, a message is the same message.
     QByteArray bytes;
-    QDataStream(&bytes, QIODevice::WriteOnly) << message;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << message;
+    }
     Message read;
     QDataStream in(bytes);
     in >> read;

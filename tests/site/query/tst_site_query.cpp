@@ -67,7 +67,7 @@ void TestSiteQuery::domainNames()
     const DomainName name = DomainName::fromInput(input);
     QCOMPARE(name.ace, ace);
     QCOMPARE(name.ok(), !ace.isEmpty());
-    QCOMPARE(name.error.isEmpty(), !ace.isEmpty());
+    QCOMPARE(name.error.isNull(), !ace.isEmpty());
 }
 
 void TestSiteQuery::publicAddresses_data()

@@ -22,6 +22,18 @@ LookupResult resultOf(Outcome outcome, int maxAge = -1, const QString &text = QS
     return result;
 }
 
+// A result kept as the lookup pool keeps it, and read back.
+void keep(ResultCache &cache, const QString &key, const LookupResult &result, const QDateTime &now)
+{
+    cache.store(key, result.serialised(now), result.lifetime(cache.settings()), now);
+}
+
+std::optional<LookupResult> kept(ResultCache &cache, const QString &key, const QDateTime &now)
+{
+    const std::optional<QByteArray> bytes = cache.find(key, now);
+    return bytes ? LookupResult::deserialised(*bytes, now) : std::nullopt;
+}
+
 } // namespace
 
 class TestSiteLimits : public QObject
@@ -59,18 +71,17 @@ void TestSiteLimits::cacheLifetimes()
     QFETCH(int, outcome);
     QFETCH(int, maxAge);
     QFETCH(int, seconds);
-    const ResultCache cache(ResultCache::Settings {});
-    QCOMPARE(cache.lifetime(resultOf(Outcome(outcome), maxAge)), seconds);
+    QCOMPARE(resultOf(Outcome(outcome), maxAge).lifetime(ResultCache::Settings {}), seconds);
 }
 
 void TestSiteLimits::cacheExpiresAndEvicts()
 {
     const QDateTime t0(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     ResultCache cache(ResultCache::Settings { 3000, 600, 120, 3600 });
-    cache.store(u"found.com"_qs, resultOf(Outcome::Found), t0);
-    cache.store(u"free.com"_qs, resultOf(Outcome::NotRegistered), t0);
-    cache.store(u"broken.com"_qs, resultOf(Outcome::Failed), t0);
-    QCOMPARE(cache.find(u"found.com"_qs, t0.addSecs(599)).value_or(LookupResult()).cachedAgeSeconds, 599);
+    keep(cache, u"found.com"_qs, resultOf(Outcome::Found), t0);
+    keep(cache, u"free.com"_qs, resultOf(Outcome::NotRegistered), t0);
+    keep(cache, u"broken.com"_qs, resultOf(Outcome::Failed), t0);
+    QCOMPARE(kept(cache, u"found.com"_qs, t0.addSecs(599)).value_or(LookupResult()).cachedAgeSeconds, 599);
     QVERIFY(!cache.find(u"found.com"_qs, t0.addSecs(600)));
     QVERIFY(cache.find(u"free.com"_qs, t0.addSecs(119)));
     QVERIFY(!cache.find(u"free.com"_qs, t0.addSecs(120)));
@@ -79,10 +90,10 @@ void TestSiteLimits::cacheExpiresAndEvicts()
 
     // Bounded by bytes: the least recently used goes first.
     const QString record(400, u'x');
-    cache.store(u"a.com"_qs, resultOf(Outcome::Found, -1, record), t0);
-    cache.store(u"b.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    keep(cache, u"a.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    keep(cache, u"b.com"_qs, resultOf(Outcome::Found, -1, record), t0);
     QVERIFY(cache.find(u"a.com"_qs, t0));
-    cache.store(u"c.com"_qs, resultOf(Outcome::Found, -1, record), t0);
+    keep(cache, u"c.com"_qs, resultOf(Outcome::Found, -1, record), t0);
     QVERIFY(cache.bytes() <= 3000);
     QVERIFY(cache.find(u"a.com"_qs, t0));
     QVERIFY(!cache.find(u"b.com"_qs, t0));
@@ -104,7 +115,7 @@ void TestSiteLimits::identicalLookupsAskOnce()
     QList<std::shared_ptr<LookupPool::Job>> jobs;
     for (int i = 0; i < 10; ++i) {
         auto job = std::make_shared<LookupPool::Job>();
-        job->typed = i % 2 ? u"EXAMPLE.zz"_qs : u"example.zz."_qs; // one name, as typed in two ways
+        job->query = Query::fromInput(i % 2 ? u"EXAMPLE.zz"_qs : u"example.zz."_qs); // one name, as typed in two ways
         job->client = "127.0.0.1";
         QCOMPARE(pool.submit(job), LookupPool::Admission::Accepted);
         jobs.append(job);
@@ -120,7 +131,7 @@ void TestSiteLimits::identicalLookupsAskOnce()
 
     // Asked again: from the cache, at once, with its age.
     auto again = std::make_shared<LookupPool::Job>();
-    again->typed = u"example.zz"_qs;
+    again->query = Query::fromInput(u"example.zz"_qs);
     QCOMPARE(pool.submit(again), LookupPool::Admission::Answered);
     QVERIFY(again->result.cachedAgeSeconds >= 0);
     QCOMPARE(whois.server(1).queries.size(), 1);
