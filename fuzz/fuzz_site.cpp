@@ -1,14 +1,14 @@
 // Any text another server could send the maker's site, and any name a user could type: the name check lets
 // through only A-labels, an address, network or AS number comes out in canonical form, a referral is only
 // ever a host name, and the lookup page shows the text as text, without control characters.
-#include "Bootstrap.h"
-#include "DomainName.h"
-#include "Lookup.h"
-#include "PageLanguage.h"
-#include "Pages.h"
-#include "Query.h"
-#include "Upstream.h"
-#include "WhoisText.h"
+#include "lookup/Bootstrap.h"
+#include "lookup/Lookup.h"
+#include "lookup/Upstream.h"
+#include "lookup/WhoisText.h"
+#include "pages/PageLanguage.h"
+#include "pages/Pages.h"
+#include "query/DomainName.h"
+#include "query/Query.h"
 
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -17,14 +17,41 @@
 
 namespace {
 
-LookupResult whoisRecord(const QString &text)
+// A result with the text in every place a registry's words can reach: the fields, a note, a record and its
+// source, and the outcome's message.
+LookupResult resultWith(const QString &text, LookupResult::Outcome outcome, Query::Kind kind)
 {
     LookupResult result;
-    result.outcome = LookupResult::Outcome::Found;
-    result.registrar = text;
-    result.notes.append(text);
-    result.records.append(SourceRecord { text, text, false });
+    result.outcome = outcome;
+    result.kind = kind;
+    result.query = text;
+    result.message = Message(MessageId::WhoisUnreachable, text, Message::verbatim(text));
+    for (QString *field : { &result.name, &result.registrar, &result.registered, &result.expires, &result.lastChanged,
+                            &result.range, &result.type, &result.country, &result.holder, &result.abuse })
+        *field = text;
+    result.statuses = QStringList { text, text };
+    result.nameServers = QStringList { text };
+    result.notes.append(Message::verbatim(text));
+    result.records.append(SourceRecord { text, text, true });
+    result.cachedAgeSeconds = 5;
     return result;
+}
+
+// Every page that carries text from elsewhere, one for each template that takes such a value: the lookup page
+// with a record (found, for a name and for a network), with a failure, with no question, and refused.
+qsizetype markup(const QString &text, const PageLanguage &words)
+{
+    using Outcome = LookupResult::Outcome;
+    qsizetype count = 0;
+    for (const auto &[outcome, kind] :
+         { std::pair { Outcome::Found, Query::Kind::Domain }, std::pair { Outcome::Found, Query::Kind::Network },
+           std::pair { Outcome::Failed, Query::Kind::Domain } }) {
+        const LookupResult result = resultWith(text, outcome, kind);
+        count += Pages::lookupPage(text, &result, words).count('<');
+    }
+    count += Pages::lookupPage(text, nullptr, words).count('<');
+    count += Pages::lookupRefused(429, text, Message::verbatim(text), words).body.count('<');
+    return count;
 }
 
 } // namespace
@@ -37,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const DomainName name = DomainName::fromInput(text);
     static const QRegularExpression aLabels(
         QStringLiteral("^[a-z0-9]([a-z0-9-]{0,61}[a-z0-9])?(\\.[a-z0-9]([a-z0-9-]{0,61}[a-z0-9])?)*$"));
-    if (name.ok() != name.error.isEmpty()
+    if (name.ok() != name.error.isNull()
         || (name.ok() && (name.ace.size() > 253 || !aLabels.match(name.ace).hasMatch())))
         std::abort();
 
@@ -64,17 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         && (!service.path().endsWith(u'/') || (service.scheme() != u"http" && service.scheme() != u"https")))
         std::abort();
 
-    // The page holds exactly the markup it holds for a plain record, in English and in a language whose
-    // messages are translated through templates: every "<" of the text is escaped.
-    const PageLanguage &german = PageLanguage::forAcceptLanguage("de");
-    static const auto markupFor = [](const QString &plain, const PageLanguage &words) {
-        const LookupResult result = whoisRecord(plain);
-        return Pages::lookupPage(plain, &result, words).count('<');
-    };
-    const LookupResult record = whoisRecord(text);
-    for (const PageLanguage *words : { &PageLanguage::english(), &german }) {
-        if (Pages::lookupPage(text, &record, *words).count('<')
-            != markupFor(text.isEmpty() ? QString() : u"x"_qs, *words))
+    // Every page holds exactly the markup it holds for a plain text, in English and in a translated language:
+    // every "<" of the text is escaped, whichever template it reaches.
+    // (Escaping does not depend on length: the first 4096 characters keep the target fast.)
+    const QString sample = text.left(4096);
+    const PageLanguage *languages[] = { &PageLanguage::english(), &PageLanguage::forAcceptLanguage("de") };
+    static const qsizetype expected[2][2] = { { markup(QString(), *languages[0]), markup(u"x"_qs, *languages[0]) },
+                                              { markup(QString(), *languages[1]), markup(u"x"_qs, *languages[1]) } };
+    for (int i = 0; i < 2; ++i) {
+        if (markup(sample, *languages[i]) != expected[i][text.isEmpty() ? 0 : 1])
             std::abort();
     }
     // Any header picks one of the languages.

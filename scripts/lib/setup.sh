@@ -6,7 +6,8 @@ QUELCOR_BUILD="$QUELCOR_ROOT/build"
 QUELCOR_STAGE="$QUELCOR_BUILD/stage"
 
 QUELCOR_PACKAGES=(
-    cmake ninja-build g++ pkg-config libboost1.81-dev libhiredis-dev redis-server haproxy
+    cmake ninja-build g++ pkg-config clang-format
+    libboost1.81-dev libhiredis-dev libkainjow-mustache-dev qt6-l10n-tools redis-server haproxy
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev libxcb1-dev
     fonts-liberation fontconfig
     xvfb xdotool x11-utils imagemagick openbox

@@ -98,8 +98,10 @@ asio::awaitable<Reply> Routes::respond(const Request &request, const std::string
     }
     QString rawQuery = mark == std::string_view::npos ? QString() : QString::fromUtf8(target.substr(mark + 1));
     rawQuery.replace(u'+', QStringLiteral("%20")); // a form's blanks
-    const Exchange exchange { request, path, QUrlQuery(rawQuery),
-                              PageLanguage::forAcceptLanguage(request[http::field::accept_language]), peer, client };
+    const Exchange exchange {
+        request, path,  QUrlQuery(rawQuery), PageLanguage::forAcceptLanguage(request[http::field::accept_language]),
+        peer,    client
+    };
 
     // (No co_await inside a conditional expression: GCC 12 destroys its temporaries too early.)
     Reply reply;
@@ -172,8 +174,9 @@ asio::awaitable<Reply> Routes::lookupPage(const Exchange &exchange)
     const QString typed = exchange.query.queryItemValue(QStringLiteral("domain"), QUrl::FullyDecoded);
     const unsigned version = exchange.request.version();
     if (!exchange.query.hasQueryItem(QStringLiteral("domain")))
-        co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, nullptr, exchange.words) },
-                               version, exchange.words);
+        co_return fromResponse(
+            Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, nullptr, exchange.words) }, version,
+            exchange.words);
     if (exchange.request.method() == http::verb::head) {
         // The headers of the answer, without running the lookup: its length is not known before.
         Reply reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray() }, version, exchange.words);

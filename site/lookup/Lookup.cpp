@@ -64,8 +64,8 @@ QString serverName(const QString &host, quint16 port)
 void notRegistered(LookupResult &result)
 {
     result.outcome = Outcome::NotRegistered;
-    result.message = Message(result.kind == Query::Kind::Domain ? MessageId::NotRegistered : MessageId::NoRecord,
-                             result.query);
+    result.message
+        = Message(result.kind == Query::Kind::Domain ? MessageId::NotRegistered : MessageId::NoRecord, result.query);
 }
 
 void rateLimited(LookupResult &result, qint64 retryAfterSeconds)

@@ -145,8 +145,8 @@ private:
         else if (!answer.cut && broken && !redirect)
             answer.error = Message::verbatim(reply->errorString());
         else if (!answer.cut && (answer.status < 200 || answer.status > 599))
-            answer.error = answer.status == 0 ? Message(MessageId::NoAnswer)
-                                              : Message(MessageId::NoAnswerStatus, answer.status);
+            answer.error
+                = answer.status == 0 ? Message(MessageId::NoAnswer) : Message(MessageId::NoAnswerStatus, answer.status);
         if (!answer.ok() || !redirect || location.isEmpty())
             return finish(answer);
         if (m_redirects == kMaxRedirects) {

@@ -1,6 +1,5 @@
 #include "WhoisText.h"
 
-
 #include <QFile>
 #include <QList>
 #include <QRegularExpression>

@@ -98,7 +98,8 @@ constexpr Row kRows[] = {
       QT_TRANSLATE_NOOP("Message",
                         "The whois server %1 that the registry refers to is limiting how often it is asked; its "
                         "record is left out.") },
-    { MessageId::NoServiceExtension, QT_TRANSLATE_NOOP("Message", "There is no lookup service for the extension .%1.") },
+    { MessageId::NoServiceExtension,
+      QT_TRANSLATE_NOOP("Message", "There is no lookup service for the extension .%1.") },
     { MessageId::NoService, QT_TRANSLATE_NOOP("Message", "There is no lookup service for %1.") },
     { MessageId::PacedRecordLeftOut,
       QT_TRANSLATE_NOOP("Message",

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDataStream>
-#include <QMetaType>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 #include <memory>
@@ -140,8 +140,7 @@ public:
     friend QDataStream &operator>>(QDataStream &in, Message &message);
 
 private:
-    template<typename T>
-    static Argument argument(T &&value)
+    template<typename T> static Argument argument(T &&value)
     {
         using Plain = std::remove_cvref_t<T>;
         if constexpr (std::is_same_v<Plain, Message>)

@@ -221,7 +221,8 @@ const QList<QPair<QByteArray, QByteArray>> &Pages::securityHeaders()
 
 Response Pages::quelcorVersion() const
 {
-    return Response { 200, "text/javascript", versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
+    return Response { 200, "text/javascript",
+                      versionFile(QStringLiteral("quelcor_version_number"), m_versions.quelcor) };
 }
 
 Response Pages::whoisVersion() const

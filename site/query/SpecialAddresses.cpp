@@ -98,7 +98,8 @@ std::optional<Kind> embedding(const char *what, const char *reference, const QHo
     if (!inner)
         return std::nullopt;
     return Kind { QLatin1String(what),
-                  Message(MessageId::Carrying, QLatin1String(reference), ipv4.toString(), Message::Word { inner->what }),
+                  Message(MessageId::Carrying, QLatin1String(reference), ipv4.toString(),
+                          Message::Word { inner->what }),
                   inner->what };
 }
 
@@ -108,7 +109,7 @@ std::optional<Kind> classifyIpv6(const QHostAddress &address)
     if (bytes[0] >> 5 != 1) { // outside 2000::/3
         const Kind kind = longestMatch(kIpv6Outside, address)
                               .value_or(Kind { QLatin1String(QT_TRANSLATE_NOOP("Word", "reserved")),
-                                                Message::verbatim(u"RFC 4291"_qs), QString() });
+                                               Message::verbatim(u"RFC 4291"_qs), QString() });
         // The deprecated IPv4-compatible form and NAT64 carry an IPv4 address: a special one is named.
         const bool compatible = kind.what == u"deprecated IPv4-compatible";
         if (compatible || kind.what == u"NAT64") {
@@ -147,7 +148,8 @@ QHostAddress unwrapped(const QHostAddress &address)
 std::optional<Kind> classify(const QHostAddress &address)
 {
     if (address.isNull())
-        return Kind { QStringLiteral(QT_TRANSLATE_NOOP("Word", "unspecified")), Message(MessageId::NotAnAddress), QString() };
+        return Kind { QStringLiteral(QT_TRANSLATE_NOOP("Word", "unspecified")), Message(MessageId::NotAnAddress),
+                      QString() };
     QHostAddress judged = unwrapped(address);
     judged.setScopeId(QString());
     if (judged.protocol() == QAbstractSocket::IPv4Protocol)

@@ -49,9 +49,8 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     if (reply.mode == Reply::Mode::Silent)
         return;
 
-    QByteArray head
-        = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType + "\r\n"
-        + reply.headers;
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType
+        + "\r\n" + reply.headers;
     if (reply.mode == Reply::Mode::Normal || reply.mode == Reply::Mode::Reset)
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     if (reply.mode == Reply::Mode::Redirect)

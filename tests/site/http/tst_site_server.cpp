@@ -2,9 +2,9 @@
 // for a slow head, a full lookup queue, and a graceful stop with a lookup in flight.
 
 #include "FakeWhois.h"
-#include "pages/PageLanguage.h"
 #include "RawHttp.h"
 #include "SiteProcess.h"
+#include "pages/PageLanguage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

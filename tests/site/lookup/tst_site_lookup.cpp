@@ -1,15 +1,15 @@
 // Lookups: the bootstrap file, whois answers, and lookups against fake RDAP and whois servers on loopback
 // addresses.
 
-#include "query/AddressPolicy.h"
-#include "lookup/Bootstrap.h"
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
-#include "lookup/Lookup.h"
-#include "pages/Pages.h"
 #include "SiteTesting.h"
+#include "lookup/Bootstrap.h"
+#include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
+#include "pages/Pages.h"
+#include "query/AddressPolicy.h"
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
@@ -50,7 +50,6 @@ QByteArray domainRecord(const QString &relatedHref)
         .arg(relatedHref)
         .toUtf8();
 }
-
 
 // A port whose listen queue is full: the kernel drops further connection requests, so connecting hangs.
 class FullListenQueue
@@ -550,7 +549,8 @@ void TestSiteLookup::whoisReferralToPrivateAddressRefused()
     const LookupResult registrar = lookup.run(QStringLiteral("example.com"));
     QCOMPARE(registrar.outcome, Outcome::Found); // the registry's record stays
     QCOMPARE(registrar.records.size(), 1);
-    QVERIFY2(registrar.notes.last().english().contains(u"not a public address"), qPrintable(registrar.notes.last().english()));
+    QVERIFY2(registrar.notes.last().english().contains(u"not a public address"),
+             qPrintable(registrar.notes.last().english()));
 
     whois.server(1).answer = "refer: 127.0.0.5\n";
     const LookupResult registry = lookup.run(QStringLiteral("example.com"));
@@ -624,7 +624,8 @@ void TestSiteLookup::connectionsThatNeverOpenStopAtTheConnectLimit()
     QVERIFY2(clock.elapsed() < 2 * 500 + 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(result.outcome, Outcome::Failed);
     // The bootstrap file's server and then the whois root: neither opened a connection within the limit.
-    QVERIFY2(result.notes.value(0).english().contains(u"no connection within 1 s"), qPrintable(result.notes.value(0).english()));
+    QVERIFY2(result.notes.value(0).english().contains(u"no connection within 1 s"),
+             qPrintable(result.notes.value(0).english()));
     QVERIFY2(result.message.english().contains(u"no connection within 1 s"), qPrintable(result.message.english()));
 }
 

@@ -1,16 +1,16 @@
 // What the lookup field takes (names, addresses, networks, AS numbers), the special-purpose address space,
 // the whois wordings on recorded answers of real registries, and what the page makes of hostile record text.
 
-#include "query/AddressPolicy.h"
-#include "lookup/Bootstrap.h"
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
-#include "lookup/Lookup.h"
-#include "pages/Pages.h"
-#include "query/Query.h"
 #include "SiteTesting.h"
+#include "lookup/Bootstrap.h"
+#include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
+#include "pages/Pages.h"
+#include "query/AddressPolicy.h"
+#include "query/Query.h"
 
 #include <QFile>
 #include <QSet>
@@ -373,7 +373,8 @@ void TestSiteQueries::numbersThroughWhois()
                              "% No entries found in source RIPE.\n";
     const LookupResult missing = Lookup(bootstrap, settingsFor(whois.port())).run(input);
     QCOMPARE(missing.outcome, Outcome::NotRegistered);
-    QCOMPARE(missing.message.english(), QStringLiteral("No registry holds a record for %1.").arg(QString::fromLatin1(asked)));
+    QCOMPARE(missing.message.english(),
+             QStringLiteral("No registry holds a record for %1.").arg(QString::fromLatin1(asked)));
 }
 
 void TestSiteQueries::redirectsCounted_data()
@@ -412,7 +413,8 @@ void TestSiteQueries::redirectsCounted()
     // The first question and at most three redirects reach the server.
     QCOMPARE(rdap.log().size() - 1, 4);
     if (outcome == int(Outcome::Failed))
-        QVERIFY2(result.message.english().contains(u"the lookup service redirected too often"), qPrintable(result.message.english()));
+        QVERIFY2(result.message.english().contains(u"the lookup service redirected too often"),
+                 qPrintable(result.message.english()));
 }
 
 void TestSiteQueries::hostileRecordText_data()

@@ -183,8 +183,9 @@ void TestSitePages::shippedCatalogs()
     const QString fresh = folder.filePath(u"fresh.ts"_qs);
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(QUELCOR_SOURCE_DIR "/site"));
-    lupdate.start(QStringLiteral(QUELCOR_LUPDATE),
-                  { u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-extensions"_qs, u"cpp,h"_qs, u"."_qs, u"-ts"_qs, fresh });
+    lupdate.start(
+        QStringLiteral(QUELCOR_LUPDATE),
+        { u"-silent"_qs, u"-locations"_qs, u"none"_qs, u"-extensions"_qs, u"cpp,h"_qs, u"."_qs, u"-ts"_qs, fresh });
     QVERIFY(lupdate.waitForFinished(60'000));
     QCOMPARE(lupdate.exitCode(), 0);
     const Catalog marked = readCatalog(fresh);
@@ -209,7 +210,8 @@ void TestSitePages::shippedCatalogs()
                      qPrintable(tag + u" changes the markup of: "_qs + it.key()));
         }
         for (auto it = shipped.begin(); it != shipped.end(); ++it)
-            QVERIFY2(marked.contains(it.key()), qPrintable(tag + u" translates a text the site no longer has: "_qs + it.key()));
+            QVERIFY2(marked.contains(it.key()),
+                     qPrintable(tag + u" translates a text the site no longer has: "_qs + it.key()));
     }
 }
 

@@ -6,7 +6,6 @@
 #include <QHostAddress>
 #include <QTest>
 
-
 class TestSiteQuery : public QObject
 {
     Q_OBJECT

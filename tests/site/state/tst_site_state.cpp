@@ -2,10 +2,10 @@
 // buckets, and whose X-Forwarded-For is believed.
 
 #include "FakeWhois.h"
+#include "SiteTesting.h"
 #include "lookup/LookupPool.h"
 #include "state/RateLimits.h"
 #include "state/ResultCache.h"
-#include "SiteTesting.h"
 
 #include <QTest>
 
