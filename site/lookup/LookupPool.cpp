@@ -87,8 +87,14 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
     if (m_settings.cache && !job->key.isEmpty()) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         std::optional<LookupResult> kept;
-        if (const std::optional<QByteArray> bytes = m_settings.cache->find(job->key, now))
-            kept = LookupResult::deserialised(*bytes, now);
+        if (const std::optional<ResultCache::Kept> found = m_settings.cache->find(job->key, now)) {
+            if (found->decoded) {
+                kept = *std::static_pointer_cast<const LookupResult>(found->decoded);
+                kept->cachedAgeSeconds = found->ageSeconds;
+            } else {
+                kept = LookupResult::deserialised(found->bytes, now);
+            }
+        }
         if (kept) {
             job->result = std::move(*kept);
             job->state = Job::Done;
@@ -144,7 +150,8 @@ void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &r
         const int seconds = result.lifetime(m_settings.cache->settings());
         const QDateTime now = QDateTime::currentDateTimeUtc();
         if (seconds > 0)
-            m_settings.cache->store(job->key, result.serialised(now), seconds, now);
+            m_settings.cache->store(job->key, result.serialised(now), seconds, now,
+                                    std::make_shared<const LookupResult>(result));
     }
     std::vector<std::shared_ptr<Job>> followers;
     {

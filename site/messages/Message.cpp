@@ -128,16 +128,21 @@ constexpr int kDeepest = 8; // a reason inside a reason: the site's messages go 
 QString Message::filled(const QString &text, const QList<QString> &arguments)
 {
     QString out;
-    out.reserve(text.size() + 32);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int number = i + 1 < text.size() ? text[i + 1].digitValue() : -1;
-        if (text[i] == u'%' && number >= 1 && number <= arguments.size()) {
-            out += arguments[number - 1];
-            ++i;
-        } else {
-            out += text[i];
-        }
+    out.reserve(text.size() + 64);
+    qsizetype run = 0; // where the text between arguments begins
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'%')
+            continue;
+        const char16_t digit = text[i + 1].unicode();
+        const int number = digit >= u'1' && digit <= u'9' ? digit - u'0' : 0;
+        if (number < 1 || number > arguments.size())
+            continue;
+        out.append(QStringView(text).mid(run, i - run));
+        out.append(arguments[number - 1]);
+        run = i + 2;
+        ++i;
     }
+    out.append(QStringView(text).mid(run));
     return out;
 }
 

@@ -158,23 +158,32 @@ Response plain(const PageLanguage &words, const char *title, const char *paragra
 
 QString Pages::visible(const QString &text)
 {
+    const auto plain = [](char16_t c) {
+        return (c >= 0x20 && c < 0x7f) || (c > 0x9f && !(c >= 0x202a && c <= 0x202e) && !(c >= 0x2066 && c <= 0x2069))
+            || c == u'\t' || c == u'\n';
+    };
     QString out;
-    out.reserve(text.size());
+    qsizetype run = 0; // where the characters that stay as they are begin
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
+        if (plain(c))
+            continue;
+        if (out.isNull())
+            out.reserve(text.size() + 16);
+        out.append(QStringView(text).mid(run, i - run));
+        run = i + 1;
         if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             continue; // CR LF is a line break
-        if (c == u'\t' || c == u'\n')
-            out += QChar(c);
-        else if (c < 0x20)
+        if (c < 0x20)
             out += QChar(char16_t(0x2400 + c)); // the control picture: NUL is shown as U+2400, ESC as U+241B
         else if (c == 0x7f)
             out += QChar(char16_t(0x2421));
-        else if ((c >= 0x80 && c <= 0x9f) || (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069))
-            out += QStringLiteral("[U+%1]").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
         else
-            out += QChar(c);
+            out += QStringLiteral("[U+%1]").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
     }
+    if (run == 0)
+        return text; // nothing to show otherwise
+    out.append(QStringView(text).mid(run));
     return out;
 }
 

@@ -7,13 +7,22 @@
 
 namespace {
 
-// What QString::toHtmlEscaped escapes: the pages read as they did when they were written by hand.
+// What QString::toHtmlEscaped escapes: the pages read as they did when they were written by hand. Runs of
+// ordinary characters are copied whole.
 std::string escaped(const std::string &text)
 {
     std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const char c : text) {
-        switch (c) {
+    out.reserve(text.size() + 16);
+    const auto special = [](char c) { return c == '&' || c == '<' || c == '>' || c == '"'; };
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t at = start;
+        while (at < text.size() && !special(text[at]))
+            ++at;
+        out.append(text, start, at - start);
+        if (at == text.size())
+            return out;
+        switch (text[at]) {
         case '&':
             out += "&amp;";
             break;
@@ -23,14 +32,11 @@ std::string escaped(const std::string &text)
         case '>':
             out += "&gt;";
             break;
-        case '"':
-            out += "&quot;";
-            break;
         default:
-            out += c;
+            out += "&quot;";
         }
+        start = at + 1;
     }
-    return out;
 }
 
 kainjow::mustache::mustache compiled(const char *name)
@@ -59,7 +65,9 @@ std::string render(const char *name, const Data &data)
     auto found = templates.find(std::string_view(name));
     if (found == templates.end())
         found = templates.emplace(name, compiled(name)).first;
-    return found->second.is_valid() ? found->second.render(data) : std::string();
+    std::string out; // appended to directly: the engine's own render(data) goes through a string stream
+    found->second.render(data, [&out](const std::string &text) { out += text; });
+    return out;
 }
 
 } // namespace Template

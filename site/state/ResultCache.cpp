@@ -11,11 +11,11 @@ QByteArray sharedKey(const QString &key)
 
 } // namespace
 
-std::optional<QByteArray> ResultCache::find(const QString &key, const QDateTime &now)
+std::optional<ResultCache::Kept> ResultCache::find(const QString &key, const QDateTime &now)
 {
     if (m_shared) {
         if (std::optional<QByteArray> bytes = m_shared->get(sharedKey(key)))
-            return bytes;
+            return Kept { *bytes, nullptr, 0 };
     }
     const QMutexLocker lock(&m_mutex);
     const auto found = m_index.constFind(key);
@@ -27,10 +27,11 @@ std::optional<QByteArray> ResultCache::find(const QString &key, const QDateTime 
         return std::nullopt;
     }
     m_entries.splice(m_entries.begin(), m_entries, entry);
-    return entry->bytes;
+    return Kept { entry->bytes, entry->decoded, qMax<qint64>(entry->stored.secsTo(now), 0) };
 }
 
-void ResultCache::store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now)
+void ResultCache::store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now,
+                        std::shared_ptr<const void> decoded)
 {
     if (seconds <= 0)
         return;
@@ -42,7 +43,7 @@ void ResultCache::store(const QString &key, const QByteArray &bytes, int seconds
     const QMutexLocker lock(&m_mutex);
     if (const auto old = m_index.constFind(key); old != m_index.constEnd())
         drop(old.value());
-    m_entries.push_front(Entry { key, bytes, now.addSecs(seconds), size });
+    m_entries.push_front(Entry { key, bytes, std::move(decoded), now, now.addSecs(seconds), size });
     m_index.insert(key, m_entries.begin());
     m_bytes += size;
     while (m_bytes > m_settings.maxBytes && !m_entries.empty())

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <list>
+#include <memory>
 #include <optional>
 
 // Finished lookups kept for a while, as bytes, so that a registry is not asked again for what it answered a
@@ -32,10 +33,20 @@ public:
 
     const Settings &settings() const { return m_settings; }
 
-    // The bytes kept for the key; no value when none are fresh.
-    std::optional<QByteArray> find(const QString &key, const QDateTime &now);
-    // Keeps the bytes for the given time (which must be positive).
-    void store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now);
+    // What is kept for a key: its bytes, and in this instance's memory also the caller's own decoded form of them
+    // (whose type the caller knows), so that a result kept here is not decoded again at each use.
+    struct Kept
+    {
+        QByteArray bytes;
+        std::shared_ptr<const void> decoded; // null when the bytes came from Redis
+        qint64 ageSeconds = 0; // with decoded: how long ago it was kept
+    };
+
+    // What is kept for the key; no value when nothing fresh is.
+    std::optional<Kept> find(const QString &key, const QDateTime &now);
+    // Keeps the bytes (and their decoded form) for the given time, which must be positive.
+    void store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now,
+               std::shared_ptr<const void> decoded = {});
 
     qint64 bytes() const;
 
@@ -48,6 +59,8 @@ private:
     {
         QString key;
         QByteArray bytes;
+        std::shared_ptr<const void> decoded;
+        QDateTime stored;
         QDateTime expires;
         qint64 size = 0;
     };

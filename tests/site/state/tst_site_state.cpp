@@ -30,8 +30,8 @@ void keep(ResultCache &cache, const QString &key, const LookupResult &result, co
 
 std::optional<LookupResult> kept(ResultCache &cache, const QString &key, const QDateTime &now)
 {
-    const std::optional<QByteArray> bytes = cache.find(key, now);
-    return bytes ? LookupResult::deserialised(*bytes, now) : std::nullopt;
+    const std::optional<ResultCache::Kept> found = cache.find(key, now);
+    return found ? LookupResult::deserialised(found->bytes, now) : std::nullopt;
 }
 
 } // namespace
