@@ -13,7 +13,9 @@ struct Row
     const char *english;
 };
 
-// Every message in English. The translators' catalogs (pages/lang/*.ts) are made from these marks by lupdate.
+// Every message in English. The translators' catalogs (pages/lang/*.ts) are made from these marks by lupdate;
+// the comments marked "//:" reach the translators beside each text. A reason of its own is a message of this table
+// (or a text from elsewhere, shown as it came), translated on its own.
 constexpr Row kRows[] = {
     { MessageId::None, nullptr },
     { MessageId::Verbatim, "%1" },
@@ -41,70 +43,102 @@ constexpr Row kRows[] = {
                         "A network's prefix length is a number from 0 to 32 for IPv4 and from 0 to 128 for IPv6.") },
     { MessageId::MappedPrefixLength,
       QT_TRANSLATE_NOOP("Message", "An IPv4-mapped network has a prefix length from 96 to 128.") },
+    //: %1: the address, network or AS number as asked; %2: its kind (a word: "private", "documentation"); %3: what it
+    //: is (a word: "address", "network"); %4: where the kind is defined ("RFC 1918"), or a nested reason
     { MessageId::SpecialA, QT_TRANSLATE_NOOP("Message", "%1 is a %2 %3 (%4); no registry holds a record for it.") },
+    //: The same as the sentence with "a": English needs "an" before a vowel sound; translate both alike.
     { MessageId::SpecialAn, QT_TRANSLATE_NOOP("Message", "%1 is an %2 %3 (%4); no registry holds a record for it.") },
+    //: %1: the defining document ("RFC 6052"); %2: the IPv4 address carried; %3: its kind (a word)
     { MessageId::Carrying, QT_TRANSLATE_NOOP("Message", "%1, carrying the %3 address %2") },
     { MessageId::NotAnAddress, QT_TRANSLATE_NOOP("Message", "not an address") },
 
+    //: %1: a host name
     { MessageId::NameNotResolved, QT_TRANSLATE_NOOP("Message", "the name %1 could not be resolved") },
+    //: %1: a host name; %2: the address it resolves to
     { MessageId::NotPublicAddress, QT_TRANSLATE_NOOP("Message", "%1 is at %2, which is not a public address") },
+    //: %1: an address (URL) that a server named
     { MessageId::NotWebAddress, QT_TRANSLATE_NOOP("Message", "%1 is not an http or https address") },
 
+    //: %1: a number of seconds
     { MessageId::NoCompleteAnswer, QT_TRANSLATE_NOOP("Message", "no complete answer within %1 s") },
+    //: %1: a number of seconds
     { MessageId::NoConnection, QT_TRANSLATE_NOOP("Message", "no connection within %1 s") },
+    //: %1: why (a reason of its own)
     { MessageId::RedirectRefused, QT_TRANSLATE_NOOP("Message", "a redirect was refused: %1") },
     { MessageId::NoAnswer, QT_TRANSLATE_NOOP("Message", "no answer") },
+    //: %1: an HTTP status number
     { MessageId::NoAnswerStatus, QT_TRANSLATE_NOOP("Message", "an HTTP status that is no answer (%1)") },
     { MessageId::RedirectedTooOften, QT_TRANSLATE_NOOP("Message", "the lookup service redirected too often") },
     { MessageId::BootstrapAbandoned,
       QT_TRANSLATE_NOOP("Message", "The RDAP bootstrap file could not be read: its fetch was abandoned") },
+    //: %1: an HTTP status number
     { MessageId::Status, QT_TRANSLATE_NOOP("Message", "status %1") },
     { MessageId::FileTooLong, QT_TRANSLATE_NOOP("Message", "the file is too long") },
     { MessageId::NotABootstrapFile, QT_TRANSLATE_NOOP("Message", "the file is not a bootstrap file") },
+    //: %1: why (a reason of its own)
     { MessageId::BootstrapUnreadable, QT_TRANSLATE_NOOP("Message", "The RDAP bootstrap file could not be read: %1") },
 
+    //: %1: a number of seconds
     { MessageId::ServiceBusy, QT_TRANSLATE_NOOP("Message", "The lookup service is busy. Try again in %1 s.") },
     { MessageId::ClientBusy,
       QT_TRANSLATE_NOOP("Message", "Too many lookups from your address are under way. Try again in 5 s.") },
+    //: %1: a number of seconds
     { MessageId::ClientLimited,
       QT_TRANSLATE_NOOP("Message", "Your address has asked for many lookups lately. Try again in %1 s.") },
 
+    //: %1: the domain name
     { MessageId::NotRegistered, QT_TRANSLATE_NOOP("Message", "%1 is not registered.") },
+    //: %1: the address, network or AS number
     { MessageId::NoRecord, QT_TRANSLATE_NOOP("Message", "No registry holds a record for %1.") },
+    //: %1: a number of seconds
     { MessageId::RegistryLimited,
       QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again in %1 s.") },
     { MessageId::RegistryLimitedLater,
       QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again later.") },
+    //: %1: a number of seconds
     { MessageId::TookTooLong, QT_TRANSLATE_NOOP("Message", "The lookup took longer than %1 s and was given up.") },
+    //: %1: why RDAP could not be used (a sentence of its own)
     { MessageId::WhoisInstead, QT_TRANSLATE_NOOP("Message", "%1; whois was asked instead.") },
+    //: %1: the registry server's host name; %2: why (a reason of its own)
     { MessageId::RegistryUnreachable,
       QT_TRANSLATE_NOOP("Message", "The registry's lookup service (%1) could not be asked: %2.") },
+    //: %1: an HTTP status number
     { MessageId::RegistryStatus,
       QT_TRANSLATE_NOOP("Message", "The registry's lookup service answered with status %1.") },
     { MessageId::RecordTooLong,
       QT_TRANSLATE_NOOP("Message", "The registry's record was longer than the site reads and could not be read.") },
     { MessageId::NotARecord, QT_TRANSLATE_NOOP("Message", "The registry's answer is not a record the site can read.") },
     { MessageId::NotARecordReason, QT_TRANSLATE_NOOP("Message", "not a record the site can read") },
+    //: %1: the registrar server's host name; %2: why (a reason of its own)
     { MessageId::RegistrarUnreadable,
       QT_TRANSLATE_NOOP("Message", "The registrar's record (%1) could not be read: %2.") },
+    //: %1: why (a reason of its own)
     { MessageId::RefusedToAsk, QT_TRANSLATE_NOOP("Message", "refused to ask it: %1") },
     { MessageId::ClosedWithoutAnswer, QT_TRANSLATE_NOOP("Message", "it closed the connection without an answer") },
+    //: %1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)
     { MessageId::RegistrarWhoisUnreachable,
       QT_TRANSLATE_NOOP("Message", "The registrar's whois server %1 could not be asked: %2.") },
+    //: %1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)
     { MessageId::ReferredWhoisUnreachable,
       QT_TRANSLATE_NOOP("Message", "The whois server %1 that the registry refers to could not be asked: %2.") },
+    //: %1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)
     { MessageId::WhoisUnreachable, QT_TRANSLATE_NOOP("Message", "The whois server %1 could not be asked: %2.") },
+    //: %1: a whois server (host name, perhaps with a port)
     { MessageId::ReferredWhoisLimited,
       QT_TRANSLATE_NOOP("Message",
                         "The whois server %1 that the registry refers to is limiting how often it is asked; its "
                         "record is left out.") },
+    //: %1: the extension, without its dot ("com")
     { MessageId::NoServiceExtension,
       QT_TRANSLATE_NOOP("Message", "There is no lookup service for the extension .%1.") },
+    //: %1: the address, network or AS number
     { MessageId::NoService, QT_TRANSLATE_NOOP("Message", "There is no lookup service for %1.") },
+    //: %1: a server's host name; %2: a number of seconds
     { MessageId::PacedRecordLeftOut,
       QT_TRANSLATE_NOOP("Message",
                         "The site is pacing its questions to %1 so as not to be blocked there; its record is left "
                         "out. Try again in %2 s.") },
+    //: %1: a server's host name; %2: a number of seconds
     { MessageId::Paced,
       QT_TRANSLATE_NOOP("Message",
                         "The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.") },

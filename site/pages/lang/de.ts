@@ -61,14 +61,17 @@
     </message>
     <message>
         <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>%1: the address, network or AS number as asked; %2: its kind (a word: &quot;private&quot;, &quot;documentation&quot;); %3: what it is (a word: &quot;address&quot;, &quot;network&quot;); %4: where the kind is defined (&quot;RFC 1918&quot;), or a nested reason</extracomment>
         <translation>%1 (%3) liegt in einem besonderen Bereich: %2 (%4); keine Registry führt einen Eintrag dafür.</translation>
     </message>
     <message>
         <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>The same as the sentence with &quot;a&quot;: English needs &quot;an&quot; before a vowel sound; translate both alike.</extracomment>
         <translation>%1 (%3) liegt in einem besonderen Bereich: %2 (%4); keine Registry führt einen Eintrag dafür.</translation>
     </message>
     <message>
         <source>%1, carrying the %3 address %2</source>
+        <extracomment>%1: the defining document (&quot;RFC 6052&quot;); %2: the IPv4 address carried; %3: its kind (a word)</extracomment>
         <translation>%1, eingebettete Adresse %2: %3</translation>
     </message>
     <message>
@@ -77,26 +80,32 @@
     </message>
     <message>
         <source>the name %1 could not be resolved</source>
+        <extracomment>%1: a host name</extracomment>
         <translation>der Name %1 konnte nicht aufgelöst werden</translation>
     </message>
     <message>
         <source>%1 is at %2, which is not a public address</source>
+        <extracomment>%1: a host name; %2: the address it resolves to</extracomment>
         <translation>%1 hat die Adresse %2, die nicht öffentlich ist</translation>
     </message>
     <message>
         <source>%1 is not an http or https address</source>
+        <extracomment>%1: an address (URL) that a server named</extracomment>
         <translation>%1 ist keine http- oder https-Adresse</translation>
     </message>
     <message>
         <source>no complete answer within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>keine vollständige Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>keine Verbindung innerhalb von %1 s</translation>
     </message>
     <message>
         <source>a redirect was refused: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>eine Umleitung wurde abgelehnt: %1</translation>
     </message>
     <message>
@@ -105,6 +114,7 @@
     </message>
     <message>
         <source>an HTTP status that is no answer (%1)</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>ein HTTP-Status, der keine Antwort ist (%1)</translation>
     </message>
     <message>
@@ -117,6 +127,7 @@
     </message>
     <message>
         <source>status %1</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>Status %1</translation>
     </message>
     <message>
@@ -129,10 +140,12 @@
     </message>
     <message>
         <source>The RDAP bootstrap file could not be read: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>Die RDAP-Bootstrap-Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>The lookup service is busy. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Der Abfragedienst ist ausgelastet. Versuchen Sie es in %1 s erneut.</translation>
     </message>
     <message>
@@ -141,18 +154,22 @@
     </message>
     <message>
         <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Von Ihrer Adresse kamen in letzter Zeit viele Abfragen. Versuchen Sie es in %1 s erneut.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
+        <extracomment>%1: the domain name</extracomment>
         <translation>%1 ist nicht registriert.</translation>
     </message>
     <message>
         <source>No registry holds a record for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Keine Registry führt einen Eintrag für %1.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es in %1 s erneut.</translation>
     </message>
     <message>
@@ -161,18 +178,22 @@
     </message>
     <message>
         <source>The lookup took longer than %1 s and was given up.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Die Abfrage dauerte länger als %1 s und wurde abgebrochen.</translation>
     </message>
     <message>
         <source>%1; whois was asked instead.</source>
+        <extracomment>%1: why RDAP could not be used (a sentence of its own)</extracomment>
         <translation>%1; stattdessen wurde Whois abgefragt.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <extracomment>%1: the registry server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Der Abfragedienst der Registry (%1) konnte nicht abgefragt werden: %2.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service answered with status %1.</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>Der Abfragedienst der Registry antwortete mit Status %1.</translation>
     </message>
     <message>
@@ -189,10 +210,12 @@
     </message>
     <message>
         <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <extracomment>%1: the registrar server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Der Eintrag des Registrars (%1) konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>refused to ask it: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>die Website hat die Abfrage verweigert: %1</translation>
     </message>
     <message>
@@ -201,34 +224,42 @@
     </message>
     <message>
         <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Der Whois-Server %1 des Registrars konnte nicht abgefragt werden: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Der Whois-Server %1, auf den die Registry verweist, konnte nicht abgefragt werden: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Der Whois-Server %1 konnte nicht abgefragt werden: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port)</extracomment>
         <translation>Der Whois-Server %1, auf den die Registry verweist, begrenzt, wie oft er abgefragt werden kann; sein Eintrag wird nicht angezeigt.</translation>
     </message>
     <message>
         <source>There is no lookup service for the extension .%1.</source>
+        <extracomment>%1: the extension, without its dot (&quot;com&quot;)</extracomment>
         <translation>Für die Endung .%1 gibt es keinen Abfragedienst.</translation>
     </message>
     <message>
         <source>There is no lookup service for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Für %1 gibt es keinen Abfragedienst.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden; der Eintrag von dort wird nicht angezeigt. Versuchen Sie es in %2 s erneut.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden. Versuchen Sie es in %2 s erneut.</translation>
     </message>
 </context>

@@ -61,14 +61,17 @@
     </message>
     <message>
         <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>%1: the address, network or AS number as asked; %2: its kind (a word: &quot;private&quot;, &quot;documentation&quot;); %3: what it is (a word: &quot;address&quot;, &quot;network&quot;); %4: where the kind is defined (&quot;RFC 1918&quot;), or a nested reason</extracomment>
         <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
     </message>
     <message>
         <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>The same as the sentence with &quot;a&quot;: English needs &quot;an&quot; before a vowel sound; translate both alike.</extracomment>
         <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
     </message>
     <message>
         <source>%1, carrying the %3 address %2</source>
+        <extracomment>%1: the defining document (&quot;RFC 6052&quot;); %2: the IPv4 address carried; %3: its kind (a word)</extracomment>
         <translation>%1, adresse intégrée %2 : %3</translation>
     </message>
     <message>
@@ -77,26 +80,32 @@
     </message>
     <message>
         <source>the name %1 could not be resolved</source>
+        <extracomment>%1: a host name</extracomment>
         <translation>le nom %1 n&apos;a pas pu être résolu</translation>
     </message>
     <message>
         <source>%1 is at %2, which is not a public address</source>
+        <extracomment>%1: a host name; %2: the address it resolves to</extracomment>
         <translation>%1 correspond à l&apos;adresse %2, qui n&apos;est pas publique</translation>
     </message>
     <message>
         <source>%1 is not an http or https address</source>
+        <extracomment>%1: an address (URL) that a server named</extracomment>
         <translation>%1 n&apos;est pas une adresse http ou https</translation>
     </message>
     <message>
         <source>no complete answer within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>aucune réponse complète dans un délai de %1 s</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>aucune connexion dans un délai de %1 s</translation>
     </message>
     <message>
         <source>a redirect was refused: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>une redirection a été refusée : %1</translation>
     </message>
     <message>
@@ -105,6 +114,7 @@
     </message>
     <message>
         <source>an HTTP status that is no answer (%1)</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>un statut HTTP qui n&apos;est pas une réponse (%1)</translation>
     </message>
     <message>
@@ -117,6 +127,7 @@
     </message>
     <message>
         <source>status %1</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>statut %1</translation>
     </message>
     <message>
@@ -129,10 +140,12 @@
     </message>
     <message>
         <source>The RDAP bootstrap file could not be read: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>The lookup service is busy. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Le service de recherche est occupé. Réessayez dans %1 s.</translation>
     </message>
     <message>
@@ -141,18 +154,22 @@
     </message>
     <message>
         <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Beaucoup de recherches ont été demandées depuis votre adresse ces derniers temps. Réessayez dans %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
+        <extracomment>%1: the domain name</extracomment>
         <translation>%1 n&apos;est pas enregistré.</translation>
     </message>
     <message>
         <source>No registry holds a record for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Aucun registre ne détient de fiche pour %1.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Le registre limite la fréquence des interrogations. Réessayez dans %1 s.</translation>
     </message>
     <message>
@@ -161,18 +178,22 @@
     </message>
     <message>
         <source>The lookup took longer than %1 s and was given up.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>La recherche a duré plus de %1 s et a été abandonnée.</translation>
     </message>
     <message>
         <source>%1; whois was asked instead.</source>
+        <extracomment>%1: why RDAP could not be used (a sentence of its own)</extracomment>
         <translation>%1 ; whois a été interrogé à la place.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <extracomment>%1: the registry server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Le service de recherche du registre (%1) n&apos;a pas pu être interrogé : %2.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service answered with status %1.</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>Le service de recherche du registre a répondu avec le statut %1.</translation>
     </message>
     <message>
@@ -189,10 +210,12 @@
     </message>
     <message>
         <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <extracomment>%1: the registrar server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>La fiche du bureau d&apos;enregistrement (%1) n&apos;a pas pu être lue : %2.</translation>
     </message>
     <message>
         <source>refused to ask it: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>le site a refusé de l&apos;interroger : %1</translation>
     </message>
     <message>
@@ -201,34 +224,42 @@
     </message>
     <message>
         <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Le serveur whois %1 du bureau d&apos;enregistrement n&apos;a pas pu être interrogé : %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Le serveur whois %1 indiqué par le registre n&apos;a pas pu être interrogé : %2.</translation>
     </message>
     <message>
         <source>The whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Le serveur whois %1 n&apos;a pas pu être interrogé : %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port)</extracomment>
         <translation>Le serveur whois %1 indiqué par le registre limite la fréquence des interrogations ; sa fiche n&apos;est pas affichée.</translation>
     </message>
     <message>
         <source>There is no lookup service for the extension .%1.</source>
+        <extracomment>%1: the extension, without its dot (&quot;com&quot;)</extracomment>
         <translation>Il n&apos;y a pas de service de recherche pour l&apos;extension .%1.</translation>
     </message>
     <message>
         <source>There is no lookup service for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Il n&apos;y a pas de service de recherche pour %1.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué ; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2 s.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué. Réessayez dans %2 s.</translation>
     </message>
 </context>

@@ -61,14 +61,17 @@
     </message>
     <message>
         <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>%1: the address, network or AS number as asked; %2: its kind (a word: &quot;private&quot;, &quot;documentation&quot;); %3: what it is (a word: &quot;address&quot;, &quot;network&quot;); %4: where the kind is defined (&quot;RFC 1918&quot;), or a nested reason</extracomment>
         <translation>%1 (%3) valt in een bijzonder bereik: %2 (%4); geen enkel register heeft er een record van.</translation>
     </message>
     <message>
         <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>The same as the sentence with &quot;a&quot;: English needs &quot;an&quot; before a vowel sound; translate both alike.</extracomment>
         <translation>%1 (%3) valt in een bijzonder bereik: %2 (%4); geen enkel register heeft er een record van.</translation>
     </message>
     <message>
         <source>%1, carrying the %3 address %2</source>
+        <extracomment>%1: the defining document (&quot;RFC 6052&quot;); %2: the IPv4 address carried; %3: its kind (a word)</extracomment>
         <translation>%1, ingebed adres %2: %3</translation>
     </message>
     <message>
@@ -77,26 +80,32 @@
     </message>
     <message>
         <source>the name %1 could not be resolved</source>
+        <extracomment>%1: a host name</extracomment>
         <translation>de naam %1 kon niet worden omgezet</translation>
     </message>
     <message>
         <source>%1 is at %2, which is not a public address</source>
+        <extracomment>%1: a host name; %2: the address it resolves to</extracomment>
         <translation>%1 heeft het adres %2, dat geen openbaar adres is</translation>
     </message>
     <message>
         <source>%1 is not an http or https address</source>
+        <extracomment>%1: an address (URL) that a server named</extracomment>
         <translation>%1 is geen http- of https-adres</translation>
     </message>
     <message>
         <source>no complete answer within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>geen volledig antwoord binnen %1 s</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>geen verbinding binnen %1 s</translation>
     </message>
     <message>
         <source>a redirect was refused: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>een omleiding werd geweigerd: %1</translation>
     </message>
     <message>
@@ -105,6 +114,7 @@
     </message>
     <message>
         <source>an HTTP status that is no answer (%1)</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>een HTTP-status die geen antwoord is (%1)</translation>
     </message>
     <message>
@@ -117,6 +127,7 @@
     </message>
     <message>
         <source>status %1</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>status %1</translation>
     </message>
     <message>
@@ -129,10 +140,12 @@
     </message>
     <message>
         <source>The RDAP bootstrap file could not be read: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>Het RDAP-bootstrapbestand kon niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>The lookup service is busy. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>De opzoekdienst is bezet. Probeer het over %1 s opnieuw.</translation>
     </message>
     <message>
@@ -141,18 +154,22 @@
     </message>
     <message>
         <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Vanaf uw adres zijn de laatste tijd veel zoekopdrachten gedaan. Probeer het over %1 s opnieuw.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
+        <extracomment>%1: the domain name</extracomment>
         <translation>%1 is niet geregistreerd.</translation>
     </message>
     <message>
         <source>No registry holds a record for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Geen enkel register heeft een record van %1.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Het register beperkt hoe vaak het wordt geraadpleegd. Probeer het over %1 s opnieuw.</translation>
     </message>
     <message>
@@ -161,18 +178,22 @@
     </message>
     <message>
         <source>The lookup took longer than %1 s and was given up.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>De zoekopdracht duurde langer dan %1 s en is afgebroken.</translation>
     </message>
     <message>
         <source>%1; whois was asked instead.</source>
+        <extracomment>%1: why RDAP could not be used (a sentence of its own)</extracomment>
         <translation>%1; in plaats daarvan is whois geraadpleegd.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <extracomment>%1: the registry server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>De opzoekdienst van het register (%1) kon niet worden geraadpleegd: %2.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service answered with status %1.</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>De opzoekdienst van het register antwoordde met status %1.</translation>
     </message>
     <message>
@@ -189,10 +210,12 @@
     </message>
     <message>
         <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <extracomment>%1: the registrar server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Het record van de registrar (%1) kon niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>refused to ask it: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>de site weigerde hem te raadplegen: %1</translation>
     </message>
     <message>
@@ -201,34 +224,42 @@
     </message>
     <message>
         <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>De whois-server %1 van de registrar kon niet worden geraadpleegd: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>De whois-server %1, waarnaar het register verwijst, kon niet worden geraadpleegd: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>De whois-server %1 kon niet worden geraadpleegd: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port)</extracomment>
         <translation>De whois-server %1, waarnaar het register verwijst, beperkt hoe vaak hij wordt geraadpleegd; zijn record wordt weggelaten.</translation>
     </message>
     <message>
         <source>There is no lookup service for the extension .%1.</source>
+        <extracomment>%1: the extension, without its dot (&quot;com&quot;)</extracomment>
         <translation>Er is geen opzoekdienst voor de extensie .%1.</translation>
     </message>
     <message>
         <source>There is no lookup service for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Er is geen opzoekdienst voor %1.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken; het record van die server wordt weggelaten. Probeer het over %2 s opnieuw.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken. Probeer het over %2 s opnieuw.</translation>
     </message>
 </context>

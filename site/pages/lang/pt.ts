@@ -61,14 +61,17 @@
     </message>
     <message>
         <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>%1: the address, network or AS number as asked; %2: its kind (a word: &quot;private&quot;, &quot;documentation&quot;); %3: what it is (a word: &quot;address&quot;, &quot;network&quot;); %4: where the kind is defined (&quot;RFC 1918&quot;), or a nested reason</extracomment>
         <translation>%1 (%3) pertence a um intervalo especial: %2 (%4); não consta de nenhum registo.</translation>
     </message>
     <message>
         <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
+        <extracomment>The same as the sentence with &quot;a&quot;: English needs &quot;an&quot; before a vowel sound; translate both alike.</extracomment>
         <translation>%1 (%3) pertence a um intervalo especial: %2 (%4); não consta de nenhum registo.</translation>
     </message>
     <message>
         <source>%1, carrying the %3 address %2</source>
+        <extracomment>%1: the defining document (&quot;RFC 6052&quot;); %2: the IPv4 address carried; %3: its kind (a word)</extracomment>
         <translation>%1, que incorpora o endereço %2, do tipo %3</translation>
     </message>
     <message>
@@ -77,26 +80,32 @@
     </message>
     <message>
         <source>the name %1 could not be resolved</source>
+        <extracomment>%1: a host name</extracomment>
         <translation>não foi possível resolver o nome %1</translation>
     </message>
     <message>
         <source>%1 is at %2, which is not a public address</source>
+        <extracomment>%1: a host name; %2: the address it resolves to</extracomment>
         <translation>%1 corresponde a %2, que não é um endereço público</translation>
     </message>
     <message>
         <source>%1 is not an http or https address</source>
+        <extracomment>%1: an address (URL) that a server named</extracomment>
         <translation>%1 não é um endereço http ou https</translation>
     </message>
     <message>
         <source>no complete answer within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>sem resposta completa no prazo de %1 s</translation>
     </message>
     <message>
         <source>no connection within %1 s</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>sem ligação no prazo de %1 s</translation>
     </message>
     <message>
         <source>a redirect was refused: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>redirecionamento recusado: %1</translation>
     </message>
     <message>
@@ -105,6 +114,7 @@
     </message>
     <message>
         <source>an HTTP status that is no answer (%1)</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>um estado HTTP que não é uma resposta (%1)</translation>
     </message>
     <message>
@@ -117,6 +127,7 @@
     </message>
     <message>
         <source>status %1</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>estado %1</translation>
     </message>
     <message>
@@ -129,10 +140,12 @@
     </message>
     <message>
         <source>The RDAP bootstrap file could not be read: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>Não foi possível ler o ficheiro bootstrap do RDAP: %1</translation>
     </message>
     <message>
         <source>The lookup service is busy. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>O serviço de pesquisa está ocupado. Tente novamente dentro de %1 s.</translation>
     </message>
     <message>
@@ -141,18 +154,22 @@
     </message>
     <message>
         <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>Foram pedidas muitas pesquisas a partir do seu endereço nos últimos tempos. Tente novamente dentro de %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
+        <extracomment>%1: the domain name</extracomment>
         <translation>%1 não está registado.</translation>
     </message>
     <message>
         <source>No registry holds a record for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Nenhum registo tem dados sobre %1.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>O registo está a limitar a frequência das consultas. Tente novamente dentro de %1 s.</translation>
     </message>
     <message>
@@ -161,18 +178,22 @@
     </message>
     <message>
         <source>The lookup took longer than %1 s and was given up.</source>
+        <extracomment>%1: a number of seconds</extracomment>
         <translation>A pesquisa demorou mais de %1 s e foi cancelada.</translation>
     </message>
     <message>
         <source>%1; whois was asked instead.</source>
+        <extracomment>%1: why RDAP could not be used (a sentence of its own)</extracomment>
         <translation>%1; em alternativa, foi consultado o whois.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
+        <extracomment>%1: the registry server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Não foi possível consultar o serviço de pesquisa do registo (%1): %2.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service answered with status %1.</source>
+        <extracomment>%1: an HTTP status number</extracomment>
         <translation>O serviço de pesquisa do registo respondeu com o estado %1.</translation>
     </message>
     <message>
@@ -189,10 +210,12 @@
     </message>
     <message>
         <source>The registrar&apos;s record (%1) could not be read: %2.</source>
+        <extracomment>%1: the registrar server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>Não foi possível ler os dados do agente de registo (%1): %2.</translation>
     </message>
     <message>
         <source>refused to ask it: %1</source>
+        <extracomment>%1: why (a reason of its own)</extracomment>
         <translation>consulta recusada: %1</translation>
     </message>
     <message>
@@ -201,34 +224,42 @@
     </message>
     <message>
         <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Não foi possível consultar o servidor whois %1 do agente de registo: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Não foi possível consultar o servidor whois %1 indicado pelo registo: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 could not be asked: %2.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
         <translation>Não foi possível consultar o servidor whois %1: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
+        <extracomment>%1: a whois server (host name, perhaps with a port)</extracomment>
         <translation>O servidor whois %1 indicado pelo registo está a limitar a frequência das consultas; os seus dados são omitidos.</translation>
     </message>
     <message>
         <source>There is no lookup service for the extension .%1.</source>
+        <extracomment>%1: the extension, without its dot (&quot;com&quot;)</extracomment>
         <translation>Não existe nenhum serviço de pesquisa para a extensão .%1.</translation>
     </message>
     <message>
         <source>There is no lookup service for %1.</source>
+        <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Não existe nenhum serviço de pesquisa para %1.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>O site está a espaçar as consultas a %1 para não ser bloqueado; os seus dados são omitidos. Tente novamente dentro de %2 s.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>O site está a espaçar as consultas a %1 para não ser bloqueado. Tente novamente dentro de %2 s.</translation>
     </message>
 </context>
