@@ -38,18 +38,24 @@ LookupResult resultWith(const QString &text, LookupResult::Outcome outcome, Quer
 }
 
 // Every page that carries text from elsewhere, one for each template that takes such a value: the lookup page
-// with a record (found, for a name and for a network), with a failure, with no question, and refused.
+// with a record (found, for a name and for a network), with a failure, with no question, and refused. In a
+// translated language, the pages whose messages the catalog renders (the failure and the refusal) are enough:
+// the rest is the same template with other words.
 qsizetype markup(const QString &text, const PageLanguage &words)
 {
     using Outcome = LookupResult::Outcome;
+    const bool english = &words == &PageLanguage::english();
     qsizetype count = 0;
     for (const auto &[outcome, kind] :
-         { std::pair { Outcome::Found, Query::Kind::Domain }, std::pair { Outcome::Found, Query::Kind::Network },
-           std::pair { Outcome::Failed, Query::Kind::Domain } }) {
+         { std::pair { Outcome::Failed, Query::Kind::Domain }, std::pair { Outcome::Found, Query::Kind::Domain },
+           std::pair { Outcome::Found, Query::Kind::Network } }) {
         const LookupResult result = resultWith(text, outcome, kind);
         count += Pages::lookupPage(text, &result, words).count('<');
+        if (!english)
+            break;
     }
-    count += Pages::lookupPage(text, nullptr, words).count('<');
+    if (english)
+        count += Pages::lookupPage(text, nullptr, words).count('<');
     count += Pages::lookupRefused(429, text, Message::verbatim(text), words).body.count('<');
     return count;
 }
