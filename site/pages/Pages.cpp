@@ -5,6 +5,8 @@
 
 #include <QUrl>
 
+#include <map>
+
 namespace {
 
 using Outcome = LookupResult::Outcome;
@@ -87,10 +89,8 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
             = result.kind == Query::Kind::Domain ? QUrl::fromAce(result.query.toLatin1()) : result.query;
         data.set("heading", value(Pages::visible(asked.isEmpty() ? result.query : asked)));
     } else {
-        Data outcome;
-        outcome.set("kind", std::string(noticeKind(result.outcome)));
-        outcome.set("text", value(Pages::visible(words.render(result.message))));
-        data.set("outcome", outcome);
+        data.set("notice", value(Pages::visible(words.render(result.message))));
+        data.set("noticeKind", std::string(noticeKind(result.outcome)));
     }
     if (result.cachedAgeSeconds >= 0)
         data.set("cached", value(words.text(kCached).arg(result.cachedAgeSeconds)));
@@ -100,10 +100,15 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
         fields.set("rows", rows);
         data.set("fields", fields);
     }
-    Data notes { Data::type::list };
-    for (const Message &note : result.notes)
-        notes.push_back(value(Pages::visible(words.render(note))));
-    data.set("notes", notes);
+    // (A list is set only when it has items: the engine copies what it is given.)
+    if (!result.notes.isEmpty()) {
+        Data notes { Data::type::list };
+        for (const Message &note : result.notes)
+            notes.push_back(value(Pages::visible(words.render(note))));
+        data.set("notes", notes);
+    }
+    if (result.records.isEmpty())
+        return Template::render("lookup", data);
     Data records { Data::type::list };
     const QString recordFrom = words.text(kRecordFrom);
     const qsizetype mark = recordFrom.indexOf(QLatin1String("%1"));
@@ -123,15 +128,22 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
 
 QByteArray page(const PageLanguage &words, const QString &title, const QString &typed, const std::string &content)
 {
+    // What every page of a language shares, made once (on each thread that renders).
+    thread_local std::map<const PageLanguage *, Data> frames;
+    auto frame = frames.find(&words);
+    if (frame == frames.end()) {
+        Data shared;
+        shared.set("lang", value(words.tag()));
+        shared.set("lookupPath", value(MakerPaths::lookupPage));
+        shared.set("domainName", value(words.text(kDomainName)));
+        shared.set("lookUp", value(words.text(kLookUp)));
+        frame = frames.emplace(&words, std::move(shared)).first;
+    }
     Data data;
-    data.set("lang", value(words.tag()));
     data.set("title", value(title));
-    data.set("lookupPath", value(MakerPaths::lookupPage));
     data.set("typed", value(typed));
-    data.set("domainName", value(words.text(kDomainName)));
-    data.set("lookUp", value(words.text(kLookUp)));
     data.set("content", content);
-    return QByteArray::fromStdString(Template::render("page", data));
+    return QByteArray::fromStdString(Template::render("page", data, &frame->second));
 }
 
 Response html(const QByteArray &body, int status = 200)

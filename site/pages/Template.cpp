@@ -58,16 +58,29 @@ QByteArray file(const char *name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::string render(const char *name, const Data &data)
+std::string render(const char *name, const Data &data, const Data *base)
 {
     // A compiled template keeps state while it renders: one set per thread.
     thread_local std::map<std::string, kainjow::mustache::mustache, std::less<>> templates;
     auto found = templates.find(std::string_view(name));
     if (found == templates.end())
         found = templates.emplace(name, compiled(name)).first;
-    std::string out; // appended to directly: the engine's own render(data) goes through a string stream
-    found->second.render(data, [&out](const std::string &text) { out += text; });
-    return out;
+    // Appended to directly: the engine's own render(data) goes through a string stream.
+    struct Appender
+    {
+        std::string text;
+        Appender &operator<<(const std::string &more)
+        {
+            text += more;
+            return *this;
+        }
+    } out;
+    kainjow::mustache::context<std::string> context;
+    if (base)
+        context.push(base);
+    context.push(&data); // looked in first
+    found->second.render(context, out);
+    return std::move(out.text);
 }
 
 } // namespace Template
