@@ -171,8 +171,9 @@ private:
         const QJsonObject record = document.object();
         result.read(record);
 
-        // The registrar's record, followed once.
-        const QUrl related = relatedLink(record, url);
+        // The registrar's record, followed once; only a domain has a registrar (an AS number's or a network's
+        // related link leads elsewhere).
+        const QUrl related = m_query.kind == Query::Kind::Domain ? relatedLink(record, url) : QUrl();
         if (related.isEmpty())
             return finish();
         result.asked.append(related.toString());

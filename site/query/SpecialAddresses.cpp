@@ -176,7 +176,23 @@ std::optional<Kind> classifyNetwork(const QHostAddress &network, int prefixLengt
     // For a form that carries IPv4 addresses, both ends must carry the same kind of special one.
     if (first && last && first->what == last->what && first->carried == last->carried)
         return first;
-    return std::nullopt;
+    // Nothing outside 2000::/3 is public: a network there is special as a whole, whatever its ends carry, and is
+    // named by the longest block that holds all of it.
+    const auto outside = [](const QHostAddress &address) { return address.toIPv6Address()[0] >> 5 != 1; };
+    if (network.protocol() != QAbstractSocket::IPv6Protocol || !outside(network)
+        || !outside(lastAddress(network, prefixLength))
+        || QHostAddress(u"2000::"_qs).isInSubnet(network, prefixLength)) // ::/0, ::/1 hold all of 2000::/3
+        return std::nullopt;
+    Kind kind { QLatin1String(QT_TRANSLATE_NOOP("Word", "reserved")), Message::verbatim(u"RFC 4291"_qs), QString() };
+    int best = -1;
+    for (const Block &block : kIpv6Outside) {
+        const QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(QLatin1String(block.block));
+        if (subnet.second <= prefixLength && subnet.second > best && network.isInSubnet(subnet)) {
+            best = subnet.second;
+            kind = Kind { QLatin1String(block.what), Message::verbatim(QLatin1String(block.reference)), QString() };
+        }
+    }
+    return kind;
 }
 
 std::optional<Kind> classifyAsNumber(quint32 number)

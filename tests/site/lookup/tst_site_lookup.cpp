@@ -194,6 +194,7 @@ void TestSiteLookup::notRegisteredAnswers_data()
     QTest::newRow("not found") << "NOT FOUND\n" << true;
     QTest::newRow("it") << "Domain:             nope.it\nStatus:             AVAILABLE\n" << true;
     QTest::newRow("free") << "Domain: nope.de\nStatus: free\n" << true;
+    QTest::newRow("pt, the name, a dash, no match") << "nope.com - No Match\n" << true;
     QTest::newRow("registered") << "Domain Name: EXAMPLE.COM\nDomain Status: active\n" << false;
     QTest::newRow("words inside a line") << "Remarks: not found in the blacklist\n" << false;
 }

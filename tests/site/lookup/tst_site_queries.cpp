@@ -13,6 +13,9 @@
 #include "query/Query.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTest>
 
@@ -175,6 +178,12 @@ void TestSiteQueries::specialQueriesAnsweredWithoutAsking_data()
     QTest::newRow("IPv4-compatible") << "::10.0.0.1"
                                      << "::10.0.0.1 is a deprecated IPv4-compatible address (RFC 4291, carrying the "
                                         "private address 10.0.0.1); no registry holds a record for it.";
+    QTest::newRow("NAT64 network, its ends carrying different kinds")
+        << "64:ff9b::/96"
+        << "64:ff9b::/96 is a NAT64 network (RFC 6052); no registry holds a record for it.";
+    QTest::newRow("IPv4-compatible network, its first address unspecified")
+        << "::/96"
+        << "::/96 is a deprecated IPv4-compatible network (RFC 4291); no registry holds a record for it.";
     QTest::newRow("private AS") << "AS64512"
                                 << "AS64512 is a private AS number (RFC 6996); no registry holds a record for it.";
     QTest::newRow("documentation AS") << "64500"
@@ -327,11 +336,19 @@ void TestSiteQueries::numbersThroughRdap()
     rdap.route("/bootstrap/" + file,
                json(R"({"services":[[["0.0.0.0/0","::/0","1-4294967295"],["https://wrong.example/"]],[[")" + block
                     + R"("],[")" + rdap.base().toUtf8() + R"(/rdap/"]]]})"));
-    rdap.route(path, json(readData(QStringLiteral("rdap/") + record)));
+    // With a related link beside the registry's own: only a domain's record leads to a registrar's.
+    QJsonObject served = QJsonDocument::fromJson(readData(QStringLiteral("rdap/") + record)).object();
+    QJsonArray links = served.value(u"links").toArray();
+    links.append(QJsonObject { { u"rel"_qs, u"related"_qs },
+                               { u"type"_qs, u"application/rdap+json"_qs },
+                               { u"href"_qs, rdap.base() + u"/rdap/entity/ELSEWHERE"_qs } });
+    served.insert(u"links"_qs, links);
+    rdap.route(path, json(QJsonDocument(served).toJson()));
     RdapBootstrap bootstrap(QUrl(rdap.base() + "/bootstrap/dns.json"), 3600);
     const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(input);
     QCOMPARE(result.outcome, Outcome::Found);
     QCOMPARE(rdap.log(), QStringList({ "GET /bootstrap/" + file, "GET " + path }));
+    QVERIFY(result.notes.isEmpty());
     QCOMPARE(result.range, range);
     QCOMPARE(result.holder, holder);
     QCOMPARE(result.abuse, abuse);
