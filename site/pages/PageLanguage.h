@@ -10,8 +10,9 @@
 #include <string_view>
 
 // The site's words in one of its languages: the catalog of a language is a Qt Linguist file (lang/<tag>.ts,
-// updated by lupdate from the sources, compiled by lrelease into the resources) with three contexts: "Page" for
-// the pages' own texts, "Message" for the messages (messages/Message.cpp), "Word" for the words inside them.
+// updated by lupdate from the sources, compiled by lrelease into the resources) with four contexts: "Page" for
+// the pages' own texts, "Message" for the messages (messages/Message.cpp), "Word" for the words inside them,
+// "Status" for the status values of records in words (pages/Statuses.cpp).
 // A text that a catalog lacks is shown in English, that text alone.
 class PageLanguage
 {

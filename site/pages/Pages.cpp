@@ -1,6 +1,7 @@
 #include "Pages.h"
 
 #include "MakerPaths.h"
+#include "Statuses.h"
 #include "Template.h"
 
 #include <QUrl>
@@ -39,11 +40,32 @@ Data fieldRows(const PageLanguage &words, const LookupResult &result)
         made.set("value", value(Pages::visible(text)));
         rows.push_back(made);
     };
-    const QString statuses = result.statuses.join(QStringLiteral(", "));
+    // Each status in words, the value as the registry wrote it beside (as the phrase's title); a value that is
+    // none of the registered ones as it was written.
+    const auto statuses = [&] {
+        if (result.statuses.isEmpty())
+            return;
+        Data items { Data::type::list };
+        for (qsizetype i = 0; i < result.statuses.size(); ++i) {
+            Data item;
+            item.set("raw", value(Pages::visible(result.statuses[i])));
+            if (const char *english = Statuses::phrase(result.statuses[i])) {
+                const QString translated = words.translated("Status", english);
+                item.set("phrase", value(translated.isEmpty() ? QString::fromUtf8(english) : translated));
+            }
+            if (i + 1 == result.statuses.size())
+                item.set("last", true);
+            items.push_back(item);
+        }
+        Data made;
+        made.set("label", value(words.text(QT_TRANSLATE_NOOP("Page", "Status"))));
+        made.set("statuses", items);
+        rows.push_back(made);
+    };
     if (result.kind == Query::Kind::Domain) {
         row(QT_TRANSLATE_NOOP("Page", "Domain"), result.name);
         row(QT_TRANSLATE_NOOP("Page", "Registrar"), result.registrar);
-        row(QT_TRANSLATE_NOOP("Page", "Status"), statuses);
+        statuses();
         row(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
         row(QT_TRANSLATE_NOOP("Page", "Expires"), result.expires);
         row(QT_TRANSLATE_NOOP("Page", "Name servers"), result.nameServers.join(QStringLiteral(", ")));
@@ -55,7 +77,7 @@ Data fieldRows(const PageLanguage &words, const LookupResult &result)
         row(QT_TRANSLATE_NOOP("Page", "Country"), result.country);
         row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder);
         row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse);
-        row(QT_TRANSLATE_NOOP("Page", "Status"), statuses);
+        statuses();
         row(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
         row(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
     }

@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inaktiv (keine Nameserver)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>validiert</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>über einen Proxy registriert</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privat</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>verschleiert</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>mit einem anderen Objekt verknüpft</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>gegen Verlängerung gesperrt</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>gegen Änderungen gesperrt</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>gegen Transfer gesperrt</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>gegen Löschung gesperrt</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>vom Registrar gegen Löschung gesperrt</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>vom Registrar gegen Verlängerung gesperrt</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>vom Registrar gegen Transfer gesperrt</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>vom Registrar gegen Änderungen gesperrt</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>vom Registrar aus dem DNS genommen</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>von der Registry gegen Löschung gesperrt</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>von der Registry gegen Verlängerung gesperrt</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>von der Registry gegen Transfer gesperrt</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>von der Registry gegen Änderungen gesperrt</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>von der Registry aus dem DNS genommen</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>wird angelegt</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>wird verlängert</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>wird übertragen</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>wird geändert</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>wird in Kürze gelöscht</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>wird wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>neu registriert (Karenzzeit)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>automatisch verlängert (Karenzzeit)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>kürzlich verlängert (Karenzzeit)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>kürzlich übertragen (Karenzzeit)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>abgelaufen und noch wiederherstellbar (Wiederherstellungsfrist)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>activo</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inactivo (sin servidores de nombres)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>validado</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>registrado mediante un proxy</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privado</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminado</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>oculto</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>asociado a otro objeto</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>renovación bloqueada</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>cambios bloqueados</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>transferencia bloqueada</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>eliminación bloqueada</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>eliminación bloqueada por el agente registrador</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>renovación bloqueada por el agente registrador</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>transferencia bloqueada por el agente registrador</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>cambios bloqueados por el agente registrador</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>excluido del DNS por el agente registrador</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>eliminación bloqueada por el registro</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>renovación bloqueada por el registro</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>transferencia bloqueada por el registro</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>cambios bloqueados por el registro</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>excluido del DNS por el registro</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>en proceso de creación</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>en proceso de renovación</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>en proceso de transferencia</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>en proceso de modificación</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>a punto de ser eliminado</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>en proceso de restauración</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>recién registrado (período de gracia)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>renovado automáticamente (período de gracia)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>renovado recientemente (período de gracia)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>transferido recientemente (período de gracia)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>caducado pero aún recuperable (período de redención)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inactif (aucun serveur de noms)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>validé</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>verrouillé</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>enregistré via un proxy</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privé</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>supprimé</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>masqué</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>associé à un autre objet</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>renouvellement bloqué</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>modifications bloquées</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>transfert bloqué</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>suppression bloquée</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>suppression bloquée par le bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>renouvellement bloqué par le bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>transfert bloqué par le bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>modifications bloquées par le bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>exclu du DNS par le bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>suppression bloquée par le registre</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>renouvellement bloqué par le registre</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>transfert bloqué par le registre</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>modifications bloquées par le registre</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>exclu du DNS par le registre</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>en cours de création</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>en cours de renouvellement</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>en cours de transfert</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>en cours de modification</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>sur le point d&apos;être supprimé</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>en cours de restauration</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>nouvellement enregistré (période de grâce)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>renouvelé automatiquement (période de grâce)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>récemment renouvelé (période de grâce)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>récemment transféré (période de grâce)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>expiré mais encore récupérable (période de rédemption)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

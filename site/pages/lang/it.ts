@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inattivo (nessun name server)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>convalidato</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccato</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>registrato tramite un proxy</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privato</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>rimosso</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>oscurato</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>associato a un altro oggetto</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>rinnovo bloccato</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>modifiche bloccate</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>trasferimento bloccato</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>cancellazione bloccata</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>cancellazione bloccata dal registrar</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>rinnovo bloccato dal registrar</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>trasferimento bloccato dal registrar</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>modifiche bloccate dal registrar</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>escluso dal DNS per decisione del registrar</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>cancellazione bloccata dal registro</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>rinnovo bloccato dal registro</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>trasferimento bloccato dal registro</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>modifiche bloccate dal registro</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>escluso dal DNS per decisione del registro</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>in corso di creazione</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>in corso di rinnovo</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>in corso di trasferimento</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>in corso di modifica</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>prossimo alla cancellazione</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>in corso di ripristino</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>appena registrato (periodo di grazia)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>rinnovato automaticamente (periodo di grazia)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>rinnovato di recente (periodo di grazia)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>trasferito di recente (periodo di grazia)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>scaduto ma ancora recuperabile (periodo di riscatto)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

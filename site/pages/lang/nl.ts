@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>actief</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inactief (geen nameservers)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>gevalideerd</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>vergrendeld</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>geregistreerd via een proxy</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privé</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>verwijderd</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>afgeschermd</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>gekoppeld aan een ander object</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>vergrendeld voor verlenging</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>vergrendeld voor wijzigingen</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>vergrendeld voor verhuizing</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>vergrendeld voor verwijdering</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>door de registrar vergrendeld voor verwijdering</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>door de registrar vergrendeld voor verlenging</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>door de registrar vergrendeld voor verhuizing</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>door de registrar vergrendeld voor wijzigingen</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>door de registrar buiten het DNS gehouden</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>door het register vergrendeld voor verwijdering</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>door het register vergrendeld voor verlenging</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>door het register vergrendeld voor verhuizing</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>door het register vergrendeld voor wijzigingen</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>door het register buiten het DNS gehouden</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>wordt aangemaakt</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>wordt verlengd</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>wordt verhuisd</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>wordt gewijzigd</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>wordt binnenkort verwijderd</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>wordt hersteld</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>nieuw geregistreerd (respijtperiode)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>automatisch verlengd (respijtperiode)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>onlangs verlengd (respijtperiode)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>onlangs verhuisd (respijtperiode)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>verlopen maar nog te herstellen (quarantaineperiode)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

@@ -391,6 +391,145 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>active</source>
+        <translation>ativo</translation>
+    </message>
+    <message>
+        <source>inactive (no name servers)</source>
+        <translation>inativo (sem servidores de nomes)</translation>
+    </message>
+    <message>
+        <source>validated</source>
+        <translation>validado</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloqueado</translation>
+    </message>
+    <message>
+        <source>registered through a proxy</source>
+        <translation>registado através de um proxy</translation>
+    </message>
+    <message>
+        <source>private</source>
+        <translation>privado</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>removido</translation>
+    </message>
+    <message>
+        <source>obscured</source>
+        <translation>ocultado</translation>
+    </message>
+    <message>
+        <source>associated with another object</source>
+        <translation>associado a outro objeto</translation>
+    </message>
+    <message>
+        <source>renewal locked</source>
+        <translation>renovação bloqueada</translation>
+    </message>
+    <message>
+        <source>changes locked</source>
+        <translation>alterações bloqueadas</translation>
+    </message>
+    <message>
+        <source>transfer locked</source>
+        <translation>transferência bloqueada</translation>
+    </message>
+    <message>
+        <source>deletion locked</source>
+        <translation>eliminação bloqueada</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registrar</source>
+        <translation>eliminação bloqueada pelo agente de registo</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registrar</source>
+        <translation>renovação bloqueada pelo agente de registo</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registrar</source>
+        <translation>transferência bloqueada pelo agente de registo</translation>
+    </message>
+    <message>
+        <source>changes locked by the registrar</source>
+        <translation>alterações bloqueadas pelo agente de registo</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registrar</source>
+        <translation>excluído do DNS pelo agente de registo</translation>
+    </message>
+    <message>
+        <source>deletion locked by the registry</source>
+        <translation>eliminação bloqueada pelo registo</translation>
+    </message>
+    <message>
+        <source>renewal locked by the registry</source>
+        <translation>renovação bloqueada pelo registo</translation>
+    </message>
+    <message>
+        <source>transfer locked by the registry</source>
+        <translation>transferência bloqueada pelo registo</translation>
+    </message>
+    <message>
+        <source>changes locked by the registry</source>
+        <translation>alterações bloqueadas pelo registo</translation>
+    </message>
+    <message>
+        <source>kept out of the DNS by the registry</source>
+        <translation>excluído do DNS pelo registo</translation>
+    </message>
+    <message>
+        <source>being created</source>
+        <translation>a ser criado</translation>
+    </message>
+    <message>
+        <source>being renewed</source>
+        <translation>a ser renovado</translation>
+    </message>
+    <message>
+        <source>being transferred</source>
+        <translation>a ser transferido</translation>
+    </message>
+    <message>
+        <source>being changed</source>
+        <translation>a ser alterado</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>prestes a ser eliminado</translation>
+    </message>
+    <message>
+        <source>being restored</source>
+        <translation>a ser restaurado</translation>
+    </message>
+    <message>
+        <source>newly registered (grace period)</source>
+        <translation>recém-registado (período de tolerância)</translation>
+    </message>
+    <message>
+        <source>renewed automatically (grace period)</source>
+        <translation>renovado automaticamente (período de tolerância)</translation>
+    </message>
+    <message>
+        <source>recently renewed (grace period)</source>
+        <translation>renovado recentemente (período de tolerância)</translation>
+    </message>
+    <message>
+        <source>recently transferred (grace period)</source>
+        <translation>transferido recentemente (período de tolerância)</translation>
+    </message>
+    <message>
+        <source>expired but still redeemable (redemption period)</source>
+        <translation>expirado mas ainda recuperável (período de resgate)</translation>
+    </message>
+</context>
+<context>
     <name>Word</name>
     <message>
         <source>address</source>

@@ -3,6 +3,7 @@
 
 #include "pages/PageLanguage.h"
 #include "pages/Pages.h"
+#include "pages/Statuses.h"
 
 #include "VersionText.h"
 
@@ -74,6 +75,8 @@ private slots:
     void missingTranslationFallsBackForThatMessageOnly();
     void shippedCatalogs();
     void pageInTheChosenLanguage();
+    void statusesInWords_data();
+    void statusesInWords();
     void versionFilesReadByTheProgram();
 };
 
@@ -231,6 +234,45 @@ void TestSitePages::pageInTheChosenLanguage()
     QVERIFY(page.contains(german.text(QT_TRANSLATE_NOOP("Page", "Look up"))));
     QVERIFY(page.contains(u"<pre>Domain Status: no answer</pre>")); // the registry's words stay
     QVERIFY(!page.contains(u"Look up<"));
+}
+
+void TestSitePages::statusesInWords_data()
+{
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("cell"); // the Status cell of the page, in German
+    QTest::newRow("RDAP's form") << "client transfer prohibited"
+                                 << R"(<span title="client transfer prohibited">vom Registrar gegen Transfer )"
+                                    R"(gesperrt</span>)";
+    QTest::newRow("EPP's form with its link") << "serverHold https://icann.org/epp#serverHold"
+                                              << R"(<span title="serverHold https://icann.org/epp#serverHold">)"
+                                                 R"(von der Registry aus dem DNS genommen</span>)";
+    QTest::newRow("EPP's ok") << "ok"
+                              << R"(<span title="ok">aktiv</span>)";
+    QTest::newRow("redemption") << "Redemption Period"
+                                << R"(<span title="Redemption Period">abgelaufen und noch wiederherstellbar )"
+                                   R"((Wiederherstellungsfrist)</span>)";
+    QTest::newRow("unknown: as written, escaped") << "<b>frozen</b>"
+                                                  << "<bdi>&lt;b&gt;frozen&lt;/b&gt;</bdi>";
+    // Every status value of the recorded answers (tests/site/data/rdap) has its words.
+    QTest::newRow("recorded: active") << "active"
+                                      << R"(<span title="active">aktiv</span>)";
+    QTest::newRow("recorded: validated") << "validated"
+                                         << R"(<span title="validated">validiert</span>)";
+}
+
+void TestSitePages::statusesInWords()
+{
+    QFETCH(QString, status);
+    QFETCH(QString, cell);
+    LookupResult result;
+    result.outcome = LookupResult::Outcome::Found;
+    result.query = u"example.com"_qs;
+    result.statuses = QStringList { status, u"pending delete"_qs };
+    const QString page
+        = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, PageLanguage::forAcceptLanguage("de")));
+    const QString expected
+        = u"<td>"_qs + cell + uR"(, <span title="pending delete">wird in Kürze gelöscht</span></td>)"_qs;
+    QVERIFY2(page.contains(expected), qPrintable(page));
 }
 
 void TestSitePages::versionFilesReadByTheProgram()

@@ -1,0 +1,72 @@
+#include "Statuses.h"
+
+#include <QHash>
+
+namespace {
+
+// A value as letters alone, in lower case, without what follows a blank and a link ("clientHold
+// https://icann.org/epp#clientHold").
+QString key(const QString &status)
+{
+    const qsizetype link = status.indexOf(QLatin1String("http"), 0, Qt::CaseInsensitive);
+    QString letters;
+    for (const QChar c : QStringView(status).left(link < 0 ? status.size() : link)) {
+        if (c.isLetter())
+            letters += c.toLower();
+    }
+    return letters;
+}
+
+} // namespace
+
+namespace Statuses {
+
+const char *phrase(const QString &status)
+{
+    static const QHash<QString, const char *> phrases = [] {
+        const std::pair<const char *, const char *> rows[] = {
+            { "active", QT_TRANSLATE_NOOP("Status", "active") },
+            { "ok", "active" },
+            { "inactive", QT_TRANSLATE_NOOP("Status", "inactive (no name servers)") },
+            { "validated", QT_TRANSLATE_NOOP("Status", "validated") },
+            { "locked", QT_TRANSLATE_NOOP("Status", "locked") },
+            { "proxy", QT_TRANSLATE_NOOP("Status", "registered through a proxy") },
+            { "private", QT_TRANSLATE_NOOP("Status", "private") },
+            { "removed", QT_TRANSLATE_NOOP("Status", "removed") },
+            { "obscured", QT_TRANSLATE_NOOP("Status", "obscured") },
+            { "associated", QT_TRANSLATE_NOOP("Status", "associated with another object") },
+            { "renewprohibited", QT_TRANSLATE_NOOP("Status", "renewal locked") },
+            { "updateprohibited", QT_TRANSLATE_NOOP("Status", "changes locked") },
+            { "transferprohibited", QT_TRANSLATE_NOOP("Status", "transfer locked") },
+            { "deleteprohibited", QT_TRANSLATE_NOOP("Status", "deletion locked") },
+            { "clientdeleteprohibited", QT_TRANSLATE_NOOP("Status", "deletion locked by the registrar") },
+            { "clientrenewprohibited", QT_TRANSLATE_NOOP("Status", "renewal locked by the registrar") },
+            { "clienttransferprohibited", QT_TRANSLATE_NOOP("Status", "transfer locked by the registrar") },
+            { "clientupdateprohibited", QT_TRANSLATE_NOOP("Status", "changes locked by the registrar") },
+            { "clienthold", QT_TRANSLATE_NOOP("Status", "kept out of the DNS by the registrar") },
+            { "serverdeleteprohibited", QT_TRANSLATE_NOOP("Status", "deletion locked by the registry") },
+            { "serverrenewprohibited", QT_TRANSLATE_NOOP("Status", "renewal locked by the registry") },
+            { "servertransferprohibited", QT_TRANSLATE_NOOP("Status", "transfer locked by the registry") },
+            { "serverupdateprohibited", QT_TRANSLATE_NOOP("Status", "changes locked by the registry") },
+            { "serverhold", QT_TRANSLATE_NOOP("Status", "kept out of the DNS by the registry") },
+            { "pendingcreate", QT_TRANSLATE_NOOP("Status", "being created") },
+            { "pendingrenew", QT_TRANSLATE_NOOP("Status", "being renewed") },
+            { "pendingtransfer", QT_TRANSLATE_NOOP("Status", "being transferred") },
+            { "pendingupdate", QT_TRANSLATE_NOOP("Status", "being changed") },
+            { "pendingdelete", QT_TRANSLATE_NOOP("Status", "about to be deleted") },
+            { "pendingrestore", QT_TRANSLATE_NOOP("Status", "being restored") },
+            { "addperiod", QT_TRANSLATE_NOOP("Status", "newly registered (grace period)") },
+            { "autorenewperiod", QT_TRANSLATE_NOOP("Status", "renewed automatically (grace period)") },
+            { "renewperiod", QT_TRANSLATE_NOOP("Status", "recently renewed (grace period)") },
+            { "transferperiod", QT_TRANSLATE_NOOP("Status", "recently transferred (grace period)") },
+            { "redemptionperiod", QT_TRANSLATE_NOOP("Status", "expired but still redeemable (redemption period)") },
+        };
+        QHash<QString, const char *> made;
+        for (const auto &[value, english] : rows)
+            made.insert(QLatin1String(value), english);
+        return made;
+    }();
+    return phrases.value(key(status), nullptr);
+}
+
+} // namespace Statuses
