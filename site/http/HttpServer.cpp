@@ -7,8 +7,6 @@
 #include <boost/asio.hpp>
 #include <boost/beast.hpp>
 
-#include <QUrl>
-
 #include <cstdio>
 #include <set>
 #include <unordered_map>
@@ -45,7 +43,7 @@ QByteArray metricPath(std::string_view target, unsigned status)
 {
     if (status >= 300 && status != 429 && status != 503)
         return QByteArrayLiteral("other");
-    return QUrl::fromPercentEncoding(bytes(target.substr(0, target.find('?')))).toUtf8();
+    return Routes::pathOf(target).toUtf8();
 }
 
 // What a request head may not be, beyond what the parser refuses itself (two different Content-Length

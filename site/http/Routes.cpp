@@ -14,11 +14,6 @@ namespace {
 
 constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
 
-QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
 // A page's answer; a page in words of the site's own also says its language, and that it depends on the
 // language asked for (so that no cache between serves one visitor's language to another).
 Reply fromResponse(const Response &response, unsigned version, const PageLanguage &words = PageLanguage::english())
@@ -64,6 +59,12 @@ Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::
 {
 }
 
+QString Routes::pathOf(std::string_view target)
+{
+    const std::string_view path = target.substr(0, target.find('?'));
+    return QUrl::fromPercentEncoding(QByteArray(path.data(), qsizetype(path.size())));
+}
+
 Reply Routes::plain(http::status status, const std::string &text, unsigned version)
 {
     Reply reply { status, version };
@@ -79,7 +80,7 @@ asio::awaitable<Reply> Routes::respond(const Request &request, const std::string
     const http::verb method = head ? http::verb::get : request.method();
     const std::string_view target = request.target();
     const std::size_t mark = target.find('?');
-    const QString path = QUrl::fromPercentEncoding(bytes(target.substr(0, mark)));
+    const QString path = pathOf(target);
     const Route *route = nullptr;
     bool pathServed = false;
     for (const Route &candidate : kRoutes) {

@@ -33,6 +33,9 @@ public:
     // client: the address that limits count (clientAddress, with a trusted proxy's X-Forwarded-For).
     boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client);
 
+    // The path of a request's target, decoded, without its query.
+    static QString pathOf(std::string_view target);
+
     // A text answer of the server's own (not a page): a refused request, the health check.
     static Reply plain(boost::beast::http::status status, const std::string &text, unsigned version);
 

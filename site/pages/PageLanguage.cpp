@@ -77,9 +77,9 @@ QString PageLanguage::translated(const char *context, const char *english) const
     return m_catalog ? m_catalog->translate(context, english) : QString();
 }
 
-QString PageLanguage::text(const char *english) const
+QString PageLanguage::text(const char *english, const char *context) const
 {
-    const QString translation = translated("Page", english);
+    const QString translation = translated(context, english);
     return translation.isEmpty() ? QString::fromUtf8(english) : translation;
 }
 

@@ -30,8 +30,9 @@ public:
     // The language's tag ("de"), for the page's lang attribute and the Content-Language header.
     const QString &tag() const { return m_tag; }
 
-    // A text of the pages, marked QT_TRANSLATE_NOOP("Page", ...) where it is written.
-    QString text(const char *english) const;
+    // A text of the pages, marked QT_TRANSLATE_NOOP("Page", ...) where it is written (or of another context);
+    // English where the catalog has none.
+    QString text(const char *english, const char *context = "Page") const;
 
     // A message with its arguments in place, its words and nested reasons translated too; plain text.
     QString render(const Message &message) const;

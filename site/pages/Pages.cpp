@@ -49,10 +49,8 @@ Data fieldRows(const PageLanguage &words, const LookupResult &result)
         for (qsizetype i = 0; i < result.statuses.size(); ++i) {
             Data item;
             item.set("raw", value(Pages::visible(result.statuses[i])));
-            if (const char *english = Statuses::phrase(result.statuses[i])) {
-                const QString translated = words.translated("Status", english);
-                item.set("phrase", value(translated.isEmpty() ? QString::fromUtf8(english) : translated));
-            }
+            if (const char *english = Statuses::phrase(result.statuses[i]))
+                item.set("phrase", value(words.text(english, "Status")));
             if (i + 1 == result.statuses.size())
                 item.set("last", true);
             items.push_back(item);

@@ -60,19 +60,34 @@ const std::array kIpv6Inside {
     Block { "5f00::/16", QT_TRANSLATE_NOOP("Word", "SRv6 SID"), "RFC 9602" },
 };
 
+// The longest block that holds the address; with a prefix length, the longest that holds the whole network.
 template<std::size_t N>
-std::optional<Kind> longestMatch(const std::array<Block, N> &blocks, const QHostAddress &address)
+std::optional<Kind> longestMatch(const std::array<Block, N> &blocks, const QHostAddress &address,
+                                 int prefixLength = 128)
 {
     int best = -1;
     std::optional<Kind> kind;
     for (const Block &block : blocks) {
         const QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(QLatin1String(block.block));
-        if (subnet.second > best && address.isInSubnet(subnet)) {
+        if (subnet.second > best && subnet.second <= prefixLength && address.isInSubnet(subnet)) {
             best = subnet.second;
             kind = Kind { QLatin1String(block.what), Message::verbatim(QLatin1String(block.reference)), QString() };
         }
     }
     return kind;
+}
+
+bool outsideGlobalUnicast(const QHostAddress &address)
+{
+    return address.toIPv6Address()[0] >> 5 != 1; // outside 2000::/3
+}
+
+// Outside 2000::/3 nothing is public: the block there that holds the address (or the whole network), else reserved.
+Kind outsideBlock(const QHostAddress &address, int prefixLength = 128)
+{
+    return longestMatch(kIpv6Outside, address, prefixLength)
+        .value_or(Kind { QLatin1String(QT_TRANSLATE_NOOP("Word", "reserved")), Message::verbatim(u"RFC 4291"_qs),
+                         QString() });
 }
 
 quint32 ipv4At(const Q_IPV6ADDR &bytes, int offset)
@@ -106,10 +121,8 @@ std::optional<Kind> embedding(const char *what, const char *reference, const QHo
 std::optional<Kind> classifyIpv6(const QHostAddress &address)
 {
     const Q_IPV6ADDR bytes = address.toIPv6Address();
-    if (bytes[0] >> 5 != 1) { // outside 2000::/3
-        const Kind kind = longestMatch(kIpv6Outside, address)
-                              .value_or(Kind { QLatin1String(QT_TRANSLATE_NOOP("Word", "reserved")),
-                                               Message::verbatim(u"RFC 4291"_qs), QString() });
+    if (outsideGlobalUnicast(address)) {
+        const Kind kind = outsideBlock(address);
         // The deprecated IPv4-compatible form and NAT64 carry an IPv4 address: a special one is named.
         const bool compatible = kind.what == u"deprecated IPv4-compatible";
         if (compatible || kind.what == u"NAT64") {
@@ -178,21 +191,11 @@ std::optional<Kind> classifyNetwork(const QHostAddress &network, int prefixLengt
         return first;
     // Nothing outside 2000::/3 is public: a network there is special as a whole, whatever its ends carry, and is
     // named by the longest block that holds all of it.
-    const auto outside = [](const QHostAddress &address) { return address.toIPv6Address()[0] >> 5 != 1; };
-    if (network.protocol() != QAbstractSocket::IPv6Protocol || !outside(network)
-        || !outside(lastAddress(network, prefixLength))
+    if (network.protocol() != QAbstractSocket::IPv6Protocol || !outsideGlobalUnicast(network)
+        || !outsideGlobalUnicast(lastAddress(network, prefixLength))
         || QHostAddress(u"2000::"_qs).isInSubnet(network, prefixLength)) // ::/0, ::/1 hold all of 2000::/3
         return std::nullopt;
-    Kind kind { QLatin1String(QT_TRANSLATE_NOOP("Word", "reserved")), Message::verbatim(u"RFC 4291"_qs), QString() };
-    int best = -1;
-    for (const Block &block : kIpv6Outside) {
-        const QPair<QHostAddress, int> subnet = QHostAddress::parseSubnet(QLatin1String(block.block));
-        if (subnet.second <= prefixLength && subnet.second > best && network.isInSubnet(subnet)) {
-            best = subnet.second;
-            kind = Kind { QLatin1String(block.what), Message::verbatim(QLatin1String(block.reference)), QString() };
-        }
-    }
-    return kind;
+    return outsideBlock(network, prefixLength);
 }
 
 std::optional<Kind> classifyAsNumber(quint32 number)
