@@ -83,6 +83,10 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     const QCommandLineOption whoisRoot(QStringLiteral("whois-root"),
                                        QStringLiteral("The first whois server asked (%1).").arg(rootDefault),
                                        QStringLiteral("host[:port]"), rootDefault);
+    const QCommandLineOption ianaRdap(QStringLiteral("iana-rdap"),
+                                      QStringLiteral("Base URL of IANA's RDAP service, for top-level domains (%1).")
+                                          .arg(options.lookup.ianaRdap.toString()),
+                                      QStringLiteral("url"), options.lookup.ianaRdap.toString());
     const QCommandLineOption whoisPort(
         QStringLiteral("whois-port"),
         QStringLiteral("Port of the whois servers that answers refer to (%1).").arg(options.lookup.whoisPort),
@@ -133,7 +137,7 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                    QStringLiteral("Keep results and limits on Redis, shared with other instances "
                                                   "(redis://host:port/db)."),
                                    QStringLiteral("url"));
-    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, whoisPort, allow, quelcorVersion, whoisVersion,
+    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, ianaRdap, whoisPort, allow, quelcorVersion, whoisVersion,
                         trusted, redis });
     for (const Number &number : numbers)
         parser.addOption(number.option);
@@ -181,6 +185,14 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         *error = QStringLiteral("--rdap-bootstrap takes an http or https URL");
         return std::nullopt;
     }
+    options.lookup.ianaRdap = QUrl(parser.value(ianaRdap));
+    if (!options.lookup.ianaRdap.isValid()
+        || (options.lookup.ianaRdap.scheme() != u"http" && options.lookup.ianaRdap.scheme() != u"https")) {
+        *error = QStringLiteral("--iana-rdap takes an http or https URL");
+        return std::nullopt;
+    }
+    if (!options.lookup.ianaRdap.path().endsWith(u'/'))
+        options.lookup.ianaRdap.setPath(options.lookup.ianaRdap.path() + u'/');
     bool ttlOk = false;
     options.bootstrapTtlSeconds = parser.value(ttl).toInt(&ttlOk);
     if (!ttlOk || options.bootstrapTtlSeconds < 0) {

@@ -26,6 +26,8 @@ Reply fromResponse(const Response &response, unsigned version, const PageLanguag
     }
     for (const auto &[name, value] : Pages::securityHeaders())
         reply.set(name.toStdString(), value.toStdString());
+    if (!response.disposition.isEmpty())
+        reply.set(http::field::content_disposition, response.disposition.toStdString());
     reply.body() = response.body.toStdString();
     return reply;
 }
@@ -235,6 +237,12 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
             wake->expires_at(asio::steady_timer::time_point::max());
         else if (!ec && m_pool.cancel(job)) // waited in the queue past its deadline
             co_return refused(503, queueSeconds, busy);
+    }
+    // A record of the answer to keep, asked for by its number; the page otherwise.
+    if (exchange.query.hasQueryItem(QStringLiteral("record"))) {
+        co_return fromResponse(Pages::recordFile(job->result, exchange.query.queryItemValue(u"record"_qs).toInt())
+                                   .value_or(Pages::notFound(words)),
+                               version, words);
     }
     co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &job->result, words) },
                            version, words);

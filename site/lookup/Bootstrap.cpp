@@ -128,7 +128,7 @@ void RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &networ
                                const Limits &limits, QObject *context, std::function<void(const Service &)> done)
 {
     const bool v4 = query.address.protocol() == QAbstractSocket::IPv4Protocol;
-    const FileIndex index = query.kind == Query::Kind::Domain ? Dns
+    const FileIndex index = query.kind == Query::Kind::Domain || query.kind == Query::Kind::TopLevelDomain ? Dns
         : query.kind == Query::Kind::AsNumber                 ? Asn
         : v4                                                  ? Ipv4
                                                               : Ipv6;
@@ -138,6 +138,7 @@ void RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &networ
                 if (!file.isNull()) {
                     switch (query.kind) {
                     case Query::Kind::Domain:
+                    case Query::Kind::TopLevelDomain: // the service of the registry that runs the extension
                         service.base = findService(file, query.text);
                         break;
                     case Query::Kind::Address:

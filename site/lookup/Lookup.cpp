@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -33,9 +34,16 @@ QUrl relatedLink(const QJsonObject &record, const QUrl &self)
     return QUrl();
 }
 
-QString prettyJson(const QJsonDocument &document, const QByteArray &raw)
+// An RDAP answer as it came, and indented for reading when it is JSON.
+SourceRecord rdapRecord(const QUrl &url, const QJsonDocument &document, const Answer &answer)
 {
-    return document.isNull() ? Upstream::decodeText(raw) : QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+    SourceRecord record { url.toString(), Upstream::decodeText(answer.body), answer.cut };
+    if (!document.isNull()) {
+        QString indented = QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+        if (indented != record.text)
+            record.shown = std::move(indented);
+    }
+    return record;
 }
 
 // Cache-Control's max-age (no-store and no-cache as 0); -1 when it says nothing of it.
@@ -64,8 +72,9 @@ QString serverName(const QString &host, quint16 port)
 void notRegistered(LookupResult &result)
 {
     result.outcome = Outcome::NotRegistered;
-    result.message
-        = Message(result.kind == Query::Kind::Domain ? MessageId::NotRegistered : MessageId::NoRecord, result.query);
+    result.message = result.kind == Query::Kind::Domain ? Message(MessageId::NotRegistered, result.query)
+        : result.kind == Query::Kind::TopLevelDomain    ? Message(MessageId::NoTopLevelDomain, result.query)
+                                                        : Message(MessageId::NoRecord, result.query);
 }
 
 void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
@@ -74,6 +83,14 @@ void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
     result.retryAfterSeconds = retryAfterSeconds;
     result.message = retryAfterSeconds >= 0 ? Message(MessageId::RegistryLimited, retryAfterSeconds)
                                             : Message(MessageId::RegistryLimitedLater);
+}
+
+// A record whose statuses say that the name is kept from registration.
+bool isReserved(const QStringList &statuses)
+{
+    return std::any_of(statuses.cbegin(), statuses.cend(), [](const QString &status) {
+        return status.compare(u"reserved", Qt::CaseInsensitive) == 0;
+    });
 }
 
 } // namespace
@@ -108,6 +125,13 @@ public:
         m_deadline.start(kLongestLookup * 1000);
         m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
                                [this](const RdapBootstrap::Service &service) {
+                                   if (m_query.kind == Query::Kind::TopLevelDomain) {
+                                       // The registry's service, as the bootstrap file names it; the record
+                                       // itself is IANA's.
+                                       if (service.base.isValid())
+                                           m_result.rdapService = service.base.toString();
+                                       return rdap(m_settings.ianaRdap);
+                                   }
                                    if (!service.error.isNull())
                                        m_result.notes.append(Message(MessageId::WhoisInstead, service.error));
                                    if (service.base.isValid())
@@ -141,6 +165,15 @@ private:
     void rdapAnswered(const QUrl &url, const Answer &answer)
     {
         LookupResult &result = m_result;
+        const bool topLevel = m_query.kind == Query::Kind::TopLevelDomain;
+        if (topLevel && (!answer.ok() || answer.status >= 500)) {
+            // IANA's whois holds the same root zone records.
+            result.notes.append(Message(
+                MessageId::IanaWhoisInstead,
+                answer.ok() ? Message(MessageId::RegistryStatus, answer.status)
+                            : Message(MessageId::RegistryUnreachable, url.host(), answer.error)));
+            return whois(m_settings.whoisRoot, m_settings.whoisRootPort);
+        }
         if (!answer.ok()) {
             result.outcome = Outcome::Failed;
             result.message = Message(MessageId::RegistryUnreachable, url.host(), answer.error);
@@ -155,7 +188,7 @@ private:
             return finish();
         }
         const QJsonDocument document = QJsonDocument::fromJson(answer.body);
-        result.records.append(SourceRecord { url.toString(), prettyJson(document, answer.body), answer.cut });
+        result.records.append(rdapRecord(url, document, answer));
         if (answer.status != 200) {
             result.outcome = Outcome::Failed;
             result.message = Message(MessageId::RegistryStatus, answer.status);
@@ -170,6 +203,10 @@ private:
         result.maxAgeSeconds = maxAge(answer.cacheControl);
         const QJsonObject record = document.object();
         result.read(record);
+        if (isReserved(result.statuses)) {
+            result.outcome = Outcome::Reserved;
+            result.message = Message(MessageId::Reserved, result.query);
+        }
 
         // The registrar's record, followed once; only a domain has a registrar (an AS number's or a network's
         // related link leads elsewhere).
@@ -194,8 +231,7 @@ private:
             return finish();
         }
         m_result.read(registrarDocument.object());
-        m_result.records.append(
-            SourceRecord { related.toString(), prettyJson(registrarDocument, registrar.body), registrar.cut });
+        m_result.records.append(rdapRecord(related, registrarDocument, registrar));
         finish();
     }
 
@@ -252,6 +288,15 @@ private:
         }
 
         QString next;
+        if (hop == 0 && m_query.kind == Query::Kind::TopLevelDomain) {
+            // The root's own record of the top-level domain.
+            if (text.contains(u"returned 0 objects"))
+                return notRegistered(result), finish();
+            result.records.append(SourceRecord { server, text, answer.cut });
+            result.outcome = Outcome::Found;
+            WhoisText::readFields(text, result, true);
+            return finish();
+        }
         if (hop == 0) {
             next = WhoisText::referral(text, { QStringLiteral("refer:"), QStringLiteral("whois:") });
             if (next.isEmpty() || m_asked.contains(next.toLower())) {
@@ -263,9 +308,16 @@ private:
             }
         } else {
             result.records.append(SourceRecord { server, text, answer.cut });
+            if (reading.verdict != Verdict::NotRegistered)
+                WhoisText::readFields(text, result);
             if (hop == 1) {
                 if (reading.verdict == Verdict::NotRegistered)
                     return notRegistered(result), finish();
+                if (reading.verdict == Verdict::Reserved) {
+                    result.outcome = Outcome::Reserved;
+                    result.message = Message(MessageId::Reserved, result.query);
+                    return finish();
+                }
                 result.outcome = Outcome::Found;
                 const QString onwardKey = m_query.kind == Query::Kind::Domain
                     ? QStringLiteral("Registrar WHOIS Server:")
@@ -353,6 +405,7 @@ int LookupResult::lifetime(const ResultCache::Settings &settings) const
     int seconds = 0;
     switch (outcome) {
     case Outcome::Found:
+    case Outcome::Reserved:
         seconds = settings.foundSeconds;
         break;
     case Outcome::NotRegistered:
@@ -373,7 +426,7 @@ int LookupResult::lifetime(const ResultCache::Settings &settings) const
 }
 
 namespace {
-constexpr quint32 kFormat = 2; // 2: messages as identifiers and arguments
+constexpr quint32 kFormat = 3; // 2: messages as identifiers and arguments; 3: records as sent, more fields
 } // namespace
 
 QByteArray LookupResult::serialised(const QDateTime &stored) const
@@ -381,10 +434,11 @@ QByteArray LookupResult::serialised(const QDateTime &stored) const
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << kFormat << stored.toMSecsSinceEpoch() << int(outcome) << int(kind) << query << message << retryAfterSeconds
-        << maxAgeSeconds << name << registrar << statuses << registered << expires << lastChanged << nameServers
-        << range << type << country << holder << abuse << notes << asked << qint32(records.size());
+        << maxAgeSeconds << name << registrar << registrarId << registrarUrl << statuses << registered << expires
+        << lastChanged << dnssec << whoisServer << rdapService << nameServers << range << type << country << holder
+        << abuse << notes << asked << qint32(records.size());
     for (const SourceRecord &record : records)
-        out << record.source << record.text << record.cut;
+        out << record.source << record.text << record.cut << record.shown;
     return bytes;
 }
 
@@ -400,15 +454,16 @@ std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, 
     if (format != kFormat)
         return std::nullopt;
     in >> stored >> outcome >> kind >> r.query >> r.message >> r.retryAfterSeconds >> r.maxAgeSeconds >> r.name
-        >> r.registrar >> r.statuses >> r.registered >> r.expires >> r.lastChanged >> r.nameServers >> r.range >> r.type
-        >> r.country >> r.holder >> r.abuse >> r.notes >> r.asked >> records;
+        >> r.registrar >> r.registrarId >> r.registrarUrl >> r.statuses >> r.registered >> r.expires >> r.lastChanged
+        >> r.dnssec >> r.whoisServer >> r.rdapService >> r.nameServers >> r.range >> r.type >> r.country >> r.holder
+        >> r.abuse >> r.notes >> r.asked >> records;
     for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
         SourceRecord record;
-        in >> record.source >> record.text >> record.cut;
+        in >> record.source >> record.text >> record.cut >> record.shown;
         r.records.append(record);
     }
     if (in.status() != QDataStream::Ok || outcome < 0 || outcome > int(Outcome::Failed) || kind < 0
-        || kind > int(Query::Kind::AsNumber))
+        || kind > int(Query::Kind::TopLevelDomain))
         return std::nullopt;
     r.outcome = Outcome(outcome);
     r.kind = Query::Kind(kind);

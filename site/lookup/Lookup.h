@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -23,6 +24,7 @@ class QNetworkAccessManager;
 struct LookupSettings
 {
     QString whoisRoot = QStringLiteral("whois.iana.org"); // the first whois server asked
+    QUrl ianaRdap = QUrl(QStringLiteral("https://rdap.iana.org/")); // the root zone's records, as RDAP
     quint16 whoisRootPort = 43;
     quint16 whoisPort = 43; // the port of every whois server named in a referral
     AddressPolicy policy;
@@ -35,8 +37,12 @@ struct LookupSettings
 struct SourceRecord
 {
     QString source; // the server or URL it came from
-    QString text; // decoded, not escaped
+    QString text; // decoded, not escaped: as the server sent it
     bool cut = false; // longer than the limit; the rest was dropped
+    QString shown; // the text as the page shows it (JSON indented), when that differs; else empty
+
+    bool rdap() const { return source.startsWith(u"http"); }
+    const QString &display() const { return shown.isEmpty() ? text : shown; }
 };
 
 // A lookup's outcome, with the readable fields of the RDAP record (empty for whois).
@@ -47,6 +53,7 @@ struct LookupResult : RdapFields
         Special, // a private, documentation or otherwise reserved address or AS number; nothing was asked
         Found, // a registration record
         NotRegistered,
+        Reserved, // the registry keeps the name from registration (reserved, blocked); perhaps with a record
         RateLimited,
         NoService, // no RDAP service and no whois server for the query
         Failed, // a server could not be asked or did not answer

@@ -19,6 +19,8 @@ QString outcomeName(LookupResult::Outcome outcome)
         return QStringLiteral("found");
     case LookupResult::Outcome::NotRegistered:
         return QStringLiteral("not_registered");
+    case LookupResult::Outcome::Reserved:
+        return QStringLiteral("reserved");
     case LookupResult::Outcome::RateLimited:
         return QStringLiteral("rate_limited");
     case LookupResult::Outcome::NoService:
@@ -38,6 +40,8 @@ QString kindName(Query::Kind kind)
         return QStringLiteral("network");
     case Query::Kind::AsNumber:
         return QStringLiteral("as_number");
+    case Query::Kind::TopLevelDomain:
+        return QStringLiteral("top_level_domain");
     case Query::Kind::Domain:
         break;
     }

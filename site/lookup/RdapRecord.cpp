@@ -2,14 +2,11 @@
 
 #include <QDateTime>
 #include <QJsonArray>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace {
-
-QString displayDate(const QString &iso)
-{
-    const QDateTime when = QDateTime::fromString(iso, Qt::ISODate);
-    return when.isValid() ? when.toUTC().toString(QStringLiteral("yyyy-MM-dd")) : iso;
-}
 
 // The values of a vCard property ("fn", "email", "tel"), in order.
 QStringList vcardValues(const QJsonObject &entity, QStringView property)
@@ -96,8 +93,19 @@ void RdapFields::read(const QJsonObject &record)
     keep(country, record.value(u"country").toString());
 
     const QJsonObject registrarEntity = entityWithRole(record, QStringLiteral("registrar"));
-    if (!registrarEntity.isEmpty())
+    if (!registrarEntity.isEmpty()) {
         keep(registrar, vcardName(registrarEntity));
+        for (const QJsonValue &id : registrarEntity.value(u"publicIds").toArray()) {
+            if (id.toObject().value(u"type").toString().contains(u"IANA", Qt::CaseInsensitive))
+                keep(registrarId, jsonText(id.toObject().value(u"identifier")));
+        }
+        for (const QString &url : vcardValues(registrarEntity, u"url"))
+            keep(registrarUrl, webAddress(url));
+        for (const QJsonValue &link : registrarEntity.value(u"links").toArray()) {
+            if (link.toObject().value(u"rel").toString() == u"about")
+                keep(registrarUrl, webAddress(link.toObject().value(u"href").toString()));
+        }
+    }
     const QJsonObject registrant = entityWithRole(record, QStringLiteral("registrant"));
     if (!registrant.isEmpty())
         keep(holder, vcardName(registrant));
@@ -118,7 +126,7 @@ void RdapFields::read(const QJsonObject &record)
     for (const QJsonValue &value : record.value(u"events").toArray()) {
         const QJsonObject event = value.toObject();
         const QString action = event.value(u"eventAction").toString();
-        const QString date = displayDate(event.value(u"eventDate").toString());
+        const QString date = RdapFields::date(event.value(u"eventDate").toString());
         if (action == u"registration")
             keep(registered, date);
         else if (action == u"expiration")
@@ -130,4 +138,44 @@ void RdapFields::read(const QJsonObject &record)
         for (const QJsonValue &value : record.value(u"nameservers").toArray())
             nameServers.append(value.toObject().value(u"ldhName").toString().toLower());
     }
+    const QJsonValue signedDelegation = record.value(u"secureDNS").toObject().value(u"delegationSigned");
+    if (signedDelegation.isBool())
+        keep(dnssec, signedDelegation.toBool() ? QStringLiteral("signed") : QStringLiteral("unsigned"));
+    keep(whoisServer, record.value(u"port43").toString());
+}
+
+QString RdapFields::date(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    const QDateTime when
+        = trimmed.contains(u'T') ? QDateTime::fromString(trimmed, Qt::ISODateWithMs) : QDateTime();
+    if (when.isValid())
+        return when.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
+    // The date at the start, whatever time or zone follows it.
+    static const QRegularExpression forms(QStringLiteral(
+        "^(?:(\\d{4})[-./](\\d{1,2})[-./](\\d{1,2})|(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})|(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})"
+        "|(\\d{4})(\\d{2})(\\d{2}))(?:$|[ T])"));
+    const QRegularExpressionMatch match = forms.match(trimmed);
+    QDate date;
+    if (!match.captured(1).isEmpty())
+        date = QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    else if (!match.captured(4).isEmpty())
+        date = QDate(match.captured(6).toInt(), match.captured(5).toInt(), match.captured(4).toInt());
+    else if (!match.captured(7).isEmpty())
+        date = QDate(match.captured(9).toInt(),
+                     QLocale::c().toDate(match.captured(8), QStringLiteral("MMM")).month(), match.captured(7).toInt());
+    else if (!match.captured(10).isEmpty())
+        date = QDate(match.captured(10).toInt(), match.captured(11).toInt(), match.captured(12).toInt());
+    return date.isValid() ? date.toString(Qt::ISODate) : trimmed;
+}
+
+QString RdapFields::webAddress(const QString &text)
+{
+    QString trimmed = text.trimmed();
+    if (!trimmed.contains(u"://"))
+        trimmed.prepend(u"http://"_qs);
+    const QUrl url(trimmed, QUrl::StrictMode);
+    const bool web = url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty()
+        && url.userInfo().isEmpty();
+    return web ? url.toString(QUrl::FullyEncoded) : QString();
 }

@@ -4,15 +4,21 @@
 #include <QString>
 #include <QStringList>
 
-// The readable fields of an RDAP record (RFC 9083): a domain, an IP network or an AS number range.
+// The readable fields of a record: of an RDAP record (RFC 9083), a domain, an IP network or an AS number range, or of
+// a whois answer (WhoisText::readFields). Dates are "yyyy-MM-dd" where the record's could be read, else as written.
 struct RdapFields
 {
     QString name; // the domain's name, or the network's or AS range's name
     QString registrar;
+    QString registrarId; // the registrar's IANA id
+    QString registrarUrl; // its web address, http or https only
     QStringList statuses;
     QString registered;
     QString expires;
     QString lastChanged;
+    QString dnssec; // "signed", "unsigned", or empty when the record does not say
+    QString whoisServer; // the whois server the record names for itself (a top-level domain's registry)
+    QString rdapService; // a top-level domain's RDAP service
     QStringList nameServers;
     QString range; // "8.8.8.0 - 8.8.8.255", "AS15169 - AS15169"
     QString type; // "DIRECT ALLOCATION"
@@ -22,4 +28,10 @@ struct RdapFields
 
     // Reads the fields a record has; fields already known are kept (the registry's record is read first).
     void read(const QJsonObject &record);
+
+    // A date as the fields hold it: "yyyy-MM-dd" for a date that can be read (ISO 8601, "31.12.2024",
+    // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time), else the text.
+    static QString date(const QString &text);
+    // A web address fit for a link: http or https with a host; empty otherwise.
+    static QString webAddress(const QString &text);
 };

@@ -1,6 +1,7 @@
 #include "WhoisText.h"
 
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QRegularExpression>
 #include <QUrl>
@@ -56,6 +57,8 @@ Table load()
             row.verdict = Verdict::NotRegistered;
         else if (meaning == u"rate-limited")
             row.verdict = Verdict::RateLimited;
+        else if (meaning == u"reserved")
+            row.verdict = Verdict::Reserved;
         else {
             fail(QStringLiteral("unknown meaning %1").arg(meaning));
             continue;
@@ -152,14 +155,17 @@ Reading read(const QString &answer, const QString &server, const QString &query)
         ? QRegularExpression::escape(name)
         : QStringLiteral("(?:%1|[\\w-]+(?:\\.[\\w-]+)*\\.%2)")
               .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension));
-    QList<QRegularExpression> throttles, absences;
+    QList<QRegularExpression> throttles, absences, reservations;
     for (const Row &row : table().rows) {
         if (!applies(row, host, name) || (name.isEmpty() && row.pattern.contains(u"NAME")))
             continue;
         const QRegularExpression pattern = row.pattern.contains(u"NAME")
             ? QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, namePattern), kPatternOptions)
             : row.compiled;
-        (row.verdict == Verdict::RateLimited ? throttles : absences).append(pattern);
+        (row.verdict == Verdict::RateLimited ? throttles
+             : row.verdict == Verdict::Reserved  ? reservations
+                                                 : absences)
+            .append(pattern);
     }
     Reading reading;
     for (const QStringView line : QStringView(answer).split(u'\n')) {
@@ -170,16 +176,169 @@ Reading read(const QString &answer, const QString &server, const QString &query)
             if (pattern.match(text).hasMatch())
                 return Reading { Verdict::RateLimited, waitSeconds(answer) };
         }
-        if (reading.verdict == Verdict::Record) {
-            for (const QRegularExpression &pattern : std::as_const(absences)) {
-                if (pattern.match(text).hasMatch()) {
-                    reading.verdict = Verdict::NotRegistered;
-                    break;
-                }
-            }
-        }
+        // A name that is not registered may still be reserved: the reservation is the answer.
+        const auto matches = [&text](const QList<QRegularExpression> &patterns) {
+            return std::any_of(patterns.cbegin(), patterns.cend(),
+                               [&text](const QRegularExpression &pattern) { return pattern.match(text).hasMatch(); });
+        };
+        if (reading.verdict != Verdict::Reserved && matches(reservations))
+            reading.verdict = Verdict::Reserved;
+        else if (reading.verdict == Verdict::Record && matches(absences))
+            reading.verdict = Verdict::NotRegistered;
     }
     return reading;
+}
+
+void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
+{
+    enum Field { Registrar, RegistrarId, RegistrarUrl, Abuse, Registered, Expires, Changed, Status, NameServer, Dnssec,
+                 Holder, WhoisServer };
+    static const QHash<QString, Field> keys = [] {
+        QHash<QString, Field> made;
+        const std::pair<Field, const char *> rows[] = {
+            { Registrar, "registrar" }, { Registrar, "registrar name" }, { Registrar, "sponsoring registrar" },
+            { RegistrarId, "registrar iana id" }, { RegistrarUrl, "registrar url" },
+            { Abuse, "registrar abuse contact email" }, { Abuse, "registrar abuse contact phone" },
+            { Registered, "creation date" }, { Registered, "created" }, { Registered, "created on" },
+            { Registered, "registered on" }, { Registered, "registration date" }, { Registered, "registration time" },
+            { Registered, "domain record activated" }, { Registered, "first registration date" },
+            { Expires, "registry expiry date" }, { Expires, "registrar registration expiration date" },
+            { Expires, "expiry date" }, { Expires, "expiration date" }, { Expires, "expire date" },
+            { Expires, "expires" }, { Expires, "expires on" }, { Expires, "expire" }, { Expires, "paid-till" },
+            { Expires, "renewal date" }, { Expires, "valid until" }, { Expires, "expiration time" },
+            { Expires, "record expires on" }, { Changed, "updated date" }, { Changed, "last updated" },
+            { Changed, "last update" }, { Changed, "last-update" }, { Changed, "last modified" },
+            { Changed, "changed" }, { Changed, "modified" }, { Changed, "last changed" },
+            { Status, "domain status" }, { Status, "status" }, { Status, "state" }, { NameServer, "name server" },
+            { NameServer, "name servers" }, { NameServer, "nameserver" }, { NameServer, "nameservers" },
+            { NameServer, "nserver" }, { Dnssec, "dnssec" }, { Holder, "registrant organization" },
+            { Holder, "registrant" }, { Holder, "registrant name" }, { Holder, "holder" },
+        };
+        for (const auto &[field, key] : rows)
+            made.insert(QString::fromLatin1(key), field);
+        return made;
+    }();
+    // A key as the table writes it: the last of its languages ("Data de registo / Creation Date"), without what
+    // stands in brackets ("(dd/mm/yyyy)", "[Domain Name]"), in lower case.
+    const auto keyOf = [](QStringView raw) {
+        QString key = raw.trimmed().toString().toLower();
+        if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
+            key = key.mid(slash + 3);
+        static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)|[\\[\\]]"));
+        return key.remove(bracketed).simplified();
+    };
+    const auto indentOf = [](QStringView line) {
+        qsizetype i = 0;
+        while (i < line.size() && line[i].isSpace())
+            ++i;
+        return i;
+    };
+    // Lists that a record read before (the registry's) filled stay as they are.
+    const bool knownStatuses = !fields.statuses.isEmpty(), knownServers = !fields.nameServers.isEmpty(),
+               knownAbuse = !fields.abuse.isEmpty();
+    QHash<int, QString> firstKey; // the spelling of the key that a field was first read from
+    const auto set = [&](Field field, const QString &key, const QString &value) {
+        if (value.isEmpty() || value.size() > 255)
+            return;
+        const auto seen = firstKey.constFind(field);
+        if (seen != firstKey.cend() && *seen != key)
+            return;
+        const bool first = seen == firstKey.cend();
+        firstKey.insert(field, key);
+        const auto keepFirst = [&](QString &into, const QString &text) {
+            if (first && into.isEmpty())
+                into = text;
+        };
+        switch (field) {
+        case Registrar:
+            // "Markmonitor Inc. t/a Markmonitor [Tag = MARKMONITOR]": without the registry's tag
+            return keepFirst(fields.registrar, value.section(QStringLiteral(" [Tag ="), 0, 0).trimmed());
+        case RegistrarId:
+            return keepFirst(fields.registrarId, value);
+        case RegistrarUrl:
+            return keepFirst(fields.registrarUrl, RdapFields::webAddress(value));
+        case Abuse:
+            if (!knownAbuse && !fields.abuse.contains(value))
+                fields.abuse = fields.abuse.isEmpty() ? value : fields.abuse + QStringLiteral(", ") + value;
+            return;
+        case Registered:
+            return keepFirst(fields.registered, RdapFields::date(value));
+        case Expires:
+            return keepFirst(fields.expires, RdapFields::date(value));
+        case Changed:
+            // "2016-09-22T07:52:47Z nic@nic.fr": the date
+            return keepFirst(fields.lastChanged, RdapFields::date(value.section(u' ', 0, 0)));
+        case Status:
+            if (!knownStatuses && fields.statuses.size() < 32)
+                fields.statuses.append(value);
+            return;
+        case NameServer: {
+            // "ns1.example.com", "ns1.example.com 192.0.2.1", "example.pt NS ns1.example.com."
+            const QStringList tokens = value.split(QRegularExpression(QStringLiteral("\\s+")));
+            const qsizetype ns = tokens.indexOf(QStringLiteral("NS"));
+            QString host = tokens.value(ns >= 0 ? ns + 1 : 0).toLower();
+            if (host.endsWith(u'.'))
+                host.chop(1);
+            if (!knownServers && !host.isEmpty() && !fields.nameServers.contains(host) && fields.nameServers.size() < 32)
+                fields.nameServers.append(host);
+            return;
+        }
+        case Dnssec: {
+            const QString said = value.toLower().remove(u' ');
+            if (said.startsWith(u"signed") || said == u"yes" || said == u"active")
+                keepFirst(fields.dnssec, QStringLiteral("signed"));
+            else if (said.startsWith(u"unsigned") || said == u"no" || said == u"inactive")
+                keepFirst(fields.dnssec, QStringLiteral("unsigned"));
+            return;
+        }
+        case Holder:
+            return keepFirst(fields.holder, value);
+        case WhoisServer:
+            return keepFirst(fields.whoisServer, value.toLower());
+        }
+    };
+
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    bool sawManager = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#')
+            ? QStringView()
+            : lines[i];
+        const qsizetype colon = line.indexOf(u':');
+        if (colon <= 0 || colon > 64)
+            continue;
+        const QString key = keyOf(line.left(colon));
+        const QString value = line.mid(colon + 1).trimmed().toString();
+        if (topLevelDomain) {
+            if (key == u"organisation" && !sawManager) {
+                sawManager = true;
+                set(Holder, key, value);
+            } else if (key == u"whois") {
+                set(WhoisServer, key, value);
+            } else if (key == u"ds-rdata") {
+                set(Dnssec, key, QStringLiteral("signed"));
+            }
+        }
+        const auto field = keys.constFind(key);
+        if (field == keys.cend())
+            continue;
+        if (!value.isEmpty()) {
+            set(*field, key, value);
+            continue;
+        }
+        // A key alone on its line: its values are the lines indented below it.
+        const qsizetype indent = indentOf(line);
+        for (qsizetype j = i + 1; j < lines.size() && j < i + 33; ++j) {
+            const QStringView below = lines[j];
+            if (below.trimmed().isEmpty() || indentOf(below) <= indent)
+                break;
+            if (below.contains(u':') && *field != NameServer)
+                break; // a key of its own ("URL: ...")
+            set(*field, key, below.trimmed().toString());
+            if (*field != NameServer && *field != Status)
+                break;
+        }
+    }
 }
 
 QStringList tableErrors()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RdapRecord.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,7 +17,7 @@ QString referral(const QString &answer, const QStringList &keys);
 
 struct Reading
 {
-    enum class Verdict { Record, NotRegistered, RateLimited };
+    enum class Verdict { Record, NotRegistered, RateLimited, Reserved };
     Verdict verdict = Verdict::Record;
     qint64 retryAfterSeconds = -1; // RateLimited: when the answer says when to ask again; -1 otherwise
 };
@@ -23,6 +25,13 @@ struct Reading
 // What an answer from `server` to the question `query` says. Rows of the table apply when they name the
 // server, the query's extension, or every server.
 Reading read(const QString &answer, const QString &server, const QString &query);
+
+// The readable fields of a whois answer, read from its "key: value" lines in the forms that registries use
+// ("Registry Expiry Date:", "expires:", "paid-till:", "Data de expiração / Expiration Date (dd/mm/yyyy):", a key
+// alone on its line with the values indented below it); the first line of a key counts, so that a contact's dates
+// further down do not. Fields already known are kept. A top-level domain's record (IANA's) names its manager as
+// the first "organisation".
+void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain = false);
 
 // The table's rows that do not load: each as "line N: why". Empty for the table that ships.
 QStringList tableErrors();

@@ -90,6 +90,13 @@ constexpr Row kRows[] = {
     { MessageId::NotRegistered, QT_TRANSLATE_NOOP("Message", "%1 is not registered.") },
     //: %1: the address, network or AS number
     { MessageId::NoRecord, QT_TRANSLATE_NOOP("Message", "No registry holds a record for %1.") },
+    //: %1: the domain name
+    { MessageId::Reserved,
+      QT_TRANSLATE_NOOP("Message", "%1 is reserved or blocked by the registry and cannot be registered.") },
+    //: %1: what was asked, without a dot ("qqq")
+    { MessageId::NoTopLevelDomain, QT_TRANSLATE_NOOP("Message", ".%1 is not a top-level domain of the root zone.") },
+    //: %1: why IANA's RDAP service could not be used (a sentence of its own)
+    { MessageId::IanaWhoisInstead, QT_TRANSLATE_NOOP("Message", "%1; IANA's whois was asked instead.") },
     //: %1: a number of seconds
     { MessageId::RegistryLimited,
       QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again in %1 s.") },

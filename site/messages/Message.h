@@ -63,6 +63,9 @@ enum class MessageId : quint16 {
     // A lookup's outcome and notes
     NotRegistered,
     NoRecord,
+    Reserved,
+    NoTopLevelDomain,
+    IanaWhoisInstead,
     RegistryLimited,
     RegistryLimitedLater,
     TookTooLong,

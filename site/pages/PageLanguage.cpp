@@ -83,6 +83,14 @@ QString PageLanguage::text(const char *english, const char *context) const
     return translation.isEmpty() ? QString::fromUtf8(english) : translation;
 }
 
+QString PageLanguage::text(const char *english, int count, const char *context) const
+{
+    QString text = m_catalog ? m_catalog->translate(context, english, nullptr, count) : QString();
+    if (text.isEmpty())
+        text = QString::fromUtf8(english).replace(u"(s)"_qs, count == 1 ? QString() : u"s"_qs);
+    return text.replace(u"%n"_qs, QString::number(count));
+}
+
 QString PageLanguage::render(const Message &message) const
 {
     return message.rendered(

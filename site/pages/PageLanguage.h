@@ -10,9 +10,9 @@
 #include <string_view>
 
 // The site's words in one of its languages: the catalog of a language is a Qt Linguist file (lang/<tag>.ts,
-// updated by lupdate from the sources, compiled by lrelease into the resources) with four contexts: "Page" for
+// updated by lupdate from the sources, compiled by lrelease into the resources) with five contexts: "Page" for
 // the pages' own texts, "Message" for the messages (messages/Message.cpp), "Word" for the words inside them,
-// "Status" for the status values of records in words (pages/Statuses.cpp).
+// "Status" for the status values of records in words (pages/Statuses.cpp), "Verdict" for the verdicts' labels.
 // A text that a catalog lacks is shown in English, that text alone.
 class PageLanguage
 {
@@ -33,6 +33,10 @@ public:
     // A text of the pages, marked QT_TRANSLATE_NOOP("Page", ...) where it is written (or of another context);
     // English where the catalog has none.
     QString text(const char *english, const char *context = "Page") const;
+
+    // A text with a count, marked QT_TRANSLATE_N_NOOP("Page", "in %n day(s)"): the catalog's form for the count,
+    // %n replaced by it; in English "(s)" is "s" for any count but 1.
+    QString text(const char *english, int count, const char *context = "Page") const;
 
     // A message with its arguments in place, its words and nested reasons translated too; plain text.
     QString render(const Message &message) const;

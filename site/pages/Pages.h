@@ -14,6 +14,7 @@ struct Response
     int status = 200;
     QByteArray contentType;
     QByteArray body;
+    QByteArray disposition; // Content-Disposition, for a file to keep; empty for a page
 };
 
 // The published versions: eight characters each, as a version file carries them (1.0.2004).
@@ -54,6 +55,14 @@ public:
     // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
     static Response lookupRefused(int status, const QString &typed, const Message &message,
                                   const PageLanguage &words = PageLanguage::english());
+
+    // A record of a lookup as a file to keep (counted from 1), as the server sent it: RDAP's JSON as
+    // application/rdap+json, whois text as UTF-8 text; no value when the lookup has no such record.
+    static std::optional<Response> recordFile(const LookupResult &result, int number);
+    // The file's name, made from the question: "example.com-rdap.json", "8.8.8.0_24-whois.txt", the record's
+    // number before the ending from the second on. Only letters, digits, dots, hyphens and underscores, never a
+    // leading dot: nothing that a browser or a header could read as more than a name.
+    static QString recordFileName(const QString &query, int number, bool rdap);
 
     // Text from another server as the page shows it: control characters as their visible symbols (NUL as
     // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.

@@ -2,10 +2,8 @@
 
 #include <QHash>
 
-namespace {
+namespace Statuses {
 
-// A value as letters alone, in lower case, without what follows a blank and a link ("clientHold
-// https://icann.org/epp#clientHold").
 QString key(const QString &status)
 {
     const qsizetype link = status.indexOf(QLatin1String("http"), 0, Qt::CaseInsensitive);
@@ -16,10 +14,6 @@ QString key(const QString &status)
     }
     return letters;
 }
-
-} // namespace
-
-namespace Statuses {
 
 const char *phrase(const QString &status)
 {
@@ -60,6 +54,7 @@ const char *phrase(const QString &status)
             { "renewperiod", QT_TRANSLATE_NOOP("Status", "recently renewed (grace period)") },
             { "transferperiod", QT_TRANSLATE_NOOP("Status", "recently transferred (grace period)") },
             { "redemptionperiod", QT_TRANSLATE_NOOP("Status", "expired but still redeemable (redemption period)") },
+            { "reserved", QT_TRANSLATE_NOOP("Status", "reserved by the registry") },
         };
         QHash<QString, const char *> made;
         for (const auto &[value, english] : rows)

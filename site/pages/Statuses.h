@@ -11,4 +11,7 @@ namespace Statuses {
 // value that is none of the registered ones.
 const char *phrase(const QString &status);
 
+// A value as the table compares it: its letters alone, in lower case, without a link after it ("redemptionperiod").
+QString key(const QString &status);
+
 } // namespace Statuses

@@ -108,7 +108,9 @@ Query Query::fromInput(const QString &input)
     if (addressLike.match(text).hasMatch())
         return addressOrNetwork(text);
 
-    const DomainName name = DomainName::fromInput(text);
+    // ".de" asks for the top-level domain as the root zone writes it.
+    const bool topLevel = text.startsWith(u'.') && text.count(u'.') == 1 + int(text.endsWith(u'.') && text.size() > 1);
+    const DomainName name = DomainName::fromInput(topLevel ? text.mid(1) : text);
     if (!name.ok()) {
         Query query;
         query.error = name.error;
@@ -116,6 +118,8 @@ Query Query::fromInput(const QString &input)
     }
     Query query;
     query.text = name.ace;
+    if (!name.ace.contains(u'.'))
+        query.kind = Kind::TopLevelDomain;
     return query;
 }
 
@@ -129,6 +133,7 @@ std::optional<SpecialAddresses::Kind> Query::special() const
     case Kind::AsNumber:
         return SpecialAddresses::classifyAsNumber(asNumber);
     case Kind::Domain:
+    case Kind::TopLevelDomain:
         break;
     }
     return std::nullopt;
@@ -143,6 +148,8 @@ Message::Word Query::noun() const
         return { QStringLiteral(QT_TRANSLATE_NOOP("Word", "network")) };
     case Kind::AsNumber:
         return { QStringLiteral(QT_TRANSLATE_NOOP("Word", "AS number")) };
+    case Kind::TopLevelDomain:
+        return { QStringLiteral(QT_TRANSLATE_NOOP("Word", "top-level domain")) };
     case Kind::Domain:
         break;
     }
@@ -167,6 +174,7 @@ QString Query::rdapPath() const
     case Kind::AsNumber:
         return QStringLiteral("autnum/%1").arg(asNumber);
     case Kind::Domain:
+    case Kind::TopLevelDomain:
         break;
     }
     return QStringLiteral("domain/") + text;

@@ -8,11 +8,11 @@
 
 #include <optional>
 
-// What the lookup form's one field holds: a domain name, an IP address, a network in CIDR form or an AS
-// number, checked and put in canonical form before anything is asked.
+// What the lookup form's one field holds: a domain name, a top-level domain, an IP address, a network in CIDR
+// form or an AS number, checked and put in canonical form before anything is asked.
 struct Query
 {
-    enum class Kind { Domain, Address, Network, AsNumber };
+    enum class Kind { Domain, Address, Network, AsNumber, TopLevelDomain };
 
     Kind kind = Kind::Domain;
     QString text; // canonical: A-labels, "8.8.8.8", "2001:db8::/32", "AS15169"; empty when refused
@@ -36,6 +36,7 @@ struct Query
     QString rdapPath() const;
 
     // A field holding only digits is an AS number; "AS15169" and "AS1.10" (asdot) are too. An address in
-    // IPv4-mapped form is the IPv4 address; a network's host bits are cleared.
+    // IPv4-mapped form is the IPv4 address; a network's host bits are cleared. A name of one label ("de", ".de",
+    // "рф") is a top-level domain.
     static Query fromInput(const QString &input);
 };

@@ -2,8 +2,11 @@
 
 #include "SilentPage.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStandardPaths>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -16,6 +19,16 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
     m_view->setPage(m_page);
     m_systemLanguages = m_page->profile()->httpAcceptLanguage(); // what the profile took from the system
 
+    // A file that the page offers (a lookup's record) is kept in the user's download folder, under the name the
+    // site gives it; a name already there is not overwritten (the engine numbers the new one).
+    QObject::connect(m_page->profile(), &QWebEngineProfile::downloadRequested, m_view,
+                     [](QWebEngineDownloadRequest *download) {
+                         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+                         if (folder.isEmpty() || !QDir().mkpath(folder))
+                             return download->cancel();
+                         download->setDownloadDirectory(folder);
+                         download->accept();
+                     });
     QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {
         if (m_events.downloadBegin)
             m_events.downloadBegin();

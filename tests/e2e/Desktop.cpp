@@ -159,6 +159,13 @@ bool Desktop::type(const QString &title, const QString &text, const QStringList 
     return code == 0;
 }
 
+QString Desktop::clipboard()
+{
+    return run(QStringLiteral("xclip"),
+               { QStringLiteral("-display"), m_display, QStringLiteral("-o"), QStringLiteral("-selection"),
+                 QStringLiteral("clipboard") });
+}
+
 // The whole screen is taken and cut to the window, found afresh by its title: the program replaces its
 // native window when the web engine first draws into it.
 QImage Desktop::screenshot(const QString &title, const QString &path)

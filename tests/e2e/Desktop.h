@@ -28,6 +28,8 @@ public:
     QString property(const QString &title, const QString &name);
     // Gives the window the keyboard focus and types text, then presses the keys named (xdotool's names).
     bool type(const QString &title, const QString &text, const QStringList &keys = {});
+    // What the display's clipboard holds as text (xclip).
+    QString clipboard();
     // Saves a screenshot of a window (or the whole screen for an empty title) and returns it.
     QImage screenshot(const QString &title, const QString &path);
 

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -171,23 +172,37 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
 // servers behind it) serves the version file and the lookup page, and a domain typed into the page is shown.
 void TestEndToEnd::domainLookedUpThroughTheSite()
 {
+    const QByteArray record = R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM","status":["client transfer prohibited"],
+        "events":[{"eventAction":"registration","eventDate":"1995-08-14T04:00:00Z"},
+                  {"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}],
+        "entities":[{"roles":["registrar"],"vcardArray":["vcard",[["fn",{},"text","Registrar Uno"]]],
+                     "publicIds":[{"type":"IANA Registrar ID","identifier":"9999"}]}],
+        "secureDNS":{"delegationSigned":false},
+        "nameservers":[{"ldhName":"ns1.example.com"},{"ldhName":"ns2.example.com"}]})";
+    const QByteArray expired = R"({"objectClassName":"domain","ldhName":"expired-name.com",
+        "status":["redemption period"],"events":[{"eventAction":"expiration","eventDate":"2020-01-01T00:00:00Z"}]})";
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
     rdap.route("/dns.json",
                { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
-    rdap.route("/domain/example.com",
-               { 200,
-                 R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM","status":["active"],
-                     "events":[{"eventAction":"registration","eventDate":"1995-08-14T04:00:00Z"},
-                               {"eventAction":"expiration","eventDate":"2027-08-13T04:00:00Z"}],
-                     "entities":[{"roles":["registrar"],"vcardArray":["vcard",[["fn",{},"text","Registrar Uno"]]]}],
-                     "nameservers":[{"ldhName":"ns1.example.com"},{"ldhName":"ns2.example.com"}]})",
-                 "application/rdap+json" });
+    rdap.route("/domain/example.com", { 200, record, "application/rdap+json" });
+    rdap.route("/domain/free-name.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/domain/expired-name.com", { 200, expired, "application/rdap+json" });
     SiteProcess site({ QStringLiteral("--rdap-bootstrap"), rdap.base() + QStringLiteral("/dns.json"),
                        QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") },
                      QUELCOR_E2E_PORT);
     QVERIFY2(site.started(),
              qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
+
+    // The user's download folder, as the desktop names it.
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("config")));
+    QFile userDirs(home.filePath(QStringLiteral("config/user-dirs.dirs")));
+    QVERIFY(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write("XDG_DOWNLOAD_DIR=\"" + home.filePath(QStringLiteral("Downloads")).toUtf8() + "\"\n");
+    userDirs.close();
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
 
     startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
     QTRY_COMPARE_WITH_TIMEOUT(m_display->windows(kMain).size(), 1, 20000);
@@ -204,19 +219,58 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     QVERIFY(pixelsLike(empty, QRect(16, 65, 705, 5), header) > 705 * 5 * 9 / 10);
 
     // A domain typed into the page's field.
-    QVERIFY(m_display->click(kMain, QPoint(16 + 300, 64 + 18)));
-    QVERIFY(m_display->type(kMain, QStringLiteral("Example.com"), { QStringLiteral("Return") }));
+    const auto lookUp = [&](const QString &name) {
+        return m_display->click(kMain, QPoint(16 + 300, 64 + 18))
+            && m_display->type(kMain, QString(), { QStringLiteral("ctrl+a") })
+            && m_display->type(kMain, name, { QStringLiteral("Return") });
+    };
+    QVERIFY(lookUp(QStringLiteral("Example.com")));
     QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /hosting/quelcor.php?domain=Example.com 200"_qs).size() == 1,
                              30000);
     QCOMPARE(rdap.log(), QStringList({ "GET /dns.json", "GET /domain/example.com" }));
 
-    // The record, shown in the program's browser: below the header, the heading of the raw record in the
-    // header's blue, which the empty page does not have.
+    // The answer, shown in the program's browser: the verdict's border in the header's blue below the header,
+    // which the empty page does not have.
     QImage shown;
-    const QRect below(16, 64 + 48, 690, 377 - 48);
+    const QRect below(16, 64 + 40, 690, 377 - 40);
     QCOMPARE(pixelsLike(empty, below, header), 0);
     QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-03-record.png")),
                               pixelsLike(shown, below, header) > 100),
+                             10000);
+
+    // Copy beside the answer (the first stop after the field and its button), then beside the record (after
+    // the record's download link): the clipboard holds the text as the page shows it.
+    const auto press = [&](int tabs, const QString &key) {
+        QStringList keys(tabs, QStringLiteral("Tab"));
+        keys.append(key);
+        return m_display->click(kMain, QPoint(16 + 300, 64 + 18)) && m_display->type(kMain, QString(), keys);
+    };
+    QVERIFY(press(2, QStringLiteral("space")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_display->clipboard().contains(u"Registered"_qs), 5000);
+    const QString answer = m_display->clipboard();
+    for (const QString &shownText : { u"example.com"_qs, u"Registrar Uno"_qs, u"9999"_qs, u"transfer locked"_qs,
+                                      u"13 August 2099"_qs, u"not signed"_qs })
+        QVERIFY2(answer.contains(shownText), qPrintable(answer));
+    QVERIFY(press(4, QStringLiteral("space")));
+    QTRY_VERIFY_WITH_TIMEOUT(m_display->clipboard().contains(u"\"ldhName\": \"EXAMPLE.COM\""_qs), 5000);
+
+    // Download: the record as the registry sent it, under a name made from the question.
+    QVERIFY(press(3, QStringLiteral("Return")));
+    QFile kept(home.filePath(QStringLiteral("Downloads/example.com-rdap.json")));
+    QTRY_VERIFY_WITH_TIMEOUT(kept.exists() && kept.size() == record.size(), 10000);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), record);
+
+    // A free name, and one past its expiry in its redemption period: the verdict says so, its border green or
+    // amber.
+    const QRect verdict(16, 64 + 40, 400, 40);
+    QVERIFY(lookUp(QStringLiteral("free-name.com")));
+    QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-04-free.png")),
+                              pixelsLike(shown, verdict, QColor(0x1e, 0x7b, 0x34)) > 60),
+                             10000);
+    QVERIFY(lookUp(QStringLiteral("expired-name.com")));
+    QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-05-expired.png")),
+                              pixelsLike(shown, verdict, QColor(0xc7, 0x7c, 0x02)) > 60),
                              10000);
     QCOMPARE(m_display->windows(kMain).size(), 1);
 }

@@ -262,6 +262,21 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden. Versuchen Sie es in %2 s erneut.</translation>
     </message>
+    <message>
+        <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
+        <extracomment>%1: the domain name</extracomment>
+        <translation>%1 ist von der Registry reserviert oder gesperrt und kann nicht registriert werden.</translation>
+    </message>
+    <message>
+        <source>.%1 is not a top-level domain of the root zone.</source>
+        <extracomment>%1: what was asked, without a dot (&quot;qqq&quot;)</extracomment>
+        <translation>.%1 ist keine Top-Level-Domain der Root-Zone.</translation>
+    </message>
+    <message>
+        <source>%1; IANA&apos;s whois was asked instead.</source>
+        <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
+        <translation>%1; stattdessen wurde Whois bei der IANA abgefragt.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -388,6 +403,118 @@
     <message>
         <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Diese Seite gibt es hier nicht. Versuchen Sie es mit der &lt;a href=&quot;%1&quot;&gt;Produktseite&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How a date is written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year; text in quotes stays as it is (Spanish: d &apos;de&apos; MMMM &apos;de&apos; yyyy)</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button that copies the text beside it to the clipboard</extracomment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>The copy button once it has copied</extracomment>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A link that saves a record as a file</extracomment>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>expires today</source>
+        <extracomment>Of a domain name&apos;s registration</extracomment>
+        <translation>läuft heute ab</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <extracomment>How long a registration has left (&quot;expires 3 May 2027, in 146 days&quot;), or how long ago it ran out</extracomment>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expired %n day(s) ago</source>
+        <translation>
+            <numerusform>vor %n Tag abgelaufen</numerusform>
+            <numerusform>vor %n Tagen abgelaufen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>DNSSEC</source>
+        <translation>DNSSEC</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>signiert</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>nicht signiert</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s IANA id</source>
+        <translation>IANA-ID des Registrars</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s web site</source>
+        <translation>Website des Registrars</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Top-Level-Domain</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Betreiber</translation>
+    </message>
+    <message>
+        <source>Whois server</source>
+        <translation>Whois-Server</translation>
+    </message>
+    <message>
+        <source>RDAP service</source>
+        <translation>RDAP-Dienst</translation>
+    </message>
+    <message>
+        <source>held by %1</source>
+        <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
+        <translation>Inhaber: %1</translation>
+    </message>
+    <message>
+        <source>registrar %1</source>
+        <extracomment>%1: the registrar&apos;s name</extracomment>
+        <translation>Registrar: %1</translation>
+    </message>
+    <message>
+        <source>expires %1, %2</source>
+        <translation>läuft am %1 ab, %2</translation>
+    </message>
+    <message>
+        <source>in its redemption period: only the holder can still renew it</source>
+        <translation>in der Wiederherstellungsfrist: nur der Inhaber kann sie noch verlängern</translation>
+    </message>
+    <message>
+        <source>about to be deleted by the registry</source>
+        <translation>wird in Kürze von der Registry gelöscht</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <extracomment>%1: a date</extracomment>
+        <translation>seit %1</translation>
+    </message>
+    <message>
+        <source>managed by %1</source>
+        <extracomment>%1: the organisation that runs a top-level domain</extracomment>
+        <translation>betrieben von %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +655,52 @@
         <source>expired but still redeemable (redemption period)</source>
         <translation>abgelaufen und noch wiederherstellbar (Wiederherstellungsfrist)</translation>
     </message>
+    <message>
+        <source>reserved by the registry</source>
+        <translation>von der Registry reserviert</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Available</source>
+        <extracomment>The verdict on a domain name that is not registered: it can be registered</extracomment>
+        <translation>Verfügbar</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registriert</translation>
+    </message>
+    <message>
+        <source>Reserved or blocked</source>
+        <translation>Reserviert oder gesperrt</translation>
+    </message>
+    <message>
+        <source>Registry busy</source>
+        <translation>Registry ausgelastet</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message>
+        <source>Allocated</source>
+        <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
+        <translation>Zugeteilt</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Kein Eintrag</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Top-Level-Domain</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
+        <translation>Nicht abgefragt</translation>
+    </message>
 </context>
 <context>
     <name>Word</name>
@@ -638,6 +811,10 @@
     <message>
         <source>reserved (AS_TRANS)</source>
         <translation>reserviert (AS_TRANS)</translation>
+    </message>
+    <message>
+        <source>top-level domain</source>
+        <translation>Top-Level-Domain</translation>
     </message>
 </context>
 </TS>

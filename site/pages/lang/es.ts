@@ -262,6 +262,21 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen. Inténtelo de nuevo dentro de %2 s.</translation>
     </message>
+    <message>
+        <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
+        <extracomment>%1: the domain name</extracomment>
+        <translation>%1 está reservado o bloqueado por el registro y no se puede registrar.</translation>
+    </message>
+    <message>
+        <source>.%1 is not a top-level domain of the root zone.</source>
+        <extracomment>%1: what was asked, without a dot (&quot;qqq&quot;)</extracomment>
+        <translation>.%1 no es un dominio de primer nivel de la zona raíz.</translation>
+    </message>
+    <message>
+        <source>%1; IANA&apos;s whois was asked instead.</source>
+        <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
+        <translation>%1; en su lugar se ha consultado el whois de la IANA.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -388,6 +403,118 @@
     <message>
         <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Esta página no existe. Pruebe la &lt;a href=&quot;%1&quot;&gt;página del producto&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How a date is written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year; text in quotes stays as it is (Spanish: d &apos;de&apos; MMMM &apos;de&apos; yyyy)</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button that copies the text beside it to the clipboard</extracomment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>The copy button once it has copied</extracomment>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A link that saves a record as a file</extracomment>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>expires today</source>
+        <extracomment>Of a domain name&apos;s registration</extracomment>
+        <translation>vence hoy</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <extracomment>How long a registration has left (&quot;expires 3 May 2027, in 146 days&quot;), or how long ago it ran out</extracomment>
+        <translation>
+            <numerusform>dentro de %n día</numerusform>
+            <numerusform>dentro de %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expired %n day(s) ago</source>
+        <translation>
+            <numerusform>venció hace %n día</numerusform>
+            <numerusform>venció hace %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>DNSSEC</source>
+        <translation>DNSSEC</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>firmado</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>sin firmar</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s IANA id</source>
+        <translation>ID de IANA del registrador</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s web site</source>
+        <translation>Sitio web del registrador</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Dominio de primer nivel</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Administrador</translation>
+    </message>
+    <message>
+        <source>Whois server</source>
+        <translation>Servidor whois</translation>
+    </message>
+    <message>
+        <source>RDAP service</source>
+        <translation>Servicio RDAP</translation>
+    </message>
+    <message>
+        <source>held by %1</source>
+        <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
+        <translation>a nombre de %1</translation>
+    </message>
+    <message>
+        <source>registrar %1</source>
+        <extracomment>%1: the registrar&apos;s name</extracomment>
+        <translation>registrador: %1</translation>
+    </message>
+    <message>
+        <source>expires %1, %2</source>
+        <translation>vence el %1, %2</translation>
+    </message>
+    <message>
+        <source>in its redemption period: only the holder can still renew it</source>
+        <translation>en período de redención: solo el titular puede renovarlo todavía</translation>
+    </message>
+    <message>
+        <source>about to be deleted by the registry</source>
+        <translation>a punto de ser eliminado por el registro</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>vencido</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <extracomment>%1: a date</extracomment>
+        <translation>desde el %1</translation>
+    </message>
+    <message>
+        <source>managed by %1</source>
+        <extracomment>%1: the organisation that runs a top-level domain</extracomment>
+        <translation>administrado por %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +655,52 @@
         <source>expired but still redeemable (redemption period)</source>
         <translation>caducado pero aún recuperable (período de redención)</translation>
     </message>
+    <message>
+        <source>reserved by the registry</source>
+        <translation>reservado por el registro</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Available</source>
+        <extracomment>The verdict on a domain name that is not registered: it can be registered</extracomment>
+        <translation>Disponible</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registrado</translation>
+    </message>
+    <message>
+        <source>Reserved or blocked</source>
+        <translation>Reservado o bloqueado</translation>
+    </message>
+    <message>
+        <source>Registry busy</source>
+        <translation>Registro ocupado</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message>
+        <source>Allocated</source>
+        <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
+        <translation>Asignado</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Dominio de primer nivel</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
+        <translation>No consultado</translation>
+    </message>
 </context>
 <context>
     <name>Word</name>
@@ -638,6 +811,10 @@
     <message>
         <source>reserved (AS_TRANS)</source>
         <translation>reservado (AS_TRANS)</translation>
+    </message>
+    <message>
+        <source>top-level domain</source>
+        <translation>dominio de primer nivel</translation>
     </message>
 </context>
 </TS>

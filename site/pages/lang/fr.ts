@@ -262,6 +262,21 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué. Réessayez dans %2 s.</translation>
     </message>
+    <message>
+        <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
+        <extracomment>%1: the domain name</extracomment>
+        <translation>%1 est réservé ou bloqué par le registre et ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>.%1 is not a top-level domain of the root zone.</source>
+        <extracomment>%1: what was asked, without a dot (&quot;qqq&quot;)</extracomment>
+        <translation>.%1 n&apos;est pas un domaine de premier niveau de la zone racine.</translation>
+    </message>
+    <message>
+        <source>%1; IANA&apos;s whois was asked instead.</source>
+        <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
+        <translation>%1 ; le whois de l&apos;IANA a été interrogé à la place.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -388,6 +403,118 @@
     <message>
         <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Cette page n&apos;existe pas ici. Essayez la &lt;a href=&quot;%1&quot;&gt;page du produit&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How a date is written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year; text in quotes stays as it is (Spanish: d &apos;de&apos; MMMM &apos;de&apos; yyyy)</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button that copies the text beside it to the clipboard</extracomment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>The copy button once it has copied</extracomment>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A link that saves a record as a file</extracomment>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>expires today</source>
+        <extracomment>Of a domain name&apos;s registration</extracomment>
+        <translation>expire aujourd&apos;hui</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <extracomment>How long a registration has left (&quot;expires 3 May 2027, in 146 days&quot;), or how long ago it ran out</extracomment>
+        <translation>
+            <numerusform>dans %n jour</numerusform>
+            <numerusform>dans %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expired %n day(s) ago</source>
+        <translation>
+            <numerusform>expiré il y a %n jour</numerusform>
+            <numerusform>expiré il y a %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>DNSSEC</source>
+        <translation>DNSSEC</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>signé</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>non signé</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s IANA id</source>
+        <translation>Identifiant IANA du bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s web site</source>
+        <translation>Site web du bureau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Domaine de premier niveau</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Gestionnaire</translation>
+    </message>
+    <message>
+        <source>Whois server</source>
+        <translation>Serveur whois</translation>
+    </message>
+    <message>
+        <source>RDAP service</source>
+        <translation>Service RDAP</translation>
+    </message>
+    <message>
+        <source>held by %1</source>
+        <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
+        <translation>titulaire : %1</translation>
+    </message>
+    <message>
+        <source>registrar %1</source>
+        <extracomment>%1: the registrar&apos;s name</extracomment>
+        <translation>bureau d&apos;enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>expires %1, %2</source>
+        <translation>expire le %1, %2</translation>
+    </message>
+    <message>
+        <source>in its redemption period: only the holder can still renew it</source>
+        <translation>en période de rédemption : seul le titulaire peut encore le renouveler</translation>
+    </message>
+    <message>
+        <source>about to be deleted by the registry</source>
+        <translation>sur le point d&apos;être supprimé par le registre</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>expiré</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <extracomment>%1: a date</extracomment>
+        <translation>depuis le %1</translation>
+    </message>
+    <message>
+        <source>managed by %1</source>
+        <extracomment>%1: the organisation that runs a top-level domain</extracomment>
+        <translation>géré par %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +655,52 @@
         <source>expired but still redeemable (redemption period)</source>
         <translation>expiré mais encore récupérable (période de rédemption)</translation>
     </message>
+    <message>
+        <source>reserved by the registry</source>
+        <translation>réservé par le registre</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Available</source>
+        <extracomment>The verdict on a domain name that is not registered: it can be registered</extracomment>
+        <translation>Disponible</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Reserved or blocked</source>
+        <translation>Réservé ou bloqué</translation>
+    </message>
+    <message>
+        <source>Registry busy</source>
+        <translation>Registre occupé</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Aucune réponse</translation>
+    </message>
+    <message>
+        <source>Allocated</source>
+        <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
+        <translation>Attribué</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Aucune fiche</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Domaine de premier niveau</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
+        <translation>Recherche non effectuée</translation>
+    </message>
 </context>
 <context>
     <name>Word</name>
@@ -638,6 +811,10 @@
     <message>
         <source>reserved (AS_TRANS)</source>
         <translation>réservé (AS_TRANS)</translation>
+    </message>
+    <message>
+        <source>top-level domain</source>
+        <translation>domaine de premier niveau</translation>
     </message>
 </context>
 </TS>

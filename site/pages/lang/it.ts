@@ -262,6 +262,21 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato. Riprovare tra %2 s.</translation>
     </message>
+    <message>
+        <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
+        <extracomment>%1: the domain name</extracomment>
+        <translation>%1 è riservato o bloccato dal registro e non può essere registrato.</translation>
+    </message>
+    <message>
+        <source>.%1 is not a top-level domain of the root zone.</source>
+        <extracomment>%1: what was asked, without a dot (&quot;qqq&quot;)</extracomment>
+        <translation>.%1 non è un dominio di primo livello della zona radice.</translation>
+    </message>
+    <message>
+        <source>%1; IANA&apos;s whois was asked instead.</source>
+        <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
+        <translation>%1; in alternativa è stato consultato il whois della IANA.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -388,6 +403,118 @@
     <message>
         <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Questa pagina non esiste. Provare la &lt;a href=&quot;%1&quot;&gt;pagina del prodotto&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How a date is written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year; text in quotes stays as it is (Spanish: d &apos;de&apos; MMMM &apos;de&apos; yyyy)</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button that copies the text beside it to the clipboard</extracomment>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>The copy button once it has copied</extracomment>
+        <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A link that saves a record as a file</extracomment>
+        <translation>Scaricare</translation>
+    </message>
+    <message>
+        <source>expires today</source>
+        <extracomment>Of a domain name&apos;s registration</extracomment>
+        <translation>scade oggi</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <extracomment>How long a registration has left (&quot;expires 3 May 2027, in 146 days&quot;), or how long ago it ran out</extracomment>
+        <translation>
+            <numerusform>tra %n giorno</numerusform>
+            <numerusform>tra %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expired %n day(s) ago</source>
+        <translation>
+            <numerusform>scaduto %n giorno fa</numerusform>
+            <numerusform>scaduto %n giorni fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>DNSSEC</source>
+        <translation>DNSSEC</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>firmato</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>non firmato</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s IANA id</source>
+        <translation>ID IANA del registrar</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s web site</source>
+        <translation>Sito web del registrar</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Dominio di primo livello</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Gestore</translation>
+    </message>
+    <message>
+        <source>Whois server</source>
+        <translation>Server whois</translation>
+    </message>
+    <message>
+        <source>RDAP service</source>
+        <translation>Servizio RDAP</translation>
+    </message>
+    <message>
+        <source>held by %1</source>
+        <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
+        <translation>titolare: %1</translation>
+    </message>
+    <message>
+        <source>registrar %1</source>
+        <extracomment>%1: the registrar&apos;s name</extracomment>
+        <translation>registrar: %1</translation>
+    </message>
+    <message>
+        <source>expires %1, %2</source>
+        <translation>scade il %1, %2</translation>
+    </message>
+    <message>
+        <source>in its redemption period: only the holder can still renew it</source>
+        <translation>nel periodo di riscatto: solo il titolare può ancora rinnovarlo</translation>
+    </message>
+    <message>
+        <source>about to be deleted by the registry</source>
+        <translation>prossimo alla cancellazione da parte del registro</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>scaduto</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <extracomment>%1: a date</extracomment>
+        <translation>dal %1</translation>
+    </message>
+    <message>
+        <source>managed by %1</source>
+        <extracomment>%1: the organisation that runs a top-level domain</extracomment>
+        <translation>gestito da %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +655,52 @@
         <source>expired but still redeemable (redemption period)</source>
         <translation>scaduto ma ancora recuperabile (periodo di riscatto)</translation>
     </message>
+    <message>
+        <source>reserved by the registry</source>
+        <translation>riservato dal registro</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Available</source>
+        <extracomment>The verdict on a domain name that is not registered: it can be registered</extracomment>
+        <translation>Disponibile</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Registrato</translation>
+    </message>
+    <message>
+        <source>Reserved or blocked</source>
+        <translation>Riservato o bloccato</translation>
+    </message>
+    <message>
+        <source>Registry busy</source>
+        <translation>Registro occupato</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Nessuna risposta</translation>
+    </message>
+    <message>
+        <source>Allocated</source>
+        <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
+        <translation>Assegnato</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Nessun dato</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Dominio di primo livello</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
+        <translation>Ricerca non eseguita</translation>
+    </message>
 </context>
 <context>
     <name>Word</name>
@@ -638,6 +811,10 @@
     <message>
         <source>reserved (AS_TRANS)</source>
         <translation>riservato (AS_TRANS)</translation>
+    </message>
+    <message>
+        <source>top-level domain</source>
+        <translation>dominio di primo livello</translation>
     </message>
 </context>
 </TS>

@@ -262,6 +262,21 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken. Probeer het over %2 s opnieuw.</translation>
     </message>
+    <message>
+        <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
+        <extracomment>%1: the domain name</extracomment>
+        <translation>%1 is door het register gereserveerd of geblokkeerd en kan niet worden geregistreerd.</translation>
+    </message>
+    <message>
+        <source>.%1 is not a top-level domain of the root zone.</source>
+        <extracomment>%1: what was asked, without a dot (&quot;qqq&quot;)</extracomment>
+        <translation>.%1 is geen topleveldomein van de rootzone.</translation>
+    </message>
+    <message>
+        <source>%1; IANA&apos;s whois was asked instead.</source>
+        <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
+        <translation>%1; in plaats daarvan is de whois van IANA geraadpleegd.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -388,6 +403,118 @@
     <message>
         <source>&lt;p&gt;There is no such page here. Try the &lt;a href=&quot;%1&quot;&gt;product page&lt;/a&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Deze pagina bestaat hier niet. Probeer de &lt;a href=&quot;%1&quot;&gt;productpagina&lt;/a&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How a date is written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year; text in quotes stays as it is (Spanish: d &apos;de&apos; MMMM &apos;de&apos; yyyy)</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>A button that copies the text beside it to the clipboard</extracomment>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <extracomment>The copy button once it has copied</extracomment>
+        <translation>Gekopieerd</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <extracomment>A link that saves a record as a file</extracomment>
+        <translation>Downloaden</translation>
+    </message>
+    <message>
+        <source>expires today</source>
+        <extracomment>Of a domain name&apos;s registration</extracomment>
+        <translation>verloopt vandaag</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n day(s)</source>
+        <extracomment>How long a registration has left (&quot;expires 3 May 2027, in 146 days&quot;), or how long ago it ran out</extracomment>
+        <translation>
+            <numerusform>over %n dag</numerusform>
+            <numerusform>over %n dagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>expired %n day(s) ago</source>
+        <translation>
+            <numerusform>%n dag geleden verlopen</numerusform>
+            <numerusform>%n dagen geleden verlopen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>DNSSEC</source>
+        <translation>DNSSEC</translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation>ondertekend</translation>
+    </message>
+    <message>
+        <source>not signed</source>
+        <translation>niet ondertekend</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s IANA id</source>
+        <translation>IANA-id van de registrar</translation>
+    </message>
+    <message>
+        <source>Registrar&apos;s web site</source>
+        <translation>Website van de registrar</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Topleveldomein</translation>
+    </message>
+    <message>
+        <source>Manager</source>
+        <translation>Beheerder</translation>
+    </message>
+    <message>
+        <source>Whois server</source>
+        <translation>Whois-server</translation>
+    </message>
+    <message>
+        <source>RDAP service</source>
+        <translation>RDAP-dienst</translation>
+    </message>
+    <message>
+        <source>held by %1</source>
+        <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
+        <translation>houder: %1</translation>
+    </message>
+    <message>
+        <source>registrar %1</source>
+        <extracomment>%1: the registrar&apos;s name</extracomment>
+        <translation>registrar: %1</translation>
+    </message>
+    <message>
+        <source>expires %1, %2</source>
+        <translation>verloopt op %1, %2</translation>
+    </message>
+    <message>
+        <source>in its redemption period: only the holder can still renew it</source>
+        <translation>in de quarantaineperiode: alleen de houder kan hem nog verlengen</translation>
+    </message>
+    <message>
+        <source>about to be deleted by the registry</source>
+        <translation>wordt binnenkort door het register verwijderd</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>verlopen</translation>
+    </message>
+    <message>
+        <source>since %1</source>
+        <extracomment>%1: a date</extracomment>
+        <translation>sinds %1</translation>
+    </message>
+    <message>
+        <source>managed by %1</source>
+        <extracomment>%1: the organisation that runs a top-level domain</extracomment>
+        <translation>beheerd door %1</translation>
     </message>
 </context>
 <context>
@@ -528,6 +655,52 @@
         <source>expired but still redeemable (redemption period)</source>
         <translation>verlopen maar nog te herstellen (quarantaineperiode)</translation>
     </message>
+    <message>
+        <source>reserved by the registry</source>
+        <translation>gereserveerd door het register</translation>
+    </message>
+</context>
+<context>
+    <name>Verdict</name>
+    <message>
+        <source>Available</source>
+        <extracomment>The verdict on a domain name that is not registered: it can be registered</extracomment>
+        <translation>Beschikbaar</translation>
+    </message>
+    <message>
+        <source>Registered</source>
+        <translation>Geregistreerd</translation>
+    </message>
+    <message>
+        <source>Reserved or blocked</source>
+        <translation>Gereserveerd of geblokkeerd</translation>
+    </message>
+    <message>
+        <source>Registry busy</source>
+        <translation>Register bezet</translation>
+    </message>
+    <message>
+        <source>No answer</source>
+        <translation>Geen antwoord</translation>
+    </message>
+    <message>
+        <source>Allocated</source>
+        <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
+        <translation>Toegewezen</translation>
+    </message>
+    <message>
+        <source>No record</source>
+        <translation>Geen record</translation>
+    </message>
+    <message>
+        <source>Top-level domain</source>
+        <translation>Topleveldomein</translation>
+    </message>
+    <message>
+        <source>Not looked up</source>
+        <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
+        <translation>Niet opgezocht</translation>
+    </message>
 </context>
 <context>
     <name>Word</name>
@@ -638,6 +811,10 @@
     <message>
         <source>reserved (AS_TRANS)</source>
         <translation>gereserveerd (AS_TRANS)</translation>
+    </message>
+    <message>
+        <source>top-level domain</source>
+        <translation>topleveldomein</translation>
     </message>
 </context>
 </TS>

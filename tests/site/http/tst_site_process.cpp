@@ -116,7 +116,7 @@ void TestSiteProcess::lookupOverHttp()
 
     QCOMPARE(page.status, 200);
     QVERIFY(page.csp.contains("default-src 'none'"));
-    QVERIFY(page.body.contains("<h1>example.com</h1>"));
+    QVERIFY(page.body.contains("<h1><bdi>example.com</bdi></h1>"));
     QVERIFY(page.body.contains("&lt;img src=x onerror=alert(1)&gt;"));
     QVERIFY(!page.body.contains("<img"));
     QVERIFY(page.body.contains("value=\"Example.COM\""));

@@ -272,10 +272,10 @@ void TestSiteLookup::rdapRecordWithRegistrar()
 
     // Everything another server sent is shown as text.
     const QString page = QString::fromUtf8(Pages::lookupPage(QStringLiteral("Example.com"), &result));
-    QVERIFY(!page.contains(u"<script"));
+    QCOMPARE(page.count(u"<script"), 1); // the page's own
     QVERIFY(page.contains(u"Registrar &lt;script&gt;alert(1)&lt;/script&gt; Inc."));
     QVERIFY(page.contains(u"&lt;script&gt;document.title="));
-    QVERIFY(page.contains(u"2027-08-13"));
+    QVERIFY(page.contains(u"13 August 2027"));
 
     // The bootstrap file is kept: a second lookup does not fetch it again.
     lookup.run(QStringLiteral("example.com"));

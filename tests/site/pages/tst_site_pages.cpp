@@ -43,7 +43,9 @@ Catalog readCatalog(const QString &path)
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            catalog.insert(context + u'|' + source, Entry { xml.readElementText(), finished });
+            // (a text with a count has a form a count, which are read as one)
+            catalog.insert(context + u'|' + source,
+                           Entry { xml.readElementText(QXmlStreamReader::IncludeChildElements), finished });
         }
     }
     return catalog;
@@ -232,7 +234,7 @@ void TestSitePages::pageInTheChosenLanguage()
     QVERIFY(message != result.message.english() && !message.contains(u"no answer"));
     QVERIFY(page.contains(message.toHtmlEscaped()));
     QVERIFY(page.contains(german.text(QT_TRANSLATE_NOOP("Page", "Look up"))));
-    QVERIFY(page.contains(u"<pre>Domain Status: no answer</pre>")); // the registry's words stay
+    QVERIFY(page.contains(u">Domain Status: no answer</pre>")); // the registry's words stay
     QVERIFY(!page.contains(u"Look up<"));
 }
 

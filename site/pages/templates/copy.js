@@ -1,0 +1,36 @@
+(function () {
+  'use strict';
+  // Copies a text: through a selection first, which works in every browser and in the program's own; through
+  // the clipboard API where the selection could not be copied.
+  function copy(text) {
+    var area = document.createElement('textarea');
+    area.value = text;
+    area.setAttribute('readonly', '');
+    area.style.position = 'fixed';
+    area.style.top = '-1000px';
+    document.body.appendChild(area);
+    area.select();
+    var copied = false;
+    try { copied = document.execCommand('copy'); } catch (e) { copied = false; }
+    document.body.removeChild(area);
+    if (!copied && navigator.clipboard) navigator.clipboard.writeText(text);
+  }
+  // A Copy button beside each answer and record, in the tools line made for it.
+  document.querySelectorAll('[data-copy]').forEach(function (target) {
+    var tools = document.querySelector('.tools[data-for="' + target.id + '"]');
+    if (!tools) return;
+    var button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'copy';
+    button.textContent = target.getAttribute('data-copy');
+    button.addEventListener('click', function () {
+      copy(target.innerText);
+      button.textContent = target.getAttribute('data-copied');
+    });
+    tools.appendChild(button);
+  });
+  // Printed, every record is unfolded.
+  window.addEventListener('beforeprint', function () {
+    document.querySelectorAll('details').forEach(function (details) { details.open = true; });
+  });
+})();
