@@ -144,6 +144,46 @@ void RdapFields::read(const QJsonObject &record)
     keep(whoisServer, record.value(u"port43").toString());
 }
 
+namespace {
+
+int monthNumber(const QString &name)
+{
+    return QLocale::c().toDate(name.left(3), QStringLiteral("MMM")).month();
+}
+
+// The date at the start of a text, in one of the forms that registries write, whatever time or zone follows.
+QDate leadingDate(const QString &text)
+{
+    using Made = QDate (*)(const QRegularExpressionMatch &);
+    static const std::pair<QRegularExpression, Made> forms[] = {
+        { QRegularExpression(QStringLiteral("^(\\d{4})[-./] ?(\\d{1,2})[-./] ?(\\d{1,2})\\.?")), // 2024-12-31, 2024. 12. 31.
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()); } },
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})")), // 31.12.2024, 31/12/2024
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()); } },
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$")), // 31/12/24
+          [](const QRegularExpressionMatch &m) {
+              const int year = m.captured(3).toInt();
+              return QDate(year < 70 ? 2000 + year : 1900 + year, m.captured(2).toInt(), m.captured(1).toInt());
+          } },
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})")), // 31-Dec-2024
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(2)), m.captured(1).toInt()); } },
+        { QRegularExpression(QStringLiteral("^([A-Za-z]{3})[a-z]* +(\\d{1,2}),? +(\\d{4})")), // May 22 2002
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(1)), m.captured(2).toInt()); } },
+        { QRegularExpression(QStringLiteral("^[A-Za-z]{3} ([A-Za-z]{3}) +(\\d{1,2}) [\\d:]+ (?:[A-Z]{1,5} )?(\\d{4})")), // Mon Apr 26 07:50:40 GMT 2010
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(1)), m.captured(2).toInt()); } },
+        { QRegularExpression(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:$|[ T])")), // 20241231
+          [](const QRegularExpressionMatch &m) { return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()); } },
+    };
+    for (const auto &[pattern, made] : forms) {
+        const QRegularExpressionMatch match = pattern.match(text);
+        if (match.hasMatch())
+            return made(match);
+    }
+    return QDate();
+}
+
+} // namespace
+
 QString RdapFields::date(const QString &text)
 {
     const QString trimmed = text.trimmed();
@@ -151,21 +191,13 @@ QString RdapFields::date(const QString &text)
         = trimmed.contains(u'T') ? QDateTime::fromString(trimmed, Qt::ISODateWithMs) : QDateTime();
     if (when.isValid())
         return when.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
-    // The date at the start, whatever time or zone follows it.
-    static const QRegularExpression forms(QStringLiteral(
-        "^(?:(\\d{4})[-./](\\d{1,2})[-./](\\d{1,2})|(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})|(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})"
-        "|(\\d{4})(\\d{2})(\\d{2}))(?:$|[ T])"));
-    const QRegularExpressionMatch match = forms.match(trimmed);
-    QDate date;
-    if (!match.captured(1).isEmpty())
-        date = QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    else if (!match.captured(4).isEmpty())
-        date = QDate(match.captured(6).toInt(), match.captured(5).toInt(), match.captured(4).toInt());
-    else if (!match.captured(7).isEmpty())
-        date = QDate(match.captured(9).toInt(),
-                     QLocale::c().toDate(match.captured(8), QStringLiteral("MMM")).month(), match.captured(7).toInt());
-    else if (!match.captured(10).isEmpty())
-        date = QDate(match.captured(10).toInt(), match.captured(11).toInt(), match.captured(12).toInt());
+    QDate date = leadingDate(trimmed);
+    // "registrar AT ns.il 19960111 (Assigned)": the first word that is a date
+    for (qsizetype from = 0; !date.isValid() && from >= 0 && from < trimmed.size();) {
+        from = trimmed.indexOf(u' ', from);
+        if (from >= 0)
+            date = leadingDate(trimmed.mid(++from));
+    }
     return date.isValid() ? date.toString(Qt::ISODate) : trimmed;
 }
 

@@ -30,7 +30,8 @@ struct RdapFields
     void read(const QJsonObject &record);
 
     // A date as the fields hold it: "yyyy-MM-dd" for a date that can be read (ISO 8601, "31.12.2024",
-    // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time), else the text.
+    // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time; "Mon Apr 26
+    // 07:50:40 GMT 2010"), else the text.
     static QString date(const QString &text);
     // A web address fit for a link: http or https with a host; empty otherwise.
     static QString webAddress(const QString &text);

@@ -197,11 +197,13 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         QHash<QString, Field> made;
         const std::pair<Field, const char *> rows[] = {
             { Registrar, "registrar" }, { Registrar, "registrar name" }, { Registrar, "sponsoring registrar" },
-            { RegistrarId, "registrar iana id" }, { RegistrarUrl, "registrar url" },
+            { RegistrarId, "registrar iana id" }, { RegistrarId, "sponsoring registrar iana id" }, { RegistrarUrl, "registrar url" },
             { Abuse, "registrar abuse contact email" }, { Abuse, "registrar abuse contact phone" },
             { Registered, "creation date" }, { Registered, "created" }, { Registered, "created on" },
             { Registered, "registered on" }, { Registered, "registration date" }, { Registered, "registration time" },
             { Registered, "domain record activated" }, { Registered, "first registration date" },
+            { Registered, "domain registration date" }, { Expires, "domain expiration date" },
+            { Changed, "domain last updated date" },
             { Expires, "registry expiry date" }, { Expires, "registrar registration expiration date" },
             { Expires, "expiry date" }, { Expires, "expiration date" }, { Expires, "expire date" },
             { Expires, "expires" }, { Expires, "expires on" }, { Expires, "expire" }, { Expires, "paid-till" },
@@ -209,7 +211,7 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
             { Expires, "record expires on" }, { Changed, "updated date" }, { Changed, "last updated" },
             { Changed, "last update" }, { Changed, "last-update" }, { Changed, "last modified" },
             { Changed, "changed" }, { Changed, "modified" }, { Changed, "last changed" },
-            { Status, "domain status" }, { Status, "status" }, { Status, "state" }, { NameServer, "name server" },
+            { Status, "domain status" }, { Status, "status" }, { NameServer, "name server" },
             { NameServer, "name servers" }, { NameServer, "nameserver" }, { NameServer, "nameservers" },
             { NameServer, "nserver" }, { Dnssec, "dnssec" }, { Holder, "registrant organization" },
             { Holder, "registrant" }, { Holder, "registrant name" }, { Holder, "holder" },
@@ -266,11 +268,13 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         case Expires:
             return keepFirst(fields.expires, RdapFields::date(value));
         case Changed:
-            // "2016-09-22T07:52:47Z nic@nic.fr": the date
-            return keepFirst(fields.lastChanged, RdapFields::date(value.section(u' ', 0, 0)));
+            return keepFirst(fields.lastChanged, RdapFields::date(value));
         case Status:
-            if (!knownStatuses && fields.statuses.size() < 32)
-                fields.statuses.append(value);
+            // "REGISTERED, DELEGATED, VERIFIED": each on its own
+            for (const QString &status : value.split(u',', Qt::SkipEmptyParts)) {
+                if (!knownStatuses && fields.statuses.size() < 32)
+                    fields.statuses.append(status.trimmed());
+            }
             return;
         case NameServer: {
             // "ns1.example.com", "ns1.example.com 192.0.2.1", "example.pt NS ns1.example.com."
@@ -304,7 +308,10 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         const QStringView line = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#')
             ? QStringView()
             : lines[i];
-        const qsizetype colon = line.indexOf(u':');
+        // "Key: value", or a list's key alone on its line ("Nameservers")
+        qsizetype colon = line.indexOf(u':');
+        if (colon < 0 && line.size() < 32 && keys.value(keyOf(line), Registrar) == NameServer)
+            colon = line.size();
         if (colon <= 0 || colon > 64)
             continue;
         const QString key = keyOf(line.left(colon));

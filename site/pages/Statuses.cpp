@@ -6,9 +6,15 @@ namespace Statuses {
 
 QString key(const QString &status)
 {
-    const qsizetype link = status.indexOf(QLatin1String("http"), 0, Qt::CaseInsensitive);
+    // Without what a registry adds after the value: a link, a remark in brackets, " - " and an explanation.
+    qsizetype end = status.size();
+    for (const QString &after : { u"http"_qs, u"("_qs, u" - "_qs }) {
+        const qsizetype at = status.indexOf(after, 0, Qt::CaseInsensitive);
+        if (at > 0)
+            end = qMin(end, at);
+    }
     QString letters;
-    for (const QChar c : QStringView(status).left(link < 0 ? status.size() : link)) {
+    for (const QChar c : QStringView(status).left(end)) {
         if (c.isLetter())
             letters += c.toLower();
     }
@@ -55,6 +61,31 @@ const char *phrase(const QString &status)
             { "transferperiod", QT_TRANSLATE_NOOP("Status", "recently transferred (grace period)") },
             { "redemptionperiod", QT_TRANSLATE_NOOP("Status", "expired but still redeemable (redemption period)") },
             { "reserved", QT_TRANSLATE_NOOP("Status", "reserved by the registry") },
+            // Registries' own values.
+            { "registered", QT_TRANSLATE_NOOP("Status", "registered") },
+            { "notavailable", "registered" },
+            { "granted", QT_TRANSLATE_NOOP("Status", "granted to the holder") },
+            { "live", "active" },
+            { "connect", QT_TRANSLATE_NOOP("Status", "in the DNS") },
+            { "published", "in the DNS" },
+            { "delegated", "in the DNS" },
+            { "verified", QT_TRANSLATE_NOOP("Status", "holder verified") },
+            { "transferlocked", "transfer locked" },
+            { "linked", "associated with another object" },
+            // The regional internet registries' values for address ranges and AS numbers.
+            { "assigned", QT_TRANSLATE_NOOP("Status", "assigned") },
+            { "assignedpa", "assigned" },
+            { "assignedpi", QT_TRANSLATE_NOOP("Status", "assigned, provider-independent") },
+            { "assignedportable", "assigned, provider-independent" },
+            { "assignednonportable", "assigned" },
+            { "assignedanycast", "assigned" },
+            { "allocated", QT_TRANSLATE_NOOP("Status", "allocated") },
+            { "allocatedpa", "allocated" },
+            { "allocatedpi", "allocated" },
+            { "allocatedportable", "allocated" },
+            { "allocatednonportable", "allocated" },
+            { "allocatedunspecified", "allocated" },
+            { "legacy", QT_TRANSLATE_NOOP("Status", "legacy (held since before the regional registries)") },
         };
         QHash<QString, const char *> made;
         for (const auto &[value, english] : rows)

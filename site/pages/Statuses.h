@@ -3,8 +3,9 @@
 #include <QString>
 
 // The status values of registration records in words: RDAP's (RFC 9083, with the EPP statuses as RFC 8056 maps
-// them, "client transfer prohibited") and EPP's own (RFC 5731 and 3915, "clientTransferProhibited"), however a
-// record writes them (case, blanks, a link after the value).
+// them, "client transfer prohibited") and EPP's own (RFC 5731 and 3915, "clientTransferProhibited"), registries' and
+// regional internet registries' own values ("connect", "ASSIGNED PA"), however a record writes them (case, blanks,
+// a link or a remark after the value).
 namespace Statuses {
 
 // The phrase for a status value, in English as marked QT_TRANSLATE_NOOP("Status", ...) for the catalogs; null for a

@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>von der Registry reserviert</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>registriert</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>dem Inhaber zugeteilt</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>im DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>Inhaber überprüft</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>zugewiesen</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>zugewiesen, providerunabhängig</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>zugeteilt</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>Altbestand (vergeben vor den regionalen Registries)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

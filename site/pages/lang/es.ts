@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>reservado por el registro</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>registrado</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>concedido al titular</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>en el DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>titular verificado</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>asignado</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>asignado, independiente del proveedor</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>adjudicado</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>heredado (otorgado antes de los registros regionales)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>réservé par le registre</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>enregistré</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>attribué au titulaire</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>dans le DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>titulaire vérifié</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>assigné</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>assigné, indépendant du fournisseur</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>alloué</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>historique (attribué avant les registres régionaux)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

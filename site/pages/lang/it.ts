@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>riservato dal registro</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>registrato</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>concesso al titolare</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>nel DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>titolare verificato</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>assegnato</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>assegnato, indipendente dal provider</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>allocato</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>storico (assegnato prima dei registri regionali)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

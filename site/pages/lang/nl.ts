@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>gereserveerd door het register</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>geregistreerd</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>toegekend aan de houder</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>in de DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>houder geverifieerd</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>toegewezen</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>toegewezen, provideronafhankelijk</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>gealloceerd</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>historisch (uitgegeven vóór de regionale registers)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

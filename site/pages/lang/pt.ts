@@ -659,6 +659,38 @@
         <source>reserved by the registry</source>
         <translation>reservado pelo registo</translation>
     </message>
+    <message>
+        <source>registered</source>
+        <translation>registado</translation>
+    </message>
+    <message>
+        <source>granted to the holder</source>
+        <translation>concedido ao titular</translation>
+    </message>
+    <message>
+        <source>in the DNS</source>
+        <translation>no DNS</translation>
+    </message>
+    <message>
+        <source>holder verified</source>
+        <translation>titular verificado</translation>
+    </message>
+    <message>
+        <source>assigned</source>
+        <translation>atribuído</translation>
+    </message>
+    <message>
+        <source>assigned, provider-independent</source>
+        <translation>atribuído, independente do fornecedor</translation>
+    </message>
+    <message>
+        <source>allocated</source>
+        <translation>alocado</translation>
+    </message>
+    <message>
+        <source>legacy (held since before the regional registries)</source>
+        <translation>histórico (atribuído antes dos registos regionais)</translation>
+    </message>
 </context>
 <context>
     <name>Verdict</name>

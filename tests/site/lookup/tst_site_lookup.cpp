@@ -108,6 +108,8 @@ private slots:
     void internationalNameOnTheWire();
     void rdapLinksToPrivateAddressesRefused();
     void extensionMissingFromBootstrapFallsBackToWhois();
+    void topLevelDomains_data();
+    void topLevelDomains();
     void whoisTwoHops();
     void whoisRegistrarServerForms_data();
     void whoisRegistrarServerForms();
@@ -462,6 +464,61 @@ void TestSiteLookup::extensionMissingFromBootstrapFallsBackToWhois()
     QCOMPARE(whois.server(1).queries, QList<QByteArray> { "example.it" });
     QCOMPARE(whois.server(2).queries, QList<QByteArray> { "example.it" });
     QCOMPARE(rdap.log(), QStringList { "GET /dns.json" });
+}
+
+void TestSiteLookup::topLevelDomains_data()
+{
+    // A top-level domain, however written: its root zone record from IANA's RDAP service, or from IANA's whois
+    // when that service cannot be had; the registry's own RDAP service from the bootstrap file.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("rdapStatus"); // 0: IANA's RDAP service does not answer
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("fields"); // manager, whois server, RDAP service, registered, DNSSEC, status
+    QTest::newRow("RDAP") << ".DE" << 200 << int(Outcome::Found)
+                          << QStringList { "DENIC eG", "whois.denic.de", "RDAP", "1986-11-05", "signed", "active" };
+    QTest::newRow("not in the root zone") << u"рф"_qs << 404 << int(Outcome::NotRegistered) << QStringList();
+    QTest::newRow("IANA's whois instead")
+        << "de" << 0 << int(Outcome::Found)
+        << QStringList { "DENIC eG", "whois.denic.de", "RDAP", "1986-11-05", "signed", "ACTIVE" };
+}
+
+void TestSiteLookup::topLevelDomains()
+{
+    QFETCH(QString, input);
+    QFETCH(int, rdapStatus);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, fields);
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% IANA WHOIS server\n\ndomain:       DE\n\norganisation: DENIC eG\naddress:      Kaiserstrasse "
+                             "75-77\n\ncontact:      administrative\norganisation: DENIC Admin\n\nnserver:      A.NIC.DE "
+                             "194.0.0.53\nds-rdata:     26755 8 2 f341357809a5954311ccb82ade114c6c1d724a75c0395137aa\n"
+                             "whois:        whois.denic.de\n\nstatus:       ACTIVE\n\ncreated:      1986-11-05\nchanged:"
+                             "      2023-05-04\nsource:       IANA\n";
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(bootstrapFile({ { { "de" }, rdap.base() + "/RDAP/" } })));
+    rdap.route("/iana/domain/de",
+               json(R"({"objectClassName":"domain","ldhName":"de","status":["active"],"port43":"whois.denic.de",
+                        "entities":[{"roles":["registrant"],"vcardArray":["vcard",[["fn",{},"text","DENIC eG"]]]}],
+                        "events":[{"eventAction":"registration","eventDate":"1986-11-05T00:00:00Z"}],
+                        "secureDNS":{"delegationSigned":true}})"));
+    rdap.route("/iana/domain/xn--p1ai", { 404, "{}", "application/rdap+json" });
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    LookupSettings settings = settingsFor(whois.port());
+    settings.ianaRdap = rdapStatus ? QUrl(rdap.base() + "/iana/") : QUrl(QStringLiteral("http://127.0.0.1:1/"));
+
+    const LookupResult result = Lookup(bootstrap, settings).run(input);
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.kind, Query::Kind::TopLevelDomain);
+    QCOMPARE(whois.server(1).queries.size(), rdapStatus ? 0 : 1); // asked only when RDAP fails, and only the root
+    if (fields.isEmpty()) {
+        QCOMPARE(result.message.english(), u".xn--p1ai is not a top-level domain of the root zone."_qs);
+        return;
+    }
+    QCOMPARE(QStringList({ result.holder, result.whoisServer, QUrl(result.rdapService).path().section(u'/', 1, 1),
+                           result.registered, result.dnssec, result.statuses.value(0) }),
+             fields);
+    QCOMPARE(result.notes.size(), rdapStatus ? 0 : 1);
 }
 
 void TestSiteLookup::whoisTwoHops()

@@ -9,6 +9,7 @@
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
 #include "pages/Pages.h"
+#include "pages/Statuses.h"
 #include "query/AddressPolicy.h"
 #include "query/Query.h"
 
@@ -47,6 +48,8 @@ private slots:
     void recordedAnswers_data();
     void recordedAnswers();
     void recordedAnswersCoverManyRegistries();
+    void fieldsOfRecordedAnswers_data();
+    void fieldsOfRecordedAnswers();
     void throttledWhoisAnswer_data();
     void throttledWhoisAnswer();
     void numbersThroughRdap_data();
@@ -221,6 +224,7 @@ void TestSiteQueries::recordedAnswers_data()
         const int verdict = outcome == u"found" ? int(Verdict::Record)
             : outcome == u"not-registered"      ? int(Verdict::NotRegistered)
             : outcome == u"rate-limited"        ? int(Verdict::RateLimited)
+            : outcome == u"reserved"            ? int(Verdict::Reserved)
                                                 : -1;
         if (verdict >= 0)
             QTest::addRow("%s", qPrintable(fields[0])) << fields[0] << fields[1] << fields[2] << verdict;
@@ -258,6 +262,57 @@ void TestSiteQueries::recordedAnswersCoverManyRegistries()
         (fields.value(3) == u"found" ? found : notRegistered).insert(fields.value(1));
     }
     QVERIFY2(found.intersect(notRegistered).size() >= 40, qPrintable(QString::number(found.size())));
+}
+
+void TestSiteQueries::fieldsOfRecordedAnswers_data()
+{
+    // The fields read from registries' own forms: registered, expires, last changed, registrar, the statuses and
+    // name servers (first of each), DNSSEC. Every found answer of the corpus is read; every status value read has
+    // its phrase.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char *file, QStringList expected) {
+        QTest::newRow(file) << QString::fromLatin1(file) << expected;
+    };
+    row("whois.afilias.net/found.txt",
+        { "2001-07-31", "2018-07-31", "2017-06-29", "MarkMonitor Inc.", "clientDeleteProhibited https://icann.org/epp#clientDeleteProhibited", "ns1.google.com", "unsigned" });
+    row("whois.nic.uk/found.txt", { "1999-02-14", "2015-02-14", "2014-01-13", "Markmonitor Inc. t/a Markmonitor", "",
+                                    "ns1.google.com", "" });
+    row("whois.dns.pt/found.txt", { "2003-01-09", "2015-02-28", "", "", "ACTIVE", "ns4.google.com", "" });
+    row("whois.nic.it/found.txt", { "1999-12-10", "2014-04-21", "2013-04-21", "", "ok", "ns1.google.com", "" });
+    row("whois.nic.fr/found.txt",
+        { "2004-05-20", "2019-05-07", "2018-04-08", "EPAG Domainservices GmbH", "ACTIVE", "ns.magic.fr", "" });
+    row("whois.denic.de/found.txt", { "", "", "2011-03-30", "", "connect", "ns1.google.com", "" });
+    row("whois.nic.co/found.txt", { "2010-04-26", "2016-04-25", "2013-10-14", "CSC CORPORATE DOMAINS",
+                                    "clientTransferProhibited", "ns1.p34.dynect.net", "" });
+    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.trimmed().split(u'\t');
+        if (fields.value(3) == u"found" && !QStringList { "whois.afilias.net/found.txt", "whois.nic.uk/found.txt",
+                                                          "whois.dns.pt/found.txt", "whois.nic.it/found.txt",
+                                                          "whois.nic.fr/found.txt", "whois.denic.de/found.txt",
+                                                          "whois.nic.co/found.txt" }
+                                                 .contains(fields[0]))
+            QTest::newRow(qPrintable(fields[0])) << fields[0] << QStringList();
+    }
+}
+
+void TestSiteQueries::fieldsOfRecordedAnswers()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    RdapFields read;
+    WhoisText::readFields(Upstream::decodeText(readData(QStringLiteral("whois/") + file)), read);
+    for (const QString &status : std::as_const(read.statuses))
+        QVERIFY2(Statuses::phrase(status), qPrintable(status));
+    for (const QString &date : { read.registered, read.expires, read.lastChanged })
+        QVERIFY2(date.isEmpty() || QDate::fromString(date, Qt::ISODate).isValid(), qPrintable(date));
+    if (expected.isEmpty())
+        return;
+    const QStringList got { read.registered, read.expires, read.lastChanged, read.registrar,
+                            read.statuses.value(0), read.nameServers.value(0), read.dnssec };
+    QCOMPARE(got, expected);
 }
 
 void TestSiteQueries::throttledWhoisAnswer_data()

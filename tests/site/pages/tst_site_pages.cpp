@@ -79,6 +79,10 @@ private slots:
     void pageInTheChosenLanguage();
     void statusesInWords_data();
     void statusesInWords();
+    void verdicts_data();
+    void verdicts();
+    void recordFileNames_data();
+    void recordFileNames();
     void versionFilesReadByTheProgram();
 };
 
@@ -275,6 +279,124 @@ void TestSitePages::statusesInWords()
     const QString expected
         = u"<td>"_qs + cell + uR"(, <span title="pending delete">wird in Kürze gelöscht</span></td>)"_qs;
     QVERIFY2(page.contains(expected), qPrintable(page));
+}
+
+void TestSitePages::verdicts_data()
+{
+    // A result, and the verdict line that leads its page in English and in German, with what must stand in it
+    // (dates in the page's language, the time left). Expiry dates are counted from today.
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("expiresInDays"); // none: 0
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QStringList>("english");
+    QTest::addColumn<QStringList>("german");
+    using O = LookupResult::Outcome;
+    using K = Query::Kind;
+    const QStringList none;
+    QTest::newRow("found") << int(O::Found) << int(K::Domain) << qint64(248) << none
+                           << QStringList { "verdict info", ">Registered<", "registrar <bdi>Registrar Uno</bdi>",
+                                            ", <bdi>in 248 days</bdi>" }
+                           << QStringList { ">Registriert<", "in 248 Tagen" };
+    QTest::newRow("one day left") << int(O::Found) << int(K::Domain) << qint64(1) << none
+                                  << QStringList { "in 1 day<" } << QStringList { "in 1 Tag<" };
+    QTest::newRow("expired") << int(O::Found) << int(K::Domain) << qint64(-3) << none
+                             << QStringList { "verdict warn", "expired 3 days ago" }
+                             << QStringList { "verdict warn", "vor 3 Tagen abgelaufen" };
+    QTest::newRow("redemption") << int(O::Found) << int(K::Domain) << qint64(-40) << QStringList { "redemptionPeriod" }
+                                << QStringList { "verdict warn", "in its redemption period" }
+                                << QStringList { "verdict warn", "Wiederherstellungsfrist" };
+    QTest::newRow("pending delete, no expiry") << int(O::Found) << int(K::Domain) << qint64(0)
+                                               << QStringList { "pending delete" }
+                                               << QStringList { "verdict warn", "about to be deleted" }
+                                               << QStringList { "verdict warn" };
+    QTest::newRow("free") << int(O::NotRegistered) << int(K::Domain) << qint64(0) << none
+                          << QStringList { "verdict ok", ">Available<", "example.com is not registered." }
+                          << QStringList { "verdict ok", ">Verfügbar<" };
+    QTest::newRow("reserved") << int(O::Reserved) << int(K::Domain) << qint64(0) << none
+                              << QStringList { "verdict warn", ">Reserved or blocked<", "<h1>" }
+                              << QStringList { ">Reserviert oder gesperrt<" };
+    QTest::newRow("throttled") << int(O::RateLimited) << int(K::Domain) << qint64(0) << none
+                               << QStringList { ">Registry busy<", "Try again in 30 s." }
+                               << QStringList { ">Registry ausgelastet<" };
+    QTest::newRow("failed") << int(O::Failed) << int(K::Domain) << qint64(0) << none
+                            << QStringList { "verdict error", ">No answer<" } << QStringList { ">Keine Antwort<" };
+    QTest::newRow("network") << int(O::Found) << int(K::Network) << qint64(0) << none
+                             << QStringList { ">Allocated<", "held by <bdi>Example Net</bdi>",
+                                              "since <bdi>14 August 1995</bdi>" }
+                             << QStringList { "14. August 1995" };
+    QTest::newRow("top-level domain") << int(O::Found) << int(K::TopLevelDomain) << qint64(0) << none
+                                      << QStringList { ">Top-level domain<", "managed by <bdi>Example Net</bdi>" }
+                                      << QStringList { ">Top-Level-Domain<" };
+}
+
+void TestSitePages::verdicts()
+{
+    QFETCH(int, outcome);
+    QFETCH(int, kind);
+    QFETCH(qint64, expiresInDays);
+    QFETCH(QStringList, statuses);
+    QFETCH(QStringList, english);
+    QFETCH(QStringList, german);
+    LookupResult result;
+    result.outcome = LookupResult::Outcome(outcome);
+    result.kind = Query::Kind(kind);
+    result.query = u"example.com"_qs;
+    result.statuses = statuses;
+    result.registered = u"1995-08-14"_qs;
+    if (result.outcome == LookupResult::Outcome::Found) {
+        result.registrar = u"Registrar Uno"_qs;
+        result.holder = u"Example Net"_qs;
+    }
+    if (expiresInDays)
+        result.expires = QDate::currentDate().addDays(expiresInDays).toString(Qt::ISODate);
+    result.message = result.outcome == LookupResult::Outcome::NotRegistered ? Message(MessageId::NotRegistered, result.query)
+        : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
+                                                                : Message(MessageId::NotARecord);
+    for (const auto &[language, expected] :
+         { std::pair(&PageLanguage::english(), english), std::pair(&PageLanguage::forAcceptLanguage("de"), german) }) {
+        const QString page = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, *language));
+        // The verdict comes first, before the heading and the table.
+        const qsizetype verdict = page.indexOf(u"<p class=\"verdict");
+        const qsizetype table = page.indexOf(u"<table");
+        QVERIFY(verdict > 0 && (table < 0 || verdict < table));
+        for (const QString &text : expected)
+            QVERIFY2(page.contains(text), qPrintable(text + u"\n"_qs + page.mid(verdict, 600)));
+    }
+}
+
+void TestSitePages::recordFileNames_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("rdap");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("domain, RDAP") << "example.com" << 1 << true << "example.com-rdap.json";
+    QTest::newRow("registrar's, whois") << "example.com" << 2 << false << "example.com-2-whois.txt";
+    QTest::newRow("network") << "2001:db8::/32" << 1 << false << "2001_db8___32-whois.txt";
+    QTest::newRow("a path") << "../../etc/passwd" << 1 << false << "_.._etc_passwd-whois.txt";
+    QTest::newRow("a header") << "a\"\r\nSet-Cookie: x=1" << 1 << true << "a___Set-Cookie__x_1-rdap.json";
+    QTest::newRow("nothing left") << "..." << 1 << true << "record-rdap.json";
+}
+
+void TestSitePages::recordFileNames()
+{
+    QFETCH(QString, query);
+    QFETCH(int, number);
+    QFETCH(bool, rdap);
+    QFETCH(QString, name);
+    QCOMPARE(Pages::recordFileName(query, number, rdap), name);
+    LookupResult result;
+    result.query = query;
+    result.records.append(SourceRecord { rdap ? u"https://rdap.zz/x"_qs : u"whois.zz"_qs, u"{\"a\": 1}"_qs, false,
+                                         u"indented"_qs });
+    result.records.append(result.records.first());
+    const std::optional<Response> file = Pages::recordFile(result, number);
+    QVERIFY(file);
+    QCOMPARE(file->body, QByteArray("{\"a\": 1}")); // as sent, not as shown
+    QCOMPARE(file->contentType, rdap ? QByteArray("application/rdap+json") : QByteArray("text/plain; charset=utf-8"));
+    QCOMPARE(file->disposition, "attachment; filename=\"" + name.toLatin1() + '"');
+    QVERIFY(!Pages::recordFile(result, 3) && !Pages::recordFile(result, 0));
 }
 
 void TestSitePages::versionFilesReadByTheProgram()
