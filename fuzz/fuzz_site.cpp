@@ -26,9 +26,12 @@ LookupResult resultWith(const QString &text, LookupResult::Outcome outcome, Quer
     result.kind = kind;
     result.query = text;
     result.message = Message(MessageId::WhoisUnreachable, text, Message::verbatim(text));
-    for (QString *field : { &result.name, &result.registrar, &result.registered, &result.expires, &result.lastChanged,
-                            &result.range, &result.type, &result.country, &result.holder, &result.abuse })
+    for (QString *field : { &result.name, &result.registrar, &result.registrarId, &result.registrarUrl,
+                            &result.registered, &result.lastChanged, &result.range, &result.type, &result.country,
+                            &result.holder, &result.abuse, &result.dnssec, &result.whoisServer, &result.rdapService })
         *field = text;
+    // (An expiry that is a date adds the time left to the verdict: the same date for every text.)
+    result.expires = QStringLiteral("2030-01-01");
     result.statuses = QStringList { text, text };
     result.nameServers = QStringList { text };
     result.notes.append(Message::verbatim(text));
@@ -38,7 +41,8 @@ LookupResult resultWith(const QString &text, LookupResult::Outcome outcome, Quer
 }
 
 // Every page that carries text from elsewhere, one for each template that takes such a value: the lookup page
-// with a record (found, for a name and for a network), with a failure, with no question, and refused. In a
+// with a record (found, for a name, a network and a top-level domain; reserved), with a failure, with no question,
+// and refused. In a
 // translated language, the pages whose messages the catalog renders (the failure and the refusal) are enough:
 // the rest is the same template with other words.
 qsizetype markup(const QString &text, const PageLanguage &words)
@@ -48,7 +52,8 @@ qsizetype markup(const QString &text, const PageLanguage &words)
     qsizetype count = 0;
     for (const auto &[outcome, kind] :
          { std::pair { Outcome::Failed, Query::Kind::Domain }, std::pair { Outcome::Found, Query::Kind::Domain },
-           std::pair { Outcome::Found, Query::Kind::Network } }) {
+           std::pair { Outcome::Found, Query::Kind::Network }, std::pair { Outcome::Found, Query::Kind::TopLevelDomain },
+           std::pair { Outcome::Reserved, Query::Kind::Domain } }) {
         const LookupResult result = resultWith(text, outcome, kind);
         count += Pages::lookupPage(text, &result, words).count('<');
         if (!english)
@@ -108,6 +113,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (markup(sample, *languages[i]) != expected[i][text.isEmpty() ? 0 : 1])
             std::abort();
     }
+    // A record kept as a file: its name is a plain file name, its header one line, for any question.
+    static const QRegularExpression fileName(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9._-]*$"));
+    const LookupResult found = resultWith(text, LookupResult::Outcome::Found, Query::Kind::Domain);
+    const std::optional<Response> file = Pages::recordFile(found, 1);
+    if (!file || !fileName.match(Pages::recordFileName(text, 2, false)).hasMatch() || file->disposition.count('"') != 2
+        || file->disposition.contains('\r') || file->disposition.contains('\n') || file->body != text.toUtf8())
+        std::abort();
+
+    // The fields of any answer read as whois; a date read is a real one.
+    RdapFields fields;
+    WhoisText::readFields(text, fields, true);
+    static const QRegularExpression isoDate(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    for (const QString &date : { fields.registered, fields.expires, fields.lastChanged, RdapFields::date(sample) }) {
+        if (isoDate.match(date).hasMatch() && !QDate::fromString(date, Qt::ISODate).isValid())
+            std::abort();
+    }
+
     // Any header picks one of the languages.
     if (!PageLanguage::all().contains(&PageLanguage::forAcceptLanguage(bytes.toStdString())))
         std::abort();

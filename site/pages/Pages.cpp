@@ -473,7 +473,7 @@ QString Pages::recordFileName(const QString &query, int number, bool rdap)
             || c == u'.' || c == u'-';
         name += plain ? c : u'_';
     }
-    while (name.startsWith(u'.'))
+    while (name.startsWith(u'.') || name.startsWith(u'-'))
         name.remove(0, 1);
     if (name.isEmpty())
         name = QStringLiteral("record");

@@ -61,7 +61,7 @@ public:
     static std::optional<Response> recordFile(const LookupResult &result, int number);
     // The file's name, made from the question: "example.com-rdap.json", "8.8.8.0_24-whois.txt", the record's
     // number before the ending from the second on. Only letters, digits, dots, hyphens and underscores, never a
-    // leading dot: nothing that a browser or a header could read as more than a name.
+    // leading dot or hyphen: nothing that a browser or a header could read as more than a name.
     static QString recordFileName(const QString &query, int number, bool rdap);
 
     // Text from another server as the page shows it: control characters as their visible symbols (NUL as

@@ -24,7 +24,8 @@
     button.className = 'copy';
     button.textContent = target.getAttribute('data-copy');
     button.addEventListener('click', function () {
-      copy(target.innerText);
+      // A record's text as it stands (a folded one has no rendered text); the answer as laid out.
+      copy(target.tagName === 'PRE' ? target.textContent : target.innerText);
       button.textContent = target.getAttribute('data-copied');
     });
     tools.appendChild(button);

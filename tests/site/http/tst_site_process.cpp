@@ -10,6 +10,7 @@
 #include "platform/HttpTextFetcher.h"
 #endif
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -25,6 +26,7 @@ struct Page
     int status = 0;
     QByteArray body;
     QByteArray csp;
+    QByteArray disposition;
 };
 
 Page get(const QString &url)
@@ -37,7 +39,7 @@ Page get(const QString &url)
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec();
     Page page { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
-                reply->rawHeader("Content-Security-Policy") };
+                reply->rawHeader("Content-Security-Policy"), reply->rawHeader("Content-Disposition") };
     delete reply;
     return page;
 }
@@ -120,14 +122,31 @@ void TestSiteProcess::lookupOverHttp()
     QVERIFY(page.body.contains("&lt;img src=x onerror=alert(1)&gt;"));
     QVERIFY(!page.body.contains("<img"));
     QVERIFY(page.body.contains("value=\"Example.COM\""));
+    // The page's one script is the one its policy allows by hash.
+    const qsizetype script = page.body.indexOf("<script>") + 8;
+    const QByteArray code = page.body.mid(script, page.body.indexOf("</script>") - script);
+    QVERIFY(page.csp.contains("script-src 'sha256-" + QCryptographicHash::hash(code, QCryptographicHash::Sha256).toBase64()
+                              + "'"));
     QCOMPARE(rdap.log(), QStringList({ "GET /dns.json", "GET /domain/example.com" }));
+
+    // The record to keep, from the cache: as the registry sent it.
+    Page record;
+    std::unique_ptr<QThread> keeper(
+        QThread::create([&] { record = get(site.base() + "/hosting/quelcor.php?domain=example.com&record=1"); }));
+    QObject::connect(keeper.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    keeper->start();
+    loop.exec();
+    keeper->wait();
+    QCOMPARE(record.disposition, QByteArray("attachment; filename=\"example.com-rdap.json\""));
+    QVERIFY(record.body.startsWith(R"({"ldhName":"example.com","status":["active"],)"));
+    QCOMPARE(rdap.log().size(), 2);
 
     // One log line a request, with no control characters from the request in it.
     get(site.base() + "/hosting/quelcor.php?domain=a%0D%0Ab");
-    QTRY_COMPARE_WITH_TIMEOUT(site.log().size(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(site.log().size(), 4, 5000);
     QVERIFY2(site.log().at(1).contains(u"GET /hosting/quelcor.php?domain=Example.COM 200"),
              qPrintable(site.log().at(1)));
-    QVERIFY(site.log().at(2).contains(u"GET /hosting/quelcor.php?domain=a%0D%0Ab 200"));
+    QVERIFY(site.log().at(3).contains(u"GET /hosting/quelcor.php?domain=a%0D%0Ab 200"));
 }
 
 void TestSiteProcess::slowLookupHoldsUpNobody()
