@@ -52,7 +52,8 @@ qsizetype markup(const QString &text, const PageLanguage &words)
     qsizetype count = 0;
     for (const auto &[outcome, kind] :
          { std::pair { Outcome::Failed, Query::Kind::Domain }, std::pair { Outcome::Found, Query::Kind::Domain },
-           std::pair { Outcome::Found, Query::Kind::Network }, std::pair { Outcome::Found, Query::Kind::TopLevelDomain },
+           std::pair { Outcome::Found, Query::Kind::Network },
+           std::pair { Outcome::Found, Query::Kind::TopLevelDomain },
            std::pair { Outcome::Reserved, Query::Kind::Domain } }) {
         const LookupResult result = resultWith(text, outcome, kind);
         count += Pages::lookupPage(text, &result, words).count('<');

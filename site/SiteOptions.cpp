@@ -137,8 +137,8 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                    QStringLiteral("Keep results and limits on Redis, shared with other instances "
                                                   "(redis://host:port/db)."),
                                    QStringLiteral("url"));
-    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, ianaRdap, whoisPort, allow, quelcorVersion, whoisVersion,
-                        trusted, redis });
+    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, ianaRdap, whoisPort, allow, quelcorVersion,
+                        whoisVersion, trusted, redis });
     for (const Number &number : numbers)
         parser.addOption(number.option);
 

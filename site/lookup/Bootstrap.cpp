@@ -129,9 +129,9 @@ void RdapBootstrap::serviceFor(const Query &query, QNetworkAccessManager &networ
 {
     const bool v4 = query.address.protocol() == QAbstractSocket::IPv4Protocol;
     const FileIndex index = query.kind == Query::Kind::Domain || query.kind == Query::Kind::TopLevelDomain ? Dns
-        : query.kind == Query::Kind::AsNumber                 ? Asn
-        : v4                                                  ? Ipv4
-                                                              : Ipv6;
+        : query.kind == Query::Kind::AsNumber                                                              ? Asn
+        : v4                                                                                               ? Ipv4
+                                                                                                           : Ipv6;
     current(m_files[index], network, policy, limits, context,
             [query, v4, done = std::move(done)](const QJsonDocument &file, const Message &error) {
                 Service service { QUrl(), error };

@@ -88,9 +88,8 @@ void rateLimited(LookupResult &result, qint64 retryAfterSeconds)
 // A record whose statuses say that the name is kept from registration.
 bool isReserved(const QStringList &statuses)
 {
-    return std::any_of(statuses.cbegin(), statuses.cend(), [](const QString &status) {
-        return status.compare(u"reserved", Qt::CaseInsensitive) == 0;
-    });
+    return std::any_of(statuses.cbegin(), statuses.cend(),
+                       [](const QString &status) { return status.compare(u"reserved", Qt::CaseInsensitive) == 0; });
 }
 
 } // namespace
@@ -168,10 +167,10 @@ private:
         const bool topLevel = m_query.kind == Query::Kind::TopLevelDomain;
         if (topLevel && (!answer.ok() || answer.status >= 500)) {
             // IANA's whois holds the same root zone records.
-            result.notes.append(Message(
-                MessageId::IanaWhoisInstead,
-                answer.ok() ? Message(MessageId::RegistryStatus, answer.status)
-                            : Message(MessageId::RegistryUnreachable, url.host(), answer.error)));
+            result.notes.append(Message(MessageId::IanaWhoisInstead,
+                                        answer.ok()
+                                            ? Message(MessageId::RegistryStatus, answer.status)
+                                            : Message(MessageId::RegistryUnreachable, url.host(), answer.error)));
             return whois(m_settings.whoisRoot, m_settings.whoisRootPort);
         }
         if (!answer.ok()) {

@@ -146,38 +146,39 @@ void RdapFields::read(const QJsonObject &record)
 
 namespace {
 
-int monthNumber(const QString &name)
-{
-    return QLocale::c().toDate(name.left(3), QStringLiteral("MMM")).month();
-}
-
 // The date at the start of a text, in one of the forms that registries write, whatever time or zone follows.
 QDate leadingDate(const QString &text)
 {
-    using Made = QDate (*)(const QRegularExpressionMatch &);
-    static const std::pair<QRegularExpression, Made> forms[] = {
-        { QRegularExpression(QStringLiteral("^(\\d{4})[-./] ?(\\d{1,2})[-./] ?(\\d{1,2})\\.?")), // 2024-12-31, 2024. 12. 31.
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()); } },
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})")), // 31.12.2024, 31/12/2024
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()); } },
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$")), // 31/12/24
-          [](const QRegularExpressionMatch &m) {
-              const int year = m.captured(3).toInt();
-              return QDate(year < 70 ? 2000 + year : 1900 + year, m.captured(2).toInt(), m.captured(1).toInt());
-          } },
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})")), // 31-Dec-2024
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(2)), m.captured(1).toInt()); } },
-        { QRegularExpression(QStringLiteral("^([A-Za-z]{3})[a-z]* +(\\d{1,2}),? +(\\d{4})")), // May 22 2002
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(1)), m.captured(2).toInt()); } },
-        { QRegularExpression(QStringLiteral("^[A-Za-z]{3} ([A-Za-z]{3}) +(\\d{1,2}) [\\d:]+ (?:[A-Z]{1,5} )?(\\d{4})")), // Mon Apr 26 07:50:40 GMT 2010
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(3).toInt(), monthNumber(m.captured(1)), m.captured(2).toInt()); } },
-        { QRegularExpression(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:$|[ T])")), // 20241231
-          [](const QRegularExpressionMatch &m) { return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()); } },
+    // Each form, with where its year, month and day stand; a month of letters is its English name.
+    struct Form
+    {
+        QRegularExpression pattern;
+        int year, month, day;
     };
-    for (const auto &[pattern, made] : forms) {
-        const QRegularExpressionMatch match = pattern.match(text);
-        if (match.hasMatch())
-            return made(match);
+    static const Form forms[] = {
+        { QRegularExpression(QStringLiteral("^(\\d{4})[-./] ?(\\d{1,2})[-./] ?(\\d{1,2})")), 1, 2, 3 }, // 2024-12-31
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})")), 3, 2, 1 }, // 31.12.2024
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$")), 3, 2, 1 }, // 31/12/24
+        { QRegularExpression(QStringLiteral("^(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})")), 3, 2,
+          1 }, // 31-Dec-2024
+        { QRegularExpression(QStringLiteral("^([A-Za-z]{3})[a-z]* +(\\d{1,2}),? +(\\d{4})")), 3, 1, 2 }, // May 22 2002
+        // Mon Apr 26 07:50:40 GMT 2010
+        { QRegularExpression(QStringLiteral("^[A-Za-z]{3} ([A-Za-z]{3}) +(\\d{1,2}) [\\d:]+ (?:[A-Z]{1,5} )?(\\d{4})")),
+          3, 1, 2 },
+        { QRegularExpression(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:$|[ T])")), 1, 2, 3 }, // 20241231
+    };
+    for (const Form &form : forms) {
+        const QRegularExpressionMatch match = form.pattern.match(text);
+        if (!match.hasMatch())
+            continue;
+        const QString month = match.captured(form.month);
+        int year = match.captured(form.year).toInt();
+        if (match.capturedLength(form.year) == 2)
+            year += year < 70 ? 2000 : 1900;
+        return QDate(year,
+                     month.front().isLetter() ? QLocale::c().toDate(month.left(3), QStringLiteral("MMM")).month()
+                                              : month.toInt(),
+                     match.captured(form.day).toInt());
     }
     return QDate();
 }
@@ -187,8 +188,7 @@ QDate leadingDate(const QString &text)
 QString RdapFields::date(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    const QDateTime when
-        = trimmed.contains(u'T') ? QDateTime::fromString(trimmed, Qt::ISODateWithMs) : QDateTime();
+    const QDateTime when = trimmed.contains(u'T') ? QDateTime::fromString(trimmed, Qt::ISODateWithMs) : QDateTime();
     if (when.isValid())
         return when.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
     QDate date = leadingDate(trimmed);

@@ -162,9 +162,9 @@ Reading read(const QString &answer, const QString &server, const QString &query)
         const QRegularExpression pattern = row.pattern.contains(u"NAME")
             ? QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, namePattern), kPatternOptions)
             : row.compiled;
-        (row.verdict == Verdict::RateLimited ? throttles
-             : row.verdict == Verdict::Reserved  ? reservations
-                                                 : absences)
+        (row.verdict == Verdict::RateLimited    ? throttles
+             : row.verdict == Verdict::Reserved ? reservations
+                                                : absences)
             .append(pattern);
     }
     Reading reading;
@@ -191,30 +191,75 @@ Reading read(const QString &answer, const QString &server, const QString &query)
 
 void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
 {
-    enum Field { Registrar, RegistrarId, RegistrarUrl, Abuse, Registered, Expires, Changed, Status, NameServer, Dnssec,
-                 Holder, WhoisServer };
+    enum Field {
+        Registrar,
+        RegistrarId,
+        RegistrarUrl,
+        Abuse,
+        Registered,
+        Expires,
+        Changed,
+        Status,
+        NameServer,
+        Dnssec,
+        Holder,
+        WhoisServer
+    };
     static const QHash<QString, Field> keys = [] {
         QHash<QString, Field> made;
         const std::pair<Field, const char *> rows[] = {
-            { Registrar, "registrar" }, { Registrar, "registrar name" }, { Registrar, "sponsoring registrar" },
-            { RegistrarId, "registrar iana id" }, { RegistrarId, "sponsoring registrar iana id" }, { RegistrarUrl, "registrar url" },
-            { Abuse, "registrar abuse contact email" }, { Abuse, "registrar abuse contact phone" },
-            { Registered, "creation date" }, { Registered, "created" }, { Registered, "created on" },
-            { Registered, "registered on" }, { Registered, "registration date" }, { Registered, "registration time" },
-            { Registered, "domain record activated" }, { Registered, "first registration date" },
-            { Registered, "domain registration date" }, { Expires, "domain expiration date" },
+            { Registrar, "registrar" },
+            { Registrar, "registrar name" },
+            { Registrar, "sponsoring registrar" },
+            { RegistrarId, "registrar iana id" },
+            { RegistrarId, "sponsoring registrar iana id" },
+            { RegistrarUrl, "registrar url" },
+            { Abuse, "registrar abuse contact email" },
+            { Abuse, "registrar abuse contact phone" },
+            { Registered, "creation date" },
+            { Registered, "created" },
+            { Registered, "created on" },
+            { Registered, "registered on" },
+            { Registered, "registration date" },
+            { Registered, "registration time" },
+            { Registered, "domain record activated" },
+            { Registered, "first registration date" },
+            { Registered, "domain registration date" },
+            { Expires, "domain expiration date" },
             { Changed, "domain last updated date" },
-            { Expires, "registry expiry date" }, { Expires, "registrar registration expiration date" },
-            { Expires, "expiry date" }, { Expires, "expiration date" }, { Expires, "expire date" },
-            { Expires, "expires" }, { Expires, "expires on" }, { Expires, "expire" }, { Expires, "paid-till" },
-            { Expires, "renewal date" }, { Expires, "valid until" }, { Expires, "expiration time" },
-            { Expires, "record expires on" }, { Changed, "updated date" }, { Changed, "last updated" },
-            { Changed, "last update" }, { Changed, "last-update" }, { Changed, "last modified" },
-            { Changed, "changed" }, { Changed, "modified" }, { Changed, "last changed" },
-            { Status, "domain status" }, { Status, "status" }, { NameServer, "name server" },
-            { NameServer, "name servers" }, { NameServer, "nameserver" }, { NameServer, "nameservers" },
-            { NameServer, "nserver" }, { Dnssec, "dnssec" }, { Holder, "registrant organization" },
-            { Holder, "registrant" }, { Holder, "registrant name" }, { Holder, "holder" },
+            { Expires, "registry expiry date" },
+            { Expires, "registrar registration expiration date" },
+            { Expires, "expiry date" },
+            { Expires, "expiration date" },
+            { Expires, "expire date" },
+            { Expires, "expires" },
+            { Expires, "expires on" },
+            { Expires, "expire" },
+            { Expires, "paid-till" },
+            { Expires, "renewal date" },
+            { Expires, "valid until" },
+            { Expires, "expiration time" },
+            { Expires, "record expires on" },
+            { Changed, "updated date" },
+            { Changed, "last updated" },
+            { Changed, "last update" },
+            { Changed, "last-update" },
+            { Changed, "last modified" },
+            { Changed, "changed" },
+            { Changed, "modified" },
+            { Changed, "last changed" },
+            { Status, "domain status" },
+            { Status, "status" },
+            { NameServer, "name server" },
+            { NameServer, "name servers" },
+            { NameServer, "nameserver" },
+            { NameServer, "nameservers" },
+            { NameServer, "nserver" },
+            { Dnssec, "dnssec" },
+            { Holder, "registrant organization" },
+            { Holder, "registrant" },
+            { Holder, "registrant name" },
+            { Holder, "holder" },
         };
         for (const auto &[field, key] : rows)
             made.insert(QString::fromLatin1(key), field);
@@ -283,7 +328,8 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
             QString host = tokens.value(ns >= 0 ? ns + 1 : 0).toLower();
             if (host.endsWith(u'.'))
                 host.chop(1);
-            if (!knownServers && !host.isEmpty() && !fields.nameServers.contains(host) && fields.nameServers.size() < 32)
+            if (!knownServers && !host.isEmpty() && !fields.nameServers.contains(host)
+                && fields.nameServers.size() < 32)
                 fields.nameServers.append(host);
             return;
         }
@@ -305,9 +351,8 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
     bool sawManager = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QStringView line = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#')
-            ? QStringView()
-            : lines[i];
+        const QStringView line
+            = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
         // "Key: value", or a list's key alone on its line ("Nameservers")
         qsizetype colon = line.indexOf(u':');
         if (colon < 0 && line.size() < 32 && keys.value(keyOf(line), Registrar) == NameServer)

@@ -208,8 +208,10 @@ Data verdictLine(const PageLanguage &words, const LookupResult &result, const Ve
                                                           { longDate(words, result.expires), left }));
         }
         if (verdict.redemption)
-            parts.append(words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period: only the holder can still "
-                                                              "renew it"))
+            parts.append(words
+                             .text(QT_TRANSLATE_NOOP("Page",
+                                                     "in its redemption period: only the holder can still "
+                                                     "renew it"))
                              .toHtmlEscaped());
         if (verdict.pendingDelete)
             parts.append(words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted by the registry")).toHtmlEscaped());
@@ -250,7 +252,8 @@ Data verdictLine(const PageLanguage &words, const LookupResult &result, const Ve
             parts.append(isolated(result.range));
         if (!result.registered.isEmpty())
             //: %1: a date
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
+            parts.append(
+                sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
         break;
     case Kind::NoRecord:
         label = QT_TRANSLATE_NOOP("Verdict", "No record");
@@ -264,7 +267,8 @@ Data verdictLine(const PageLanguage &words, const LookupResult &result, const Ve
             //: %1: the organisation that runs a top-level domain
             parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "managed by %1"), { result.holder }));
         if (!result.registered.isEmpty())
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
+            parts.append(
+                sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
         break;
     case Kind::Special:
         //: The verdict on a special-purpose address or number, which no registry holds
@@ -343,9 +347,10 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
         // Folded where the table above says what matters; open where the record is all there is.
         if (!readable)
             record.set("open", true);
-        record.set("download", value(QStringLiteral("%1?domain=%2&record=%3")
-                                          .arg(MakerPaths::lookupPage, QString::fromLatin1(question))
-                                          .arg(i + 1)));
+        record.set("download",
+                   value(QStringLiteral("%1?domain=%2&record=%3")
+                             .arg(MakerPaths::lookupPage, QString::fromLatin1(question))
+                             .arg(i + 1)));
         record.set("fileName", value(Pages::recordFileName(result.query, int(i + 1), source.rdap())));
         record.set("downloadLabel", value(download));
         records.push_back(record);
@@ -461,16 +466,16 @@ std::optional<Response> Pages::recordFile(const LookupResult &result, int number
         return std::nullopt;
     const SourceRecord &record = result.records[number - 1];
     const QByteArray name = recordFileName(result.query, number, record.rdap()).toLatin1();
-    return Response { 200, record.rdap() ? "application/rdap+json" : "text/plain; charset=utf-8",
-                      record.text.toUtf8(), "attachment; filename=\"" + name + '"' };
+    return Response { 200, record.rdap() ? "application/rdap+json" : "text/plain; charset=utf-8", record.text.toUtf8(),
+                      "attachment; filename=\"" + name + '"' };
 }
 
 QString Pages::recordFileName(const QString &query, int number, bool rdap)
 {
     QString name;
     for (const QChar c : QStringView(query).left(100)) {
-        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')
-            || c == u'.' || c == u'-';
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'.'
+            || c == u'-';
         name += plain ? c : u'_';
     }
     while (name.startsWith(u'.') || name.startsWith(u'-'))

@@ -31,8 +31,8 @@ Verdict Verdict::of(const LookupResult &result, QDate today)
         break;
     }
     verdict.kind = result.kind == Query::Kind::TopLevelDomain ? Kind::TopLevelDomain
-        : domain                                               ? Kind::Registered
-                                                               : Kind::Allocated;
+        : domain                                              ? Kind::Registered
+                                                              : Kind::Allocated;
     if (!domain)
         return verdict;
     const QDate expires = QDate::fromString(result.expires, Qt::ISODate);

@@ -172,7 +172,8 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
 // servers behind it) serves the version file and the lookup page, and a domain typed into the page is shown.
 void TestEndToEnd::domainLookedUpThroughTheSite()
 {
-    const QByteArray record = R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM","status":["client transfer prohibited"],
+    const QByteArray record
+        = R"({"objectClassName":"domain","ldhName":"EXAMPLE.COM","status":["client transfer prohibited"],
         "events":[{"eventAction":"registration","eventDate":"1995-08-14T04:00:00Z"},
                   {"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}],
         "entities":[{"roles":["registrar"],"vcardArray":["vcard",[["fn",{},"text","Registrar Uno"]]],
@@ -248,8 +249,8 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     QVERIFY(press(2, QStringLiteral("space")));
     QTRY_VERIFY_WITH_TIMEOUT(m_display->clipboard().contains(u"Registrar Uno"_qs), 5000);
     const QString answer = m_display->clipboard(); // in the driver's language, Italian
-    for (const QString &shownText : { u"Registrato"_qs, u"example.com"_qs, u"9999"_qs, u"13 agosto 2099"_qs,
-                                      u"DNSSEC"_qs })
+    for (const QString &shownText :
+         { u"Registrato"_qs, u"example.com"_qs, u"9999"_qs, u"13 agosto 2099"_qs, u"DNSSEC"_qs })
         QVERIFY2(answer.contains(shownText), qPrintable(answer));
     QVERIFY(press(4, QStringLiteral("space")));
     QTest::qWait(500);

@@ -125,8 +125,8 @@ void TestSiteProcess::lookupOverHttp()
     // The page's one script is the one its policy allows by hash.
     const qsizetype script = page.body.indexOf("<script>") + 8;
     const QByteArray code = page.body.mid(script, page.body.indexOf("</script>") - script);
-    QVERIFY(page.csp.contains("script-src 'sha256-" + QCryptographicHash::hash(code, QCryptographicHash::Sha256).toBase64()
-                              + "'"));
+    QVERIFY(page.csp.contains("script-src 'sha256-"
+                              + QCryptographicHash::hash(code, QCryptographicHash::Sha256).toBase64() + "'"));
     QCOMPARE(rdap.log(), QStringList({ "GET /dns.json", "GET /domain/example.com" }));
 
     // The record to keep, from the cache: as the registry sent it.

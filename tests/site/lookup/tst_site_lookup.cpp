@@ -489,11 +489,12 @@ void TestSiteLookup::topLevelDomains()
     QFETCH(int, outcome);
     QFETCH(QStringList, fields);
     FakeWhoisNetwork whois(1);
-    whois.server(1).answer = "% IANA WHOIS server\n\ndomain:       DE\n\norganisation: DENIC eG\naddress:      Kaiserstrasse "
-                             "75-77\n\ncontact:      administrative\norganisation: DENIC Admin\n\nnserver:      A.NIC.DE "
-                             "194.0.0.53\nds-rdata:     26755 8 2 f341357809a5954311ccb82ade114c6c1d724a75c0395137aa\n"
-                             "whois:        whois.denic.de\n\nstatus:       ACTIVE\n\ncreated:      1986-11-05\nchanged:"
-                             "      2023-05-04\nsource:       IANA\n";
+    whois.server(1).answer
+        = "% IANA WHOIS server\n\ndomain:       DE\n\norganisation: DENIC eG\naddress:      Kaiserstrasse "
+          "75-77\n\ncontact:      administrative\norganisation: DENIC Admin\n\nnserver:      A.NIC.DE "
+          "194.0.0.53\nds-rdata:     26755 8 2 f341357809a5954311ccb82ade114c6c1d724a75c0395137aa\n"
+          "whois:        whois.denic.de\n\nstatus:       ACTIVE\n\ncreated:      1986-11-05\nchanged:"
+          "      2023-05-04\nsource:       IANA\n";
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
     rdap.route("/dns.json", json(bootstrapFile({ { { "de" }, rdap.base() + "/RDAP/" } })));

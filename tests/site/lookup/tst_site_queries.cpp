@@ -271,29 +271,30 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     // its phrase.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("expected");
-    const auto row = [](const char *file, QStringList expected) {
-        QTest::newRow(file) << QString::fromLatin1(file) << expected;
-    };
+    const auto row
+        = [](const char *file, QStringList expected) { QTest::newRow(file) << QString::fromLatin1(file) << expected; };
     row("whois.afilias.net/found.txt",
-        { "2001-07-31", "2018-07-31", "2017-06-29", "MarkMonitor Inc.", "clientDeleteProhibited https://icann.org/epp#clientDeleteProhibited", "ns1.google.com", "unsigned" });
-    row("whois.nic.uk/found.txt", { "1999-02-14", "2015-02-14", "2014-01-13", "Markmonitor Inc. t/a Markmonitor", "",
-                                    "ns1.google.com", "" });
+        { "2001-07-31", "2018-07-31", "2017-06-29", "MarkMonitor Inc.",
+          "clientDeleteProhibited https://icann.org/epp#clientDeleteProhibited", "ns1.google.com", "unsigned" });
+    row("whois.nic.uk/found.txt",
+        { "1999-02-14", "2015-02-14", "2014-01-13", "Markmonitor Inc. t/a Markmonitor", "", "ns1.google.com", "" });
     row("whois.dns.pt/found.txt", { "2003-01-09", "2015-02-28", "", "", "ACTIVE", "ns4.google.com", "" });
     row("whois.nic.it/found.txt", { "1999-12-10", "2014-04-21", "2013-04-21", "", "ok", "ns1.google.com", "" });
     row("whois.nic.fr/found.txt",
         { "2004-05-20", "2019-05-07", "2018-04-08", "EPAG Domainservices GmbH", "ACTIVE", "ns.magic.fr", "" });
     row("whois.denic.de/found.txt", { "", "", "2011-03-30", "", "connect", "ns1.google.com", "" });
-    row("whois.nic.co/found.txt", { "2010-04-26", "2016-04-25", "2013-10-14", "CSC CORPORATE DOMAINS",
-                                    "clientTransferProhibited", "ns1.p34.dynect.net", "" });
+    row("whois.nic.co/found.txt",
+        { "2010-04-26", "2016-04-25", "2013-10-14", "CSC CORPORATE DOMAINS", "clientTransferProhibited",
+          "ns1.p34.dynect.net", "" });
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList fields = line.trimmed().split(u'\t');
-        if (fields.value(3) == u"found" && !QStringList { "whois.afilias.net/found.txt", "whois.nic.uk/found.txt",
-                                                          "whois.dns.pt/found.txt", "whois.nic.it/found.txt",
-                                                          "whois.nic.fr/found.txt", "whois.denic.de/found.txt",
-                                                          "whois.nic.co/found.txt" }
-                                                 .contains(fields[0]))
+        if (fields.value(3) == u"found"
+            && !QStringList { "whois.afilias.net/found.txt", "whois.nic.uk/found.txt", "whois.dns.pt/found.txt",
+                              "whois.nic.it/found.txt", "whois.nic.fr/found.txt", "whois.denic.de/found.txt",
+                              "whois.nic.co/found.txt" }
+                    .contains(fields[0]))
             QTest::newRow(qPrintable(fields[0])) << fields[0] << QStringList();
     }
 }
@@ -310,8 +311,9 @@ void TestSiteQueries::fieldsOfRecordedAnswers()
         QVERIFY2(date.isEmpty() || QDate::fromString(date, Qt::ISODate).isValid(), qPrintable(date));
     if (expected.isEmpty())
         return;
-    const QStringList got { read.registered, read.expires, read.lastChanged, read.registrar,
-                            read.statuses.value(0), read.nameServers.value(0), read.dnssec };
+    const QStringList got { read.registered, read.expires,           read.lastChanged,
+                            read.registrar,  read.statuses.value(0), read.nameServers.value(0),
+                            read.dnssec };
     QCOMPARE(got, expected);
 }
 

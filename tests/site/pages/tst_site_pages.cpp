@@ -298,18 +298,17 @@ void TestSitePages::verdicts_data()
                            << QStringList { "verdict info", ">Registered<", "registrar <bdi>Registrar Uno</bdi>",
                                             ", <bdi>in 248 days</bdi>" }
                            << QStringList { ">Registriert<", "in 248 Tagen" };
-    QTest::newRow("one day left") << int(O::Found) << int(K::Domain) << qint64(1) << none
-                                  << QStringList { "in 1 day<" } << QStringList { "in 1 Tag<" };
+    QTest::newRow("one day left") << int(O::Found) << int(K::Domain) << qint64(1) << none << QStringList { "in 1 day<" }
+                                  << QStringList { "in 1 Tag<" };
     QTest::newRow("expired") << int(O::Found) << int(K::Domain) << qint64(-3) << none
                              << QStringList { "verdict warn", "expired 3 days ago" }
                              << QStringList { "verdict warn", "vor 3 Tagen abgelaufen" };
     QTest::newRow("redemption") << int(O::Found) << int(K::Domain) << qint64(-40) << QStringList { "redemptionPeriod" }
                                 << QStringList { "verdict warn", "in its redemption period" }
                                 << QStringList { "verdict warn", "Wiederherstellungsfrist" };
-    QTest::newRow("pending delete, no expiry") << int(O::Found) << int(K::Domain) << qint64(0)
-                                               << QStringList { "pending delete" }
-                                               << QStringList { "verdict warn", "about to be deleted" }
-                                               << QStringList { "verdict warn" };
+    QTest::newRow("pending delete, no expiry")
+        << int(O::Found) << int(K::Domain) << qint64(0) << QStringList { "pending delete" }
+        << QStringList { "verdict warn", "about to be deleted" } << QStringList { "verdict warn" };
     QTest::newRow("free") << int(O::NotRegistered) << int(K::Domain) << qint64(0) << none
                           << QStringList { "verdict ok", ">Available<", "example.com is not registered." }
                           << QStringList { "verdict ok", ">Verfügbar<" };
@@ -350,9 +349,10 @@ void TestSitePages::verdicts()
     }
     if (expiresInDays)
         result.expires = QDate::currentDate().addDays(expiresInDays).toString(Qt::ISODate);
-    result.message = result.outcome == LookupResult::Outcome::NotRegistered ? Message(MessageId::NotRegistered, result.query)
+    result.message = result.outcome == LookupResult::Outcome::NotRegistered
+        ? Message(MessageId::NotRegistered, result.query)
         : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
-                                                                : Message(MessageId::NotARecord);
+                                                               : Message(MessageId::NotARecord);
     for (const auto &[language, expected] :
          { std::pair(&PageLanguage::english(), english), std::pair(&PageLanguage::forAcceptLanguage("de"), german) }) {
         const QString page = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, *language));
@@ -388,8 +388,8 @@ void TestSitePages::recordFileNames()
     QCOMPARE(Pages::recordFileName(query, number, rdap), name);
     LookupResult result;
     result.query = query;
-    result.records.append(SourceRecord { rdap ? u"https://rdap.zz/x"_qs : u"whois.zz"_qs, u"{\"a\": 1}"_qs, false,
-                                         u"indented"_qs });
+    result.records.append(
+        SourceRecord { rdap ? u"https://rdap.zz/x"_qs : u"whois.zz"_qs, u"{\"a\": 1}"_qs, false, u"indented"_qs });
     result.records.append(result.records.first());
     const std::optional<Response> file = Pages::recordFile(result, number);
     QVERIFY(file);
