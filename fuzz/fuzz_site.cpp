@@ -30,7 +30,9 @@ LookupResult resultWith(const QString &text, LookupResult::Outcome outcome, Quer
                             &result.registered, &result.lastChanged, &result.range, &result.type, &result.country,
                             &result.holder, &result.abuse, &result.dnssec, &result.whoisServer, &result.rdapService })
         *field = text;
-    // (An expiry that is a date adds the time left to the verdict: the same date for every text.)
+    // (A web address is a link when it is http or https; an expiry that is a date adds the time left to the
+    // verdict: the same for every text.)
+    result.registrarUrl = u"https://"_qs + text;
     result.expires = QStringLiteral("2030-01-01");
     result.statuses = QStringList { text, text };
     result.nameServers = QStringList { text };

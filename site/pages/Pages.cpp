@@ -89,7 +89,7 @@ Data fieldRows(const PageLanguage &words, const LookupResult &result, const Verd
         Data made;
         made.set("label", value(words.text(label)));
         made.set("value", value(Pages::visible(text)));
-        if (!link.isEmpty())
+        if (link.startsWith(u"http://") || link.startsWith(u"https://")) // never another scheme
             made.set("link", value(link));
         rows.push_back(made);
     };
@@ -142,8 +142,10 @@ Data fieldRows(const PageLanguage &words, const LookupResult &result, const Verd
         dnssec();
         break;
     case Query::Kind::TopLevelDomain:
-        if (result.outcome == Outcome::Found)
-            row(QT_TRANSLATE_NOOP("Page", "Top-level domain"), QUrl::fromAce(result.query.toLatin1()));
+        if (result.outcome == Outcome::Found) {
+            const QString unicode = QUrl::fromAce(result.query.toLatin1());
+            row(QT_TRANSLATE_NOOP("Page", "Top-level domain"), unicode.isEmpty() ? result.query : unicode);
+        }
         row(QT_TRANSLATE_NOOP("Page", "Manager"), result.holder);
         row(QT_TRANSLATE_NOOP("Page", "Whois server"), result.whoisServer);
         row(QT_TRANSLATE_NOOP("Page", "RDAP service"), result.rdapService);
