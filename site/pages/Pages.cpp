@@ -31,6 +31,8 @@ const char kWelcome[] = QT_TRANSLATE_NOOP(
     "<h1>Whois lookup</h1><p>Type a domain name, such as <b>example.com</b>, and press <b>Look up</b> to see who "
     "registered it, with which registrar, and until when.</p><p>An IP address such as <b>8.8.8.8</b>, a network "
     "such as <b>8.8.8.0/24</b> or an AS number such as <b>AS15169</b> shows who holds it.</p>");
+const char kWelcomeTopLevel[] = QT_TRANSLATE_NOOP(
+    "Page", "<p>A top-level domain such as <b>de</b> shows who runs it and where its registry answers.</p>");
 
 //: How a date is written, in Qt's date format: d the day, MMMM the month's name, yyyy the year; text in quotes
 //: stays as it is (Spanish: d 'de' MMMM 'de' yyyy)
@@ -449,7 +451,7 @@ QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, c
         content = resultContent(words, *result);
     } else {
         Data data;
-        data.set("introduction", value(words.text(kWelcome)));
+        data.set("introduction", value(words.text(kWelcome) + words.text(kWelcomeTopLevel)));
         content = Template::render("welcome", data);
     }
     return page(words, words.text(kLookupTitle), typed, content);

@@ -516,6 +516,10 @@
         <extracomment>%1: the organisation that runs a top-level domain</extracomment>
         <translation>administrado por %1</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un dominio de primer nivel como &lt;b&gt;de&lt;/b&gt; muestra quién lo gestiona y dónde responde su registro.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

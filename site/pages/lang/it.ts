@@ -516,6 +516,10 @@
         <extracomment>%1: the organisation that runs a top-level domain</extracomment>
         <translation>gestito da %1</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Un dominio di primo livello come &lt;b&gt;de&lt;/b&gt; mostra chi lo gestisce e dove risponde il suo registro.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
