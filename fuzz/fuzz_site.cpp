@@ -1,7 +1,9 @@
 // Any text another server could send the maker's site, and any name a user could type: the name check lets
 // through only A-labels, an address, network or AS number comes out in canonical form, a referral is only
 // ever a host name, and the lookup page shows the text as text, without control characters.
+#include "lookup/Availability.h"
 #include "lookup/Bootstrap.h"
+#include "lookup/Dns.h"
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
@@ -132,6 +134,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (isoDate.match(date).hasMatch() && !QDate::fromString(date, Qt::ISODate).isValid())
             std::abort();
     }
+
+    // A check of many extensions asks only names in A-labels; any bytes from a resolver are read safely.
+    if (const std::optional<Availability::Question> check = Availability::parse(text, { u"com"_qs })) {
+        for (const QString &extension : check->extensions) {
+            if (!aLabels.match(check->name + u'.' + extension).hasMatch())
+                std::abort();
+        }
+    }
+    Dns::read(bytes, quint16(size), u"example.com"_qs);
 
     // Any header picks one of the languages.
     if (!PageLanguage::all().contains(&PageLanguage::forAcceptLanguage(bytes.toStdString())))

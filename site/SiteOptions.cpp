@@ -8,15 +8,6 @@
 
 namespace {
 
-std::optional<quint16> portNumber(const QString &text)
-{
-    bool ok = false;
-    const uint port = text.toUInt(&ok);
-    if (!ok || port == 0 || port > 65535)
-        return std::nullopt;
-    return quint16(port);
-}
-
 // Eight characters that both version checks of the program read as a version.
 bool isVersionText(const QString &text)
 {
@@ -69,32 +60,11 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         QStringLiteral("The maker's site for Quelcor: version files, the lookup page and the plain pages."));
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Shows this help."));
     SiteOptions options;
-    const QString rootDefault = QStringLiteral("%1:%2").arg(options.lookup.whoisRoot).arg(options.lookup.whoisRootPort);
     const QCommandLineOption listen(QStringLiteral("listen"),
                                     QStringLiteral("Address to listen on (%1).").arg(options.listen.toString()),
                                     QStringLiteral("address"), options.listen.toString());
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Port to listen on (%1).").arg(options.port),
                                   QStringLiteral("port"), QString::number(options.port));
-    const QCommandLineOption bootstrap(QStringLiteral("rdap-bootstrap"),
-                                       QStringLiteral("URL of the RDAP bootstrap file for domain names."),
-                                       QStringLiteral("url"), options.bootstrap.toString());
-    const QCommandLineOption ttl = wholeNumber(u"bootstrap-ttl", u"Seconds the bootstrap file is kept.", u"seconds",
-                                               options.bootstrapTtlSeconds);
-    const QCommandLineOption whoisRoot(QStringLiteral("whois-root"),
-                                       QStringLiteral("The first whois server asked (%1).").arg(rootDefault),
-                                       QStringLiteral("host[:port]"), rootDefault);
-    const QCommandLineOption ianaRdap(QStringLiteral("iana-rdap"),
-                                      QStringLiteral("Base URL of IANA's RDAP service, for top-level domains (%1).")
-                                          .arg(options.lookup.ianaRdap.toString()),
-                                      QStringLiteral("url"), options.lookup.ianaRdap.toString());
-    const QCommandLineOption whoisPort(
-        QStringLiteral("whois-port"),
-        QStringLiteral("Port of the whois servers that answers refer to (%1).").arg(options.lookup.whoisPort),
-        QStringLiteral("port"), QString::number(options.lookup.whoisPort));
-    const QCommandLineOption allow(QStringLiteral("allow-address"),
-                                   QStringLiteral("An address that may be asked although it is not public "
-                                                  "(loopback, private); may be given more than once."),
-                                   QStringLiteral("address"));
     const QCommandLineOption quelcorVersion(QStringLiteral("quelcor-version"),
                                             QStringLiteral("The version published in /quelcor_version_number.js."),
                                             QStringLiteral("version"), buildVersion);
@@ -120,8 +90,6 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         number(u"client-lookups-per-minute", u"Lookups one client address may ask for a minute.",
                options.clientLookupsPerMinute, 1),
         number(u"client-burst", u"Lookups one client address may ask for at once.", options.clientBurst, 1),
-        number(u"registry-questions-per-second", u"Questions a second to one registry server.",
-               options.registryQuestionsPerSecond, 1),
         number(u"drain-timeout",
                u"Seconds after SIGTERM that /healthz answers 503 while requests are still served, so that a load "
                u"balancer takes this instance out first.",
@@ -137,8 +105,9 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                    QStringLiteral("Keep results and limits on Redis, shared with other instances "
                                                   "(redis://host:port/db)."),
                                    QStringLiteral("url"));
-    parser.addOptions({ help, listen, port, bootstrap, ttl, whoisRoot, ianaRdap, whoisPort, allow, quelcorVersion,
-                        whoisVersion, trusted, redis });
+    parser.addOptions({ help, listen, port });
+    parser.addOptions(options.commandLine());
+    parser.addOptions({ quelcorVersion, whoisVersion, trusted, redis });
     for (const Number &number : numbers)
         parser.addOption(number.option);
 
@@ -171,56 +140,14 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         return std::nullopt;
     }
     const std::optional<quint16> listenPort = portNumber(parser.value(port));
-    const std::optional<quint16> referralPort = portNumber(parser.value(whoisPort));
-    if (!listenPort || !referralPort) {
+    if (!listenPort) {
         *error = QStringLiteral("a port is a number from 1 to 65535");
         return std::nullopt;
     }
     options.port = *listenPort;
-    options.lookup.whoisPort = *referralPort;
+    if (!options.read(parser, error))
+        return std::nullopt;
 
-    options.bootstrap = QUrl(parser.value(bootstrap));
-    if (!options.bootstrap.isValid()
-        || (options.bootstrap.scheme() != u"http" && options.bootstrap.scheme() != u"https")) {
-        *error = QStringLiteral("--rdap-bootstrap takes an http or https URL");
-        return std::nullopt;
-    }
-    options.lookup.ianaRdap = QUrl(parser.value(ianaRdap));
-    if (!options.lookup.ianaRdap.isValid()
-        || (options.lookup.ianaRdap.scheme() != u"http" && options.lookup.ianaRdap.scheme() != u"https")) {
-        *error = QStringLiteral("--iana-rdap takes an http or https URL");
-        return std::nullopt;
-    }
-    if (!options.lookup.ianaRdap.path().endsWith(u'/'))
-        options.lookup.ianaRdap.setPath(options.lookup.ianaRdap.path() + u'/');
-    bool ttlOk = false;
-    options.bootstrapTtlSeconds = parser.value(ttl).toInt(&ttlOk);
-    if (!ttlOk || options.bootstrapTtlSeconds < 0) {
-        *error = QStringLiteral("--bootstrap-ttl takes a number of seconds");
-        return std::nullopt;
-    }
-
-    const QString root = parser.value(whoisRoot);
-    const qsizetype colon = root.lastIndexOf(u':');
-    const bool hasPort = colon > 0 && root.count(u':') == 1;
-    options.lookup.whoisRoot = hasPort ? root.left(colon) : root;
-    const std::optional<quint16> rootPort = hasPort ? portNumber(root.mid(colon + 1)) : std::optional<quint16>(43);
-    if (options.lookup.whoisRoot.isEmpty() || !rootPort) {
-        *error = QStringLiteral("--whois-root takes a host and an optional port");
-        return std::nullopt;
-    }
-    options.lookup.whoisRootPort = *rootPort;
-
-    QList<QHostAddress> allowed;
-    for (const QString &text : parser.values(allow)) {
-        QHostAddress address;
-        if (!address.setAddress(text)) {
-            *error = QStringLiteral("--allow-address takes an address, not %1").arg(text);
-            return std::nullopt;
-        }
-        allowed.append(address);
-    }
-    options.lookup.policy = AddressPolicy(allowed);
     if (parser.isSet(redis)) {
         options.redis = QUrl(parser.value(redis));
         if (!options.redis.isValid() || options.redis.scheme() != u"redis" || options.redis.host().isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LookupOptions.h"
 #include "http/HttpServer.h"
 #include "lookup/Lookup.h"
 #include "lookup/LookupPool.h"
@@ -12,14 +13,12 @@
 
 #include <optional>
 
-// The site's command line. Each setting's default is the one its part declares; the help shows it.
-struct SiteOptions
+// The site's command line: where lookups ask (the options it shares with quelcor-lookup), and how it serves. Each
+// setting's default is the one its part declares; the help shows it.
+struct SiteOptions : LookupOptions
 {
     QHostAddress listen = QHostAddress::LocalHost;
     quint16 port = 8484;
-    QUrl bootstrap = QUrl(QStringLiteral("https://data.iana.org/rdap/dns.json"));
-    int bootstrapTtlSeconds = 24 * 60 * 60;
-    LookupSettings lookup;
     PublishedVersions versions;
 
     // Serving: connections, and lookups in flight and waiting (the pool's cache and client limits are
@@ -31,7 +30,6 @@ struct SiteOptions
     ResultCache::Settings cache; // no cache when maxBytes is 0
     int clientLookupsPerMinute = 20;
     int clientBurst = 5;
-    int registryQuestionsPerSecond = 5;
     QUrl redis; // shared state for several instances; empty: this instance's own memory
 
     // The options, or no value with the reason in *error (the usage text for --help).

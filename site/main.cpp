@@ -73,6 +73,8 @@ int main(int argc, char **argv)
     LookupPool::Settings poolSettings = options->pool;
     poolSettings.cache = options->cache.maxBytes > 0 ? &cache : nullptr;
     poolSettings.clientLookups = &clientLookups;
+    poolSettings.resolver = options->resolver;
+    poolSettings.availabilityExtensions = options->availabilityExtensions;
     LookupPool pool(lookup, poolSettings);
     HttpServer::Settings settings = options->server;
     settings.maxConnections = maxConnections;

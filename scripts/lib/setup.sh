@@ -10,7 +10,7 @@ QUELCOR_PACKAGES=(
     libboost1.81-dev libhiredis-dev libkainjow-mustache-dev qt6-l10n-tools redis-server haproxy
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev libxcb1-dev
     fonts-liberation fontconfig
-    xvfb xdotool xclip x11-utils imagemagick openbox
+    xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema
     clang-14 libclang-rt-14-dev
     dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd
 )

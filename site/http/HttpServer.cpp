@@ -213,6 +213,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         waiting.erase(&stream);
 
         std::optional<Reply> reply;
+        Routes::Parts parts; // an answer in parts: the rest of its body
         bool close = true;
         Reply unreadable = Routes::plain(http::status::bad_request, "The request is not one this server reads.\n", 11);
         unreadable.prepare_payload();
@@ -247,7 +248,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
             for (auto [field, end] = request.equal_range("X-Forwarded-For"); field != end; ++field)
                 forwarded += (forwarded.isEmpty() ? "" : ", ") + bytes(field->value());
             const QString client = clientAddress(QString::fromStdString(address), forwarded, settings.trustedProxies);
-            reply = co_await routes.respond(request, address, client.toStdString());
+            reply = co_await routes.respond(request, address, client.toStdString(), &parts);
             close = !request.keep_alive() || draining || (*reply)[http::field::connection] == "close";
         }
         reply->keep_alive(!close);
@@ -262,6 +263,36 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         Metrics::instance().countRequest(metricPath(request.target(), reply->result_int()), int(reply->result_int()));
 
         stream.expires_after(settings.writeDeadline);
+        if (parts) {
+            // The beginning now, then each part as it is ready, chunked; a part waits as long as it takes (the
+            // lookups bound that), its writing no longer than one write's deadline.
+            reply->chunked(true);
+            const std::string beginning = std::exchange(reply->body(), std::string());
+            http::response_serializer<http::string_body> head(*reply);
+            auto [headError, headBytes] = co_await http::async_write_header(stream, head, kTuple);
+            bool failed = !!headError;
+            std::optional<std::string> part = beginning;
+            while (!failed && part) {
+                if (!part->empty()) {
+                    stream.expires_after(settings.writeDeadline);
+                    auto [chunkError, chunkBytes]
+                        = co_await asio::async_write(stream, http::make_chunk(asio::buffer(*part)), kTuple);
+                    failed = !!chunkError;
+                }
+                stream.expires_never();
+                if (!failed)
+                    part = co_await parts();
+            }
+            if (!failed) {
+                stream.expires_after(settings.writeDeadline);
+                auto [lastError, lastBytes] = co_await asio::async_write(stream, http::make_chunk_last(), kTuple);
+                failed = !!lastError;
+            }
+            parts = nullptr;
+            if (failed || close)
+                break;
+            continue;
+        }
         auto [writeError, written] = co_await http::async_write(stream, *reply, kTuple);
         if (writeError || close)
             break;

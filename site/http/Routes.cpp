@@ -1,6 +1,8 @@
 #include "Routes.h"
 
 #include "MakerPaths.h"
+#include "lookup/Availability.h"
+#include "pages/Api.h"
 #include "state/Metrics.h"
 
 #include <QUrl>
@@ -49,6 +51,9 @@ const Routes::Route Routes::kRoutes[] = {
     { http::verb::get, QLatin1StringView("/favicon.ico"), &Routes::favicon },
     { http::verb::get, QLatin1StringView("/healthz"), &Routes::health },
     { http::verb::get, QLatin1StringView("/metrics"), &Routes::metrics },
+    { http::verb::get, QLatin1StringView("/api/v1/lookup"), &Routes::apiLookup },
+    { http::verb::get, QLatin1StringView("/api/v1/availability"), &Routes::apiAvailability },
+    { http::verb::get, QLatin1StringView("/api/v1/openapi.json"), &Routes::apiDescription },
 };
 
 Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::chrono::seconds queueDeadline,
@@ -75,7 +80,8 @@ Reply Routes::plain(http::status status, const std::string &text, unsigned versi
     return reply;
 }
 
-asio::awaitable<Reply> Routes::respond(const Request &request, const std::string &peer, const std::string &client)
+asio::awaitable<Reply> Routes::respond(const Request &request, const std::string &peer, const std::string &client,
+                                       Parts *parts)
 {
     const unsigned version = request.version();
     const bool head = request.method() == http::verb::head;
@@ -101,10 +107,13 @@ asio::awaitable<Reply> Routes::respond(const Request &request, const std::string
     }
     QString rawQuery = mark == std::string_view::npos ? QString() : QString::fromUtf8(target.substr(mark + 1));
     rawQuery.replace(u'+', QStringLiteral("%20")); // a form's blanks
-    const Exchange exchange {
-        request, path,  QUrlQuery(rawQuery), PageLanguage::forAcceptLanguage(request[http::field::accept_language]),
-        peer,    client
-    };
+    const Exchange exchange { request,
+                              path,
+                              QUrlQuery(rawQuery),
+                              PageLanguage::forAcceptLanguage(request[http::field::accept_language]),
+                              peer,
+                              client,
+                              request.version() >= 11 ? parts : nullptr };
 
     // (No co_await inside a conditional expression: GCC 12 destroys its temporaries too early.)
     Reply reply;
@@ -186,15 +195,19 @@ asio::awaitable<Reply> Routes::lookupPage(const Exchange &exchange)
         reply.set(http::field::connection, "close");
         co_return reply;
     }
+    // A name in many extensions ("quelcor.*", "quelcor.{de,fr}"): its availability, row by row.
+    if (const std::optional<Availability::Question> question
+        = Availability::parse(typed, m_pool.settings().availabilityExtensions)) {
+        co_return co_await availabilityPage(exchange, typed, *question);
+    }
     co_return co_await lookup(exchange, typed);
 }
 
-asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &typed)
+asio::awaitable<Routes::Asked> Routes::ask(const Exchange &exchange, Query query)
 {
-    const unsigned version = exchange.request.version();
-    const PageLanguage &words = exchange.words;
+    Asked asked;
     auto job = std::make_shared<LookupPool::Job>();
-    job->query = Query::fromInput(typed);
+    job->query = std::move(query);
     job->client = exchange.client;
     // The worker wakes this connection when the lookup starts and when it is done.
     auto wake = std::make_shared<asio::steady_timer>(m_io);
@@ -207,12 +220,13 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
         });
     };
 
-    const auto refused = [&](int status, int retryAfter, const Message &message) {
-        Reply reply = fromResponse(Pages::lookupRefused(status, typed, message, words), version, words);
-        reply.set(http::field::retry_after, std::to_string(retryAfter));
-        return reply;
-    };
     const int queueSeconds = qMax(int(m_queueDeadline.count()), 1);
+    const auto refused = [&](int status, int retryAfter, const Message &message) {
+        asked.status = status;
+        asked.retryAfter = retryAfter;
+        asked.refusal = message;
+        return asked;
+    };
     const Message busy(MessageId::ServiceBusy, queueSeconds);
     int retryAfter = 0;
     switch (m_pool.submit(job, &retryAfter)) {
@@ -238,12 +252,194 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
         else if (!ec && m_pool.cancel(job)) // waited in the queue past its deadline
             co_return refused(503, queueSeconds, busy);
     }
+    asked.job = std::move(job);
+    co_return asked;
+}
+
+asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &typed)
+{
+    const unsigned version = exchange.request.version();
+    const PageLanguage &words = exchange.words;
+    const Asked asked = co_await ask(exchange, Query::fromInput(typed));
+    if (!asked.job) {
+        Reply reply = fromResponse(Pages::lookupRefused(asked.status, typed, asked.refusal, words), version, words);
+        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+        co_return reply;
+    }
+    const LookupResult &result = asked.job->result;
     // A record of the answer to keep, asked for by its number; the page otherwise.
     if (exchange.query.hasQueryItem(QStringLiteral("record"))) {
-        co_return fromResponse(Pages::recordFile(job->result, exchange.query.queryItemValue(u"record"_qs).toInt())
+        co_return fromResponse(Pages::recordFile(result, exchange.query.queryItemValue(u"record"_qs).toInt())
                                    .value_or(Pages::notFound(words)),
                                version, words);
     }
-    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &job->result, words) },
+    co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &result, words) },
                            version, words);
+}
+
+asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
+{
+    const unsigned version = exchange.request.version();
+    const auto answer = [&](const Response &response) {
+        Reply reply = fromResponse(response, version);
+        reply.set(http::field::access_control_allow_origin, "*"); // read-only, for any page's script
+        return reply;
+    };
+    // (The question is read as a form reads it: a blank is "+".)
+    const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
+    const Query query = Query::fromInput(q);
+    if (!exchange.query.hasQueryItem(QStringLiteral("q")) || !query.ok()) {
+        const Message why = query.ok() ? Message(MessageId::TypeADomainName) : query.error;
+        co_return answer(
+            Api::problem(400, QStringLiteral("Not a question the site can ask"), exchange.words.render(why)));
+    }
+    if (exchange.request.method() == http::verb::head) {
+        Reply reply = answer(Response { 200, "application/json", QByteArray(), {} });
+        reply.set(http::field::connection, "close");
+        co_return reply;
+    }
+    const Asked asked = co_await ask(exchange, query);
+    if (!asked.job) {
+        Reply reply = answer(Api::problem(asked.status,
+                                          asked.status == 429 ? QStringLiteral("Too many lookups from this client")
+                                                              : QStringLiteral("The service is busy"),
+                                          exchange.words.render(asked.refusal)));
+        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+        co_return reply;
+    }
+    co_return answer(Api::lookupResponse(asked.job->result, exchange.words));
+}
+
+asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)
+{
+    Reply reply = fromResponse(Api::description(), exchange.request.version());
+    reply.set(http::field::access_control_allow_origin, "*");
+    co_return reply;
+}
+
+std::pair<Routes::Asked, std::shared_ptr<asio::steady_timer>> Routes::startCheck(const Exchange &exchange,
+                                                                                 const Availability::Question &question)
+{
+    Asked asked;
+    auto job = std::make_shared<LookupPool::Job>();
+    job->availability = question;
+    job->client = exchange.client;
+    auto wake = std::make_shared<asio::steady_timer>(m_io);
+    wake->expires_at(asio::steady_timer::time_point::max());
+    // Each row, and the end, wakes the connection (on its own thread: see ask).
+    job->changed = [weak = std::weak_ptr(wake), executor = m_io.get_executor()] {
+        asio::post(executor, [weak] {
+            if (const auto timer = weak.lock())
+                timer->cancel();
+        });
+    };
+    const int queueSeconds = qMax(int(m_queueDeadline.count()), 1);
+    switch (m_pool.submit(job)) {
+    case LookupPool::Admission::Busy:
+        asked.status = 503;
+        asked.retryAfter = queueSeconds;
+        asked.refusal = Message(MessageId::ServiceBusy, queueSeconds);
+        return { asked, wake };
+    case LookupPool::Admission::ClientBusy:
+    case LookupPool::Admission::ClientLimited:
+        asked.status = 429;
+        asked.retryAfter = 5;
+        asked.refusal = Message(MessageId::ClientBusy);
+        return { asked, wake };
+    case LookupPool::Admission::Answered:
+    case LookupPool::Admission::Accepted:
+        break;
+    }
+    asked.job = std::move(job);
+    return { asked, wake };
+}
+
+namespace {
+
+// The rows a check has that were not sent yet, from `sent` on.
+std::vector<Availability::Row> newRows(LookupPool::Job &job, std::size_t &sent)
+{
+    const std::lock_guard lock(job.rowsMutex);
+    std::vector<Availability::Row> rows(job.rows.begin() + qsizetype(qMin(sent, job.rows.size())), job.rows.end());
+    sent = job.rows.size();
+    return rows;
+}
+
+} // namespace
+
+asio::awaitable<Reply> Routes::availabilityPage(const Exchange &exchange, const QString &typed,
+                                                const Availability::Question &question)
+{
+    const unsigned version = exchange.request.version();
+    const PageLanguage &words = exchange.words;
+    auto [asked, wake] = startCheck(exchange, question);
+    if (!asked.job) {
+        Reply reply = fromResponse(Pages::lookupRefused(asked.status, typed, asked.refusal, words), version, words);
+        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+        co_return reply;
+    }
+    auto [head, tail] = Pages::availabilityFrame(typed, question, words);
+    // Rows as they come; the whole page at once where the client cannot take it in parts (HTTP/1.0).
+    auto next = [job = asked.job, wake, tail = std::move(tail), &words, sent = std::size_t(0),
+                 ended = false]() mutable -> asio::awaitable<std::optional<std::string>> {
+        for (;;) {
+            std::string part;
+            for (const Availability::Row &row : newRows(*job, sent))
+                part += Pages::availabilityRow(row, words);
+            if (!part.empty())
+                co_return part;
+            if (job->state == LookupPool::Job::Done) {
+                if (std::exchange(ended, true))
+                    co_return std::nullopt;
+                co_return tail;
+            }
+            wake->expires_at(asio::steady_timer::time_point::max());
+            co_await wake->async_wait(kTuple);
+        }
+    };
+    Reply reply = fromResponse(Response { 200, "text/html; charset=utf-8", QByteArray(), {} }, version, words);
+    reply.body() = std::move(head);
+    if (exchange.parts) {
+        *exchange.parts = std::move(next);
+        co_return reply;
+    }
+    while (std::optional<std::string> part = co_await next())
+        reply.body() += *part;
+    co_return reply;
+}
+
+asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
+{
+    const unsigned version = exchange.request.version();
+    const auto answer = [&](const Response &response) {
+        Reply reply = fromResponse(response, version);
+        reply.set(http::field::access_control_allow_origin, "*");
+        return reply;
+    };
+    QString name = exchange.query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded).trimmed();
+    const QString extensions = exchange.query.queryItemValue(QStringLiteral("extensions"), QUrl::FullyDecoded);
+    if (!name.contains(u'.'))
+        name += extensions.isEmpty() ? u".*"_qs : QStringLiteral(".{%1}").arg(extensions);
+    const std::optional<Availability::Question> question
+        = Availability::parse(name, m_pool.settings().availabilityExtensions);
+    if (!question) {
+        co_return answer(Api::problem(400, QStringLiteral("Not a question the site can ask"),
+                                      QStringLiteral("Give a name without extension (name=quelcor) and perhaps the "
+                                                     "extensions (extensions=de,fr,it).")));
+    }
+    auto [asked, wake] = startCheck(exchange, *question);
+    if (!asked.job) {
+        Reply reply = answer(Api::problem(asked.status,
+                                          asked.status == 429 ? QStringLiteral("Too many lookups from this client")
+                                                              : QStringLiteral("The service is busy"),
+                                          exchange.words.render(asked.refusal)));
+        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+        co_return reply;
+    }
+    while (asked.job->state != LookupPool::Job::Done) {
+        wake->expires_at(asio::steady_timer::time_point::max());
+        co_await wake->async_wait(kTuple);
+    }
+    const std::lock_guard lock(asked.job->rowsMutex);
+    co_return answer(Api::availabilityResponse(*question, asked.job->rows, exchange.words));
 }

@@ -11,6 +11,8 @@
 #include <QUrlQuery>
 
 #include <chrono>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace HttpTypes {
@@ -29,9 +31,15 @@ public:
     Routes(const Pages &pages, LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline,
            const bool &draining);
 
+    // An answer whose body comes in parts as they are ready (a page whose rows arrive over time): each call gives
+    // the next part, and no value after the last.
+    using Parts = std::function<boost::asio::awaitable<std::optional<std::string>>()>;
+
     // The answer to a request, its length set (a HEAD's without the body). peer: the connection's own address;
-    // client: the address that limits count (clientAddress, with a trusted proxy's X-Forwarded-For).
-    boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client);
+    // client: the address that limits count (clientAddress, with a trusted proxy's X-Forwarded-For). An answer sent
+    // in parts sets *parts, and its reply holds the beginning of the body.
+    boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client,
+                                          Parts *parts = nullptr);
 
     // The path of a request's target, decoded, without its query.
     static QString pathOf(std::string_view target);
@@ -48,6 +56,7 @@ private:
         const PageLanguage &words;
         const std::string &peer;
         const std::string &client;
+        Parts *parts; // where an answer in parts goes; null: the whole answer at once
     };
     using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
     struct Route
@@ -67,7 +76,27 @@ private:
     boost::asio::awaitable<Reply> favicon(const Exchange &exchange);
     boost::asio::awaitable<Reply> plainPage(const Exchange &exchange);
 
+    boost::asio::awaitable<Reply> apiLookup(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiAvailability(const Exchange &exchange);
+    boost::asio::awaitable<Reply> availabilityPage(const Exchange &exchange, const QString &typed,
+                                                   const Availability::Question &question);
+    boost::asio::awaitable<Reply> apiDescription(const Exchange &exchange);
+
     boost::asio::awaitable<Reply> lookup(const Exchange &exchange, const QString &typed);
+
+    // A question put to the lookup pool, and the answer: the job done, or why it was not run (the HTTP status,
+    // the seconds to wait, and the message).
+    struct Asked
+    {
+        std::shared_ptr<LookupPool::Job> job;
+        int status = 200;
+        int retryAfter = 0;
+        Message refusal;
+    };
+    boost::asio::awaitable<Asked> ask(const Exchange &exchange, Query query);
+    // Starts an availability check; a job, or the refusal in the Asked.
+    std::pair<Asked, std::shared_ptr<boost::asio::steady_timer>> startCheck(const Exchange &exchange,
+                                                                            const Availability::Question &question);
 
     const Pages &m_pages;
     LookupPool &m_pool;

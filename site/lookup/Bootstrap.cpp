@@ -1,8 +1,12 @@
 #include "Bootstrap.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QSaveFile>
 
 #include <functional>
 
@@ -63,6 +67,8 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
 {
     QMutexLocker lock(&file.mutex);
     const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (file.document.isNull() && !m_folder.isEmpty())
+        std::tie(file.document, file.fetchedAt) = kept(file);
     if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds) {
         const QJsonDocument document = file.document;
         lock.unlock();
@@ -92,6 +98,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
                               if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
                                   file.document = fetched;
                                   file.fetchedAt = now;
+                                  keep(file, answer.body);
                               } else if (!file.document.isNull()) {
                                   // A stale file is better than none; it is fetched again in five minutes,
                                   // not by every lookup meanwhile.
@@ -106,6 +113,39 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
                           }
                           deliver(file, error);
                       });
+}
+
+namespace {
+
+// A file's name in the folder: its own, after a digest of where it came from (another bootstrap address is another
+// file).
+QString keptName(const QUrl &source)
+{
+    const QByteArray digest = QCryptographicHash::hash(source.toEncoded(), QCryptographicHash::Sha256).toHex();
+    return QString::fromLatin1(digest.left(16)) + u'-' + source.fileName();
+}
+
+} // namespace
+
+std::pair<QJsonDocument, QDateTime> RdapBootstrap::kept(const File &file) const
+{
+    QFile stored(QDir(m_folder).filePath(keptName(file.source)));
+    if (!stored.open(QIODevice::ReadOnly) || stored.size() > (8 << 20))
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(stored.readAll());
+    if (!document.isObject())
+        return {};
+    return { document, stored.fileTime(QFileDevice::FileModificationTime).toUTC() };
+}
+
+void RdapBootstrap::keep(const File &file, const QByteArray &bytes) const
+{
+    if (m_folder.isEmpty())
+        return;
+    // Written whole or not at all: another process may read it meanwhile.
+    QSaveFile stored(QDir(m_folder).filePath(keptName(file.source)));
+    if (stored.open(QIODevice::WriteOnly) && stored.write(bytes) == bytes.size())
+        stored.commit();
 }
 
 void RdapBootstrap::deliver(File &file, const Message &error)

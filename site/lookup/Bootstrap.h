@@ -25,6 +25,10 @@ class RdapBootstrap
 public:
     RdapBootstrap(const QUrl &domainFile, int ttlSeconds);
 
+    // Keeps the files in a folder as well, for the next process: a file there younger than the time to live is
+    // read instead of fetched, and a file fetched is written there.
+    void keepIn(const QString &folder) { m_folder = folder; }
+
     struct Service
     {
         QUrl base; // the service's base URL, ending in "/"; invalid when no service covers the query
@@ -68,6 +72,11 @@ private:
     void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
                  QObject *context, FileReady ready);
 
+    // A file kept in the folder: its document and when it was fetched; a null document when there is none.
+    std::pair<QJsonDocument, QDateTime> kept(const File &file) const;
+    void keep(const File &file, const QByteArray &bytes) const;
+
     const int m_ttlSeconds;
+    QString m_folder;
     std::array<File, 4> m_files; // dns, ipv4, ipv6, asn
 };

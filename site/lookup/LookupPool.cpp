@@ -79,15 +79,7 @@ LookupPool::~LookupPool()
 
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
-    if (m_settings.clientLookups) {
-        const double wait = m_settings.clientLookups->take(job->client, TokenBuckets::Clock::now());
-        if (wait > 0) {
-            if (retryAfter)
-                *retryAfter = int(std::ceil(wait));
-            return Admission::ClientLimited;
-        }
-    }
-    job->key = job->query.ok() && !job->query.special() ? job->query.text : QString();
+    job->key = job->query.ok() && !job->query.special() && !job->availability ? job->query.text : QString();
     if (m_settings.cache && !job->key.isEmpty()) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         std::optional<LookupResult> kept;
@@ -104,6 +96,16 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
             job->state = Job::Done;
             Metrics::instance().countLookup(kindName(job->result.kind), QStringLiteral("cached"));
             return Admission::Answered;
+        }
+    }
+    // A client's budget counts the lookups that ask a registry; a kept answer costs nothing (a check counts each
+    // registry it asks, as it asks).
+    if (m_settings.clientLookups && !job->availability) {
+        const double wait = m_settings.clientLookups->take(job->client, TokenBuckets::Clock::now());
+        if (wait > 0) {
+            if (retryAfter)
+                *retryAfter = int(std::ceil(wait));
+            return Admission::ClientLimited;
         }
     }
     const std::lock_guard lock(m_mutex);
@@ -141,6 +143,27 @@ void LookupPool::dispatch()
         ++m_running;
         ++Metrics::instance().lookupsInFlight;
         QObject *context = m_contexts[m_next++ % m_contexts.size()];
+        if (job->availability) {
+            QMetaObject::invokeMethod(context, [this, job, context] {
+                Availability::Settings settings;
+                settings.resolver = m_settings.resolver;
+                settings.cache = m_settings.cache;
+                settings.lifetimes = m_settings.cache ? &m_settings.cache->settings() : nullptr;
+                settings.clientLookups = m_settings.clientLookups;
+                Availability::check(
+                    m_lookup, settings, *job->availability, job->client, context,
+                    [job](const Availability::Row &row) {
+                        {
+                            const std::lock_guard lock(job->rowsMutex);
+                            job->rows.push_back(row);
+                        }
+                        if (job->changed)
+                            job->changed();
+                    },
+                    [this, job] { checked(job); });
+            });
+            continue;
+        }
         QMetaObject::invokeMethod(context, [this, job, context] {
             m_lookup.start(job->query, context, [this, job](const LookupResult &result) { finished(job, result); });
         });
@@ -176,6 +199,19 @@ void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &r
     const std::lock_guard lock(m_mutex);
     for (const std::shared_ptr<Job> &done : followers)
         release(done->client);
+    --m_running;
+    dispatch();
+}
+
+void LookupPool::checked(const std::shared_ptr<Job> &job)
+{
+    --Metrics::instance().lookupsInFlight;
+    Metrics::instance().countLookup(QStringLiteral("availability"), QStringLiteral("checked"));
+    job->state = Job::Done;
+    if (job->changed)
+        job->changed();
+    const std::lock_guard lock(m_mutex);
+    release(job->client);
     --m_running;
     dispatch();
 }

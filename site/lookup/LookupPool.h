@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Availability.h"
 #include "Lookup.h"
 #include "query/Query.h"
 #include "state/RateLimits.h"
@@ -32,6 +33,8 @@ public:
         int perAddress = 8; // under way and waiting, from one client address
         ResultCache *cache = nullptr; // finished lookups kept; none when null
         TokenBuckets *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
+        std::optional<Dns::Resolver> resolver; // for availability checks; none: each extension asks its registry
+        QStringList availabilityExtensions = Availability::defaultExtensions(); // a name without extension in
     };
 
     struct Job
@@ -42,7 +45,12 @@ public:
         QString key; // the query in canonical form; lookups of the same key share one answer
         std::atomic<int> state { Queued };
         LookupResult result; // valid once Done
-        std::function<void()> changed; // called (on any thread) when the job starts and when it ends
+        std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
+
+        // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
+        std::optional<Availability::Question> availability;
+        std::mutex rowsMutex;
+        std::vector<Availability::Row> rows;
     };
 
     enum class Admission {
@@ -62,9 +70,11 @@ public:
     // No more jobs start; those waiting are cancelled. Running ones go on.
     void stop();
     int running() const { return m_running.load(); }
+    const Settings &settings() const { return m_settings; }
 
 private:
     void dispatch(); // with m_mutex held
+    void checked(const std::shared_ptr<Job> &job); // an availability check is done
     void finished(const std::shared_ptr<Job> &job, const LookupResult &result);
     void release(const std::string &client); // with m_mutex held
 

@@ -85,6 +85,8 @@ constexpr Row kRows[] = {
     //: %1: a number of seconds
     { MessageId::ClientLimited,
       QT_TRANSLATE_NOOP("Message", "Your address has asked for many lookups lately. Try again in %1 s.") },
+    { MessageId::ClientLimitedCheck,
+      QT_TRANSLATE_NOOP("Message", "Not asked: your address has asked many registries lately.") },
 
     //: %1: the domain name
     { MessageId::NotRegistered, QT_TRANSLATE_NOOP("Message", "%1 is not registered.") },

@@ -59,6 +59,7 @@ enum class MessageId : quint16 {
     ServiceBusy,
     ClientBusy,
     ClientLimited,
+    ClientLimitedCheck,
 
     // A lookup's outcome and notes
     NotRegistered,

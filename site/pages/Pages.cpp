@@ -1,5 +1,6 @@
 #include "Pages.h"
 
+#include "Findings.h"
 #include "MakerPaths.h"
 #include "Statuses.h"
 #include "Template.h"
@@ -34,9 +35,6 @@ const char kWelcome[] = QT_TRANSLATE_NOOP(
 const char kWelcomeTopLevel[] = QT_TRANSLATE_NOOP(
     "Page", "<p>A top-level domain such as <b>de</b> shows who runs it and where its registry answers.</p>");
 
-//: How a date is written, in Qt's date format: d the day, MMMM the month's name, yyyy the year; text in quotes
-//: stays as it is (Spanish: d 'de' MMMM 'de' yyyy)
-const char kDateFormat[] = QT_TRANSLATE_NOOP("Page", "d MMMM yyyy");
 //: A button that copies the text beside it to the clipboard
 const char kCopy[] = QT_TRANSLATE_NOOP("Page", "Copy");
 //: The copy button once it has copied
@@ -44,258 +42,54 @@ const char kCopied[] = QT_TRANSLATE_NOOP("Page", "Copied");
 //: A link that saves a record as a file
 const char kDownload[] = QT_TRANSLATE_NOOP("Page", "Download");
 
-// A value inside a sentence of the catalog: escaped, and isolated so that right-to-left text cannot reorder what
-// stands around it.
-QString isolated(const QString &text)
-{
-    return QStringLiteral("<bdi>") + Pages::visible(text).toHtmlEscaped() + QStringLiteral("</bdi>");
-}
-
-// A catalog sentence with values in place, as markup: the sentence escaped, each value isolated.
-QString sentence(const PageLanguage &words, const char *english, const QStringList &values)
-{
-    QStringList isolatedValues;
-    for (const QString &text : values)
-        isolatedValues.append(isolated(text));
-    return Message::filled(words.text(english).toHtmlEscaped(), isolatedValues);
-}
-
-// A date of the fields ("yyyy-MM-dd") in the page's language, with its month's name; one that could not be read
-// as the record wrote it.
-QString longDate(const PageLanguage &words, const QString &iso)
-{
-    const QDate date = QDate::fromString(iso, Qt::ISODate);
-    return date.isValid() ? QLocale(words.tag()).toString(date, words.text(kDateFormat)) : iso;
-}
-
-// How far off a registered name's expiry is: "in 248 days", "expired 3 days ago", "expires today".
-QString timeLeft(const PageLanguage &words, qint64 days)
-{
-    if (days == 0)
-        //: Of a domain name's registration
-        return words.text(QT_TRANSLATE_NOOP("Page", "expires today"));
-    const int count = int(std::clamp<qint64>(days, -1000000, 1000000));
-    //: How long a registration has left ("expires 3 May 2027, in 146 days"), or how long ago it ran out
-    return days > 0 ? words.text(QT_TRANSLATE_N_NOOP("Page", "in %n day(s)"), count)
-                    : words.text(QT_TRANSLATE_N_NOOP("Page", "expired %n day(s) ago"), -count);
-}
-
-// The fields that the site reads out of a record, labelled in the page's language; the values stay as the
-// registry wrote them, dates in the page's language.
-Data fieldRows(const PageLanguage &words, const LookupResult &result, const Verdict &verdict)
+// The fields as the template takes them: each value shown as text, a status in words with the value as written.
+Data fieldRows(const QList<Findings::Field> &fields)
 {
     Data rows { Data::type::list };
-    const auto row = [&](const char *label, const QString &text, const QString &link = QString()) {
-        if (text.isEmpty())
-            return;
+    for (const Findings::Field &field : fields) {
         Data made;
-        made.set("label", value(words.text(label)));
-        made.set("value", value(Pages::visible(text)));
-        if (link.startsWith(u"http://") || link.startsWith(u"https://")) // never another scheme
-            made.set("link", value(link));
-        rows.push_back(made);
-    };
-    const auto date = [&](const char *label, const QString &iso, bool expiry = false) {
-        QString text = longDate(words, iso);
-        if (expiry && verdict.daysLeft)
-            text += QStringLiteral(" (%1)").arg(timeLeft(words, *verdict.daysLeft));
-        row(label, text);
-    };
-    // Each status in words, the value as the registry wrote it beside (as the phrase's title); a value that is
-    // none of the registered ones as it was written.
-    const auto statuses = [&] {
-        if (result.statuses.isEmpty())
-            return;
-        Data items { Data::type::list };
-        for (qsizetype i = 0; i < result.statuses.size(); ++i) {
-            Data item;
-            item.set("raw", value(Pages::visible(result.statuses[i])));
-            if (const char *english = Statuses::phrase(result.statuses[i]))
-                item.set("phrase", value(words.text(english, "Status")));
-            if (i + 1 == result.statuses.size())
-                item.set("last", true);
-            items.push_back(item);
+        made.set("label", value(field.label));
+        if (field.statuses.isEmpty()) {
+            made.set("value", value(Pages::visible(field.value)));
+            if (!field.link.isEmpty())
+                made.set("link", value(field.link));
+        } else {
+            Data items { Data::type::list };
+            for (qsizetype i = 0; i < field.statuses.size(); ++i) {
+                Data item;
+                item.set("raw", value(Pages::visible(field.statuses[i].value)));
+                if (!field.statuses[i].words.isEmpty())
+                    item.set("phrase", value(field.statuses[i].words));
+                if (i + 1 == field.statuses.size())
+                    item.set("last", true);
+                items.push_back(item);
+            }
+            made.set("statuses", items);
         }
-        Data made;
-        made.set("label", value(words.text(QT_TRANSLATE_NOOP("Page", "Status"))));
-        made.set("statuses", items);
         rows.push_back(made);
-    };
-    const auto dnssec = [&] {
-        if (result.dnssec == u"signed")
-            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "signed")));
-        else if (result.dnssec == u"unsigned")
-            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "not signed")));
-    };
-    const QString nameServers = result.nameServers.join(QStringLiteral(", "));
-    switch (result.kind) {
-    case Query::Kind::Domain:
-        row(QT_TRANSLATE_NOOP("Page", "Domain"), result.name);
-        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar"), result.registrar);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar's IANA id"), result.registrarId);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar's web site"), result.registrarUrl, result.registrarUrl);
-        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse);
-        statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Expires"), result.expires, true);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
-        row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers);
-        dnssec();
-        break;
-    case Query::Kind::TopLevelDomain:
-        if (result.outcome == Outcome::Found) {
-            const QString unicode = QUrl::fromAce(result.query.toLatin1());
-            row(QT_TRANSLATE_NOOP("Page", "Top-level domain"), unicode.isEmpty() ? result.query : unicode);
-        }
-        row(QT_TRANSLATE_NOOP("Page", "Manager"), result.holder);
-        row(QT_TRANSLATE_NOOP("Page", "Whois server"), result.whoisServer);
-        row(QT_TRANSLATE_NOOP("Page", "RDAP service"), result.rdapService);
-        statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
-        row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers);
-        dnssec();
-        break;
-    case Query::Kind::Address:
-    case Query::Kind::Network:
-    case Query::Kind::AsNumber:
-        row(result.kind == Query::Kind::AsNumber ? QT_TRANSLATE_NOOP("Page", "Numbers")
-                                                 : QT_TRANSLATE_NOOP("Page", "Range"),
-            result.range);
-        row(QT_TRANSLATE_NOOP("Page", "Name"), result.name);
-        row(QT_TRANSLATE_NOOP("Page", "Type"), result.type);
-        row(QT_TRANSLATE_NOOP("Page", "Country"), result.country);
-        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder);
-        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse);
-        statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
-        break;
     }
     return rows;
 }
 
-// The verdict line: a mark, a label and what stands behind it, in words (the colour is only beside them).
-Data verdictLine(const PageLanguage &words, const LookupResult &result, const Verdict &verdict)
+// The verdict line as the template takes it: the detail as markup, each value of it isolated.
+Data verdictData(const Findings::VerdictLine &line)
 {
-    using Kind = Verdict::Kind;
-    const char *label = nullptr;
-    const char *mark = "";
-    const char *kind = "info";
-    QStringList parts; // markup: escaped sentences with isolated values
-    const auto message = [&] { parts.append(Pages::visible(words.render(result.message)).toHtmlEscaped()); };
-    switch (verdict.kind) {
-    case Kind::Refused:
+    if (line.label.isEmpty())
         return Data(false);
-    case Kind::Available:
-        //: The verdict on a domain name that is not registered: it can be registered
-        label = QT_TRANSLATE_NOOP("Verdict", "Available");
-        mark = "\u2713";
-        kind = "ok";
-        message();
-        break;
-    case Kind::Registered: {
-        label = QT_TRANSLATE_NOOP("Verdict", "Registered");
-        mark = "\u25CF";
-        if (!result.holder.isEmpty())
-            //: %1: who holds a domain name, an address range or AS numbers
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "held by %1"), { result.holder }));
-        if (!result.registrar.isEmpty())
-            //: %1: the registrar's name
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "registrar %1"), { result.registrar }));
-        if (verdict.daysLeft) {
-            const QString left = timeLeft(words, *verdict.daysLeft);
-            parts.append(*verdict.daysLeft < 0 ? left.toHtmlEscaped()
-                                               //: %1: a date; %2: how long is left ("in 146 days")
-                                               : sentence(words, QT_TRANSLATE_NOOP("Page", "expires %1, %2"),
-                                                          { longDate(words, result.expires), left }));
-        }
-        if (verdict.redemption)
-            parts.append(words
-                             .text(QT_TRANSLATE_NOOP("Page",
-                                                     "in its redemption period: only the holder can still "
-                                                     "renew it"))
-                             .toHtmlEscaped());
-        if (verdict.pendingDelete)
-            parts.append(words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted by the registry")).toHtmlEscaped());
-        else if (verdict.expired && !verdict.daysLeft)
-            parts.append(words.text(QT_TRANSLATE_NOOP("Page", "expired")).toHtmlEscaped());
-        if (verdict.flagged()) {
-            kind = "warn";
-            mark = "\u26A0";
-        }
-        break;
-    }
-    case Kind::Reserved:
-        label = QT_TRANSLATE_NOOP("Verdict", "Reserved or blocked");
-        mark = "\u2298";
-        kind = "warn";
-        message();
-        break;
-    case Kind::Busy:
-        label = QT_TRANSLATE_NOOP("Verdict", "Registry busy");
-        mark = "\u29D7";
-        kind = "warn";
-        message();
-        break;
-    case Kind::NoAnswer:
-        label = QT_TRANSLATE_NOOP("Verdict", "No answer");
-        mark = "\u26A0";
-        kind = "error";
-        message();
-        break;
-    case Kind::Allocated:
-        //: The verdict on an address range or AS numbers that a registry has given out
-        label = QT_TRANSLATE_NOOP("Verdict", "Allocated");
-        mark = "\u25CF";
-        if (!result.holder.isEmpty() || !result.name.isEmpty())
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "held by %1"),
-                                  { result.holder.isEmpty() ? result.name : result.holder }));
-        if (!result.range.isEmpty())
-            parts.append(isolated(result.range));
-        if (!result.registered.isEmpty())
-            //: %1: a date
-            parts.append(
-                sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
-        break;
-    case Kind::NoRecord:
-        label = QT_TRANSLATE_NOOP("Verdict", "No record");
-        mark = "\u2205";
-        message();
-        break;
-    case Kind::TopLevelDomain:
-        label = QT_TRANSLATE_NOOP("Verdict", "Top-level domain");
-        mark = "\u25CF";
-        if (!result.holder.isEmpty())
-            //: %1: the organisation that runs a top-level domain
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "managed by %1"), { result.holder }));
-        if (!result.registered.isEmpty())
-            parts.append(
-                sentence(words, QT_TRANSLATE_NOOP("Page", "since %1"), { longDate(words, result.registered) }));
-        break;
-    case Kind::Special:
-        //: The verdict on a special-purpose address or number, which no registry holds
-        label = QT_TRANSLATE_NOOP("Verdict", "Not looked up");
-        mark = "\u2139";
-        message();
-        break;
-    }
-    Data line;
-    line.set("kind", std::string(kind));
-    line.set("mark", std::string(mark));
-    line.set("label", value(words.text(label, "Verdict")));
-    parts.removeAll(QString());
-    if (!parts.isEmpty())
-        line.set("detail", value(parts.join(QStringLiteral(" \u00B7 "))));
-    return line;
+    Data made;
+    made.set("kind", std::string(line.kind));
+    made.set("mark", std::string(line.mark));
+    made.set("label", value(line.label));
+    if (!line.detail.isEmpty())
+        made.set("detail", value(line.detail));
+    return made;
 }
 
 std::string resultContent(const PageLanguage &words, const LookupResult &result)
 {
     const Verdict verdict = Verdict::of(result, QDate::currentDate());
     Data data;
-    const Data line = verdictLine(words, result, verdict);
+    const Data line = verdictData(Findings::verdictLine(words, result, verdict, Findings::Markup::Html));
     if (line.is_object()) {
         data.set("verdict", line);
     } else {
@@ -311,7 +105,7 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
     }
     if (result.cachedAgeSeconds >= 0)
         data.set("cached", value(words.text(kCached).arg(result.cachedAgeSeconds)));
-    Data rows = fieldRows(words, result, verdict);
+    Data rows = fieldRows(Findings::fields(words, result, verdict));
     const bool readable = !rows.is_empty_list();
     if (readable) {
         Data fields;
@@ -464,6 +258,112 @@ Response Pages::lookupRefused(int status, const QString &typed, const Message &m
     return html(page(words, words.text(kLookupTitle), typed, Template::render("refused", data)), status);
 }
 
+std::pair<std::string, std::string>
+Pages::availabilityFrame(const QString &typed, const Availability::Question &question, const PageLanguage &words)
+{
+    Data data;
+    //: %1: a name without extension; %2: how many extensions it is checked in
+    data.set("heading",
+             value(Message::filled(
+                 words.text(QT_TRANSLATE_NOOP("Page", "%1 in %2 extensions")),
+                 { QUrl::fromAce(question.name.toLatin1()), QString::number(question.extensions.size()) })));
+    data.set("explanation",
+             value(words.text(QT_TRANSLATE_NOOP(
+                 "Page",
+                 "<p>Each row comes as its registry answers. Type <b>name.*</b> for the usual extensions, "
+                 "or name them: <b>name.{de,fr,it}</b>. A name with name servers in the DNS is registered; "
+                 "the others are asked of their registries.</p>"))));
+    data.set("extension", value(words.text(QT_TRANSLATE_NOOP("Page", "Extension"))));
+    data.set("state", value(words.text(QT_TRANSLATE_NOOP("Page", "Answer"))));
+    data.set("expires", value(words.text(QT_TRANSLATE_NOOP("Page", "Expires"))));
+    // The rows go between the two halves of the page.
+    const std::string marker = "\x01rows\x01";
+    data.set("rows", marker);
+    const std::string content = Template::render("availability", data);
+    const std::string whole = page(words, words.text(kLookupTitle), typed, content).toStdString();
+    const std::size_t at = whole.find(marker);
+    return { whole.substr(0, at), whole.substr(at + marker.size()) };
+}
+
+namespace {
+
+// An availability row's answer in words: how the page colours it, its mark, its label, and why (or how it is known).
+struct RowWords
+{
+    const char *kind = "info";
+    const char *mark = "\u25CF";
+    QString label;
+    QString why;
+    QString expires;
+};
+
+RowWords rowWords(const Availability::Row &row, const PageLanguage &words)
+{
+    using State = Availability::Row::State;
+    RowWords made;
+    const char *label = QT_TRANSLATE_NOOP("Verdict", "Registered");
+    switch (row.state) {
+    case State::Available:
+        made.kind = "ok";
+        made.mark = "\u2713";
+        label = QT_TRANSLATE_NOOP("Verdict", "Available");
+        break;
+    case State::Registered:
+        break;
+    case State::Reserved:
+        made.kind = "warn";
+        made.mark = "\u2298";
+        label = QT_TRANSLATE_NOOP("Verdict", "Reserved or blocked");
+        break;
+    case State::Unknown:
+        made.kind = "error";
+        made.mark = "?";
+        //: The answer for an extension whose registry could not be asked or did not answer
+        label = QT_TRANSLATE_NOOP("Verdict", "Unknown");
+        break;
+    }
+    made.label = words.text(label, "Verdict");
+    if (!row.why.isNull())
+        made.why = words.render(row.why);
+    else if (row.source == Availability::Row::Source::Dns)
+        //: Of a name found registered from its name servers in the DNS, without asking its registry
+        made.why = words.text(QT_TRANSLATE_NOOP("Page", "it has name servers"));
+    if (QDate::fromString(row.expires, Qt::ISODate).isValid())
+        made.expires = Findings::longDate(words, row.expires);
+    return made;
+}
+
+} // namespace
+
+std::string Pages::availabilityRow(const Availability::Row &row, const PageLanguage &words)
+{
+    const RowWords made = rowWords(row, words);
+    Data data;
+    data.set("domain", value(Pages::visible(QUrl::fromAce(row.domain.toLatin1()))));
+    data.set("link",
+             value(QStringLiteral("%1?domain=%2")
+                       .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(row.domain)))));
+    data.set("kind", std::string(made.kind));
+    data.set("mark", std::string(made.mark));
+    data.set("label", value(made.label));
+    if (!made.why.isEmpty())
+        data.set("why", value(Pages::visible(made.why)));
+    if (!made.expires.isEmpty())
+        data.set("expires", value(made.expires));
+    return Template::render("availability-row", data);
+}
+
+QString Pages::availabilityText(const Availability::Row &row, const PageLanguage &words)
+{
+    const RowWords made = rowWords(row, words);
+    QString line = QUrl::fromAce(row.domain.toLatin1()).leftJustified(24) + u' ' + made.label;
+    if (!made.expires.isEmpty())
+        line += QStringLiteral(" \u00B7 ") + made.expires;
+    if (!made.why.isEmpty())
+        line += QStringLiteral(" (%1)").arg(made.why);
+    return line;
+}
+
 std::optional<Response> Pages::recordFile(const LookupResult &result, int number)
 {
     if (number < 1 || number > result.records.size())
@@ -526,8 +426,13 @@ Response Pages::styleSheet()
 
 QStringList Pages::templateNames()
 {
-    return { QStringLiteral("page"), QStringLiteral("lookup"), QStringLiteral("welcome"), QStringLiteral("refused"),
-             QStringLiteral("plain") };
+    return { QStringLiteral("page"),
+             QStringLiteral("lookup"),
+             QStringLiteral("welcome"),
+             QStringLiteral("refused"),
+             QStringLiteral("plain"),
+             QStringLiteral("availability"),
+             QStringLiteral("availability-row") };
 }
 
 std::optional<Response> Pages::plainPage(QLatin1StringView path, const PageLanguage &words) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageLanguage.h"
+#include "lookup/Availability.h"
 #include "lookup/Lookup.h"
 #include "messages/Message.h"
 
@@ -55,6 +56,14 @@ public:
     // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
     static Response lookupRefused(int status, const QString &typed, const Message &message,
                                   const PageLanguage &words = PageLanguage::english());
+
+    // The page of an availability check, sent in parts: the page up to its table of rows and what follows them,
+    // and each row as its answer comes (an extension, its state in words and a link to its full lookup).
+    static std::pair<std::string, std::string>
+    availabilityFrame(const QString &typed, const Availability::Question &question, const PageLanguage &words);
+    static std::string availabilityRow(const Availability::Row &row, const PageLanguage &words);
+    // A row as a line of text: "quelcor.de  Available (expires ...)".
+    static QString availabilityText(const Availability::Row &row, const PageLanguage &words);
 
     // A record of a lookup as a file to keep (counted from 1), as the server sent it: RDAP's JSON as
     // application/rdap+json, whois text as UTF-8 text; no value when the lookup has no such record.

@@ -277,6 +277,10 @@
         <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
         <translation>%1; stattdessen wurde Whois bei der IANA abgefragt.</translation>
     </message>
+    <message>
+        <source>Not asked: your address has asked many registries lately.</source>
+        <translation>Nicht abgefragt: Ihre Adresse hat in letzter Zeit viele Registries abgefragt.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -520,6 +524,28 @@
         <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Eine Top-Level-Domain wie &lt;b&gt;de&lt;/b&gt; zeigt, wer sie betreibt und wo ihre Registry antwortet.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%1 in %2 extensions</source>
+        <extracomment>%1: a name without extension; %2: how many extensions it is checked in</extracomment>
+        <translation>%1 in %2 Endungen</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Jede Zeile erscheint, sobald ihre Registry antwortet. Geben Sie &lt;b&gt;name.*&lt;/b&gt; für die üblichen Endungen ein oder nennen Sie sie: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. Ein Name mit Nameservern im DNS ist registriert; die übrigen werden bei ihren Registries abgefragt.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Endung</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>it has name servers</source>
+        <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
+        <translation>hat Nameserver</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -736,6 +762,11 @@
         <source>Not looked up</source>
         <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
         <translation>Nicht abgefragt</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,10 @@
         <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
         <translation>%1; en su lugar se ha consultado el whois de la IANA.</translation>
     </message>
+    <message>
+        <source>Not asked: your address has asked many registries lately.</source>
+        <translation>No consultado: su dirección ha consultado muchos registros últimamente.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -520,6 +524,28 @@
         <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Un dominio de primer nivel como &lt;b&gt;de&lt;/b&gt; muestra quién lo gestiona y dónde responde su registro.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%1 in %2 extensions</source>
+        <extracomment>%1: a name without extension; %2: how many extensions it is checked in</extracomment>
+        <translation>%1 en %2 extensiones</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Cada fila aparece cuando su registro responde. Escriba &lt;b&gt;nombre.*&lt;/b&gt; para las extensiones habituales, o indíquelas: &lt;b&gt;nombre.{de,fr,it}&lt;/b&gt;. Un nombre con servidores de nombres en el DNS está registrado; los demás se consultan a sus registros.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensión</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>it has name servers</source>
+        <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
+        <translation>tiene servidores de nombres</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -736,6 +762,11 @@
         <source>Not looked up</source>
         <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
         <translation>No consultado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>

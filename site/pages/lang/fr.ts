@@ -277,6 +277,10 @@
         <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
         <translation>%1 ; le whois de l&apos;IANA a été interrogé à la place.</translation>
     </message>
+    <message>
+        <source>Not asked: your address has asked many registries lately.</source>
+        <translation>Non interrogé : votre adresse a interrogé beaucoup de registres ces derniers temps.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -520,6 +524,28 @@
         <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Un domaine de premier niveau comme &lt;b&gt;de&lt;/b&gt; montre qui le gère et où son registre répond.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%1 in %2 extensions</source>
+        <extracomment>%1: a name without extension; %2: how many extensions it is checked in</extracomment>
+        <translation>%1 dans %2 extensions</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Chaque ligne arrive dès que son registre répond. Tapez &lt;b&gt;nom.*&lt;/b&gt; pour les extensions courantes, ou nommez-les : &lt;b&gt;nom.{de,fr,it}&lt;/b&gt;. Un nom qui a des serveurs de noms dans le DNS est enregistré ; les autres sont demandés à leur registre.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>it has name servers</source>
+        <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
+        <translation>il a des serveurs de noms</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -736,6 +762,11 @@
         <source>Not looked up</source>
         <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
         <translation>Recherche non effectuée</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>

@@ -277,6 +277,10 @@
         <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
         <translation>%1; em alternativa, foi consultado o whois da IANA.</translation>
     </message>
+    <message>
+        <source>Not asked: your address has asked many registries lately.</source>
+        <translation>Não consultado: o seu endereço consultou muitos registos ultimamente.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -520,6 +524,28 @@
         <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Um domínio de topo como &lt;b&gt;de&lt;/b&gt; mostra quem o gere e onde responde o seu registo.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>%1 in %2 extensions</source>
+        <extracomment>%1: a name without extension; %2: how many extensions it is checked in</extracomment>
+        <translation>%1 em %2 extensões</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Cada linha chega quando o seu registo responde. Escreva &lt;b&gt;nome.*&lt;/b&gt; para as extensões habituais, ou indique-as: &lt;b&gt;nome.{de,fr,it}&lt;/b&gt;. Um nome com servidores de nomes no DNS está registado; os outros são consultados nos seus registos.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensão</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>it has name servers</source>
+        <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
+        <translation>tem servidores de nomes</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -736,6 +762,11 @@
         <source>Not looked up</source>
         <extracomment>The verdict on a special-purpose address or number, which no registry holds</extracomment>
         <translation>Não pesquisado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <translation>Desconhecido</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The quelcor-site program itself: its command line, the version files as the program reads them, the
 // lookup page over HTTP, its headers and its log.
 
+#include "FakeDns.h"
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteProcess.h"
@@ -13,10 +14,15 @@
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -27,6 +33,9 @@ struct Page
     QByteArray body;
     QByteArray csp;
     QByteArray disposition;
+    QByteArray contentType;
+    QByteArray retryAfter;
+    QByteArray allowOrigin;
 };
 
 Page get(const QString &url)
@@ -38,8 +47,13 @@ Page get(const QString &url)
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec();
-    Page page { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
-                reply->rawHeader("Content-Security-Policy"), reply->rawHeader("Content-Disposition") };
+    Page page { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                reply->readAll(),
+                reply->rawHeader("Content-Security-Policy"),
+                reply->rawHeader("Content-Disposition"),
+                reply->rawHeader("Content-Type"),
+                reply->rawHeader("Retry-After"),
+                reply->rawHeader("Access-Control-Allow-Origin") };
     delete reply;
     return page;
 }
@@ -53,6 +67,10 @@ private slots:
     void versionFilesAsTheProgramReadsThem();
     void lookupOverHttp();
     void slowLookupHoldsUpNobody();
+    void apiAnswersAsDescribed();
+    void availabilityRowsAsTheyCome();
+    void commandLine_data();
+    void commandLine();
     void restartOnTheSamePort();
     void plainPagesAndMissingOnes_data();
     void plainPagesAndMissingOnes();
@@ -147,6 +165,229 @@ void TestSiteProcess::lookupOverHttp()
     QVERIFY2(site.log().at(1).contains(u"GET /hosting/quelcor.php?domain=Example.COM 200"),
              qPrintable(site.log().at(1)));
     QVERIFY(site.log().at(3).contains(u"GET /hosting/quelcor.php?domain=a%0D%0Ab 200"));
+}
+
+// The API answers what the page answers, as its description says: every answer received here, errors included,
+// is checked against the description by a JSON Schema validator, and the description against OpenAPI 3.1's schema.
+void TestSiteProcess::apiAnswersAsDescribed()
+{
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    rdap.route(
+        "/domain/example.com",
+        { 200,
+          R"({"ldhName":"example.com","status":["client transfer prohibited"],"secureDNS":{"delegationSigned":true},
+                     "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
+          "application/rdap+json" });
+    rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    SiteProcess site({ QStringLiteral("--rdap-bootstrap"), rdap.base() + "/dns.json", QStringLiteral("--allow-address"),
+                       QStringLiteral("127.0.0.1"), QStringLiteral("--client-burst"), QStringLiteral("2"),
+                       QStringLiteral("--client-lookups-per-minute"), QStringLiteral("1") });
+    QVERIFY(site.started());
+
+    QTemporaryDir answers;
+    QStringList files;
+    const auto fetch = [&](const QString &pathAndQuery) {
+        Page page;
+        QEventLoop loop;
+        std::unique_ptr<QThread> asker(QThread::create([&] { page = get(site.base() + pathAndQuery); }));
+        QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+        asker->start();
+        loop.exec();
+        asker->wait();
+        const QJsonObject answer { { u"path"_qs, pathAndQuery.section(u'?', 0, 0) },
+                                   { u"status"_qs, page.status },
+                                   { u"contentType"_qs, QString::fromLatin1(page.contentType) },
+                                   { u"body"_qs, QJsonDocument::fromJson(page.body).object() } };
+        QFile file(answers.filePath(QString::number(files.size()) + u".json"_qs));
+        if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(answer).toJson()) > 0)
+            files.append(file.fileName());
+        return page;
+    };
+    const Page found = fetch(u"/api/v1/lookup?q=Example.COM"_qs);
+    QCOMPARE(found.status, 200);
+    QCOMPARE(found.allowOrigin, QByteArray("*"));
+    const QJsonObject json = QJsonDocument::fromJson(found.body).object();
+    QCOMPARE(json.value(u"verdict"_qs).toString(), u"registered"_qs);
+    QCOMPARE(json.value(u"fields"_qs).toObject().value(u"expires"_qs).toString(), u"2099-08-13"_qs);
+    QVERIFY(json.value(u"records"_qs)
+                .toArray()
+                .at(0)
+                .toObject()
+                .value(u"text"_qs)
+                .toString()
+                .startsWith(u"{\"ldhName\":\"example.com\""_qs)); // as sent
+    QCOMPARE(
+        QJsonDocument::fromJson(fetch(u"/api/v1/lookup?q=free.com"_qs).body).object().value(u"verdict"_qs).toString(),
+        u"available"_qs);
+    QCOMPARE(fetch(u"/api/v1/lookup?q=exa_mple.com"_qs).contentType, QByteArray("application/problem+json"));
+    QCOMPARE(fetch(u"/api/v1/lookup"_qs).status, 400);
+    const Page cached = fetch(u"/api/v1/lookup?q=example.com"_qs); // the burst is spent: a cached answer is free
+    QCOMPARE(QJsonDocument::fromJson(cached.body).object().value(u"cached"_qs).toBool(), true);
+    const Page limited = fetch(u"/api/v1/lookup?q=other.com"_qs);
+    QCOMPARE(limited.status, 429);
+    QVERIFY(limited.retryAfter.toInt() > 0);
+    QCOMPARE(fetch(u"/api/v1/openapi.json"_qs).status, 200);
+    QCOMPARE(files.size(), 7);
+
+    QProcess validator;
+    validator.setProcessChannelMode(QProcess::MergedChannels);
+    validator.start(QStringLiteral("/usr/bin/python3"),
+                    QStringList { QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/api/validate-api.py"),
+                                  QStringLiteral(QUELCOR_SOURCE_DIR "/site/pages/templates/openapi.json"),
+                                  QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data/openapi/oas-3.1-schema.json") }
+                        + files.mid(0, 6));
+    QVERIFY(validator.waitForFinished(60'000));
+    const QByteArray said = validator.readAll();
+    QVERIFY2(validator.exitCode() == 0 && said.contains("6 answers checked, 0 failures"), said.constData());
+}
+
+// A name in four extensions: one in the DNS (no registry asked), one free, one whose registry fails, one whose
+// registry answers late; the rows come as their answers do, and only the registries' questions count.
+void TestSiteProcess::availabilityRowsAsTheyCome()
+{
+    FakeDns dns;
+    QVERIFY(dns.listen());
+    dns.delegated.insert(u"quelcor.net"_qs);
+    FakeWhoisNetwork whois(2);
+    whois.server(1).answer = "refer: 127.0.0.2\n";
+    whois.server(2).answer = "No match for \"QUELCOR.ZZ\".\n";
+    whois.server(2).mode = FakeWhois::Mode::Late;
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route(
+        "/dns.json",
+        { 200, R"({"services":[[["com","net","org"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    rdap.route("/domain/quelcor.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/domain/quelcor.org", { 500, "{}", "application/rdap+json" });
+    rdap.route("/domain/other.com", { 404, "{}", "application/rdap+json" });
+    SiteProcess site({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
+                       u"--allow-address"_qs, u"127.0.0.2"_qs, u"--whois-root"_qs,
+                       QStringLiteral("127.0.0.1:%1").arg(whois.port()), u"--whois-port"_qs,
+                       QString::number(whois.port()), u"--dns-server"_qs,
+                       QStringLiteral("127.0.0.1:%1").arg(dns.port()), u"--client-burst"_qs, u"3"_qs,
+                       u"--client-lookups-per-minute"_qs, u"1"_qs });
+    QVERIFY(site.started());
+
+    // The page, read as it comes: the first rows well before the last.
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, site.port());
+    QVERIFY(socket.waitForConnected(5000));
+    socket.write("GET /hosting/quelcor.php?domain=quelcor.%7Bcom,net,org,zz%7D HTTP/1.1\r\nHost: x\r\n\r\n");
+    QByteArray page;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 firstRows = -1;
+    QTRY_VERIFY_WITH_TIMEOUT((page += socket.readAll(),
+                              firstRows < 0 && page.count("<tr><td>") >= 3 ? firstRows = clock.elapsed() : 0,
+                              page.endsWith("0\r\n\r\n")),
+                             20'000);
+    QVERIFY2(firstRows >= 0 && clock.elapsed() - firstRows >= 1000, qPrintable(QString::number(firstRows)));
+    QVERIFY(page.contains("Transfer-Encoding: chunked"));
+    for (const char *row : { R"(quelcor.com</bdi></a></td><td class="answer ok">)",
+                             R"(quelcor.net</bdi></a></td><td class="answer info">)",
+                             R"(quelcor.org</bdi></a></td><td class="answer error">)",
+                             R"(quelcor.zz</bdi></a></td><td class="answer ok">)" })
+        QVERIFY2(page.contains(row), row);
+    QVERIFY(!rdap.log().contains(u"GET /domain/quelcor.net"_qs));
+
+    // Three registry questions spent the budget: kept answers are still free, another lookup is refused.
+    Page api;
+    QEventLoop loop;
+    std::unique_ptr<QThread> asker(
+        QThread::create([&] { api = get(site.base() + "/api/v1/availability?name=quelcor&extensions=com,net"); }));
+    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    asker->start();
+    loop.exec();
+    asker->wait();
+    QCOMPARE(
+        QJsonDocument::fromJson(api.body).object().value(u"rows"_qs).toArray(),
+        QJsonDocument::fromJson(R"([{"domain":"quelcor.com","extension":"com","source":"cache","state":"available"},
+                                         {"domain":"quelcor.net","extension":"net","source":"dns","state":"registered"}])")
+            .array());
+    asker.reset(QThread::create([&] { api = get(site.base() + "/api/v1/lookup?q=other.com"); }));
+    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    asker->start();
+    loop.exec();
+    asker->wait();
+    QCOMPARE(api.status, 429);
+}
+
+void TestSiteProcess::commandLine_data()
+{
+    // quelcor-lookup's arguments (after the ones that point it at the stand-in), its exit status, and lines its
+    // output must hold.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("text") << QStringList { "Example.COM" } << 0
+                          << QStringList { "Example.COM: Registered \u00B7 expires 13 August 2099",
+                                           "  Status   transfer locked by the registrar (client transfer prohibited)" };
+    QTest::newRow("CSV, one refused")
+        << QStringList { "--csv", "example.com", "exa_mple.com", "free.com" } << 1
+        << QStringList {
+               "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,"
+               "name_servers,message",
+               "exa_mple.com,,domain,refused,,,,,,,,\"A domain name holds only letters, digits, hyphens and dots.\"",
+               "free.com,free.com,domain,available,,,,,,,,free.com is not registered."
+           };
+    QTest::newRow("JSON") << QStringList { "--json", "free.com" } << 0
+                          << QStringList { R"({"cached":false,"fields":{},"flags":[],"kind":"domain",)" };
+    QTest::newRow("a file of questions") << QStringList { "--csv", "--file", "QUESTIONS" } << 0
+                                         << QStringList { "free.com,free.com,domain,available,,,,,,,,free.com is not "
+                                                          "registered." };
+    QTest::newRow("availability") << QStringList { "--availability", "example.{com,org}" } << 1
+                                  << QStringList { u"example.com"_qs.leftJustified(25)
+                                                       + u"Registered · 13 August 2099"_qs,
+                                                   u"example.org"_qs.leftJustified(25) + u"Unknown ("_qs };
+    QTest::newRow("no question") << QStringList {} << 2 << QStringList {};
+    QTest::newRow("both formats") << QStringList { "--csv", "--json", "x.com" } << 2 << QStringList {};
+}
+
+void TestSiteProcess::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, lines);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    rdap.route("/domain/example.com",
+               { 200,
+                 R"({"ldhName":"example.com","status":["client transfer prohibited"],
+                     "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
+                 "application/rdap+json" });
+    rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    QTemporaryDir folder;
+    QFile questions(folder.filePath(u"questions.txt"_qs));
+    QVERIFY(questions.open(QIODevice::WriteOnly));
+    questions.write("# names to check\n\nfree.com\n  example.com  \n");
+    questions.close();
+    arguments.replaceInStrings(u"QUESTIONS"_qs, questions.fileName());
+
+    // Run twice: the second run reads the bootstrap file it kept and asks only for the records.
+    for (int run = 0; run < 2; ++run) {
+        QProcess lookup;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LANG"_qs, u"C.UTF-8"_qs);
+        lookup.setProcessEnvironment(environment);
+        lookup.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-lookup"),
+                     QStringList { u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs,
+                                   u"127.0.0.1"_qs, u"--cache-dir"_qs, folder.filePath(u"cache"_qs), u"--dns-server"_qs,
+                                   u"none"_qs, u"--whois-root"_qs, u"127.0.0.1:1"_qs }
+                         + arguments);
+        QVERIFY(lookup.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(lookup.state() == QProcess::NotRunning, 30'000);
+        const QString out = QString::fromUtf8(lookup.readAllStandardOutput());
+        QVERIFY2(lookup.exitStatus() == QProcess::NormalExit && lookup.exitCode() == exitCode,
+                 qPrintable(out + QString::fromUtf8(lookup.readAllStandardError())));
+        for (const QString &line : lines)
+            QVERIFY2(out.contains(line), qPrintable(out));
+    }
+    QVERIFY(rdap.log().count(u"GET /dns.json"_qs) <= 1);
 }
 
 void TestSiteProcess::slowLookupHoldsUpNobody()

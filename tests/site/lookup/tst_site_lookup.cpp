@@ -4,7 +4,9 @@
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteTesting.h"
+#include "lookup/Availability.h"
 #include "lookup/Bootstrap.h"
+#include "lookup/Dns.h"
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
@@ -108,6 +110,10 @@ private slots:
     void internationalNameOnTheWire();
     void rdapLinksToPrivateAddressesRefused();
     void extensionMissingFromBootstrapFallsBackToWhois();
+    void availabilityQuestions_data();
+    void availabilityQuestions();
+    void dnsAnswers_data();
+    void dnsAnswers();
     void topLevelDomains_data();
     void topLevelDomains();
     void whoisTwoHops();
@@ -464,6 +470,67 @@ void TestSiteLookup::extensionMissingFromBootstrapFallsBackToWhois()
     QCOMPARE(whois.server(1).queries, QList<QByteArray> { "example.it" });
     QCOMPARE(whois.server(2).queries, QList<QByteArray> { "example.it" });
     QCOMPARE(rdap.log(), QStringList { "GET /dns.json" });
+}
+
+void TestSiteLookup::availabilityQuestions_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("asked"); // the name under each extension; empty: not such a question
+    QTest::newRow("usual extensions") << "Quelcor.*" << QStringList { "quelcor.com", "quelcor.net" };
+    QTest::newRow("named") << " quelcor.{de, .fr,it,de} " << QStringList { "quelcor.de", "quelcor.fr", "quelcor.it" };
+    QTest::newRow("international") << u"café.{рф,co.uk}"_qs
+                                   << QStringList { "xn--caf-dma.xn--p1ai", "xn--caf-dma.co.uk" };
+    QTest::newRow("a domain name") << "quelcor.com" << QStringList();
+    QTest::newRow("two labels") << "www.quelcor.*" << QStringList();
+    QTest::newRow("a bad extension") << "quelcor.{de,f_r}" << QStringList();
+    QTest::newRow("none") << "quelcor.{}" << QStringList();
+    QTest::newRow("a line break") << "quel\ncor.*" << QStringList();
+}
+
+void TestSiteLookup::availabilityQuestions()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, asked);
+    const std::optional<Availability::Question> question = Availability::parse(input, { u"com"_qs, u"net"_qs });
+    QStringList names;
+    for (const QString &extension : question ? question->extensions : QStringList())
+        names.append(question->name + u'.' + extension);
+    QCOMPARE(names, asked);
+}
+
+void TestSiteLookup::dnsAnswers_data()
+{
+    // Answers to "NS quelcor.com" with id 0x1234, as resolvers send them.
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("delegation");
+    const QByteArray question = Dns::question(0x1234, u"quelcor.com"_qs);
+    const auto answer = [&](char flags, char code, int answers, const QByteArray &records = {}) {
+        QByteArray made = question;
+        made[2] = flags;
+        made[3] = code;
+        made[7] = char(answers);
+        return made + records;
+    };
+    const QByteArray ns("\xc0\x0c\x00\x02\x00\x01\x00\x00\x0e\x10\x00\x06\x03ns1\xc0\x0c", 18);
+    const QByteArray cname("\xc0\x0c\x00\x05\x00\x01\x00\x00\x0e\x10\x00\x02\xc0\x0c", 14);
+    using D = Dns::Delegation;
+    QTest::newRow("name servers") << answer(char(0x81), char(0x80), 1, ns) << int(D::Delegated);
+    QTest::newRow("after another record") << answer(char(0x81), char(0x80), 2, cname + ns) << int(D::Delegated);
+    QTest::newRow("no such name") << answer(char(0x81), char(0x83), 0) << int(D::NotDelegated);
+    QTest::newRow("no records") << answer(char(0x81), char(0x80), 0) << int(D::NotDelegated);
+    QTest::newRow("server failure") << answer(char(0x81), char(0x82), 0) << int(D::Unknown);
+    QTest::newRow("cut short") << answer(char(0x83), char(0x80), 1, ns) << int(D::Unknown);
+    QTest::newRow("a record that runs past the end")
+        << answer(char(0x81), char(0x80), 1, ns.left(11)) << int(D::Unknown);
+    QTest::newRow("another question") << Dns::question(0x1234, u"other.com"_qs) << int(D::Unknown);
+    QTest::newRow("a question, not an answer") << question << int(D::Unknown);
+}
+
+void TestSiteLookup::dnsAnswers()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(int, delegation);
+    QCOMPARE(int(Dns::read(answer, 0x1234, u"quelcor.com"_qs)), delegation);
 }
 
 void TestSiteLookup::topLevelDomains_data()

@@ -1,0 +1,142 @@
+#include "LookupOptions.h"
+
+#include <QFile>
+
+std::optional<quint16> portNumber(const QString &text)
+{
+    bool ok = false;
+    const uint port = text.toUInt(&ok);
+    if (!ok || port == 0 || port > 65535)
+        return std::nullopt;
+    return quint16(port);
+}
+
+namespace {
+
+std::optional<QUrl> webUrl(const QString &text)
+{
+    const QUrl url(text);
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https"))
+        return std::nullopt;
+    return url;
+}
+
+} // namespace
+
+QList<QCommandLineOption> LookupOptions::commandLine() const
+{
+    const QString root = QStringLiteral("%1:%2").arg(lookup.whoisRoot).arg(lookup.whoisRootPort);
+    return {
+        { QStringLiteral("rdap-bootstrap"), QStringLiteral("URL of the RDAP bootstrap file for domain names."),
+          QStringLiteral("url"), bootstrap.toString() },
+        { QStringLiteral("bootstrap-ttl"),
+          QStringLiteral("Seconds the bootstrap file is kept (%1).").arg(bootstrapTtlSeconds),
+          QStringLiteral("seconds"), QString::number(bootstrapTtlSeconds) },
+        { QStringLiteral("whois-root"), QStringLiteral("The first whois server asked (%1).").arg(root),
+          QStringLiteral("host[:port]"), root },
+        { QStringLiteral("iana-rdap"),
+          QStringLiteral("Base URL of IANA's RDAP service, for top-level domains (%1).")
+              .arg(lookup.ianaRdap.toString()),
+          QStringLiteral("url"), lookup.ianaRdap.toString() },
+        { QStringLiteral("whois-port"),
+          QStringLiteral("Port of the whois servers that answers refer to (%1).").arg(lookup.whoisPort),
+          QStringLiteral("port"), QString::number(lookup.whoisPort) },
+        { QStringLiteral("allow-address"),
+          QStringLiteral("An address that may be asked although it is not public (loopback, private); may be given "
+                         "more than once."),
+          QStringLiteral("address") },
+        { QStringLiteral("dns-server"),
+          QStringLiteral("The DNS resolver that availability checks ask for a name's name servers: an address and "
+                         "an optional port, system (the first of /etc/resolv.conf) or none (system)."),
+          QStringLiteral("address[:port]|system|none"), QStringLiteral("system") },
+        { QStringLiteral("availability-extensions"),
+          QStringLiteral("A file of the extensions a name without one is checked in, one a line (%1 built in).")
+              .arg(availabilityExtensions.size()),
+          QStringLiteral("file") },
+        { QStringLiteral("registry-questions-per-second"),
+          QStringLiteral("Questions a second to one registry server (%1).").arg(registryQuestionsPerSecond),
+          QStringLiteral("n"), QString::number(registryQuestionsPerSecond) },
+    };
+}
+
+bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        *error = why;
+        return false;
+    };
+    const std::optional<QUrl> file = webUrl(parser.value(u"rdap-bootstrap"_qs));
+    if (!file)
+        return fail(QStringLiteral("--rdap-bootstrap takes an http or https URL"));
+    bootstrap = *file;
+    const std::optional<QUrl> iana = webUrl(parser.value(u"iana-rdap"_qs));
+    if (!iana)
+        return fail(QStringLiteral("--iana-rdap takes an http or https URL"));
+    lookup.ianaRdap = *iana;
+    if (!lookup.ianaRdap.path().endsWith(u'/'))
+        lookup.ianaRdap.setPath(lookup.ianaRdap.path() + u'/');
+
+    bool ok = false;
+    bootstrapTtlSeconds = parser.value(u"bootstrap-ttl"_qs).toInt(&ok);
+    if (!ok || bootstrapTtlSeconds < 0)
+        return fail(QStringLiteral("--bootstrap-ttl takes a number of seconds"));
+    registryQuestionsPerSecond = parser.value(u"registry-questions-per-second"_qs).toInt(&ok);
+    if (!ok || registryQuestionsPerSecond < 1)
+        return fail(QStringLiteral("--registry-questions-per-second takes a whole number from 1"));
+
+    const std::optional<quint16> referralPort = portNumber(parser.value(u"whois-port"_qs));
+    if (!referralPort)
+        return fail(QStringLiteral("a port is a number from 1 to 65535"));
+    lookup.whoisPort = *referralPort;
+    const QString root = parser.value(u"whois-root"_qs);
+    const qsizetype colon = root.lastIndexOf(u':');
+    const bool hasPort = colon > 0 && root.count(u':') == 1;
+    lookup.whoisRoot = hasPort ? root.left(colon) : root;
+    const std::optional<quint16> rootPort = hasPort ? portNumber(root.mid(colon + 1)) : std::optional<quint16>(43);
+    if (lookup.whoisRoot.isEmpty() || !rootPort)
+        return fail(QStringLiteral("--whois-root takes a host and an optional port"));
+    lookup.whoisRootPort = *rootPort;
+
+    QList<QHostAddress> allowed;
+    for (const QString &text : parser.values(u"allow-address"_qs)) {
+        QHostAddress address;
+        if (!address.setAddress(text))
+            return fail(QStringLiteral("--allow-address takes an address, not %1").arg(text));
+        allowed.append(address);
+    }
+    lookup.policy = AddressPolicy(allowed);
+
+    const QString dns = parser.value(u"dns-server"_qs);
+    if (dns == u"none") {
+        resolver.reset();
+    } else if (dns == u"system") {
+        resolver = Dns::systemResolver();
+    } else {
+        // "192.0.2.53", "192.0.2.53:5353", "[2001:db8::53]:53", "2001:db8::53"
+        const qsizetype colon = dns.lastIndexOf(u':');
+        const bool bracketed = dns.startsWith(u'[');
+        const bool hasPort = colon > 0 && (bracketed || dns.count(u':') == 1);
+        QString host = hasPort ? dns.left(colon) : dns;
+        host.remove(u'[').remove(u']');
+        QHostAddress address;
+        const std::optional<quint16> port = hasPort ? portNumber(dns.mid(colon + 1)) : std::optional<quint16>(53);
+        if (!address.setAddress(host) || !port)
+            return fail(QStringLiteral("--dns-server takes an address and an optional port, or none"));
+        resolver = Dns::Resolver { address, *port };
+    }
+    if (parser.isSet(u"availability-extensions"_qs)) {
+        QFile file(parser.value(u"availability-extensions"_qs));
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("--availability-extensions: cannot read %1").arg(file.fileName()));
+        QStringList read;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QString extension = QString::fromUtf8(line).trimmed();
+            if (!extension.isEmpty() && !extension.startsWith(u'#'))
+                read.append(extension);
+        }
+        if (!Availability::parse(u"x.{"_qs + read.join(u',') + u'}', {}))
+            return fail(QStringLiteral("--availability-extensions: from 1 to 50 extensions, one a line"));
+        availabilityExtensions = read;
+    }
+    return true;
+}

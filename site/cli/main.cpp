@@ -1,0 +1,297 @@
+// quelcor-lookup: the site's lookups from the command line, one question or many, without a server.
+
+#include "LookupOptions.h"
+#include "lookup/Bootstrap.h"
+#include "lookup/Lookup.h"
+#include "pages/Api.h"
+#include "pages/Findings.h"
+#include "pages/Pages.h"
+#include "state/RateLimits.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr int kAtOnce = 8; // lookups under way at once; each registry is paced on its own
+
+const char kDescription[] = "Looks domain names, top-level domains, IP addresses, networks and AS numbers up, as "
+                            "the Quelcor lookup page does: RDAP where a service is known, whois otherwise.\n"
+                            "Exit status: 0 when every question was answered, 1 when some could not be (refused, "
+                            "no answer, registry busy), 2 for bad usage.";
+
+enum class Format { Text, Json, Csv };
+
+// A field for a CSV row (RFC 4180): quoted when it holds a comma, a quote or a line break.
+QString csvField(QString text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + text.replace(u"\""_qs, u"\"\""_qs) + u'"';
+}
+
+// Whether the question got an answer: a verdict about the name, not a refusal or a failure.
+bool answered(const Verdict &verdict)
+{
+    using Kind = Verdict::Kind;
+    return verdict.kind != Kind::Refused && verdict.kind != Kind::NoAnswer && verdict.kind != Kind::Busy;
+}
+
+QString textOf(const QString &question, const LookupResult &result, const PageLanguage &words, bool raw)
+{
+    const Verdict verdict = Verdict::of(result, QDate::currentDate());
+    const Findings::VerdictLine line = Findings::verdictLine(words, result, verdict, Findings::Markup::Text);
+    // Everything from elsewhere as text: no registry's control characters reach the terminal.
+    QString out = Pages::visible(question) + QStringLiteral(": ");
+    if (line.label.isEmpty())
+        out += Pages::visible(words.render(result.message));
+    else
+        out += line.label + (line.detail.isEmpty() ? QString() : QStringLiteral(" \u00B7 ") + line.detail);
+    out += u'\n';
+    const QList<Findings::Field> fields = Findings::fields(words, result, verdict);
+    qsizetype width = 0;
+    for (const Findings::Field &field : fields)
+        width = qMax(width, field.label.size());
+    for (const Findings::Field &field : fields) {
+        QString value = field.value;
+        if (!field.statuses.isEmpty()) {
+            QStringList statuses;
+            for (const Findings::Status &status : field.statuses)
+                statuses.append(status.words.isEmpty() ? status.value
+                                                       : QStringLiteral("%1 (%2)").arg(status.words, status.value));
+            value = statuses.join(QStringLiteral(", "));
+        }
+        out += QStringLiteral("  %1  %2\n").arg(field.label.leftJustified(width), Pages::visible(value));
+    }
+    for (const Message &note : result.notes)
+        out += QStringLiteral("  ! %1\n").arg(Pages::visible(words.render(note)));
+    if (raw) {
+        for (const SourceRecord &record : result.records)
+            out += QStringLiteral("\n%1\n%2\n").arg(Pages::visible(record.source), Pages::visible(record.text));
+    }
+    return out;
+}
+
+QString csvOf(const QString &question, const LookupResult &result, const PageLanguage &words)
+{
+    const Verdict verdict = Verdict::of(result, QDate::currentDate());
+    const QJsonObject json = Api::lookup(result, words, QDateTime::currentDateTimeUtc());
+    const QJsonObject fields = json.value(u"fields"_qs).toObject();
+    QStringList statuses;
+    for (const QString &status : result.statuses)
+        statuses.append(status);
+    const QStringList row {
+        question,
+        result.query,
+        json.value(u"kind"_qs).toString(),
+        json.value(u"verdict"_qs).toString(),
+        fields.value(u"holder"_qs).toString(),
+        fields.value(u"registrar"_qs).toString(),
+        fields.value(u"registered"_qs).toString(),
+        fields.value(u"expires"_qs).toString(),
+        verdict.daysLeft ? QString::number(*verdict.daysLeft) : QString(),
+        statuses.join(u' '),
+        result.nameServers.join(u' '),
+        result.message.isNull() ? QString() : words.render(result.message),
+    };
+    QStringList out;
+    for (const QString &field : row)
+        out.append(csvField(Pages::visible(field)));
+    return out.join(u',') + u'\n';
+}
+
+// The user's language, as the page would pick it for a browser of that system.
+const PageLanguage &userLanguage()
+{
+    const QByteArray languages = QLocale::system().uiLanguages().join(u',').toUtf8();
+    return PageLanguage::forAcceptLanguage(languages.toStdString());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quelcor-lookup"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUELCOR_SITE_VERSION));
+
+    LookupOptions options;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    const QCommandLineOption help({ u"h"_qs, u"help"_qs }, u"Shows this help."_qs);
+    const QCommandLineOption version(u"version"_qs, u"Shows the version."_qs);
+    const QCommandLineOption raw(u"raw"_qs, u"Prints the records as they came, after the fields."_qs);
+    const QCommandLineOption json(u"json"_qs,
+                                  u"Prints the answers as the site's API gives them, one JSON object a line."_qs);
+    const QCommandLineOption csv(
+        u"csv"_qs,
+        u"Prints one CSV row a question: question, query, kind, verdict, holder, registrar, registered, expires, "
+        "days left, statuses, name servers, message."_qs);
+    const QCommandLineOption file(u"file"_qs,
+                                  u"Reads the questions from a file, one a line (- for standard input); "
+                                  "blank lines and lines starting with # are skipped."_qs,
+                                  u"file"_qs);
+    const QCommandLineOption availability(
+        u"availability"_qs,
+        u"Checks a name in many extensions: name (the usual ones), name.* or name.{de,fr,it}; a row an extension as "
+        "its answer comes."_qs,
+        u"name"_qs);
+    const QCommandLineOption cacheDir(
+        u"cache-dir"_qs, u"Where the RDAP bootstrap files are kept between runs ($XDG_CACHE_HOME/quelcor-lookup)."_qs,
+        u"folder"_qs, QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/quelcor-lookup"_qs);
+    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir });
+    parser.addOptions(options.commandLine());
+    parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
+                                 u"[question...]"_qs);
+
+    const auto usage = [](const QString &why) {
+        std::fprintf(stderr, "quelcor-lookup: %s\nTry quelcor-lookup --help.\n", qPrintable(why));
+        return 2;
+    };
+    if (!parser.parse(app.arguments()))
+        return usage(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("quelcor-lookup %s\n", QUELCOR_SITE_VERSION);
+        return 0;
+    }
+    QString error;
+    if (!options.read(parser, &error))
+        return usage(error);
+    if (parser.isSet(json) && parser.isSet(csv))
+        return usage(u"--json and --csv are one or the other"_qs);
+    const Format format = parser.isSet(json) ? Format::Json : parser.isSet(csv) ? Format::Csv : Format::Text;
+
+    RdapBootstrap bootstrap(options.bootstrap, options.bootstrapTtlSeconds);
+    if (QDir().mkpath(parser.value(cacheDir)))
+        bootstrap.keepIn(parser.value(cacheDir));
+    LookupSettings settings = options.lookup;
+    settings.pacing
+        = std::make_shared<TokenBuckets>(options.registryQuestionsPerSecond, 2.0 * options.registryQuestionsPerSecond);
+    const Lookup lookup(bootstrap, settings);
+    const PageLanguage &words = userLanguage();
+    QTextStream out(stdout);
+
+    if (parser.isSet(availability)) {
+        QString name = parser.value(availability).trimmed();
+        if (!name.contains(u'.'))
+            name += u".*"_qs;
+        const std::optional<Availability::Question> question
+            = Availability::parse(name, options.availabilityExtensions);
+        if (!question || !parser.positionalArguments().isEmpty() || parser.isSet(file))
+            return usage(
+                u"--availability takes one name (quelcor, quelcor.* or quelcor.{de,fr,it}) and nothing else"_qs);
+        Availability::Settings checkSettings;
+        checkSettings.resolver = options.resolver;
+        std::vector<Availability::Row> rows;
+        int unknown = 0;
+        if (format == Format::Csv)
+            out << "extension,domain,state,source,expires,message\n";
+        Availability::check(
+            lookup, checkSettings, *question, std::string(), &app,
+            [&](const Availability::Row &row) {
+                rows.push_back(row);
+                const QJsonObject json
+                    = Api::availability(*question, { row }, words).value(u"rows"_qs).toArray().at(0).toObject();
+                unknown += row.state == Availability::Row::State::Unknown ? 1 : 0;
+                if (format == Format::Csv) {
+                    QStringList fields;
+                    for (const char *key : { "extension", "domain", "state", "source", "expires", "message" })
+                        fields.append(csvField(Pages::visible(json.value(QLatin1StringView(key)).toString())));
+                    out << fields.join(u',') << '\n';
+                } else if (format == Format::Text) {
+                    out << Pages::visible(Pages::availabilityText(row, words)) << '\n';
+                }
+                out.flush();
+            },
+            [&] {
+                if (format == Format::Json)
+                    out << QJsonDocument(Api::availability(*question, rows, words)).toJson(QJsonDocument::Compact)
+                        << '\n';
+                out.flush();
+                QCoreApplication::exit(unknown ? 1 : 0);
+            });
+        return app.exec();
+    }
+
+    QStringList questions = parser.positionalArguments();
+    if (parser.isSet(file)) {
+        QFile input;
+        const QString name = parser.value(file);
+        const bool opened = name == u"-" ? input.open(stdin, QIODevice::ReadOnly)
+                                         : (input.setFileName(name), input.open(QIODevice::ReadOnly));
+        if (!opened)
+            return usage(QStringLiteral("cannot read %1: %2").arg(name, input.errorString()));
+        for (const QString &line : QString::fromUtf8(input.readAll()).split(u'\n')) {
+            const QString question = line.trimmed();
+            if (!question.isEmpty() && !question.startsWith(u'#'))
+                questions.append(question);
+        }
+    }
+    if (questions.isEmpty())
+        return usage(u"no question given"_qs);
+
+    // The lookups run a few at once; their answers are printed in the order of the questions.
+    QList<std::optional<LookupResult>> results(questions.size());
+    qsizetype started = 0, printed = 0, done = 0;
+    int failed = 0;
+    const bool progress = ::isatty(STDERR_FILENO) && questions.size() >= 10;
+    QElapsedTimer clock;
+    clock.start();
+    if (format == Format::Csv)
+        out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
+               "message\n";
+    std::function<void()> startNext = [&] {
+        while (started < questions.size() && started - done < kAtOnce) {
+            const qsizetype index = started++;
+            lookup.start(Query::fromInput(questions[index]), &app, [&, index](const LookupResult &result) {
+                results[index] = result;
+                ++done;
+                for (; printed < questions.size() && results[printed]; ++printed) {
+                    const LookupResult &shown = *results[printed];
+                    failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
+                    if (format == Format::Json)
+                        out << QJsonDocument(Api::lookup(shown, words, QDateTime::currentDateTimeUtc()))
+                                   .toJson(QJsonDocument::Compact)
+                            << '\n';
+                    else if (format == Format::Csv)
+                        out << csvOf(questions[printed], shown, words);
+                    else
+                        out << (printed ? "\n" : "") << textOf(questions[printed], shown, words, parser.isSet(raw));
+                    out.flush();
+                    results[printed].reset();
+                }
+                if (progress) {
+                    const double rate = done / qMax(0.001, clock.elapsed() / 1000.0);
+                    std::fprintf(stderr, "\r\033[K%lld/%lld  %.1f a second  %.0f s left", qlonglong(done),
+                                 qlonglong(questions.size()), rate, (questions.size() - done) / qMax(rate, 0.001));
+                }
+                if (done == questions.size()) {
+                    if (progress)
+                        std::fputs("\r\033[K", stderr);
+                    QCoreApplication::exit(failed ? 1 : 0);
+                } else {
+                    QTimer::singleShot(0, &app, startNext);
+                }
+            });
+        }
+    };
+    QTimer::singleShot(0, &app, startNext);
+    return app.exec();
+}

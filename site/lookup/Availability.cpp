@@ -1,0 +1,214 @@
+#include "Availability.h"
+
+#include "query/DomainName.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <deque>
+
+namespace Availability {
+
+QStringList defaultExtensions()
+{
+    static const QStringList extensions = [] {
+        QStringList read;
+        QFile file(QStringLiteral(":/site/availability-extensions.txt"));
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : file.readAll().split('\n')) {
+                const QString extension = QString::fromUtf8(line).trimmed();
+                if (!extension.isEmpty() && !extension.startsWith(u'#'))
+                    read.append(extension);
+            }
+        }
+        return read;
+    }();
+    return extensions;
+}
+
+std::optional<Question> parse(const QString &input, const QStringList &defaults)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*([^.\\s{}]+)\\.(?:\\*|\\{([^{}]*)\\})\\s*$"));
+    const QRegularExpressionMatch match = form.match(input);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const DomainName name = DomainName::fromInput(match.captured(1));
+    if (!name.ok() || name.ace.contains(u'.'))
+        return std::nullopt;
+    Question question { name.ace, {} };
+    const QStringList asked = match.captured(2).isNull()
+        ? defaults
+        : match.captured(2).split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts);
+    for (QString extension : asked) {
+        if (extension.startsWith(u'.'))
+            extension.remove(0, 1);
+        // Each extension as the name under it would be checked: "co.uk" and "рф" too.
+        const DomainName checked = DomainName::fromInput(u"x."_qs + extension);
+        if (!checked.ok())
+            return std::nullopt;
+        const QString ace = checked.ace.mid(2);
+        if (!question.extensions.contains(ace))
+            question.extensions.append(ace);
+    }
+    if (question.extensions.isEmpty() || question.extensions.size() > 50)
+        return std::nullopt;
+    return question;
+}
+
+Row::State stateOf(const LookupResult &result)
+{
+    switch (result.outcome) {
+    case LookupResult::Outcome::Found:
+        return Row::State::Registered;
+    case LookupResult::Outcome::NotRegistered:
+        return Row::State::Available;
+    case LookupResult::Outcome::Reserved:
+        return Row::State::Reserved;
+    default:
+        return Row::State::Unknown;
+    }
+}
+
+namespace {
+
+// One check under way: the extensions waiting for the registry, a few asked at once.
+class Check : public QObject
+{
+public:
+    Check(const Lookup &lookup, const Settings &settings, Question question, std::string client, QObject *context,
+          std::function<void(const Row &)> row, std::function<void()> done)
+        : QObject(context)
+        , m_lookup(lookup)
+        , m_settings(settings)
+        , m_question(std::move(question))
+        , m_client(std::move(client))
+        , m_row(std::move(row))
+        , m_done(std::move(done))
+    {
+    }
+
+    void start()
+    {
+        m_open = m_question.extensions.size();
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            for (const QString &extension : std::as_const(m_question.extensions)) {
+                if (!m_answered.contains(extension))
+                    answer(unknown(extension, Message(MessageId::TookTooLong, m_settings.deadlineSeconds)));
+            }
+        });
+        m_deadline.start(m_settings.deadlineSeconds * 1000);
+        for (const QString &extension : std::as_const(m_question.extensions)) {
+            const QString domain = m_question.name + u'.' + extension;
+            // A kept answer first: it costs nothing.
+            if (m_settings.cache) {
+                if (const std::optional<ResultCache::Kept> kept
+                    = m_settings.cache->find(domain, QDateTime::currentDateTimeUtc())) {
+                    const std::optional<LookupResult> result = kept->decoded
+                        ? std::optional(*std::static_pointer_cast<const LookupResult>(kept->decoded))
+                        : LookupResult::deserialised(kept->bytes, QDateTime::currentDateTimeUtc());
+                    if (result) {
+                        answer(fromResult(extension, *result, Row::Source::Cache));
+                        continue;
+                    }
+                }
+            }
+            if (!m_settings.resolver) {
+                m_waiting.push_back(extension);
+                continue;
+            }
+            // A name with name servers is registered; any other answer goes to the registry.
+            Dns::delegation(*m_settings.resolver, domain, this, [this, extension, domain](Dns::Delegation delegation) {
+                if (delegation == Dns::Delegation::Delegated) {
+                    Row row { extension, domain, Row::State::Registered, Row::Source::Dns, {}, {} };
+                    return answer(row);
+                }
+                m_waiting.push_back(extension);
+                askNext();
+            });
+        }
+        askNext();
+    }
+
+private:
+    Row unknown(const QString &extension, const Message &why) const
+    {
+        return Row {
+            extension, m_question.name + u'.' + extension, Row::State::Unknown, Row::Source::Registry, {}, why
+        };
+    }
+
+    Row fromResult(const QString &extension, const LookupResult &result, Row::Source source) const
+    {
+        Row row { extension, m_question.name + u'.' + extension, stateOf(result), source, result.expires, {} };
+        if (row.state == Row::State::Unknown)
+            row.why = result.message;
+        return row;
+    }
+
+    void askNext()
+    {
+        while (m_asking < m_settings.atOnce && !m_waiting.empty()) {
+            const QString extension = m_waiting.front();
+            m_waiting.pop_front();
+            if (m_answered.contains(extension))
+                continue;
+            // Only a question to a registry counts against the client's budget.
+            if (m_settings.clientLookups && m_settings.clientLookups->take(m_client, TokenBuckets::Clock::now()) > 0) {
+                answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
+                continue;
+            }
+            ++m_asking;
+            const QString domain = m_question.name + u'.' + extension;
+            m_lookup.start(Query::fromInput(domain), this, [this, extension, domain](const LookupResult &result) {
+                --m_asking;
+                if (m_settings.cache && m_settings.lifetimes) {
+                    const int seconds = result.lifetime(*m_settings.lifetimes);
+                    const QDateTime now = QDateTime::currentDateTimeUtc();
+                    if (seconds > 0)
+                        m_settings.cache->store(domain, result.serialised(now), seconds, now,
+                                                std::make_shared<const LookupResult>(result));
+                }
+                answer(fromResult(extension, result, Row::Source::Registry));
+                askNext();
+            });
+        }
+    }
+
+    void answer(const Row &row)
+    {
+        if (m_answered.contains(row.extension))
+            return;
+        m_answered.insert(row.extension);
+        m_row(row);
+        if (--m_open == 0) {
+            m_deadline.stop();
+            deleteLater();
+            m_done();
+        }
+    }
+
+    const Lookup &m_lookup;
+    const Settings m_settings;
+    const Question m_question;
+    const std::string m_client;
+    const std::function<void(const Row &)> m_row;
+    const std::function<void()> m_done;
+    std::deque<QString> m_waiting;
+    QSet<QString> m_answered;
+    qsizetype m_open = 0;
+    int m_asking = 0;
+    QTimer m_deadline;
+};
+
+} // namespace
+
+void check(const Lookup &lookup, const Settings &settings, const Question &question, const std::string &client,
+           QObject *context, std::function<void(const Row &)> row, std::function<void()> done)
+{
+    (new Check(lookup, settings, question, client, context, std::move(row), std::move(done)))->start();
+}
+
+} // namespace Availability

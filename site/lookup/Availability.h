@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Dns.h"
+#include "Lookup.h"
+#include "state/RateLimits.h"
+#include "state/ResultCache.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// A name asked in many extensions at once: in which it is still free. Each extension's answer comes from the
+// site's kept answers, from the DNS (a name with name servers is registered), or from its registry, in that order
+// of cost; only the registry's questions count against the client's budget.
+namespace Availability {
+
+// The extensions asked when the question names none: widely used ones; an operator sets others.
+QStringList defaultExtensions();
+
+// "quelcor.*": the name in the given extensions; "quelcor.{de,fr,it}" (or "quelcor.{de fr it}"): in those.
+// The name in A-labels and the extensions, or no value for a question that is neither.
+struct Question
+{
+    QString name; // one label, A-labels ("xn--caf-dma")
+    QStringList extensions; // without the dot, A-labels, each once
+};
+std::optional<Question> parse(const QString &input, const QStringList &defaults);
+
+struct Row
+{
+    enum class State { Available, Registered, Reserved, Unknown };
+    enum class Source { Cache, Dns, Registry };
+    QString extension;
+    QString domain; // the name under the extension, A-labels
+    State state = State::Unknown;
+    Source source = Source::Registry;
+    QString expires; // "yyyy-MM-dd" where the record says
+    Message why; // Unknown: why there is no answer
+};
+
+// A registry's answer as a row's state.
+Row::State stateOf(const LookupResult &result);
+
+struct Settings
+{
+    std::optional<Dns::Resolver> resolver; // none: every extension goes to its registry
+    ResultCache *cache = nullptr;
+    const ResultCache::Settings *lifetimes = nullptr;
+    TokenBuckets *clientLookups = nullptr; // the client's budget; none: no bound
+    int atOnce = 6; // registry lookups under way at once for one check
+    int deadlineSeconds = 100; // the whole check; extensions without an answer by then are Unknown
+};
+
+// Runs a check on the calling thread's event loop; row is called for each extension as its answer comes, then
+// done once. Deletes itself when done; not at all called once the context is gone.
+void check(const Lookup &lookup, const Settings &settings, const Question &question, const std::string &client,
+           QObject *context, std::function<void(const Row &)> row, std::function<void()> done);
+
+} // namespace Availability

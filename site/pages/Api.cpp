@@ -1,0 +1,206 @@
+#include "Api.h"
+
+#include "Statuses.h"
+#include "Template.h"
+#include "Verdict.h"
+
+#include <QDate>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
+
+namespace {
+
+const char *verdictName(Verdict::Kind kind)
+{
+    switch (kind) {
+    case Verdict::Kind::Available:
+        return "available";
+    case Verdict::Kind::Registered:
+        return "registered";
+    case Verdict::Kind::Reserved:
+        return "reserved";
+    case Verdict::Kind::Busy:
+        return "busy";
+    case Verdict::Kind::NoAnswer:
+        break;
+    case Verdict::Kind::Allocated:
+        return "allocated";
+    case Verdict::Kind::NoRecord:
+        return "no-record";
+    case Verdict::Kind::TopLevelDomain:
+        return "top-level-domain";
+    case Verdict::Kind::Special:
+        return "special";
+    case Verdict::Kind::Refused:
+        return "refused";
+    }
+    return "no-answer";
+}
+
+const char *kindName(Query::Kind kind)
+{
+    switch (kind) {
+    case Query::Kind::Domain:
+        break;
+    case Query::Kind::Address:
+        return "address";
+    case Query::Kind::Network:
+        return "network";
+    case Query::Kind::AsNumber:
+        return "as-number";
+    case Query::Kind::TopLevelDomain:
+        return "top-level-domain";
+    }
+    return "domain";
+}
+
+// The fields the record has, by name; a date only where it could be read.
+QJsonObject fields(const LookupResult &result)
+{
+    QJsonObject object;
+    const auto text = [&object](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            object.insert(QLatin1StringView(name), value);
+    };
+    const auto date = [&object](const char *name, const QString &value) {
+        if (QDate::fromString(value, Qt::ISODate).isValid())
+            object.insert(QLatin1StringView(name), value);
+    };
+    text("name", result.name);
+    text("holder", result.holder);
+    text("registrar", result.registrar);
+    text("registrarIanaId", result.registrarId);
+    text("registrarUrl", result.registrarUrl);
+    text("abuseContact", result.abuse);
+    date("registered", result.registered);
+    date("expires", result.expires);
+    date("lastChanged", result.lastChanged);
+    if (!result.nameServers.isEmpty())
+        object.insert(u"nameServers"_qs, QJsonArray::fromStringList(result.nameServers));
+    text("dnssec", result.dnssec);
+    text("range", result.range);
+    text("type", result.type);
+    text("country", result.country);
+    text("whoisServer", result.whoisServer);
+    text("rdapService", result.rdapService);
+    return object;
+}
+
+} // namespace
+
+namespace Api {
+
+QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now)
+{
+    const Verdict verdict = Verdict::of(result, now.date());
+    QJsonObject object { { u"query"_qs, result.query },
+                         { u"kind"_qs, QLatin1StringView(kindName(result.kind)) },
+                         { u"verdict"_qs, QLatin1StringView(verdictName(verdict.kind)) } };
+    QJsonArray flags;
+    if (verdict.expired)
+        flags.append(u"expired"_qs);
+    if (verdict.redemption)
+        flags.append(u"redemption-period"_qs);
+    if (verdict.pendingDelete)
+        flags.append(u"pending-delete"_qs);
+    object.insert(u"flags"_qs, flags);
+    if (verdict.daysLeft)
+        object.insert(u"daysLeft"_qs, *verdict.daysLeft);
+    if (!result.message.isNull())
+        object.insert(u"message"_qs, words.render(result.message));
+    if (result.retryAfterSeconds >= 0)
+        object.insert(u"retryAfter"_qs, result.retryAfterSeconds);
+    object.insert(u"fields"_qs, fields(result));
+    QJsonArray statuses;
+    for (const QString &status : result.statuses) {
+        QJsonObject item { { u"value"_qs, status } };
+        if (const char *phrase = Statuses::phrase(status))
+            item.insert(u"words"_qs, words.text(phrase, "Status"));
+        statuses.append(item);
+    }
+    object.insert(u"statuses"_qs, statuses);
+    QJsonArray notes;
+    for (const Message &note : result.notes)
+        notes.append(words.render(note));
+    object.insert(u"notes"_qs, notes);
+    object.insert(u"sources"_qs, QJsonArray::fromStringList(result.asked));
+    const bool cached = result.cachedAgeSeconds >= 0;
+    object.insert(u"cached"_qs, cached);
+    object.insert(u"lookedUp"_qs, now.addSecs(cached ? -result.cachedAgeSeconds : 0).toUTC().toString(Qt::ISODate));
+    QJsonArray records;
+    for (const SourceRecord &record : result.records) {
+        records.append(QJsonObject { { u"source"_qs, record.source },
+                                     { u"format"_qs, record.rdap() ? u"rdap"_qs : u"whois"_qs },
+                                     { u"text"_qs, record.text },
+                                     { u"cut"_qs, record.cut } });
+    }
+    object.insert(u"records"_qs, records);
+    return object;
+}
+
+Response lookupResponse(const LookupResult &result, const PageLanguage &words)
+{
+    return Response {
+        200,
+        "application/json",
+        QJsonDocument(lookup(result, words, QDateTime::currentDateTimeUtc())).toJson(QJsonDocument::Compact),
+        {}
+    };
+}
+
+QJsonObject availability(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+                         const PageLanguage &words)
+{
+    using State = Availability::Row::State;
+    using Source = Availability::Row::Source;
+    QJsonArray list;
+    for (const QString &extension : question.extensions) {
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const Availability::Row &candidate) {
+            return candidate.extension == extension;
+        });
+        if (row == rows.end())
+            continue;
+        QJsonObject object { { u"extension"_qs, row->extension }, { u"domain"_qs, row->domain } };
+        object.insert(u"state"_qs,
+                      row->state == State::Available        ? u"available"_qs
+                          : row->state == State::Registered ? u"registered"_qs
+                          : row->state == State::Reserved   ? u"reserved"_qs
+                                                            : u"unknown"_qs);
+        object.insert(u"source"_qs,
+                      row->source == Source::Cache     ? u"cache"_qs
+                          : row->source == Source::Dns ? u"dns"_qs
+                                                       : u"registry"_qs);
+        if (QDate::fromString(row->expires, Qt::ISODate).isValid())
+            object.insert(u"expires"_qs, row->expires);
+        if (!row->why.isNull())
+            object.insert(u"message"_qs, words.render(row->why));
+        list.append(object);
+    }
+    return QJsonObject { { u"name"_qs, question.name }, { u"rows"_qs, list } };
+}
+
+Response availabilityResponse(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+                              const PageLanguage &words)
+{
+    return Response {
+        200, "application/json", QJsonDocument(availability(question, rows, words)).toJson(QJsonDocument::Compact), {}
+    };
+}
+
+Response problem(int status, const QString &title, const QString &detail)
+{
+    const QJsonObject object {
+        { u"type"_qs, u"about:blank"_qs }, { u"title"_qs, title }, { u"status"_qs, status }, { u"detail"_qs, detail }
+    };
+    return Response { status, "application/problem+json", QJsonDocument(object).toJson(QJsonDocument::Compact), {} };
+}
+
+Response description()
+{
+    static const QByteArray text = Template::file("openapi.json");
+    return Response { 200, "application/json", text, {} };
+}
+
+} // namespace Api

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "PageLanguage.h"
+#include "Verdict.h"
+#include "lookup/Lookup.h"
+
+#include <QList>
+#include <QString>
+
+// What a lookup's answer says, in the words of a language: the verdict line and the fields read from the record,
+// as the lookup page shows them and as quelcor-lookup prints them. Values stay as the registry wrote them (the
+// page and the terminal each show them as text); dates are in the language, with the time left.
+namespace Findings {
+
+enum class Markup {
+    Html, // the verdict's detail as markup: the catalog's words escaped, each value isolated (bdi)
+    Text, // plain text
+};
+
+struct VerdictLine
+{
+    const char *kind = ""; // "ok", "info", "warn", "error": how the page colours it
+    const char *mark = ""; // a symbol beside the label
+    QString label; // empty: no verdict (a question refused)
+    QString detail; // what stands behind it, in the markup asked for
+};
+VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, const Verdict &verdict, Markup markup);
+
+struct Status
+{
+    QString value; // as the registry wrote it
+    QString words; // its phrase in the language; empty for a value that has none
+};
+struct Field
+{
+    QString label;
+    QString value; // as written; dates in the language
+    QString link; // an http or https address to link the value to, or empty
+    QList<Status> statuses; // the status row's values, in place of a value
+};
+QList<Field> fields(const PageLanguage &words, const LookupResult &result, const Verdict &verdict);
+
+// A date of the fields ("yyyy-MM-dd") in the language, with its month's name; one that could not be read as the
+// record wrote it.
+QString longDate(const PageLanguage &words, const QString &iso);
+
+} // namespace Findings
