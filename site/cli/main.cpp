@@ -70,8 +70,9 @@ QString textOf(const QString &question, const LookupResult &result, const PageLa
         if (!field.statuses.isEmpty()) {
             QStringList statuses;
             for (const Findings::Status &status : field.statuses)
-                statuses.append(status.words.isEmpty() ? status.value
-                                                       : QStringLiteral("%1 (%2)").arg(status.words, status.value));
+                statuses.append(status.words.isEmpty() || status.words.compare(status.value, Qt::CaseInsensitive) == 0
+                                    ? status.value
+                                    : QStringLiteral("%1 (%2)").arg(status.words, status.value));
             value = statuses.join(QStringLiteral(", "));
         }
         out += QStringLiteral("  %1  %2\n").arg(field.label.leftJustified(width), Pages::visible(value));
