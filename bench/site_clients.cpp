@@ -110,6 +110,8 @@ int registry(quint16 port, const QString &mode)
     const int delay = mode.toInt();
     QObject::connect(server, &QTcpServer::newConnection, server, [=] {
         while (QTcpSocket *socket = server->nextPendingConnection()) {
+            std::printf("question\n"); // counted by bench/site_load
+            std::fflush(stdout);
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             auto *timer = new QTimer(socket);
             if (mode == u"trickle") {

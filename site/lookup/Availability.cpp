@@ -2,6 +2,7 @@
 
 #include "query/DomainName.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
@@ -92,6 +93,7 @@ public:
     void start()
     {
         m_open = m_question.extensions.size();
+        m_clock.start();
         m_deadline.setSingleShot(true);
         connect(&m_deadline, &QTimer::timeout, this, [this] {
             for (const QString &extension : std::as_const(m_question.extensions)) {
@@ -155,27 +157,40 @@ private:
             m_waiting.pop_front();
             if (m_answered.contains(extension))
                 continue;
-            // Only a question to a registry counts against the client's budget.
-            if (m_settings.clientLookups && m_settings.clientLookups->take(m_client, TokenBuckets::Clock::now()) > 0) {
-                answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
-                continue;
+            // Only a question to a registry counts against the client's budget; one past it waits for the
+            // budget while the check has time for it, and is not asked otherwise.
+            double wait = 0;
+            if (m_settings.clientLookups) {
+                const double left = m_settings.deadlineSeconds - m_clock.elapsed() / 1000.0 - kLongestQuestion;
+                wait = m_settings.clientLookups->reserve(m_client, TokenBuckets::Clock::now(), qMax(0.0, left));
+                if (wait > qMax(0.0, left)) {
+                    answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
+                    continue;
+                }
             }
             ++m_asking;
-            const QString domain = m_question.name + u'.' + extension;
-            m_lookup.start(Query::fromInput(domain), this, [this, extension, domain](const LookupResult &result) {
-                --m_asking;
-                if (m_settings.cache && m_settings.lifetimes) {
-                    const int seconds = result.lifetime(*m_settings.lifetimes);
-                    const QDateTime now = QDateTime::currentDateTimeUtc();
-                    if (seconds > 0)
-                        m_settings.cache->store(domain, result.serialised(now), seconds, now,
-                                                std::make_shared<const LookupResult>(result));
-                }
-                answer(fromResult(extension, result, Row::Source::Registry));
-                askNext();
-            });
+            QTimer::singleShot(int(wait * 1000), this, [this, extension] { ask(extension); });
         }
     }
+
+    void ask(const QString &extension)
+    {
+        const QString domain = m_question.name + u'.' + extension;
+        m_lookup.start(Query::fromInput(domain), this, [this, extension, domain](const LookupResult &result) {
+            --m_asking;
+            if (m_settings.cache && m_settings.lifetimes) {
+                const int seconds = result.lifetime(*m_settings.lifetimes);
+                const QDateTime now = QDateTime::currentDateTimeUtc();
+                if (seconds > 0)
+                    m_settings.cache->store(domain, result.serialised(now), seconds, now,
+                                            std::make_shared<const LookupResult>(result));
+            }
+            answer(fromResult(extension, result, Row::Source::Registry));
+            askNext();
+        });
+    }
+
+    static constexpr double kLongestQuestion = 30; // seconds a registry question may take, after its wait
 
     void answer(const Row &row)
     {
@@ -201,6 +216,7 @@ private:
     qsizetype m_open = 0;
     int m_asking = 0;
     QTimer m_deadline;
+    QElapsedTimer m_clock;
 };
 
 } // namespace

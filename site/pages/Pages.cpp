@@ -34,6 +34,10 @@ const char kWelcome[] = QT_TRANSLATE_NOOP(
     "such as <b>8.8.8.0/24</b> or an AS number such as <b>AS15169</b> shows who holds it.</p>");
 const char kWelcomeTopLevel[] = QT_TRANSLATE_NOOP(
     "Page", "<p>A top-level domain such as <b>de</b> shows who runs it and where its registry answers.</p>");
+const char kWelcomeAvailability[]
+    = QT_TRANSLATE_NOOP("Page",
+                        "<p><b>quelcor.*</b> shows in which of the usual extensions a name is still free, "
+                        "<b>quelcor.{de,fr,it}</b> in those named.</p>");
 
 //: A button that copies the text beside it to the clipboard
 const char kCopy[] = QT_TRANSLATE_NOOP("Page", "Copy");
@@ -245,7 +249,8 @@ QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, c
         content = resultContent(words, *result);
     } else {
         Data data;
-        data.set("introduction", value(words.text(kWelcome) + words.text(kWelcomeTopLevel)));
+        data.set("introduction",
+                 value(words.text(kWelcome) + words.text(kWelcomeTopLevel) + words.text(kWelcomeAvailability)));
         content = Template::render("welcome", data);
     }
     return page(words, words.text(kLookupTitle), typed, content);

@@ -546,6 +546,10 @@
         <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
         <translation>hat Nameserver</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; zeigt, in welchen der üblichen Endungen ein Name noch frei ist, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in den genannten.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -546,6 +546,10 @@
         <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
         <translation>tiene servidores de nombres</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; muestra en cuáles de las extensiones habituales un nombre sigue libre, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; en las indicadas.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

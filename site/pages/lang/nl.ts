@@ -546,6 +546,10 @@
         <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
         <translation>heeft naamservers</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; toont in welke van de gebruikelijke extensies een naam nog vrij is, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in de genoemde.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -230,8 +230,10 @@ void TestSiteProcess::apiAnswersAsDescribed()
     const Page limited = fetch(u"/api/v1/lookup?q=other.com"_qs);
     QCOMPARE(limited.status, 429);
     QVERIFY(limited.retryAfter.toInt() > 0);
+    QCOMPARE(fetch(u"/api/v1/availability?name=free&extensions=com"_qs).status, 200); // kept: free of budget
+    QCOMPARE(fetch(u"/api/v1/availability?name=a.b.c"_qs).status, 400);
     QCOMPARE(fetch(u"/api/v1/openapi.json"_qs).status, 200);
-    QCOMPARE(files.size(), 7);
+    QCOMPARE(files.size(), 9);
 
     QProcess validator;
     validator.setProcessChannelMode(QProcess::MergedChannels);
@@ -239,10 +241,10 @@ void TestSiteProcess::apiAnswersAsDescribed()
                     QStringList { QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/api/validate-api.py"),
                                   QStringLiteral(QUELCOR_SOURCE_DIR "/site/pages/templates/openapi.json"),
                                   QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data/openapi/oas-3.1-schema.json") }
-                        + files.mid(0, 6));
+                        + files.mid(0, 8));
     QVERIFY(validator.waitForFinished(60'000));
     const QByteArray said = validator.readAll();
-    QVERIFY2(validator.exitCode() == 0 && said.contains("6 answers checked, 0 failures"), said.constData());
+    QVERIFY2(validator.exitCode() == 0 && said.contains("8 answers checked, 0 failures"), said.constData());
 }
 
 // A name in the twenty usual extensions: three in the DNS (no registry asked), one whose registry fails, one whose
