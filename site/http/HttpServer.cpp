@@ -254,12 +254,17 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         reply->keep_alive(!close);
 
         const Request &request = parser.get();
-        // A page in words of the site's own ends its line with its language.
+        // One line a request, once its length is known. A page in words of the site's own ends its line with its
+        // language.
         const std::string language = loggable((*reply)[http::field::content_language]);
-        std::printf("%s %s %s %u %zu%s%s\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
-                    loggable(request.target()).c_str(), reply->result_int(), reply->body().size(),
-                    language.empty() ? "" : " ", language.c_str());
-        std::fflush(stdout);
+        const auto logged = [&](std::size_t length) {
+            std::printf("%s %s %s %u %zu%s%s\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
+                        loggable(request.target()).c_str(), reply->result_int(), length, language.empty() ? "" : " ",
+                        language.c_str());
+            std::fflush(stdout);
+        };
+        if (!parts)
+            logged(reply->body().size());
         Metrics::instance().countRequest(metricPath(request.target(), reply->result_int()), int(reply->result_int()));
 
         stream.expires_after(settings.writeDeadline);
@@ -271,8 +276,10 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
             http::response_serializer<http::string_body> head(*reply);
             auto [headError, headBytes] = co_await http::async_write_header(stream, head, kTuple);
             bool failed = !!headError;
+            std::size_t length = 0;
             std::optional<std::string> part = beginning;
             while (!failed && part) {
+                length += part->size();
                 if (!part->empty()) {
                     stream.expires_after(settings.writeDeadline);
                     auto [chunkError, chunkBytes]
@@ -288,6 +295,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
                 auto [lastError, lastBytes] = co_await asio::async_write(stream, http::make_chunk_last(), kTuple);
                 failed = !!lastError;
             }
+            logged(length);
             parts = nullptr;
             if (failed || close)
                 break;

@@ -190,7 +190,8 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     rdap.route("/domain/free-name.com", { 404, "{}", "application/rdap+json" });
     rdap.route("/domain/expired-name.com", { 200, expired, "application/rdap+json" });
     SiteProcess site({ QStringLiteral("--rdap-bootstrap"), rdap.base() + QStringLiteral("/dns.json"),
-                       QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1") },
+                       QStringLiteral("--allow-address"), QStringLiteral("127.0.0.1"), QStringLiteral("--dns-server"),
+                       QStringLiteral("none"), QStringLiteral("--whois-root"), QStringLiteral("127.0.0.1:1") },
                      QUELCOR_E2E_PORT);
     QVERIFY2(site.started(),
              qPrintable(QStringLiteral("port %1 is taken; the end-to-end build talks to it").arg(QUELCOR_E2E_PORT)));
@@ -276,6 +277,15 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-05-expired.png")),
                               pixelsLike(shown, verdict, QColor(0xc7, 0x7c, 0x02)) > 60),
                              10000);
+
+    // A name in three extensions: a row each, the free one in green.
+    QVERIFY(lookUp(QStringLiteral("free-name.{com,org,zz}")));
+    QTRY_VERIFY2_WITH_TIMEOUT(site.log().filter(u"GET /hosting/quelcor.php?domain=free-name.%7B"_qs).size() == 1,
+                              qPrintable(site.log().join(u'\n')), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-06-availability.png")),
+         pixelsLike(shown, QRect(16, 64 + 48, 690, 200), QColor(0x1e, 0x7b, 0x34)) > 8),
+        10000);
     QCOMPARE(m_display->windows(kMain).size(), 1);
 }
 
