@@ -34,6 +34,14 @@ Reply fromResponse(const Response &response, unsigned version, const PageLanguag
     return reply;
 }
 
+// An answer of the API: read-only, for any page's script.
+Reply apiReply(const Response &response, unsigned version)
+{
+    Reply reply = fromResponse(response, version);
+    reply.set(http::field::access_control_allow_origin, "*");
+    return reply;
+}
+
 } // namespace
 
 // Every path the site serves. A path that no row names is the page-not-found page; a method that no row of the
@@ -280,11 +288,7 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
 asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
 {
     const unsigned version = exchange.request.version();
-    const auto answer = [&](const Response &response) {
-        Reply reply = fromResponse(response, version);
-        reply.set(http::field::access_control_allow_origin, "*"); // read-only, for any page's script
-        return reply;
-    };
+    const auto answer = [version](const Response &response) { return apiReply(response, version); };
     // (The question is read as a form reads it: a blank is "+".)
     const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     const Query query = Query::fromInput(q);
@@ -299,22 +303,25 @@ asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
         co_return reply;
     }
     const Asked asked = co_await ask(exchange, query);
-    if (!asked.job) {
-        Reply reply = answer(Api::problem(asked.status,
-                                          asked.status == 429 ? QStringLiteral("Too many lookups from this client")
-                                                              : QStringLiteral("The service is busy"),
-                                          exchange.words.render(asked.refusal)));
-        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
-        co_return reply;
-    }
+    if (!asked.job)
+        co_return apiRefusal(exchange, asked);
     co_return answer(Api::lookupResponse(asked.job->result, exchange.words));
 }
 
 asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)
 {
-    Reply reply = fromResponse(Api::description(), exchange.request.version());
-    reply.set(http::field::access_control_allow_origin, "*");
-    co_return reply;
+    co_return apiReply(Api::description(), exchange.request.version());
+}
+
+Reply Routes::apiRefusal(const Exchange &exchange, const Asked &asked)
+{
+    Reply reply = apiReply(Api::problem(asked.status,
+                                        asked.status == 429 ? QStringLiteral("Too many lookups from this client")
+                                                            : QStringLiteral("The service is busy"),
+                                        exchange.words.render(asked.refusal)),
+                           exchange.request.version());
+    reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+    return reply;
 }
 
 std::pair<Routes::Asked, std::shared_ptr<asio::steady_timer>> Routes::startCheck(const Exchange &exchange,
@@ -411,11 +418,7 @@ asio::awaitable<Reply> Routes::availabilityPage(const Exchange &exchange, const 
 asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
 {
     const unsigned version = exchange.request.version();
-    const auto answer = [&](const Response &response) {
-        Reply reply = fromResponse(response, version);
-        reply.set(http::field::access_control_allow_origin, "*");
-        return reply;
-    };
+    const auto answer = [version](const Response &response) { return apiReply(response, version); };
     QString name = exchange.query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded).trimmed();
     const QString extensions = exchange.query.queryItemValue(QStringLiteral("extensions"), QUrl::FullyDecoded);
     if (!name.contains(u'.'))
@@ -428,14 +431,8 @@ asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
                                                      "extensions (extensions=de,fr,it).")));
     }
     auto [asked, wake] = startCheck(exchange, *question);
-    if (!asked.job) {
-        Reply reply = answer(Api::problem(asked.status,
-                                          asked.status == 429 ? QStringLiteral("Too many lookups from this client")
-                                                              : QStringLiteral("The service is busy"),
-                                          exchange.words.render(asked.refusal)));
-        reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
-        co_return reply;
-    }
+    if (!asked.job)
+        co_return apiRefusal(exchange, asked);
     while (asked.job->state != LookupPool::Job::Done) {
         wake->expires_at(asio::steady_timer::time_point::max());
         co_await wake->async_wait(kTuple);

@@ -94,6 +94,8 @@ private:
         Message refusal;
     };
     boost::asio::awaitable<Asked> ask(const Exchange &exchange, Query query);
+    // A question the pool did not take, as the API says it: a problem with its status and Retry-After.
+    static Reply apiRefusal(const Exchange &exchange, const Asked &asked);
     // Starts an availability check; a job, or the refusal in the Asked.
     std::pair<Asked, std::shared_ptr<boost::asio::steady_timer>> startCheck(const Exchange &exchange,
                                                                             const Availability::Question &question);

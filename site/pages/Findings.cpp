@@ -1,5 +1,6 @@
 #include "Findings.h"
 
+#include "MakerPaths.h"
 #include "Pages.h"
 #include "Statuses.h"
 
@@ -229,6 +230,16 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
         label = QT_TRANSLATE_NOOP("Verdict", "No record");
         mark = "\u2205";
         message();
+        // A name that is no top-level domain may be one to register: its check in the usual extensions.
+        if (result.kind == Query::Kind::TopLevelDomain && markup == Markup::Html) {
+            parts.append(QStringLiteral("<a href=\"%1?domain=%2.*\">%3</a>")
+                             .arg(MakerPaths::lookupPage,
+                                  QString::fromLatin1(QUrl::toPercentEncoding(result.query)).toHtmlEscaped(),
+                                  sentence(words,
+                                           //: %1: a name without extension ("quelcor")
+                                           QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
+                                           { QUrl::fromAce(result.query.toLatin1()) }, markup)));
+        }
         break;
     case Kind::TopLevelDomain:
         label = QT_TRANSLATE_NOOP("Verdict", "Top-level domain");

@@ -550,6 +550,11 @@
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; zeigt, in welchen der üblichen Endungen ein Name noch frei ist, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in den genannten.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Check %1 in the usual extensions</source>
+        <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
+        <translation>%1 in den üblichen Endungen prüfen</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

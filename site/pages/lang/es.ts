@@ -550,6 +550,11 @@
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; muestra en cuáles de las extensiones habituales un nombre sigue libre, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; en las indicadas.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Check %1 in the usual extensions</source>
+        <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
+        <translation>Comprobar %1 en las extensiones habituales</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -550,6 +550,11 @@
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; mostra in quali delle estensioni consuete un nome è ancora libero, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in quelle indicate.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Check %1 in the usual extensions</source>
+        <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
+        <translation>Verificare %1 nelle estensioni consuete</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -550,6 +550,11 @@
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; toont in welke van de gebruikelijke extensies een naam nog vrij is, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in de genoemde.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Check %1 in the usual extensions</source>
+        <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
+        <translation>%1 controleren in de gebruikelijke extensies</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

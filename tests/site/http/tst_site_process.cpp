@@ -59,6 +59,19 @@ Page get(const QString &url)
     return page;
 }
 
+// The same, from a thread of its own, while this one serves the test's fake servers.
+Page served(const QString &url)
+{
+    Page page;
+    QEventLoop loop;
+    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url); }));
+    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    asker->start();
+    loop.exec();
+    asker->wait();
+    return page;
+}
+
 } // namespace
 
 class TestSiteProcess : public QObject
@@ -126,14 +139,7 @@ void TestSiteProcess::lookupOverHttp()
     QVERIFY(site.started());
 
     // The test's own fake server answers inside this thread: the request runs in a helper thread.
-    Page page;
-    QEventLoop loop;
-    std::unique_ptr<QThread> asker(
-        QThread::create([&] { page = get(site.base() + "/hosting/quelcor.php?domain=Example.COM"); }));
-    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    asker->start();
-    loop.exec();
-    asker->wait();
+    const Page page = served(site.base() + "/hosting/quelcor.php?domain=Example.COM");
 
     QCOMPARE(page.status, 200);
     QVERIFY(page.csp.contains("default-src 'none'"));
@@ -149,13 +155,7 @@ void TestSiteProcess::lookupOverHttp()
     QCOMPARE(rdap.log(), QStringList({ "GET /dns.json", "GET /domain/example.com" }));
 
     // The record to keep, from the cache: as the registry sent it.
-    Page record;
-    std::unique_ptr<QThread> keeper(
-        QThread::create([&] { record = get(site.base() + "/hosting/quelcor.php?domain=example.com&record=1"); }));
-    QObject::connect(keeper.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    keeper->start();
-    loop.exec();
-    keeper->wait();
+    const Page record = served(site.base() + "/hosting/quelcor.php?domain=example.com&record=1");
     QCOMPARE(record.disposition, QByteArray("attachment; filename=\"example.com-rdap.json\""));
     QVERIFY(record.body.startsWith(R"({"ldhName":"example.com","status":["active"],)"));
     QCOMPARE(rdap.log().size(), 2);
@@ -191,13 +191,7 @@ void TestSiteProcess::apiAnswersAsDescribed()
     QTemporaryDir answers;
     QStringList files;
     const auto fetch = [&](const QString &pathAndQuery) {
-        Page page;
-        QEventLoop loop;
-        std::unique_ptr<QThread> asker(QThread::create([&] { page = get(site.base() + pathAndQuery); }));
-        QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-        asker->start();
-        loop.exec();
-        asker->wait();
+        const Page page = served(site.base() + pathAndQuery);
         const QJsonObject answer { { u"path"_qs, pathAndQuery.section(u'?', 0, 0) },
                                    { u"status"_qs, page.status },
                                    { u"contentType"_qs, QString::fromLatin1(page.contentType) },
@@ -256,7 +250,10 @@ void TestSiteProcess::availabilityRowsAsTheyCome()
     dns.delegated = { u"quelcor.net"_qs, u"quelcor.de"_qs, u"quelcor.io"_qs };
     FakeWhoisNetwork whois(2);
     whois.server(1).answer = "refer: 127.0.0.2\n";
-    whois.server(2).answer = "No match for \"QUELCOR.ONLINE\".\n";
+    QFile recorded(
+        QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data/whois/whois.verisign-grs.com/not-registered.txt"));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    whois.server(2).answer = recorded.readAll(); // a registry's real "No match for" (of another name)
     whois.server(2).mode = FakeWhois::Mode::Late;
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
@@ -305,24 +302,13 @@ void TestSiteProcess::availabilityRowsAsTheyCome()
     QCOMPARE(dns.asked.size(), 20);
 
     // Seventeen registry questions spent the budget: kept answers are still free, another lookup is refused.
-    Page api;
-    QEventLoop loop;
-    std::unique_ptr<QThread> asker(
-        QThread::create([&] { api = get(site.base() + "/api/v1/availability?name=quelcor&extensions=com,net"); }));
-    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    asker->start();
-    loop.exec();
-    asker->wait();
+    const Page checked = served(site.base() + "/api/v1/availability?name=quelcor&extensions=com,net");
     QCOMPARE(
-        QJsonDocument::fromJson(api.body).object().value(u"rows"_qs).toArray(),
+        QJsonDocument::fromJson(checked.body).object().value(u"rows"_qs).toArray(),
         QJsonDocument::fromJson(R"([{"domain":"quelcor.com","extension":"com","source":"cache","state":"available"},
                                          {"domain":"quelcor.net","extension":"net","source":"dns","state":"registered"}])")
             .array());
-    asker.reset(QThread::create([&] { api = get(site.base() + "/api/v1/lookup?q=other.com"); }));
-    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    asker->start();
-    loop.exec();
-    asker->wait();
+    const Page api = served(site.base() + "/api/v1/lookup?q=other.com");
     QCOMPARE(api.status, 429);
 }
 

@@ -324,6 +324,11 @@ void TestSitePages::verdicts_data()
                              << QStringList { ">Allocated<", "held by <bdi>Example Net</bdi>",
                                               "since <bdi>14 August 1995</bdi>" }
                              << QStringList { "14. August 1995" };
+    QTest::newRow("no top-level domain")
+        << int(O::NotRegistered) << int(K::TopLevelDomain) << qint64(0) << none
+        << QStringList { ">No record<",
+                         R"(?domain=example.com.*">Check <bdi>example.com</bdi> in the usual extensions</a>)" }
+        << QStringList { ">Kein Eintrag<" };
     QTest::newRow("top-level domain") << int(O::Found) << int(K::TopLevelDomain) << qint64(0) << none
                                       << QStringList { ">Top-level domain<", "managed by <bdi>Example Net</bdi>" }
                                       << QStringList { ">Top-Level-Domain<" };
