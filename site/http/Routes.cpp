@@ -34,6 +34,19 @@ Reply fromResponse(const Response &response, unsigned version, const PageLanguag
     return reply;
 }
 
+// What a job calls when it changes (on any thread): the connection's timer is cancelled on the connection's own
+// thread, waking it. Only the connection owns the timer, so that it ends with the server's loop whatever the job
+// does.
+std::function<void()> wakeOnChange(const std::shared_ptr<asio::steady_timer> &wake, asio::io_context &io)
+{
+    return [weak = std::weak_ptr(wake), executor = io.get_executor()] {
+        asio::post(executor, [weak] {
+            if (const auto timer = weak.lock())
+                timer->cancel();
+        });
+    };
+}
+
 // An answer of the API: read-only, for any page's script.
 Reply apiReply(const Response &response, unsigned version)
 {
@@ -220,13 +233,7 @@ asio::awaitable<Routes::Asked> Routes::ask(const Exchange &exchange, Query query
     // The worker wakes this connection when the lookup starts and when it is done.
     auto wake = std::make_shared<asio::steady_timer>(m_io);
     wake->expires_after(m_queueDeadline);
-    // Only this coroutine owns the timer, so that it ends with the server's event loop whatever the job does.
-    job->changed = [weak = std::weak_ptr(wake), executor = m_io.get_executor()] {
-        asio::post(executor, [weak] {
-            if (const auto timer = weak.lock())
-                timer->cancel();
-        });
-    };
+    job->changed = wakeOnChange(wake, m_io);
 
     const int queueSeconds = qMax(int(m_queueDeadline.count()), 1);
     const auto refused = [&](int status, int retryAfter, const Message &message) {
@@ -333,13 +340,7 @@ std::pair<Routes::Asked, std::shared_ptr<asio::steady_timer>> Routes::startCheck
     job->client = exchange.client;
     auto wake = std::make_shared<asio::steady_timer>(m_io);
     wake->expires_at(asio::steady_timer::time_point::max());
-    // Each row, and the end, wakes the connection (on its own thread: see ask).
-    job->changed = [weak = std::weak_ptr(wake), executor = m_io.get_executor()] {
-        asio::post(executor, [weak] {
-            if (const auto timer = weak.lock())
-                timer->cancel();
-        });
-    };
+    job->changed = wakeOnChange(wake, m_io); // each row, and the end
     const int queueSeconds = qMax(int(m_queueDeadline.count()), 1);
     switch (m_pool.submit(job)) {
     case LookupPool::Admission::Busy:

@@ -106,15 +106,10 @@ public:
             const QString domain = m_question.name + u'.' + extension;
             // A kept answer first: it costs nothing.
             if (m_settings.cache) {
-                if (const std::optional<ResultCache::Kept> kept
-                    = m_settings.cache->find(domain, QDateTime::currentDateTimeUtc())) {
-                    const std::optional<LookupResult> result = kept->decoded
-                        ? std::optional(*std::static_pointer_cast<const LookupResult>(kept->decoded))
-                        : LookupResult::deserialised(kept->bytes, QDateTime::currentDateTimeUtc());
-                    if (result) {
-                        answer(fromResult(extension, *result, Row::Source::Cache));
-                        continue;
-                    }
+                if (const std::optional<LookupResult> kept
+                    = LookupResult::kept(*m_settings.cache, domain, QDateTime::currentDateTimeUtc())) {
+                    answer(fromResult(extension, *kept, Row::Source::Cache));
+                    continue;
                 }
             }
             if (!m_settings.resolver) {
@@ -178,13 +173,8 @@ private:
         const QString domain = m_question.name + u'.' + extension;
         m_lookup.start(Query::fromInput(domain), this, [this, extension, domain](const LookupResult &result) {
             --m_asking;
-            if (m_settings.cache && m_settings.lifetimes) {
-                const int seconds = result.lifetime(*m_settings.lifetimes);
-                const QDateTime now = QDateTime::currentDateTimeUtc();
-                if (seconds > 0)
-                    m_settings.cache->store(domain, result.serialised(now), seconds, now,
-                                            std::make_shared<const LookupResult>(result));
-            }
+            if (m_settings.cache)
+                result.keep(*m_settings.cache, domain, QDateTime::currentDateTimeUtc());
             answer(fromResult(extension, result, Row::Source::Registry));
             askNext();
         });

@@ -47,8 +47,7 @@ Row::State stateOf(const LookupResult &result);
 struct Settings
 {
     std::optional<Dns::Resolver> resolver; // none: every extension goes to its registry
-    ResultCache *cache = nullptr;
-    const ResultCache::Settings *lifetimes = nullptr;
+    ResultCache *cache = nullptr; // kept answers, read and written; none when null
     TokenBuckets *clientLookups = nullptr; // the client's budget; none: no bound
     int atOnce = 6; // registry lookups under way at once for one check
     int deadlineSeconds = 100; // the whole check; extensions without an answer by then are Unknown

@@ -469,3 +469,22 @@ std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, 
     r.cachedAgeSeconds = qMax<qint64>(QDateTime::fromMSecsSinceEpoch(stored, Qt::UTC).secsTo(now), 0);
     return r;
 }
+
+std::optional<LookupResult> LookupResult::kept(ResultCache &cache, const QString &key, const QDateTime &now)
+{
+    const std::optional<ResultCache::Kept> found = cache.find(key, now);
+    if (!found)
+        return std::nullopt;
+    if (!found->decoded)
+        return deserialised(found->bytes, now);
+    LookupResult result = *std::static_pointer_cast<const LookupResult>(found->decoded);
+    result.cachedAgeSeconds = found->ageSeconds;
+    return result;
+}
+
+void LookupResult::keep(ResultCache &cache, const QString &key, const QDateTime &now) const
+{
+    const int seconds = lifetime(cache.settings());
+    if (seconds > 0)
+        cache.store(key, serialised(now), seconds, now, std::make_shared<const LookupResult>(*this));
+}

@@ -76,6 +76,11 @@ struct LookupResult : RdapFields
     // are not one, or that another version of the site wrote. A result read back knows its age.
     QByteArray serialised(const QDateTime &stored) const;
     static std::optional<LookupResult> deserialised(const QByteArray &bytes, const QDateTime &now);
+
+    // The result kept under the key, knowing its age; no value when none is.
+    static std::optional<LookupResult> kept(ResultCache &cache, const QString &key, const QDateTime &now);
+    // Keeps the result under the key for as long as its lifetime allows (not at all for a failure).
+    void keep(ResultCache &cache, const QString &key, const QDateTime &now) const;
 };
 
 // Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a

@@ -81,16 +81,8 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
 {
     job->key = job->query.ok() && !job->query.special() && !job->availability ? job->query.text : QString();
     if (m_settings.cache && !job->key.isEmpty()) {
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        std::optional<LookupResult> kept;
-        if (const std::optional<ResultCache::Kept> found = m_settings.cache->find(job->key, now)) {
-            if (found->decoded) {
-                kept = *std::static_pointer_cast<const LookupResult>(found->decoded);
-                kept->cachedAgeSeconds = found->ageSeconds;
-            } else {
-                kept = LookupResult::deserialised(found->bytes, now);
-            }
-        }
+        std::optional<LookupResult> kept
+            = LookupResult::kept(*m_settings.cache, job->key, QDateTime::currentDateTimeUtc());
         if (kept) {
             job->result = std::move(*kept);
             job->state = Job::Done;
@@ -148,7 +140,6 @@ void LookupPool::dispatch()
                 Availability::Settings settings;
                 settings.resolver = m_settings.resolver;
                 settings.cache = m_settings.cache;
-                settings.lifetimes = m_settings.cache ? &m_settings.cache->settings() : nullptr;
                 settings.clientLookups = m_settings.clientLookups;
                 Availability::check(
                     m_lookup, settings, *job->availability, job->client, context,
@@ -173,13 +164,8 @@ void LookupPool::dispatch()
 
 void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &result)
 {
-    if (m_settings.cache && !job->key.isEmpty()) {
-        const int seconds = result.lifetime(m_settings.cache->settings());
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        if (seconds > 0)
-            m_settings.cache->store(job->key, result.serialised(now), seconds, now,
-                                    std::make_shared<const LookupResult>(result));
-    }
+    if (m_settings.cache && !job->key.isEmpty())
+        result.keep(*m_settings.cache, job->key, QDateTime::currentDateTimeUtc());
     std::vector<std::shared_ptr<Job>> followers;
     {
         const std::lock_guard lock(m_mutex);

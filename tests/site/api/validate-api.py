@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""Checks the site's API: its description against the OpenAPI 3.1 schema, and every answer that a test received
-against the description (the answer's path, status and content type pick the schema).
+"""Checks the site's API: its description (an OpenAPI 3.1 document whose schemas are JSON Schema 2020-12, the
+operations each with their answers), and every answer that a test received against the description (the answer's
+path, status and content type pick the schema).
 
-    validate-api.py DESCRIPTION OAS_SCHEMA ANSWER...
+    validate-api.py DESCRIPTION ANSWER...
 
 Each ANSWER is a JSON file: {"path": ..., "status": ..., "contentType": ..., "body": <the answer's JSON>}.
 Uses python3-jsonschema (Debian), JSON Schema 2020-12; the answers' formats (dates) are checked."""
 import json
+import re
 import sys
 
 import jsonschema
@@ -14,14 +16,38 @@ import jsonschema
 
 def main():
     description = json.load(open(sys.argv[1], encoding="utf-8"))
-    oas = json.load(open(sys.argv[2], encoding="utf-8"))
-    # (The schema's formats are annotations, as JSON Schema 2020-12 has them: this version of the published
-    # schema says "uri" where OpenAPI allows a reference such as "#/components/...".)
-    jsonschema.Draft202012Validator(oas).validate(description)
+    failures = 0
+
+    def fail(why):
+        nonlocal failures
+        print(why)
+        failures += 1
+
+    # The document: its version, each operation's answers, each schema valid JSON Schema 2020-12 (checked against
+    # the meta-schema that python3-jsonschema carries), each reference leading somewhere.
+    if not str(description.get("openapi", "")).startswith("3.1."):
+        fail("the description is not OpenAPI 3.1")
+    for field in ("title", "version"):
+        if not isinstance(description.get("info", {}).get(field), str):
+            fail(f"the description's info has no {field}")
+    components = description.get("components", {})
+    for name, schema in components.get("schemas", {}).items():
+        try:
+            jsonschema.Draft202012Validator.check_schema(schema)
+        except jsonschema.SchemaError as error:
+            fail(f"schema {name}: {error.message}")
+    text = json.dumps(description)
+    for reference in set(re.findall(r'"\$ref": "#/components/(\w+)/(\w+)"', text)):
+        if reference[1] not in components.get(reference[0], {}):
+            fail(f"no component {'/'.join(reference)}")
+    for path, item in description.get("paths", {}).items():
+        for method, operation in item.items():
+            responses = operation.get("responses", {})
+            if not responses or not all(re.fullmatch(r"[1-5]\d\d", status) for status in responses):
+                fail(f"{method} {path}: no answers, or one that is not a status")
     checker = jsonschema.Draft202012Validator.FORMAT_CHECKER
 
-    failures = 0
-    for name in sys.argv[3:]:
+    for name in sys.argv[2:]:
         answer = json.load(open(name, encoding="utf-8"))
         try:
             operation = description["paths"][answer["path"]]["get"]
@@ -30,16 +56,14 @@ def main():
                 response = description["components"]["responses"][response["$ref"].rsplit("/", 1)[1]]
             schema = response["content"][answer["contentType"]]["schema"]
         except KeyError as missing:
-            print(f"{name}: the description has no answer for {missing}")
-            failures += 1
+            fail(f"{name}: the description has no answer for {missing}")
             continue
         # The schema inside the description, so that its references resolve there.
         rooted = dict(schema, components=description["components"])
         errors = list(jsonschema.Draft202012Validator(rooted, format_checker=checker).iter_errors(answer["body"]))
         for error in errors:
-            print(f"{name}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
-        failures += len(errors)
-    print(f"{len(sys.argv) - 3} answers checked, {failures} failures")
+            fail(f"{name}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
+    print(f"{len(sys.argv) - 2} answers checked, {failures} failures")
     return 1 if failures else 0
 
 
