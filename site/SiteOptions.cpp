@@ -73,9 +73,11 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                           QStringLiteral("version"), buildVersion);
     const QList<Number> numbers {
         number(u"head-timeout", u"Seconds a client has for the whole head of a request.", options.server.headDeadline),
-        number(u"max-connections", u"Client connections open at once.", options.server.maxConnections, 1),
+        number(u"max-connections", u"Client connections open at once; 0: as many as the open-files limit allows.",
+               options.server.maxConnections, 0),
         number(u"max-connections-per-address", u"Client connections open at once from one address.",
                options.server.maxConnectionsPerAddress, 1),
+        number(u"http-threads", u"Threads that serve the connections; 0: one a core.", options.server.ioThreads, 0),
         number(u"lookup-threads", u"Threads the lookups run on, each carrying many.", options.pool.threads, 1),
         number(u"max-lookups", u"Lookups under way at once.", options.pool.maxInFlight, 1),
         number(u"max-queued-lookups", u"Lookups waiting to start; beyond, 503.", options.pool.maxQueued, 0),

@@ -6,6 +6,7 @@
 #include "lookup/Lookup.h"
 #include "lookup/LookupPool.h"
 #include "pages/Pages.h"
+#include "state/Log.h"
 #include "state/RateLimits.h"
 #include "state/ResultCache.h"
 #include "state/SharedState.h"
@@ -52,8 +53,9 @@ int main(int argc, char **argv)
     // Each lookup under way holds a few descriptors of its own (sockets to registries).
     const rlim_t openFiles = raiseOpenFilesLimit();
     const long reserved = 64 + qMin(3L * options->pool.maxInFlight, long(qMin<rlim_t>(openFiles, 1 << 30) / 2));
+    const long fileRoom = qMax(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved);
     const int maxConnections
-        = int(qBound(16L, long(qMin<rlim_t>(openFiles, 1 << 30)) - reserved, long(options->server.maxConnections)));
+        = int(options->server.maxConnections > 0 ? qMin(fileRoom, long(options->server.maxConnections)) : fileRoom);
 
     RdapBootstrap bootstrap(options->bootstrap, options->bootstrapTtlSeconds);
     LookupSettings lookupSettings = options->lookup;
@@ -87,15 +89,21 @@ int main(int argc, char **argv)
                      listenError.c_str());
         return 1;
     }
-    std::printf("quelcor-site: listening on %s port %u; open files %lu, so at most %d connections; %d lookups at "
-                "once on %d threads, %d waiting\n",
-                host.c_str(), unsigned(options->port), static_cast<unsigned long>(openFiles), maxConnections,
-                options->pool.maxInFlight, options->pool.threads, options->pool.maxQueued);
-    std::fflush(stdout);
+    Log::line(QStringLiteral("quelcor-site: listening on %1 port %2 with %3 threads; open files %4, so at most %5 "
+                             "connections; %6 lookups at once on %7 threads, %8 waiting")
+                  .arg(QString::fromStdString(host))
+                  .arg(options->port)
+                  .arg(server.ioThreads())
+                  .arg(static_cast<qulonglong>(openFiles))
+                  .arg(maxConnections)
+                  .arg(options->pool.maxInFlight)
+                  .arg(options->pool.threads)
+                  .arg(options->pool.maxQueued)
+                  .toStdString());
 
     const bool allFinished = server.run();
-    std::printf("quelcor-site: stopped%s\n", allFinished ? "" : "; lookups still under way were left");
-    std::fflush(stdout);
+    Log::line(std::string("quelcor-site: stopped") + (allFinished ? "" : "; lookups still under way were left"));
+    Log::flush();
     if (!allFinished)
         std::_Exit(0); // lookups still wait on other servers; nothing of theirs is kept
     return 0;

@@ -1,14 +1,16 @@
 #include "HttpServer.h"
 
 #include "Routes.h"
+#include "state/Log.h"
 #include "state/Metrics.h"
 #include "state/RateLimits.h"
 
 #include <boost/asio.hpp>
 #include <boost/beast.hpp>
 
-#include <cstdio>
-#include <set>
+#include <list>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
 
 namespace asio = boost::asio;
@@ -21,6 +23,7 @@ using Reply = Routes::Reply;
 namespace {
 
 constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
+constexpr int kClosingAtMost = 256; // connections closed to make room that may still be ending
 
 // Text from a request as one safe log line: no control characters, not too long.
 std::string loggable(std::string_view text)
@@ -30,6 +33,21 @@ std::string loggable(std::string_view text)
     for (unsigned char c : text)
         out += (c < 0x20 || c == 0x7f) ? '?' : char(c);
     return out.size() > 300 ? out.substr(0, 300) + "..." : out;
+}
+
+// A request's line in the access log: "address method target status length [language]".
+std::string accessLine(const std::string &address, const Request &request, unsigned status, std::size_t length,
+                       const std::string &language)
+{
+    std::string line = loggable(address);
+    line += ' ';
+    line += loggable(request.method_string());
+    line += ' ';
+    line += loggable(request.target());
+    line += ' ' + std::to_string(status) + ' ' + std::to_string(length);
+    if (!language.empty())
+        line += ' ' + language;
+    return line;
 }
 
 QByteArray bytes(std::string_view text)
@@ -64,32 +82,80 @@ std::optional<http::status> badHead(const Request &head, std::size_t fieldLimit)
 
 struct HttpServer::Private
 {
+    // One I/O thread: its loop, the routes that answer on it, and how many connections it carries.
+    struct Worker
+    {
+        Worker(Private &server)
+            : routes(server.pages, server.pool, io, server.settings.queueDeadline, server.draining)
+        {
+        }
+        asio::io_context io { 1 };
+        asio::executor_work_guard<asio::io_context::executor_type> work { io.get_executor() };
+        Routes routes;
+        int connections = 0; // with the server's mutex held
+    };
+
+    // A connection as the other threads see it: whether it waits for a request head, and since when (its place in
+    // the queue of those that wait). `reading` is only touched on its own thread.
+    struct Connection
+    {
+        Connection(Worker &worker, tcp::socket socket)
+            : worker(worker)
+            , stream(std::move(socket))
+        {
+        }
+        Worker &worker;
+        beast::tcp_stream stream;
+        bool reading = false;
+        bool queued = false; // with the server's mutex held
+        std::list<std::weak_ptr<Connection>>::iterator place;
+    };
+
     Private(const Pages &pages, LookupPool &pool, Settings settings)
-        : pool(pool)
+        : pages(pages)
+        , pool(pool)
         , settings(settings)
-        , routes(pages, pool, io, settings.queueDeadline, draining)
     {
     }
 
+    std::vector<std::unique_ptr<Worker>> makeWorkers()
+    {
+        std::vector<std::unique_ptr<Worker>> made;
+        const int threads = settings.ioThreads > 0 ? settings.ioThreads : int(std::thread::hardware_concurrency());
+        for (int i = 0; i < qMax(1, threads); ++i)
+            made.push_back(std::make_unique<Worker>(*this));
+        return made;
+    }
+
     asio::awaitable<void> accept();
-    asio::awaitable<void> serve(tcp::socket socket, std::string address);
+    asio::awaitable<void> serve(std::shared_ptr<Connection> connection, std::string address, std::string key);
     void stop();
     void closeDown();
-    void ended(const std::string &address);
+    void stopLoops();
+    Worker &quietest(); // with mutex held
+    void startWaiting(const std::shared_ptr<Connection> &connection);
+    void endWaiting(Connection &connection);
+    void closeWaiting(const std::shared_ptr<Connection> &connection); // with mutex held
+    void ended(Worker &worker, const std::string &key);
 
+    const Pages &pages;
     LookupPool &pool;
     const Settings settings;
-    asio::io_context io { 1 };
-    bool draining = false; // SIGTERM came: /healthz says so
-    Routes routes;
+    std::atomic<bool> draining = false; // SIGTERM came: /healthz says so
+    std::atomic<bool> stopping = false; // no more connections taken
+
+    std::mutex mutex; // guards what follows, up to the workers
+    std::unordered_map<std::string, int> perAddress;
+    std::list<std::weak_ptr<Connection>> waiting; // connections waiting for a request head, the longest first
+    int connections = 0;
+
+    std::vector<std::unique_ptr<Worker>> workers
+        = makeWorkers(); // after what their connections use, before what uses their loops
+    asio::io_context &io = workers.front()->io; // the first loop: accepting, signals, stopping
     tcp::acceptor acceptor { io };
     asio::signal_set stopSignals { io, SIGTERM, SIGINT };
     asio::steady_timer drainTimer { io };
     asio::steady_timer stopTimer { io };
-    std::unordered_map<std::string, int> perAddress;
-    std::set<beast::tcp_stream *> waiting; // connections waiting for a request head
-    int connections = 0;
-    bool stopping = false; // no more connections taken
 };
 
 HttpServer::HttpServer(const Pages &pages, LookupPool &pool, Settings settings)
@@ -98,6 +164,22 @@ HttpServer::HttpServer(const Pages &pages, LookupPool &pool, Settings settings)
 }
 
 HttpServer::~HttpServer() = default;
+
+std::string HttpServer::addressKey(const std::string &address)
+{
+    beast::error_code ec;
+    asio::ip::address parsed = asio::ip::make_address(address, ec);
+    if (ec)
+        return address;
+    if (parsed.is_v6() && parsed.to_v6().is_v4_mapped())
+        parsed = asio::ip::make_address_v4(asio::ip::v4_mapped, parsed.to_v6());
+    if (parsed.is_v4())
+        return parsed.to_string();
+    // One IPv6 client holds a /64 (or more): every address of it counts as one.
+    asio::ip::address_v6::bytes_type bytes = parsed.to_v6().to_bytes();
+    std::fill(bytes.begin() + 8, bytes.end(), 0);
+    return asio::ip::make_address_v6(bytes).to_string() + "/64";
+}
 
 bool HttpServer::listen(const std::string &address, unsigned short port, std::string *error)
 {
@@ -126,8 +208,19 @@ bool HttpServer::run()
         if (!ec)
             d->stop();
     });
+    std::vector<std::thread> threads;
+    for (std::size_t i = 1; i < d->workers.size(); ++i)
+        threads.emplace_back([worker = d->workers[i].get()] { worker->io.run(); });
     d->io.run();
+    for (std::thread &thread : threads)
+        thread.join();
+    Log::flush();
     return d->pool.running() == 0;
+}
+
+int HttpServer::ioThreads() const
+{
+    return int(d->workers.size());
 }
 
 void HttpServer::Private::stop()
@@ -147,33 +240,88 @@ void HttpServer::Private::closeDown()
     beast::error_code ignored;
     acceptor.close(ignored);
     pool.stop(); // lookups still waiting to start are answered 503
-    for (beast::tcp_stream *stream : std::set(waiting))
-        stream->socket().cancel(ignored);
     stopTimer.expires_after(settings.stopDeadline);
     stopTimer.async_wait([this](const beast::error_code &ec) {
         if (!ec)
-            io.stop();
+            stopLoops();
     });
+    const std::lock_guard lock(mutex);
+    while (!waiting.empty())
+        closeWaiting(waiting.front().lock());
     if (connections == 0)
-        io.stop();
+        stopLoops();
 }
 
-void HttpServer::Private::ended(const std::string &address)
+void HttpServer::Private::stopLoops()
 {
-    --connections;
+    for (const std::unique_ptr<Worker> &worker : workers)
+        worker->io.stop();
+}
+
+HttpServer::Private::Worker &HttpServer::Private::quietest()
+{
+    return **std::min_element(workers.begin(), workers.end(),
+                              [](const auto &a, const auto &b) { return a->connections < b->connections; });
+}
+
+void HttpServer::Private::startWaiting(const std::shared_ptr<Connection> &connection)
+{
+    connection->reading = true;
+    const std::lock_guard lock(mutex);
+    connection->place = waiting.insert(waiting.end(), connection);
+    connection->queued = true;
+}
+
+void HttpServer::Private::endWaiting(Connection &connection)
+{
+    connection.reading = false;
+    const std::lock_guard lock(mutex);
+    if (connection.queued)
+        waiting.erase(connection.place);
+    connection.queued = false;
+}
+
+void HttpServer::Private::closeWaiting(const std::shared_ptr<Connection> &connection)
+{
+    // Taken out of the queue here; its read is cancelled on its own thread, if it still waits by then.
+    if (!connection) {
+        waiting.pop_front(); // ended on its thread a moment ago: its place goes with it
+        return;
+    }
+    waiting.erase(connection->place);
+    connection->queued = false;
+    asio::post(connection->worker.io, [weak = std::weak_ptr(connection)] {
+        const std::shared_ptr<Connection> waiter = weak.lock();
+        if (waiter && waiter->reading) {
+            beast::error_code ignored;
+            waiter->stream.socket().cancel(ignored);
+        }
+    });
+}
+
+void HttpServer::Private::ended(Worker &worker, const std::string &key)
+{
     --Metrics::instance().connectionsOpen;
-    const auto it = perAddress.find(address);
+    const std::lock_guard lock(mutex);
+    --connections;
+    --worker.connections;
+    const auto it = perAddress.find(key);
     if (it != perAddress.end() && --it->second <= 0)
         perAddress.erase(it);
     if (stopping && connections == 0)
-        io.stop();
+        stopLoops();
 }
 
 asio::awaitable<void> HttpServer::Private::accept()
 {
     asio::steady_timer pause(io);
     while (!stopping) {
-        auto [ec, socket] = co_await acceptor.async_accept(kTuple);
+        Worker *worker = nullptr;
+        {
+            const std::lock_guard lock(mutex);
+            worker = &quietest();
+        }
+        auto [ec, socket] = co_await acceptor.async_accept(worker->io, kTuple);
         if (ec) {
             if (stopping || ec == asio::error::operation_aborted)
                 co_return;
@@ -184,23 +332,38 @@ asio::awaitable<void> HttpServer::Private::accept()
         }
         beast::error_code addressError;
         const std::string address = socket.remote_endpoint(addressError).address().to_string();
-        if (addressError || connections >= settings.maxConnections
-            || perAddress[address] >= settings.maxConnectionsPerAddress) {
-            if (!addressError && perAddress[address] == 0)
-                perAddress.erase(address);
-            socket.close(addressError);
-            continue;
+        const std::string key = addressKey(address);
+        {
+            const std::lock_guard lock(mutex);
+            // Full: the connection that has waited longest for a request head makes room (never one whose request
+            // is under way), so that idle connections cannot lock out clients that ask.
+            // A few more may be open for a moment, while those closed to make room end on their threads.
+            bool room = connections < settings.maxConnections;
+            if (!room && !addressError && !waiting.empty()) {
+                closeWaiting(waiting.front().lock());
+                room = connections < settings.maxConnections + kClosingAtMost;
+            }
+            const auto known = perAddress.find(key);
+            if (addressError || !room
+                || (known != perAddress.end() && known->second >= settings.maxConnectionsPerAddress)) {
+                socket.close(addressError);
+                continue;
+            }
+            ++connections;
+            ++perAddress[key];
+            ++worker->connections;
         }
-        ++connections;
-        ++perAddress[address];
         ++Metrics::instance().connectionsOpen;
-        asio::co_spawn(io, serve(std::move(socket), address), asio::detached);
+        auto connection = std::make_shared<Connection>(*worker, std::move(socket));
+        asio::co_spawn(worker->io, serve(std::move(connection), address, key), asio::detached);
     }
 }
 
-asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string address)
+asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> connection, std::string address,
+                                                 std::string key)
 {
-    beast::tcp_stream stream(std::move(socket));
+    beast::tcp_stream &stream = connection->stream;
+    Routes &routes = connection->worker.routes;
     beast::flat_buffer buffer;
     for (bool first = true; !stopping; first = false) {
         http::request_parser<http::string_body> parser;
@@ -208,9 +371,9 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         parser.body_limit(settings.bodyLimit);
         // One deadline for the whole head, however slowly it comes.
         stream.expires_after(first ? settings.headDeadline : settings.idleDeadline);
-        waiting.insert(&stream);
+        startWaiting(connection);
         auto [readError, headBytes] = co_await http::async_read_header(stream, buffer, parser, kTuple);
-        waiting.erase(&stream);
+        endWaiting(*connection);
 
         std::optional<Reply> reply;
         Routes::Parts parts; // an answer in parts: the rest of its body
@@ -241,8 +404,19 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
             }
         }
         if (!reply) {
-            stream.expires_never();
+            // An answer that never changes goes out as it was made, without the routes.
             const Request &request = parser.get();
+            const bool keepAlive = request.keep_alive() && !draining;
+            if (const std::optional<Routes::Fixed> fixed = routes.fixedAnswer(request, keepAlive)) {
+                Log::line(accessLine(address, request, fixed->status, fixed->length, {}));
+                ++fixed->counted;
+                stream.expires_after(settings.writeDeadline);
+                auto [writeError, written] = co_await asio::async_write(stream, asio::buffer(fixed->bytes), kTuple);
+                if (writeError || !keepAlive)
+                    break;
+                continue;
+            }
+            stream.expires_never();
             // Every X-Forwarded-For field, in order: a proxy appends a field of its own after the client's.
             QByteArray forwarded;
             for (auto [field, end] = request.equal_range("X-Forwarded-For"); field != end; ++field)
@@ -258,10 +432,7 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
         // language.
         const std::string language = loggable((*reply)[http::field::content_language]);
         const auto logged = [&](std::size_t length) {
-            std::printf("%s %s %s %u %zu%s%s\n", loggable(address).c_str(), loggable(request.method_string()).c_str(),
-                        loggable(request.target()).c_str(), reply->result_int(), length, language.empty() ? "" : " ",
-                        language.c_str());
-            std::fflush(stdout);
+            Log::line(accessLine(address, request, reply->result_int(), length, language));
         };
         if (!parts)
             logged(reply->body().size());
@@ -307,5 +478,5 @@ asio::awaitable<void> HttpServer::Private::serve(tcp::socket socket, std::string
     }
     beast::error_code ignored;
     stream.socket().shutdown(tcp::socket::shutdown_send, ignored);
-    ended(address);
+    ended(connection->worker, key);
 }

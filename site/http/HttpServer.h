@@ -10,9 +10,11 @@
 #include <memory>
 #include <string>
 
-// The site's HTTP/1.1 server, event-driven on Boost.Asio and Boost.Beast: one thread serves every
-// connection, so that idle and slow clients cost a little memory and no thread; lookups run on the lookup
-// pool's workers while their connections wait.
+// The site's HTTP/1.1 server, event-driven on Boost.Asio and Boost.Beast: a few I/O threads, each with a loop of
+// its own, serve every connection, so that idle and slow clients cost a little memory and no thread; a new
+// connection goes to the loop with the fewest. Lookups run on the lookup pool's workers while their connections
+// wait. When the site is full, a newcomer is taken by closing the connection that has waited longest for a
+// request head.
 class HttpServer
 {
 public:
@@ -27,8 +29,9 @@ public:
         std::size_t headerLimit = 8 * 1024; // bytes of a request head
         std::size_t fieldLimit = 64; // header fields of a request
         std::size_t bodyLimit = 64 * 1024;
-        int maxConnections = 10'000;
-        int maxConnectionsPerAddress = 512;
+        int maxConnections = 0; // 0: as many as the open-files limit allows
+        int maxConnectionsPerAddress = 512; // an IPv6 client counts by its /64
+        int ioThreads = 0; // 0: one a core
         QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
     };
 
@@ -40,6 +43,10 @@ public:
     // Serves until SIGTERM or SIGINT, then stops accepting, lets lookups in flight finish up to the stop
     // deadline and returns; true when none was left running.
     bool run();
+    int ioThreads() const;
+
+    // What connections from one address count against: the address, or an IPv6 address's /64.
+    static std::string addressKey(const std::string &address);
 
 private:
     struct Private;

@@ -7,6 +7,8 @@
 
 #include <QUrl>
 
+#include <sstream>
+
 namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace http = beast::http;
@@ -78,13 +80,52 @@ const Routes::Route Routes::kRoutes[] = {
 };
 
 Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::chrono::seconds queueDeadline,
-               const bool &draining)
+               const std::atomic<bool> &draining)
     : m_pages(pages)
     , m_pool(pool)
     , m_io(io)
     , m_queueDeadline(queueDeadline)
     , m_draining(draining)
 {
+    const std::pair<QLatin1StringView, Response> fixed[] = {
+        { MakerPaths::quelcorVersion, pages.quelcorVersion() },
+        { MakerPaths::whoisVersion, pages.whoisVersion() },
+        { QLatin1StringView("/site.css"), Pages::styleSheet() },
+    };
+    for (const auto &[path, response] : fixed) {
+        FixedAnswers answers { path.toString().toStdString(),
+                               {},
+                               unsigned(response.status),
+                               std::size_t(response.body.size()),
+                               &Metrics::instance().requestCounter(path.toString().toUtf8(), response.status) };
+        for (int i = 0; i < 8; ++i) {
+            Reply reply = fromResponse(response, (i & 4) ? 11 : 10);
+            reply.keep_alive(i & 2);
+            reply.prepare_payload();
+            std::ostringstream out;
+            if (i & 1)
+                out << reply.base(); // the GET's headers, its length included
+            else
+                out << reply;
+            answers.bytes[i] = out.str();
+        }
+        m_fixed.push_back(std::move(answers));
+    }
+}
+
+std::optional<Routes::Fixed> Routes::fixedAnswer(const Request &request, bool keepAlive) const
+{
+    const bool head = request.method() == http::verb::head;
+    if ((!head && request.method() != http::verb::get) || (request.version() != 10 && request.version() != 11))
+        return std::nullopt;
+    const std::string_view target = request.target();
+    const std::string_view path = target.substr(0, target.find('?'));
+    for (const FixedAnswers &answers : m_fixed) {
+        if (path == answers.path)
+            return Fixed { answers.bytes[(request.version() == 11 ? 4 : 0) + (keepAlive ? 2 : 0) + (head ? 1 : 0)],
+                           answers.status, head ? 0 : answers.length, *answers.counted };
+    }
+    return std::nullopt;
 }
 
 QString Routes::pathOf(std::string_view target)

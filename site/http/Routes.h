@@ -10,10 +10,13 @@
 #include <QString>
 #include <QUrlQuery>
 
+#include <array>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace HttpTypes {
 using Request = boost::beast::http::request<boost::beast::http::string_body>;
@@ -29,7 +32,7 @@ public:
     using Reply = HttpTypes::Reply;
 
     Routes(const Pages &pages, LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline,
-           const bool &draining);
+           const std::atomic<bool> &draining);
 
     // An answer whose body comes in parts as they are ready (a page whose rows arrive over time): each call gives
     // the next part, and no value after the last.
@@ -40,6 +43,17 @@ public:
     // in parts sets *parts, and its reply holds the beginning of the body.
     boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client,
                                           Parts *parts = nullptr);
+
+    // The whole answer, as sent, to a GET or HEAD of a path whose answer never changes (the version files, the style
+    // sheet): made once for each HTTP version, kept-alive or closing, GET or HEAD. Null for any other request.
+    struct Fixed
+    {
+        const std::string &bytes;
+        unsigned status;
+        std::size_t length; // of the body sent, for the log
+        std::atomic<quint64> &counted; // the request counter of its path
+    };
+    std::optional<Fixed> fixedAnswer(const Request &request, bool keepAlive) const;
 
     // The path of a request's target, decoded, without its query.
     static QString pathOf(std::string_view target);
@@ -104,5 +118,14 @@ private:
     LookupPool &m_pool;
     boost::asio::io_context &m_io;
     const std::chrono::seconds m_queueDeadline;
-    const bool &m_draining;
+    const std::atomic<bool> &m_draining;
+    struct FixedAnswers
+    {
+        std::string path;
+        std::array<std::string, 8> bytes; // by HTTP/1.1, kept alive, HEAD
+        unsigned status;
+        std::size_t length;
+        std::atomic<quint64> *counted;
+    };
+    std::vector<FixedAnswers> m_fixed;
 };

@@ -10,8 +10,13 @@ Metrics &Metrics::instance()
 
 void Metrics::countRequest(const QByteArray &path, int status)
 {
+    ++requestCounter(path, status);
+}
+
+std::atomic<quint64> &Metrics::requestCounter(const QByteArray &path, int status)
+{
     const QMutexLocker lock(&m_mutex);
-    ++m_requests[qMakePair(path, status)];
+    return m_requests[std::make_pair(path, status)];
 }
 
 void Metrics::countLookup(const QString &kind, const QString &outcome)
@@ -38,9 +43,10 @@ QByteArray Metrics::text() const
     QByteArray out;
     out += "# HELP quelcor_requests_total HTTP requests answered, by path and status.\n"
            "# TYPE quelcor_requests_total counter\n";
-    for (auto it = m_requests.cbegin(); it != m_requests.cend(); ++it)
-        out += "quelcor_requests_total{path=\"" + it.key().first + "\",status=\"" + QByteArray::number(it.key().second)
-            + "\"} " + QByteArray::number(it.value()) + '\n';
+    for (const auto &[key, count] : m_requests)
+        if (count > 0)
+            out += "quelcor_requests_total{path=\"" + key.first + "\",status=\"" + QByteArray::number(key.second)
+                + "\"} " + QByteArray::number(count.load()) + '\n';
     out += "# HELP quelcor_lookups_total Lookups finished, by kind and outcome.\n"
            "# TYPE quelcor_lookups_total counter\n";
     for (auto it = m_lookups.cbegin(); it != m_lookups.cend(); ++it)

@@ -7,6 +7,8 @@
 
 #include <array>
 #include <atomic>
+#include <map>
+#include <utility>
 
 // The site's counters, in the Prometheus text format: requests by path and status, lookups by kind and
 // outcome, lookups in flight and queued, connections open, and how long other servers took to answer.
@@ -17,6 +19,8 @@ public:
     static Metrics &instance();
 
     void countRequest(const QByteArray &path, int status);
+    // The counter of one path and status, for a caller that counts often: it stays where it is.
+    std::atomic<quint64> &requestCounter(const QByteArray &path, int status);
     void countLookup(const QString &kind, const QString &outcome);
     void observeUpstream(const char *protocol, double seconds); // "http" (RDAP and its bootstrap files) or "whois"
 
@@ -37,7 +41,7 @@ private:
     };
 
     mutable QMutex m_mutex;
-    QMap<QPair<QByteArray, int>, quint64> m_requests;
+    std::map<std::pair<QByteArray, int>, std::atomic<quint64>> m_requests;
     QMap<QPair<QString, QString>, quint64> m_lookups;
     QMap<QByteArray, Histogram> m_upstream;
 };

@@ -1,10 +1,10 @@
 #include "SharedState.h"
 
+#include "Log.h"
 #include "Metrics.h"
 
 #include <hiredis/hiredis.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -75,9 +75,13 @@ void SharedState::lost(const char *reason)
     m_nextTry = std::chrono::steady_clock::now() + kRetryAfter;
     if (!m_saidDown) {
         m_saidDown = true;
-        std::printf("quelcor-site: Redis at %s:%d cannot be reached (%s); serving with this instance's own memory\n",
-                    qPrintable(m_host), m_port, why.c_str());
-        std::fflush(stdout);
+        Log::line(
+            QStringLiteral("quelcor-site: Redis at %1:%2 cannot be reached (%3); serving with this instance's own "
+                           "memory")
+                .arg(m_host)
+                .arg(m_port)
+                .arg(QString::fromStdString(why))
+                .toStdString());
     }
 }
 
@@ -107,9 +111,10 @@ bool SharedState::connected()
     Metrics::instance().redisUp = 1;
     if (m_saidDown) {
         m_saidDown = false;
-        std::printf("quelcor-site: Redis at %s:%d is back; results and limits are shared again\n", qPrintable(m_host),
-                    m_port);
-        std::fflush(stdout);
+        Log::line(QStringLiteral("quelcor-site: Redis at %1:%2 is back; results and limits are shared again")
+                      .arg(m_host)
+                      .arg(m_port)
+                      .toStdString());
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "FakeWhois.h"
 #include "RawHttp.h"
 #include "SiteProcess.h"
+#include "http/HttpServer.h"
 #include "pages/PageLanguage.h"
 
 #include <QCoreApplication>
@@ -57,6 +58,9 @@ private slots:
     void pagesInTheVisitorsLanguage();
     void slowHeadClosedAtItsDeadline();
     void fullQueueAnswered503();
+    void idleMakeRoomForTheAsking();
+    void connectionsCountedByClient_data();
+    void connectionsCountedByClient();
     void stopLetsTheLookupInFlightFinish();
     void clientBehindAProxyCannotChooseItsAddress();
     void instancesShareResultsAndLimitsOnRedis();
@@ -191,6 +195,60 @@ void TestSiteServer::fullQueueAnswered503()
     QVERIFY(second.answer.contains("The lookup service is busy."));
     QCOMPARE(site.terminate(5000), 0);
     first.wait();
+}
+
+void TestSiteServer::idleMakeRoomForTheAsking()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).mode = FakeWhois::Mode::Trickle;
+    SiteProcess site(whoisAt(whois) + QStringList { "--max-connections", "4", "--stop-timeout", "0" });
+    QVERIFY(site.started());
+    // Full: a lookup under way, then three connections that say nothing, the oldest first.
+    auto busy = std::async(std::launch::async, exchange, site.port(), kLookup, 4000);
+    QTRY_COMPARE_WITH_TIMEOUT(whois.server(1).queries.size(), 1, 10000);
+    QList<QTcpSocket *> idle;
+    const auto addIdle = [&] {
+        idle.append(new QTcpSocket(this));
+        idle.last()->connectToHost(QHostAddress::LocalHost, site.port());
+        QTest::qWait(50);
+        return idle.last()->state() == QAbstractSocket::ConnectedState;
+    };
+    QVERIFY(addIdle() && addIdle() && addIdle());
+    // Each newcomer is answered; the idle make room, the longest waiting first; the lookup is never closed.
+    for (int i = 0; i < 3; ++i) {
+        const Exchange asked
+            = exchange(site.port(), "GET /healthz HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n", 500);
+        QVERIFY2(asked.answer.endsWith("ok\n"), asked.answer.constData());
+        QTRY_COMPARE_WITH_TIMEOUT(idle[i]->state(), QAbstractSocket::UnconnectedState, 2000);
+        QCOMPARE(idle[i + 1]->state(), QAbstractSocket::ConnectedState);
+        QVERIFY(addIdle()); // full again
+    }
+    QCOMPARE(busy.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    QCOMPARE(site.terminate(5000), 0);
+    busy.wait();
+}
+
+void TestSiteServer::connectionsCountedByClient_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("counted");
+    QTest::newRow("IPv4") << "192.0.2.7"
+                          << "192.0.2.7";
+    QTest::newRow("IPv6, by its /64") << "2001:db8:1:2:aaaa:bbbb:cccc:dddd"
+                                      << "2001:db8:1:2::/64";
+    QTest::newRow("IPv6 /64 of few bits") << "2001:db8::1"
+                                          << "2001:db8::/64";
+    QTest::newRow("IPv4 in IPv6") << "::ffff:192.0.2.7"
+                                  << "192.0.2.7";
+    QTest::newRow("loopback") << "::1"
+                              << "::/64";
+}
+
+void TestSiteServer::connectionsCountedByClient()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, counted);
+    QCOMPARE(QString::fromStdString(HttpServer::addressKey(address.toStdString())), counted);
 }
 
 void TestSiteServer::stopLetsTheLookupInFlightFinish()
