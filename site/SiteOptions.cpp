@@ -109,7 +109,14 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                                    QStringLiteral("url"));
     parser.addOptions({ help, listen, port });
     parser.addOptions(options.commandLine());
-    parser.addOptions({ quelcorVersion, whoisVersion, trusted, redis });
+    const QCommandLineOption sentinels(QStringLiteral("redis-sentinel"),
+                                       QStringLiteral("Keep results and limits on the Redis master that these "
+                                                      "Sentinels name, following a failover (with --redis-master)."),
+                                       QStringLiteral("host:port[,host:port...]"));
+    const QCommandLineOption master(QStringLiteral("redis-master"),
+                                    QStringLiteral("The name of the master the Sentinels watch."),
+                                    QStringLiteral("name"));
+    parser.addOptions({ quelcorVersion, whoisVersion, trusted, redis, sentinels, master });
     for (const Number &number : numbers)
         parser.addOption(number.option);
 
@@ -157,6 +164,29 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
             return std::nullopt;
         }
     }
+    if (parser.isSet(sentinels) != parser.isSet(master) || (parser.isSet(sentinels) && parser.isSet(redis))) {
+        *error = QStringLiteral("--redis-sentinel goes with --redis-master, and not with --redis");
+        return std::nullopt;
+    }
+    for (const QString &text : parser.value(sentinels).split(u',', Qt::SkipEmptyParts)) {
+        // host:port, [IPv6]:port, or a host alone on Sentinel's port
+        const QString entry = text.trimmed();
+        const qsizetype colon = entry.lastIndexOf(u':');
+        const bool bracketed = entry.startsWith(u'[');
+        const bool hasPort = colon > 0 && (bracketed ? entry.at(colon - 1) == u']' : entry.count(u':') == 1);
+        QString host = hasPort ? entry.left(colon) : entry;
+        if (bracketed && host.endsWith(u']'))
+            host = host.mid(1, host.size() - 2);
+        const std::optional<quint16> sentinelPort
+            = hasPort ? portNumber(entry.mid(colon + 1)) : std::optional<quint16>(26379);
+        if (host.isEmpty() || !sentinelPort) {
+            *error = QStringLiteral("--redis-sentinel takes host:port, separated by commas, not %1").arg(entry);
+            return std::nullopt;
+        }
+        options.sentinels.append({ host, *sentinelPort });
+    }
+    options.redisMaster = parser.value(master);
+
     for (const QString &text : parser.values(trusted)) {
         QHostAddress address;
         if (!address.setAddress(text)) {

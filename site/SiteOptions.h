@@ -6,6 +6,7 @@
 #include "lookup/LookupPool.h"
 #include "pages/Pages.h"
 #include "state/ResultCache.h"
+#include "state/SharedState.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -30,7 +31,9 @@ struct SiteOptions : LookupOptions
     ResultCache::Settings cache; // no cache when maxBytes is 0
     int clientLookupsPerMinute = 20;
     int clientBurst = 5;
-    QUrl redis; // shared state for several instances; empty: this instance's own memory
+    QUrl redis; // shared state for several instances; empty: this instance's own memory,
+    QList<SharedState::Endpoint> sentinels; // unless these Sentinels name a master
+    QString redisMaster;
 
     // The options, or no value with the reason in *error (the usage text for --help).
     static std::optional<SiteOptions> parse(const QStringList &arguments, const QString &buildVersion, QString *error);

@@ -66,8 +66,11 @@ int main(int argc, char **argv)
     ResultCache cache(options->cache);
     TokenBuckets clientLookups(options->clientLookupsPerMinute / 60.0, options->clientBurst);
     std::unique_ptr<SharedState> shared;
-    if (!options->redis.isEmpty()) {
+    if (!options->sentinels.isEmpty())
+        shared = std::make_unique<SharedState>(SharedState::Place { {}, 0, options->sentinels, options->redisMaster });
+    else if (!options->redis.isEmpty())
         shared = std::make_unique<SharedState>(options->redis);
+    if (shared) {
         cache.share(shared.get());
         clientLookups.share(shared.get(), "quelcor:client:");
         lookupSettings.pacing->share(shared.get(), "quelcor:registry:");

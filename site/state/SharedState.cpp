@@ -5,7 +5,12 @@
 
 #include <hiredis/hiredis.h>
 
+#include <QHostAddress>
+
 #include <memory>
+#include <string_view>
+
+#include <sys/socket.h>
 
 namespace {
 
@@ -43,9 +48,16 @@ struct SharedState::Reply
 };
 
 SharedState::SharedState(const QUrl &url)
-    : m_host(url.host().isEmpty() ? QStringLiteral("127.0.0.1") : url.host())
-    , m_port(url.port(6379))
-    , m_database(url.path().mid(1).toInt())
+    : SharedState(Place { { url.host().isEmpty() ? QStringLiteral("127.0.0.1") : url.host(), quint16(url.port(6379)) },
+                          url.path().mid(1).toInt(),
+                          {},
+                          {} })
+{
+}
+
+SharedState::SharedState(Place place)
+    : m_place(std::move(place))
+    , m_server(m_place.redis)
 {
     const std::lock_guard lock(m_mutex);
     connected();
@@ -63,9 +75,8 @@ bool SharedState::up() const
     return m_up;
 }
 
-void SharedState::lost(const char *reason)
+void SharedState::lost(const QString &why)
 {
-    const std::string why = reason; // it may be the context's own text, freed below
     if (m_context) {
         redisFree(m_context);
         m_context = nullptr;
@@ -73,15 +84,15 @@ void SharedState::lost(const char *reason)
     m_up = false;
     Metrics::instance().redisUp = 0;
     m_nextTry = std::chrono::steady_clock::now() + kRetryAfter;
-    if (!m_saidDown) {
-        m_saidDown = true;
-        Log::line(
-            QStringLiteral("quelcor-site: Redis at %1:%2 cannot be reached (%3); serving with this instance's own "
-                           "memory")
-                .arg(m_host)
-                .arg(m_port)
-                .arg(QString::fromStdString(why))
-                .toStdString());
+    // Said once, and again only for another reason.
+    if (m_saidWhy != why) {
+        m_saidWhy = why;
+        const QString which = m_server.host.isEmpty()
+            ? QStringLiteral("the Redis master %1").arg(m_place.master)
+            : QStringLiteral("Redis at %1:%2").arg(m_server.host).arg(m_server.port);
+        Log::line(QStringLiteral("quelcor-site: %1 cannot be reached (%2); serving with this instance's own memory")
+                      .arg(which, why)
+                      .toStdString());
     }
 }
 
@@ -91,32 +102,130 @@ bool SharedState::connected()
         return true;
     if (std::chrono::steady_clock::now() < m_nextTry)
         return false;
-    m_context = redisConnectWithTimeout(m_host.toUtf8().constData(), m_port, kConnectTimeout);
+    if (!m_place.sentinels.isEmpty()) {
+        QString why;
+        const std::optional<Endpoint> master = masterNamed(&why);
+        if (!master) {
+            lost(why);
+            return false;
+        }
+        if (master->host != m_server.host || master->port != m_server.port)
+            Log::line(QStringLiteral("quelcor-site: the Sentinels name %1 at %2:%3 as the Redis master")
+                          .arg(m_place.master, master->host)
+                          .arg(master->port)
+                          .toStdString());
+        m_server = *master;
+    }
+    if (!connectTo(m_server, !m_place.sentinels.isEmpty()))
+        return false;
+    m_up = true;
+    Metrics::instance().redisUp = 1;
+    if (!m_saidWhy.isEmpty()) {
+        m_saidWhy.clear();
+        Log::line(QStringLiteral("quelcor-site: Redis at %1:%2 is back; results and limits are shared again")
+                      .arg(m_server.host)
+                      .arg(m_server.port)
+                      .toStdString());
+    }
+    return true;
+}
+
+bool SharedState::connectTo(const Endpoint &server, bool asMaster)
+{
+    m_context = redisConnectWithTimeout(server.host.toUtf8().constData(), server.port, kConnectTimeout);
     if (!m_context || m_context->err) {
-        lost(m_context ? m_context->errstr : "no memory");
+        lost(m_context ? QString::fromUtf8(m_context->errstr) : QStringLiteral("no memory"));
         return false;
     }
     redisSetTimeout(m_context, kCommandTimeout);
-    if (m_database != 0) {
-        const QByteArray select = QByteArray::number(m_database);
+    if (asMaster) {
+        // What a Sentinel says is checked with the server itself: a replica, or one that is not answering as a
+        // master, is not written to.
+        const char *argv[] = { "ROLE" };
+        const size_t lengths[] = { 4 };
+        const Reply role { { static_cast<redisReply *>(redisCommandArgv(m_context, 1, argv, lengths)),
+                             freeReplyObject } };
+        const bool master = role.ok() && role.reply->type == REDIS_REPLY_ARRAY && role.reply->elements > 0
+            && role.reply->element[0]->type == REDIS_REPLY_STRING
+            && std::string_view(role.reply->element[0]->str, role.reply->element[0]->len) == "master";
+        if (!master) {
+            lost(QStringLiteral("named the master by a Sentinel, but not a master itself"));
+            return false;
+        }
+    }
+    if (m_place.database != 0) {
+        const QByteArray select = QByteArray::number(m_place.database);
         const char *argv[] = { "SELECT", select.constData() };
         const size_t lengths[] = { 6, size_t(select.size()) };
         Reply reply { { static_cast<redisReply *>(redisCommandArgv(m_context, 2, argv, lengths)), freeReplyObject } };
         if (!reply.ok()) {
-            lost("SELECT failed");
+            lost(QStringLiteral("SELECT failed"));
             return false;
         }
     }
-    m_up = true;
-    Metrics::instance().redisUp = 1;
-    if (m_saidDown) {
-        m_saidDown = false;
-        Log::line(QStringLiteral("quelcor-site: Redis at %1:%2 is back; results and limits are shared again")
-                      .arg(m_host)
-                      .arg(m_port)
-                      .toStdString());
-    }
     return true;
+}
+
+std::optional<SharedState::Endpoint> SharedState::masterNamed(QString *why)
+{
+    // The kind of an address: a Sentinel that names a master of another kind than its own (a public address
+    // for a Sentinel on loopback, say) is not followed.
+    const auto kind = [](const QHostAddress &address) {
+        if (address.isNull() || address.isMulticast() || address.isBroadcast() || address == QHostAddress::AnyIPv4
+            || address == QHostAddress::AnyIPv6)
+            return 0;
+        if (address.isLoopback())
+            return 1;
+        if (address.isLinkLocal() || address.isUniqueLocalUnicast() || address.isSiteLocal()
+            || address.isInSubnet(QHostAddress(QStringLiteral("10.0.0.0")), 8)
+            || address.isInSubnet(QHostAddress(QStringLiteral("172.16.0.0")), 12)
+            || address.isInSubnet(QHostAddress(QStringLiteral("192.168.0.0")), 16)
+            || address.isInSubnet(QHostAddress(QStringLiteral("100.64.0.0")), 10))
+            return 2;
+        return 3;
+    };
+    *why = QStringLiteral("no Sentinel answered");
+    const QByteArray name = m_place.master.toUtf8();
+    for (const Endpoint &sentinel : m_place.sentinels) {
+        std::unique_ptr<redisContext, void (*)(redisContext *)> context {
+            redisConnectWithTimeout(sentinel.host.toUtf8().constData(), sentinel.port, kConnectTimeout), redisFree
+        };
+        if (!context || context->err)
+            continue;
+        redisSetTimeout(context.get(), kCommandTimeout);
+        const char *argv[] = { "SENTINEL", "get-master-addr-by-name", name.constData() };
+        const size_t lengths[] = { 8, 23, size_t(name.size()) };
+        const Reply reply { { static_cast<redisReply *>(redisCommandArgv(context.get(), 3, argv, lengths)),
+                              freeReplyObject } };
+        if (!reply.ok() || reply.reply->type != REDIS_REPLY_ARRAY || reply.reply->elements != 2
+            || reply.reply->element[0]->type != REDIS_REPLY_STRING
+            || reply.reply->element[1]->type != REDIS_REPLY_STRING) {
+            *why = QStringLiteral("the Sentinel at %1:%2 knows no master %3")
+                       .arg(sentinel.host)
+                       .arg(sentinel.port)
+                       .arg(m_place.master);
+            continue;
+        }
+        const QString host = QString::fromUtf8(reply.reply->element[0]->str, qsizetype(reply.reply->element[0]->len));
+        bool portOk = false;
+        const uint port
+            = QByteArray(reply.reply->element[1]->str, qsizetype(reply.reply->element[1]->len)).toUInt(&portOk);
+        sockaddr_storage peer {};
+        socklen_t peerLength = sizeof peer;
+        ::getpeername(context->fd, reinterpret_cast<sockaddr *>(&peer), &peerLength);
+        const QHostAddress address(host), sentinelAddress(reinterpret_cast<const sockaddr *>(&peer));
+        const int sentinelKind = kind(sentinelAddress);
+        if (!portOk || port == 0 || port > 65535 || kind(address) == 0 || kind(address) != sentinelKind) {
+            *why = QStringLiteral("the Sentinel at %1:%2 names %3 port %4, which is not followed")
+                       .arg(sentinel.host)
+                       .arg(sentinel.port)
+                       .arg(host.left(100))
+                       .arg(port);
+            continue;
+        }
+        return Endpoint { host, quint16(port) };
+    }
+    return std::nullopt;
 }
 
 SharedState::Reply SharedState::command(int argc, const char **argv, const size_t *lengths)
@@ -126,7 +235,9 @@ SharedState::Reply SharedState::command(int argc, const char **argv, const size_
         return reply;
     reply.reply.reset(static_cast<redisReply *>(redisCommandArgv(m_context, argc, argv, lengths)));
     if (!reply.reply)
-        lost(m_context->errstr);
+        lost(QString::fromUtf8(m_context->errstr));
+    else if (reply.reply->type == REDIS_REPLY_ERROR && std::string_view(reply.reply->str).starts_with("READONLY"))
+        lost(QStringLiteral("no longer the master")); // a failover: the Sentinels are asked again
     return reply;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -14,10 +15,28 @@ struct redisContext;
 // Every call answers within a short time or not at all (no value): then the caller uses its own memory. When
 // Redis is gone the site says so once in its log, tries again now and then, and says so when it is back.
 // Safe on any thread: calls take turns on one connection.
+//
+// With Sentinels, the master is the one they name: asked again whenever the connection is lost or the server
+// says it is no longer the master (after a failover), so that the site follows a failover without a restart. A
+// server a Sentinel names is taken only when its address is of the Sentinels' own kind (loopback, private or
+// public) and it says itself that it is the master.
 class SharedState
 {
 public:
+    struct Endpoint
+    {
+        QString host;
+        quint16 port = 0;
+    };
+    struct Place
+    {
+        Endpoint redis; // a Redis of its own,
+        int database = 0;
+        QList<Endpoint> sentinels; // or the master these Sentinels name
+        QString master;
+    };
     explicit SharedState(const QUrl &url); // redis://host[:port][/db]
+    explicit SharedState(Place place);
     ~SharedState();
     SharedState(const SharedState &) = delete;
     SharedState &operator=(const SharedState &) = delete;
@@ -36,14 +55,15 @@ private:
     struct Reply;
     Reply command(int argc, const char **argv, const size_t *lengths); // with m_mutex held
     bool connected(); // with m_mutex held: a connection, or a new one when the last try is long enough ago
-    void lost(const char *why); // with m_mutex held
+    bool connectTo(const Endpoint &server, bool asMaster); // with m_mutex held
+    std::optional<Endpoint> masterNamed(QString *why); // with m_mutex held: asks the Sentinels
+    void lost(const QString &why); // with m_mutex held
 
-    const QString m_host;
-    const int m_port;
-    const int m_database;
+    const Place m_place;
+    Endpoint m_server; // the Redis asked now: the one of its own, or the last master named
     mutable std::mutex m_mutex;
     redisContext *m_context = nullptr;
     bool m_up = false;
-    bool m_saidDown = false;
+    QString m_saidWhy; // why Redis was last said to be gone; empty while it is there
     std::chrono::steady_clock::time_point m_nextTry {};
 };

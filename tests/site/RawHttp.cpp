@@ -36,7 +36,9 @@ QByteArray lookupOf(const QByteArray &name)
     return "GET /hosting/quelcor.php?domain=" + name + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n";
 }
 
-RedisServer::RedisServer(quint16 port)
+RedisServer::RedisServer(quint16 port, const QStringList &more, const QString &program)
+    : m_more(more)
+    , m_program(program)
 {
     if (port == 0) {
         QTcpServer probe;
@@ -49,8 +51,13 @@ RedisServer::RedisServer(quint16 port)
 
 void RedisServer::start()
 {
-    m_process.start(QStringLiteral("redis-server"),
-                    { "--port", QString::number(m_port), "--bind", "127.0.0.1", "--save", "", "--appendonly", "no" });
+    if (m_program == u"redis-server")
+        m_process.start(
+            m_program,
+            QStringList { "--port", QString::number(m_port), "--bind", "127.0.0.1", "--save", "", "--appendonly", "no" }
+                + m_more);
+    else
+        m_process.start(m_program, m_more);
     m_process.waitForStarted(5000);
     for (int i = 0; i < 50; ++i) {
         QTcpSocket probe;
@@ -59,6 +66,19 @@ void RedisServer::start()
             return;
         QTest::qWait(100);
     }
+}
+
+QByteArray RedisServer::ask(const QByteArray &command) const
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, m_port);
+    if (!socket.waitForConnected(1000))
+        return {};
+    socket.write(command + "\r\n");
+    QByteArray answer;
+    while (socket.waitForReadyRead(answer.isEmpty() ? 1000 : 100))
+        answer += socket.readAll();
+    return answer;
 }
 
 void RedisServer::stop()

@@ -22,17 +22,24 @@ Exchange served(quint16 port, const QByteArray &request);
 // A lookup request that closes its connection.
 QByteArray lookupOf(const QByteArray &name);
 
-// A redis-server on a loopback port (a free one for 0), with nothing kept on disk.
+// A redis-server on a loopback port (a free one for 0), with nothing kept on disk; more: further options
+// ("--replicaof" ...). With program "redis-sentinel", more is the whole command line (its configuration file).
 class RedisServer
 {
 public:
-    explicit RedisServer(quint16 port = 0);
+    explicit RedisServer(quint16 port = 0, const QStringList &more = {},
+                         const QString &program = QStringLiteral("redis-server"));
     ~RedisServer() { stop(); }
     void start();
     void stop();
     QString url() const { return QStringLiteral("redis://127.0.0.1:%1").arg(m_port); }
+    quint16 port() const { return m_port; }
+    // A command in Redis's inline form, and the raw answer (as much as comes within a second).
+    QByteArray ask(const QByteArray &command) const;
 
 private:
     QProcess m_process;
     quint16 m_port = 0;
+    QStringList m_more;
+    QString m_program;
 };

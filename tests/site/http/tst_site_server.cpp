@@ -65,6 +65,8 @@ private slots:
     void clientBehindAProxyCannotChooseItsAddress();
     void instancesShareResultsAndLimitsOnRedis();
     void redisGoneAndBack();
+    void lyingSentinelNotFollowed_data();
+    void lyingSentinelNotFollowed();
 };
 
 void TestSiteServer::refusedHeads_data()
@@ -332,6 +334,46 @@ void TestSiteServer::redisGoneAndBack()
     QTest::qWait(1200); // the site tries again a second after it lost Redis
     QVERIFY(served(site.port(), lookupOf("three.zz")).answer.startsWith("HTTP/1.1 200"));
     QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"is back"), 5000);
+}
+
+void TestSiteServer::lyingSentinelNotFollowed_data()
+{
+    QTest::addColumn<QByteArray>("named"); // the master's address as the Sentinel says it; empty: a replica's
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("a replica") << QByteArray() << "not a master itself";
+    QTest::newRow("a public address") << QByteArray("203.0.113.5") << "203.0.113.5 port 6379, which is not followed";
+    QTest::newRow("no address") << QByteArray("0.0.0.0") << "which is not followed";
+}
+
+void TestSiteServer::lyingSentinelNotFollowed()
+{
+    QFETCH(QByteArray, named);
+    QFETCH(QString, logged);
+    RedisServer master, replica(0, { "--replicaof", "127.0.0.1", QString::number(master.port()) });
+    // A Sentinel on loopback that names whatever the row says, to any question.
+    const QByteArray host = named.isEmpty() ? "127.0.0.1" : named;
+    const QByteArray port = named.isEmpty() ? QByteArray::number(replica.port()) : "6379";
+    QTcpServer sentinel;
+    QVERIFY(sentinel.listen(QHostAddress::LocalHost));
+    connect(&sentinel, &QTcpServer::newConnection, this, [&] {
+        QTcpSocket *asker = sentinel.nextPendingConnection();
+        connect(asker, &QTcpSocket::readyRead, asker, [=] {
+            asker->readAll();
+            asker->write("*2\r\n$" + QByteArray::number(host.size()) + "\r\n" + host + "\r\n$"
+                         + QByteArray::number(port.size()) + "\r\n" + port + "\r\n");
+        });
+    });
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(whoisAt(whois)
+                     + QStringList { "--redis-sentinel", QStringLiteral("127.0.0.1:%1").arg(sentinel.serverPort()),
+                                     "--redis-master", "quelcor" });
+    QVERIFY(site.started());
+    QTest::qWait(1100); // the next try, with this loop answering as the Sentinel
+    QVERIFY(served(site.port(), lookupOf("one.zz")).answer.startsWith("HTTP/1.1 200"));
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(logged), 5000);
+    QVERIFY(served(site.port(), "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.contains("quelcor_redis_up 0"));
 }
 
 QTEST_GUILESS_MAIN(TestSiteServer)
