@@ -1,16 +1,27 @@
 // Clients and a registry for loading quelcor-site, run by bench/site_load:
-//   bench_site_clients registry PORT DELAY_MS|trickle      a whois server that answers after DELAY_MS, or trickles
-//   bench_site_clients hold SITE_PORT IDLE SLOW SECONDS    IDLE idle and SLOW slow-head connections held open
-//                                                          (from 127.0.2.1 on, each closed one opened again at
-//                                                          once), while the version file is probed
+//   bench_site_clients registry PORT DELAY_MS|trickle|mixed
+//                                                          a whois server that answers after DELAY_MS, or trickles,
+//                                                          or (mixed) answers at once, but a name slow* after 2 s
+//                                                          and a name fail* not at all (it closes)
+//   bench_site_clients hold SITE_PORT IDLE SLOW SECONDS [ADDRESSES]
+//                                                          IDLE idle and SLOW slow-head connections held open
+//                                                          (from 127.0.2.1 on, or from ADDRESSES addresses; each
+//                                                          closed one opened again at once), while the version
+//                                                          file is probed
 //   bench_site_clients lookups SITE_PORT COUNT             COUNT lookups at once, while the version file is probed
 //   bench_site_clients idle SITE_PORT COUNT SECONDS        COUNT idle connections held for SECONDS
 //   bench_site_clients latency SITE_PORT NAME COUNT        NAME looked up COUNT times, one after the other: the
 //                                                          first asks the registry, the others find it kept
+//   bench_site_clients soak SITE_PORT MINUTES SITE_PID     mixed load for MINUTES: the version file probed, ten
+//                                                          lookups a second (kept, fresh, slow and failing names,
+//                                                          each from a client of its own), 200 slow-head
+//                                                          connections; a line of figures each minute
 // Each prints one line of figures.
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -18,7 +29,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -26,10 +39,13 @@
 namespace {
 
 quint16 g_port = 0;
+int g_addresses = 0; // the source addresses the held connections share; 0: one for each 200
 
 // A connection from a loopback address of its own (the site caps connections per address).
 void connectAgain(QTcpSocket *socket, int index)
 {
+    if (g_addresses > 0)
+        index = index % g_addresses * 200;
     socket->bind(QHostAddress(QStringLiteral("127.0.%1.%2").arg(2 + index / 200).arg(1 + index % 200)));
     socket->connectToHost(QHostAddress::LocalHost, g_port);
 }
@@ -114,7 +130,21 @@ int registry(quint16 port, const QString &mode)
             std::fflush(stdout);
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             auto *timer = new QTimer(socket);
-            if (mode == u"trickle") {
+            if (mode == u"mixed") {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, timer] {
+                    const QByteArray name = socket->readAll().trimmed();
+                    if (name.startsWith("fail")) {
+                        socket->disconnectFromHost();
+                        return;
+                    }
+                    timer->setSingleShot(true);
+                    QObject::connect(timer, &QTimer::timeout, socket, [socket] {
+                        socket->write("% This query returned 0 objects.\r\n");
+                        socket->disconnectFromHost();
+                    });
+                    timer->start(name.startsWith("slow") ? 2000 : 0);
+                });
+            } else if (mode == u"trickle") {
                 QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x"); });
                 timer->start(2000);
             } else {
@@ -181,6 +211,93 @@ int hold(int idle, int slow, int seconds, bool probe)
     std::printf("connections %d still open %d closed by the site %d; ", idle + slow, open, closedBySite);
     prober.print();
     std::printf("\n");
+    return 0;
+}
+
+// A process's resident memory in MiB and its open descriptors.
+std::pair<long, long> footprint(const QString &pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    long rss = -1;
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                rss = line.mid(6).trimmed().split(' ').first().toLong() / 1024;
+        }
+    }
+    return { rss, long(QDir(QStringLiteral("/proc/%1/fd").arg(pid)).count()) - 2 };
+}
+
+int soak(int minutes, const QString &sitePid)
+{
+    // 200 slow heads, from addresses of their own, opened again when the site closes them at their deadline.
+    for (int i = 0; i < 200; ++i) {
+        QTcpSocket *socket = connectFrom(i, qApp);
+        QObject::connect(socket, &QTcpSocket::disconnected, socket,
+                         [socket, i] { QTimer::singleShot(100, socket, [socket, i] { connectAgain(socket, i); }); });
+        auto *timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("X"); });
+        timer->start(3000);
+    }
+    // Ten lookups a second: kept names most, fresh ones, names the registry is slow on or fails.
+    int asked = 0, answered = 0, refused = 0;
+    auto *lookupTimer = new QTimer(qApp);
+    QObject::connect(lookupTimer, &QTimer::timeout, qApp, [&] {
+        const int n = asked++;
+        const char *kind = n % 20 == 0 ? "slow" : n % 20 == 1 ? "fail" : n % 10 < 4 ? "fresh" : "kept";
+        const QByteArray name = kind + QByteArray::number(std::strcmp(kind, "kept") == 0 ? n % 20 : n) + ".zz";
+        auto *socket = new QTcpSocket(qApp);
+        auto *answer = new QByteArray;
+        QObject::connect(socket, &QTcpSocket::connected, socket, [socket, name, n] {
+            socket->write("GET /hosting/quelcor.php?domain=" + name + " HTTP/1.1\r\nHost: x\r\nX-Forwarded-For: 10."
+                          + QByteArray::number(n / 65536 % 256) + "." + QByteArray::number(n / 256 % 256) + "."
+                          + QByteArray::number(n % 256) + "\r\nConnection: close\r\n\r\n");
+        });
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, answer] { *answer += socket->readAll(); });
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, [&, socket, answer] {
+            (answer->startsWith("HTTP/1.1 200") ? answered : refused)++;
+            delete answer;
+            socket->deleteLater();
+        });
+        socket->connectToHost(QHostAddress::LocalHost, g_port);
+    });
+    lookupTimer->start(100);
+
+    Prober prober;
+    QThread probing;
+    QObject context;
+    context.moveToThread(&probing);
+    probing.start();
+    QMetaObject::invokeMethod(&context, [&] { prober.start(&context); });
+    std::printf("| minute | resident MiB | open files | version file probes | p99 ms | failed | lookups answered | "
+                "other |\n|---|---|---|---|---|---|---|---|\n");
+    std::fflush(stdout);
+    int minute = 0;
+    auto *report = new QTimer(qApp);
+    QObject::connect(report, &QTimer::timeout, qApp, [&] {
+        Prober last;
+        QMetaObject::invokeMethod(
+            &context, [&] { std::swap(last.latencies, prober.latencies), std::swap(last.failures, prober.failures); },
+            Qt::BlockingQueuedConnection);
+        const auto [rss, files] = footprint(sitePid);
+        std::printf("| %d | %ld | %ld | %zu | %.1f | %d | %d | %d |\n", ++minute, rss, files, last.latencies.size(),
+                    percentile(last.latencies, 0.99), last.failures, std::exchange(answered, 0),
+                    std::exchange(refused, 0));
+        std::fflush(stdout);
+        if (minute >= minutes)
+            qApp->quit();
+    });
+    report->start(60'000);
+    qApp->exec();
+    QMetaObject::invokeMethod(
+        &context,
+        [&] {
+            for (QObject *child : context.children())
+                delete child;
+        },
+        Qt::BlockingQueuedConnection);
+    probing.quit();
+    probing.wait();
     return 0;
 }
 
@@ -271,10 +388,14 @@ int main(int argc, char **argv)
     g_port = quint16(args[2].toUInt());
     if (args[1] == u"registry")
         return registry(g_port, args[3]);
-    if (args[1] == u"hold" && args.size() >= 6)
+    if (args[1] == u"hold" && args.size() >= 6) {
+        g_addresses = args.value(6).toInt();
         return hold(args[3].toInt(), args[4].toInt(), args[5].toInt(), true);
+    }
     if (args[1] == u"idle" && args.size() >= 5)
         return hold(args[3].toInt(), 0, args[4].toInt(), false);
+    if (args[1] == u"soak" && args.size() >= 5)
+        return soak(args[3].toInt(), args[4]);
     if (args[1] == u"lookups")
         return lookups(args[3].toInt());
     if (args[1] == u"latency" && args.size() >= 5)

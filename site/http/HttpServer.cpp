@@ -377,6 +377,7 @@ asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> con
 
         std::optional<Reply> reply;
         Routes::Parts parts; // an answer in parts: the rest of its body
+        std::atomic<quint64> *keepable = nullptr; // a lookup page that may be kept for a moment: its lookups counter
         bool close = true;
         Reply unreadable = Routes::plain(http::status::bad_request, "The request is not one this server reads.\n", 11);
         unreadable.prepare_payload();
@@ -408,10 +409,12 @@ asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> con
             const Request &request = parser.get();
             const bool keepAlive = request.keep_alive() && !draining;
             if (const std::optional<Routes::Fixed> fixed = routes.fixedAnswer(request, keepAlive)) {
-                Log::line(accessLine(address, request, fixed->status, fixed->length, {}));
+                Log::line(accessLine(address, request, fixed->status, fixed->length, fixed->language));
                 ++fixed->counted;
+                if (fixed->lookups)
+                    ++*fixed->lookups;
                 stream.expires_after(settings.writeDeadline);
-                auto [writeError, written] = co_await asio::async_write(stream, asio::buffer(fixed->bytes), kTuple);
+                auto [writeError, written] = co_await asio::async_write(stream, asio::buffer(*fixed->bytes), kTuple);
                 if (writeError || !keepAlive)
                     break;
                 continue;
@@ -422,7 +425,7 @@ asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> con
             for (auto [field, end] = request.equal_range("X-Forwarded-For"); field != end; ++field)
                 forwarded += (forwarded.isEmpty() ? "" : ", ") + bytes(field->value());
             const QString client = clientAddress(QString::fromStdString(address), forwarded, settings.trustedProxies);
-            reply = co_await routes.respond(request, address, client.toStdString(), &parts);
+            reply = co_await routes.respond(request, address, client.toStdString(), &parts, &keepable);
             close = !request.keep_alive() || draining || (*reply)[http::field::connection] == "close";
         }
         reply->keep_alive(!close);
@@ -472,6 +475,8 @@ asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> con
                 break;
             continue;
         }
+        if (keepable && reply->result() == http::status::ok)
+            routes.keepPage(parser.get(), !close, *reply, keepable);
         auto [writeError, written] = co_await http::async_write(stream, *reply, kTuple);
         if (writeError || close)
             break;

@@ -86,6 +86,7 @@ Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::
     , m_io(io)
     , m_queueDeadline(queueDeadline)
     , m_draining(draining)
+    , m_pageRequests(Metrics::instance().requestCounter(QByteArray(MakerPaths::lookupPage.data()), 200))
 {
     const std::pair<QLatin1StringView, Response> fixed[] = {
         { MakerPaths::quelcorVersion, pages.quelcorVersion() },
@@ -107,13 +108,37 @@ Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::
                 out << reply.base(); // the GET's headers, its length included
             else
                 out << reply;
-            answers.bytes[i] = out.str();
+            answers.bytes[i] = std::make_shared<const std::string>(out.str());
         }
         m_fixed.push_back(std::move(answers));
     }
 }
 
-std::optional<Routes::Fixed> Routes::fixedAnswer(const Request &request, bool keepAlive) const
+std::string Routes::pageKey(const Request &request, bool keepAlive)
+{
+    std::string key(request.target());
+    key += '\n';
+    key += request[http::field::accept_language];
+    key += request.version() == 11 ? "\n1" : "\n0";
+    key += keepAlive ? '1' : '0';
+    return key;
+}
+
+void Routes::keepPage(const Request &request, bool keepAlive, const Reply &reply, std::atomic<quint64> *lookups)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (m_keptPages.size() >= 4096)
+        std::erase_if(m_keptPages, [now](const auto &entry) { return entry.second.until <= now; });
+    if (m_keptPages.size() >= 4096)
+        m_keptPages.clear();
+    std::ostringstream out;
+    out << reply;
+    m_keptPages[pageKey(request, keepAlive)]
+        = KeptPage { now + std::chrono::seconds(1), std::make_shared<const std::string>(out.str()), reply.body().size(),
+                     lookups, std::string(reply[http::field::content_language]) };
+}
+
+std::optional<Routes::Fixed> Routes::fixedAnswer(const Request &request, bool keepAlive)
 {
     const bool head = request.method() == http::verb::head;
     if ((!head && request.method() != http::verb::get) || (request.version() != 10 && request.version() != 11))
@@ -123,9 +148,23 @@ std::optional<Routes::Fixed> Routes::fixedAnswer(const Request &request, bool ke
     for (const FixedAnswers &answers : m_fixed) {
         if (path == answers.path)
             return Fixed { answers.bytes[(request.version() == 11 ? 4 : 0) + (keepAlive ? 2 : 0) + (head ? 1 : 0)],
-                           answers.status, head ? 0 : answers.length, *answers.counted };
+                           answers.status,
+                           head ? 0 : answers.length,
+                           *answers.counted,
+                           nullptr,
+                           {} };
     }
-    return std::nullopt;
+    if (head || m_keptPages.empty() || path != MakerPaths::lookupPage.data())
+        return std::nullopt;
+    const auto kept = m_keptPages.find(pageKey(request, keepAlive));
+    if (kept == m_keptPages.end())
+        return std::nullopt;
+    if (kept->second.until <= std::chrono::steady_clock::now()) {
+        m_keptPages.erase(kept);
+        return std::nullopt;
+    }
+    return Fixed { kept->second.bytes,   200, kept->second.length, m_pageRequests, kept->second.lookups,
+                   kept->second.language };
 }
 
 QString Routes::pathOf(std::string_view target)
@@ -143,7 +182,7 @@ Reply Routes::plain(http::status status, const std::string &text, unsigned versi
 }
 
 asio::awaitable<Reply> Routes::respond(const Request &request, const std::string &peer, const std::string &client,
-                                       Parts *parts)
+                                       Parts *parts, std::atomic<quint64> **keepable)
 {
     const unsigned version = request.version();
     const bool head = request.method() == http::verb::head;
@@ -175,7 +214,8 @@ asio::awaitable<Reply> Routes::respond(const Request &request, const std::string
                               PageLanguage::forAcceptLanguage(request[http::field::accept_language]),
                               peer,
                               client,
-                              request.version() >= 11 ? parts : nullptr };
+                              request.version() >= 11 ? parts : nullptr,
+                              keepable };
 
     // (No co_await inside a conditional expression: GCC 12 destroys its temporaries too early.)
     Reply reply;
@@ -293,6 +333,8 @@ asio::awaitable<Routes::Asked> Routes::ask(const Exchange &exchange, Query query
     case LookupPool::Admission::ClientLimited:
         co_return refused(429, retryAfter, Message(MessageId::ClientLimited, retryAfter));
     case LookupPool::Admission::Answered:
+        asked.kept = true;
+        break;
     case LookupPool::Admission::Accepted:
         break;
     }
@@ -329,6 +371,8 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
                                    .value_or(Pages::notFound(words)),
                                version, words);
     }
+    if (asked.kept && exchange.keepable && exchange.request.method() == http::verb::get)
+        *exchange.keepable = &Metrics::instance().lookupCounter(LookupPool::kindName(result.kind), u"cached"_qs);
     co_return fromResponse(Response { 200, "text/html; charset=utf-8", Pages::lookupPage(typed, &result, words) },
                            version, words);
 }

@@ -14,8 +14,10 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace HttpTypes {
@@ -41,19 +43,26 @@ public:
     // The answer to a request, its length set (a HEAD's without the body). peer: the connection's own address;
     // client: the address that limits count (clientAddress, with a trusted proxy's X-Forwarded-For). An answer sent
     // in parts sets *parts, and its reply holds the beginning of the body.
+    // A lookup page from a kept result sets *keepable to its lookups counter (the page may be kept for a moment).
     boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client,
-                                          Parts *parts = nullptr);
+                                          Parts *parts = nullptr, std::atomic<quint64> **keepable = nullptr);
 
     // The whole answer, as sent, to a GET or HEAD of a path whose answer never changes (the version files, the style
     // sheet): made once for each HTTP version, kept-alive or closing, GET or HEAD. Null for any other request.
+    // Also a lookup page that the site answered from its cache, as sent a moment ago for the same request (the same
+    // target, language, HTTP version and keeping alive), for a second.
     struct Fixed
     {
-        const std::string &bytes;
+        std::shared_ptr<const std::string> bytes;
         unsigned status;
         std::size_t length; // of the body sent, for the log
         std::atomic<quint64> &counted; // the request counter of its path
+        std::atomic<quint64> *lookups; // the lookups counter, for a kept lookup page
+        std::string language; // of a page, for the log
     };
-    std::optional<Fixed> fixedAnswer(const Request &request, bool keepAlive) const;
+    std::optional<Fixed> fixedAnswer(const Request &request, bool keepAlive);
+    // Keeps a lookup page that respond() said may be kept (as sent: prepared, kept alive or not).
+    void keepPage(const Request &request, bool keepAlive, const Reply &reply, std::atomic<quint64> *lookups);
 
     // The path of a request's target, decoded, without its query.
     static QString pathOf(std::string_view target);
@@ -71,6 +80,7 @@ private:
         const std::string &peer;
         const std::string &client;
         Parts *parts; // where an answer in parts goes; null: the whole answer at once
+        std::atomic<quint64> **keepable; // where a lookup page from a kept result says so
     };
     using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
     struct Route
@@ -106,6 +116,7 @@ private:
         int status = 200;
         int retryAfter = 0;
         Message refusal;
+        bool kept = false; // answered from the cache at once
     };
     boost::asio::awaitable<Asked> ask(const Exchange &exchange, Query query);
     // A question the pool did not take, as the API says it: a problem with its status and Retry-After.
@@ -122,10 +133,21 @@ private:
     struct FixedAnswers
     {
         std::string path;
-        std::array<std::string, 8> bytes; // by HTTP/1.1, kept alive, HEAD
+        std::array<std::shared_ptr<const std::string>, 8> bytes; // by HTTP/1.1, kept alive, HEAD
         unsigned status;
         std::size_t length;
         std::atomic<quint64> *counted;
     };
     std::vector<FixedAnswers> m_fixed;
+    struct KeptPage
+    {
+        std::chrono::steady_clock::time_point until;
+        std::shared_ptr<const std::string> bytes;
+        std::size_t length;
+        std::atomic<quint64> *lookups;
+        std::string language;
+    };
+    static std::string pageKey(const Request &request, bool keepAlive);
+    std::unordered_map<std::string, KeptPage> m_keptPages; // this loop's own
+    std::atomic<quint64> &m_pageRequests;
 };

@@ -31,7 +31,9 @@ QString outcomeName(LookupResult::Outcome outcome)
     return QStringLiteral("failed");
 }
 
-QString kindName(Query::Kind kind)
+} // namespace
+
+QString LookupPool::kindName(Query::Kind kind)
 {
     switch (kind) {
     case Query::Kind::Address:
@@ -47,6 +49,8 @@ QString kindName(Query::Kind kind)
     }
     return QStringLiteral("domain");
 }
+
+namespace {
 
 } // namespace
 

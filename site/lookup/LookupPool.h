@@ -69,6 +69,8 @@ public:
     bool cancel(const std::shared_ptr<Job> &job);
     // No more jobs start; those waiting are cancelled. Running ones go on.
     void stop();
+    // A query kind's name in the metrics.
+    static QString kindName(Query::Kind kind);
     int running() const { return m_running.load(); }
     const Settings &settings() const { return m_settings; }
 

@@ -21,8 +21,13 @@ std::atomic<quint64> &Metrics::requestCounter(const QByteArray &path, int status
 
 void Metrics::countLookup(const QString &kind, const QString &outcome)
 {
+    ++lookupCounter(kind, outcome);
+}
+
+std::atomic<quint64> &Metrics::lookupCounter(const QString &kind, const QString &outcome)
+{
     const QMutexLocker lock(&m_mutex);
-    ++m_lookups[qMakePair(kind, outcome)];
+    return m_lookups[std::make_pair(kind, outcome)];
 }
 
 void Metrics::observeUpstream(const char *protocol, double seconds)
@@ -49,9 +54,10 @@ QByteArray Metrics::text() const
                 + "\"} " + QByteArray::number(count.load()) + '\n';
     out += "# HELP quelcor_lookups_total Lookups finished, by kind and outcome.\n"
            "# TYPE quelcor_lookups_total counter\n";
-    for (auto it = m_lookups.cbegin(); it != m_lookups.cend(); ++it)
-        out += "quelcor_lookups_total{kind=\"" + it.key().first.toUtf8() + "\",outcome=\"" + it.key().second.toUtf8()
-            + "\"} " + QByteArray::number(it.value()) + '\n';
+    for (const auto &[key, count] : m_lookups)
+        if (count > 0)
+            out += "quelcor_lookups_total{kind=\"" + key.first.toUtf8() + "\",outcome=\"" + key.second.toUtf8() + "\"} "
+                + QByteArray::number(count.load()) + '\n';
     out += "# HELP quelcor_lookups_in_flight Lookups asking other servers now.\n"
            "# TYPE quelcor_lookups_in_flight gauge\n"
            "quelcor_lookups_in_flight "

@@ -22,6 +22,7 @@ public:
     // The counter of one path and status, for a caller that counts often: it stays where it is.
     std::atomic<quint64> &requestCounter(const QByteArray &path, int status);
     void countLookup(const QString &kind, const QString &outcome);
+    std::atomic<quint64> &lookupCounter(const QString &kind, const QString &outcome);
     void observeUpstream(const char *protocol, double seconds); // "http" (RDAP and its bootstrap files) or "whois"
 
     std::atomic<int> lookupsInFlight { 0 };
@@ -42,6 +43,6 @@ private:
 
     mutable QMutex m_mutex;
     std::map<std::pair<QByteArray, int>, std::atomic<quint64>> m_requests;
-    QMap<QPair<QString, QString>, quint64> m_lookups;
+    std::map<std::pair<QString, QString>, std::atomic<quint64>> m_lookups;
     QMap<QByteArray, Histogram> m_upstream;
 };
