@@ -8,6 +8,15 @@
 set -u
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }
+# A failure: said on standard error, and shown in a message box by the program itself where there is a display
+# (started from the desktop's menu, nobody sees the terminal); then the end.
+fail() {
+    say "$*"
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$program" ]; then
+        "$program" --show-message "$*" >/dev/null 2>&1 || true
+    fi
+    exit 1
+}
 # The last line a failed command printed, without its program's name, as the reason.
 reason() { printf '%s\n' "$1" | tail -n 1 | sed 's/^[^:]*: //'; }
 
@@ -19,36 +28,31 @@ data_home=${XDG_DATA_HOME:-}
 case "$data_home" in
 /*) ;;
 *) # unset, empty or relative: the default that the XDG base directory rules give
-    [ -n "${HOME:-}" ] || { say "cannot find the program directory: neither XDG_DATA_HOME nor HOME is set"; exit 1; }
+    [ -n "${HOME:-}" ] || fail "cannot find the program directory: neither XDG_DATA_HOME nor HOME is set"
     data_home="$HOME/.local/share" ;;
 esac
 dir="$data_home/quelcor"
 
 if [ ! -d "$dir" ]; then
     if [ -e "$dir" ] || [ -L "$dir" ]; then
-        say "cannot make the program directory $dir: something that is no folder is in the way"
-        exit 1
+        fail "cannot make the program directory $dir: something that is no folder is in the way"
     fi
     if ! out=$(mkdir -p -- "$data_home" 2>&1); then
-        say "cannot make the program directory $dir: $(reason "$out")"
-        exit 1
+        fail "cannot make the program directory $dir: $(reason "$out")"
     fi
     if ! new=$(mktemp -d "$data_home/.quelcor.XXXXXXXX" 2>&1); then
-        say "cannot make the program directory $dir: $(reason "$new")"
-        exit 1
+        fail "cannot make the program directory $dir: $(reason "$new")"
     fi
     if ! out=$({ cp -- "$shared/LANGUAGE.DRV" "$new/LANGUAGE.DRV" && cp -- "$shared/START.1ST" "$new/START.1ST" &&
         ln -s -- "$shared/lang" "$new/lang" && chmod 700 "$new"; } 2>&1); then
         rm -rf -- "$new"
-        say "cannot make the program directory $dir: $(reason "$out")"
-        exit 1
+        fail "cannot make the program directory $dir: $(reason "$out")"
     fi
     # Another start may have made it meanwhile: then that one stands and this copy goes.
     if ! out=$(mv -T -- "$new" "$dir" 2>&1); then
         rm -rf -- "$new"
         if [ ! -d "$dir" ]; then
-            say "cannot make the program directory $dir: $(reason "$out")"
-            exit 1
+            fail "cannot make the program directory $dir: $(reason "$out")"
         fi
     fi
 elif [ ! -e "$dir/lang" ] && [ ! -L "$dir/lang" ]; then
@@ -56,5 +60,5 @@ elif [ ! -e "$dir/lang" ] && [ ! -L "$dir/lang" ]; then
     ln -s -- "$shared/lang" "$dir/lang" 2>/dev/null || say "the language folder could not be linked into $dir"
 fi
 
-cd "$dir" || { say "cannot enter the program directory $dir"; exit 1; }
+cd "$dir" || fail "cannot enter the program directory $dir"
 exec "$program" "$@"

@@ -12,7 +12,7 @@ QUELCOR_PACKAGES=(
     fonts-liberation fontconfig
     xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema
     clang-14 libclang-rt-14-dev
-    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd
+    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts
 )
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }

@@ -29,6 +29,15 @@ void setUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+int showLauncherMessage(int &argc, char **argv, const char *text)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelcor"));
+    setUpApplication();
+    QtMessageBoxes().show(nullptr, QString::fromLocal8Bit(text), MessageBoxes::Icon::Critical);
+    return 0;
+}
+
 namespace {
 
 // The font system's start (fontconfig reading its configuration and font caches) is the largest single cost

@@ -34,3 +34,7 @@ private:
 
 // Fonts, accessibility and the like, once the QApplication exists (and before the web engine starts).
 void setUpApplication();
+
+// `quelcor --show-message TEXT`: only a message box with the text, then the end. The launcher shows its own
+// failures so, for a user who started the program from the desktop's menu, without a terminal.
+int showLauncherMessage(int &argc, char **argv, const char *text);

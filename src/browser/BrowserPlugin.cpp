@@ -3,8 +3,13 @@
 #include "WebEngineBrowser.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QQuickWindow>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 // Exported by Qt GUI; public API offers only the getter.
 Q_GUI_EXPORT QOpenGLContext *qt_gl_global_share_context();
@@ -20,6 +25,13 @@ namespace {
 // this module makes it only now, when the first page is requested.
 void prepareWebEngine()
 {
+    // The engine refuses to start as root with its sandbox, and ends the whole program: as root it goes without.
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        std::fputs("quelcor: running as root, so the lookup page is shown without the web engine's sandbox\n", stderr);
+    }
+    // What the engine says of itself at its start is for its developers; QT_LOGGING_RULES can still ask for it.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     if (QQuickWindow::graphicsApi() == QSGRendererInterface::Software)

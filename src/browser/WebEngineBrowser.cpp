@@ -1,14 +1,19 @@
 #include "WebEngineBrowser.h"
 
 #include "SilentPage.h"
+#include "UnreachablePage.h"
 
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+
+#include <utility>
 
 WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
     : m_events(std::move(events))
@@ -30,10 +35,24 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
                          download->accept();
                      });
     QObject::connect(m_page, &QWebEnginePage::loadStarted, m_view, [this] {
-        if (m_events.downloadBegin)
+        if (!m_ownPage && m_events.downloadBegin)
             m_events.downloadBegin();
     });
+    // A page that could not be reached (no connection, no such server, refused): once the program has been told as
+    // for any failed navigation, a page of the browser's own says so, instead of a blank one. Its own loading is
+    // not reported.
+    QObject::connect(m_page, &QWebEnginePage::loadingChanged, m_view, [this](const QWebEngineLoadingInfo &info) {
+        if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus
+            || info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain || m_ownPage)
+            return;
+        QTimer::singleShot(0, m_view, [this, page = info.url()] {
+            m_ownPage = true;
+            m_page->setHtml(unreachablePage(m_language, page));
+        });
+    });
     QObject::connect(m_page, &QWebEnginePage::loadFinished, m_view, [this](bool ok) {
+        if (std::exchange(m_ownPage, false))
+            return;
         if (!ok && m_events.navigateError) {
             // The engine has no error page to show (see SilentPage), so there is nothing left for Cancel to stop.
             bool cancel = false;
@@ -46,6 +65,7 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
 
 void WebEngineBrowser::setLanguage(const QString &languages)
 {
+    m_language = languages;
     m_page->profile()->setHttpAcceptLanguage(languages.isEmpty() ? m_systemLanguages : languages);
 }
 
@@ -66,16 +86,19 @@ void WebEngineBrowser::setSilent(bool silent)
 
 void WebEngineBrowser::navigate(const QUrl &url)
 {
+    m_ownPage = false;
     m_view->setUrl(url);
 }
 
 void WebEngineBrowser::goBack()
 {
+    m_ownPage = false;
     m_view->back();
 }
 
 void WebEngineBrowser::goForward()
 {
+    m_ownPage = false;
     m_view->forward();
 }
 

@@ -27,4 +27,6 @@ private:
     QPointer<QWebEngineView> m_view;
     SilentPage *m_page = nullptr;
     QString m_systemLanguages;
+    QString m_language; // what setLanguage() was given: the own page's language
+    bool m_ownPage = false; // the page of the browser's own is loading
 };

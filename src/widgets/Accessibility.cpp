@@ -7,6 +7,45 @@
 namespace {
 
 const char kWindowRole[] = "quelcorAccessibleRole";
+const char kDecorative[] = "quelcorDecorative";
+
+// A window: its role, and its children without the pictures that only decorate it.
+class WindowInterface : public QAccessibleWidget
+{
+public:
+    WindowInterface(QWidget *window, QAccessible::Role role)
+        : QAccessibleWidget(window, role)
+    {
+    }
+
+    int childCount() const override { return int(children().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> shown = children();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child || !child->object() || !child->object()->isWidgetType())
+            return -1;
+        return int(children().indexOf(static_cast<QWidget *>(child->object())));
+    }
+
+private:
+    // As Qt counts a widget's children (no windows, no menus), less the decorative ones.
+    QList<QWidget *> children() const
+    {
+        QList<QWidget *> out;
+        for (QWidget *child : widget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && !child->inherits("QMenu") && !child->inherits("QFocusFrame")
+                && child->objectName() != QLatin1String("qt_rubberband") && !child->property(kDecorative).toBool())
+                out.append(child);
+        }
+        return out;
+    }
+};
 
 // A hyperlink: its caption as its name, its address as its value, and a press action that follows it.
 class LinkInterface : public QAccessibleWidget
@@ -56,7 +95,7 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
         auto *widget = static_cast<QWidget *>(object);
         const QVariant role = widget->property(kWindowRole);
         if (widget->isWindow() && role.isValid())
-            return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
+            return new WindowInterface(widget, QAccessible::Role(role.toInt()));
     }
     return nullptr;
 }
@@ -76,6 +115,11 @@ void install()
 void setWindowRole(QWidget *window, QAccessible::Role role)
 {
     window->setProperty(kWindowRole, int(role));
+}
+
+void setDecorative(QWidget *picture)
+{
+    picture->setProperty(kDecorative, true);
 }
 
 } // namespace Accessibility

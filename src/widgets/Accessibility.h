@@ -13,5 +13,8 @@ void install();
 // A window's role: QAccessible::Window for a main window, QAccessible::Dialog for one that is opened from
 // another and closed again.
 void setWindowRole(QWidget *window, QAccessible::Role role);
+// A picture that only decorates: kept out of what screen readers are told (its window leaves it out of its children;
+// a window so marked must have its role set).
+void setDecorative(QWidget *picture);
 
 } // namespace Accessibility

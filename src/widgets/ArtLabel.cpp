@@ -1,5 +1,6 @@
 #include "ArtLabel.h"
 
+#include "Accessibility.h"
 #include "Art.h"
 
 ArtLabel::ArtLabel(QWidget *parent, const char *name, QString art, QSize size)
@@ -8,6 +9,7 @@ ArtLabel::ArtLabel(QWidget *parent, const char *name, QString art, QSize size)
     , m_size(size)
 {
     setObjectName(QLatin1String(name));
+    Accessibility::setDecorative(this); // the program's artwork only decorates
 }
 
 void ArtLabel::showEvent(QShowEvent *event)

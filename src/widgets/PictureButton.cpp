@@ -11,12 +11,28 @@ PictureButton::PictureButton(QWidget *parent, const char *name, const QString &p
     setAutoRaise(true);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
+    setAccessibleName(fallbackName());
+}
+
+// A name for screen readers when the driver gives none (no driver, or an empty text): what the picture shows, in
+// English.
+QString PictureButton::fallbackName() const
+{
+    static const std::pair<const char *, const char *> kNames[] = {
+        { "about", "About" }, { "language", "Language" }, { "print", "Print" },
+        { "back", "Back" },   { "forward", "Forward" },
+    };
+    for (const auto &[picture, name] : kNames) {
+        if (m_picture == QLatin1String(picture))
+            return QString::fromLatin1(name);
+    }
+    return m_picture;
 }
 
 void PictureButton::setTip(const QString &text)
 {
     setToolTip(text);
-    setAccessibleName(text);
+    setAccessibleName(text.trimmed().isEmpty() ? fallbackName() : text);
 }
 
 void PictureButton::showEvent(QShowEvent *event)

@@ -18,5 +18,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QString fallbackName() const;
     QString m_picture;
 };

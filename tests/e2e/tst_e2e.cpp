@@ -59,6 +59,7 @@ private slots:
     void init();
     void cleanup();
     void lookupPageFromTheMainWindow();
+    void unreachableSiteShowsAPageOfTheProgramsOwn();
     void domainLookedUpThroughTheSite();
     void offlineStart();
     void newerVersionOffered();
@@ -166,6 +167,35 @@ void TestEndToEnd::lookupPageFromTheMainWindow()
     QVERIFY(m_display->click(main, QPoint(576 + 76, 488 + 12)));
     QTRY_COMPARE_WITH_TIMEOUT(m_program.state(), QProcess::NotRunning, 10000); // serving the program meanwhile
     QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+}
+
+// The site goes down after the version check: "Next  >" shows a page of the program's own that says so, not a
+// blank one, and no dialog.
+void TestEndToEnd::unreachableSiteShowsAPageOfTheProgramsOwn()
+{
+    auto server = std::make_unique<LocalHttpServer>();
+    QVERIFY(server->listen(QUELCOR_E2E_PORT));
+    server->route("/quelcor_version_number.js", { 200, TestFiles::versionFile("1.0.2004") });
+    startProgram(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_display->windows(kMain).size(), 1, 20000);
+    server.reset();
+    QTest::qWait(300);
+    QVERIFY(m_display->click(kMain, QPoint(16 + 280 + 72, 64 + 200 + 8)));
+    // Its heading and sentence: dark text where the page begins.
+    QImage shown;
+    QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/12-site-down.png")),
+                              pixelsLike(shown, QRect(16, 70, 700, 130), QColor(26, 26, 26)) > 200),
+                             30000);
+    QCOMPARE(m_display->windows(kMain).size(), 1);
+    // Back up, its button tries again.
+    server = std::make_unique<LocalHttpServer>();
+    QVERIFY(server->listen(QUELCOR_E2E_PORT));
+    server->route("/hosting/quelcor.php",
+                  { 200, "<html><body style='background:#1e3cc8;margin:0'></body></html>", "text/html" });
+    QVERIFY(m_display->click(kMain, QPoint(16 + 32 + 30, 64 + 140)));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_display->screenshot(kMain, kShots + QStringLiteral("/13-site-back.png")).pixelColor(368, 180) == kPageColour,
+        20000);
 }
 
 // The whole way, as the program is meant to be used: the maker's site (the real quelcor-site, with fake RDAP
