@@ -34,7 +34,11 @@ int showLauncherMessage(int &argc, char **argv, const char *text)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelcor"));
     setUpApplication();
-    QtMessageBoxes().show(nullptr, QString::fromLocal8Bit(text), MessageBoxes::Icon::Critical);
+    // The launcher's sentence, as a sentence: "Quelcor cannot make ...".
+    QString sentence = QString::fromLocal8Bit(text).trimmed();
+    if (!sentence.isEmpty())
+        sentence = QStringLiteral("Quelcor ") + sentence + (sentence.endsWith(u'.') ? "" : ".");
+    QtMessageBoxes().show(nullptr, sentence, MessageBoxes::Icon::Critical);
     return 0;
 }
 
