@@ -48,6 +48,10 @@ void ResultCache::store(const QString &key, const QByteArray &bytes, int seconds
     m_bytes += size;
     while (m_bytes > m_settings.maxBytes && !m_entries.empty())
         drop(std::prev(m_entries.end()));
+    // Those past their time go as they reach the least recently used end, a few at each store, so that the memory
+    // held follows what is still fresh instead of filling the whole budget.
+    for (int i = 0; i < 8 && !m_entries.empty() && m_entries.back().expires <= now; ++i)
+        drop(std::prev(m_entries.end()));
 }
 
 qint64 ResultCache::bytes() const

@@ -89,6 +89,9 @@ void TestAccessibility::windows()
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where + QStringLiteral(" has no name")));
             ++checked;
         }
+        // A picture a screen reader meets has a name: the decorative ones are not in the tree.
+        QVERIFY2(item->role() != QAccessible::Graphic || !name.trimmed().isEmpty(),
+                 qPrintable(where + QStringLiteral(" is a picture without a name")));
         if (qobject_cast<Hyperlink *>(object)) {
             QCOMPARE(item->role(), QAccessible::Link);
             QVERIFY2(item->actionInterface()

@@ -40,17 +40,16 @@ void TestSiteFailover::sharedAgainAfterAFailover()
         RedisServer probe; // a free port, at once given back
         const quint16 port = probe.port();
         probe.stop();
-        const QString config = dir.filePath(QStringLiteral("sentinel%1.conf").arg(i));
-        QFile file(config);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(
-            QStringLiteral("port %1\nbind 127.0.0.1\nsentinel monitor quelcor 127.0.0.1 %2 2\n"
-                           "sentinel down-after-milliseconds quelcor 1000\nsentinel failover-timeout quelcor 5000\n")
+        QFile config(dir.filePath(QStringLiteral("sentinel%1.conf").arg(i)));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write(
+            QStringLiteral("port %1\nsentinel monitor quelcor 127.0.0.1 %2 2\nsentinel down-after-milliseconds "
+                           "quelcor 1000\nsentinel failover-timeout quelcor 5000\nbind 127.0.0.1\n")
                 .arg(port)
                 .arg(master.port())
                 .toUtf8());
-        file.close();
-        sentinels.push_back(std::make_unique<RedisServer>(port, QStringList { config }, "redis-sentinel"));
+        config.close();
+        sentinels.push_back(std::make_unique<RedisServer>(port, QStringList { config.fileName() }, "redis-sentinel"));
         addresses.append(QStringLiteral("127.0.0.1:%1").arg(port));
     }
     // The Sentinels know the replica and each other before the master goes.
@@ -60,24 +59,13 @@ void TestSiteFailover::sharedAgainAfterAFailover()
 
     FakeWhoisNetwork whois(1);
     whois.server(1).answer = "% This query returned 0 objects.\r\n";
-    const QStringList options { "--rdap-bootstrap",
-                                "http://127.0.0.1:1/dns.json",
-                                "--whois-root",
-                                QStringLiteral("127.0.0.1:%1").arg(whois.port()),
-                                "--allow-address",
-                                "127.0.0.1",
-                                "--redis-sentinel",
-                                addresses.join(u','),
-                                "--redis-master",
-                                "quelcor",
-                                "--trusted-proxy",
-                                "127.0.0.1",
-                                "--client-burst",
-                                "3",
-                                "--client-lookups-per-minute",
-                                "1",
-                                "--registry-questions-per-second",
-                                "1000" };
+    const QStringList options = QStringLiteral("--rdap-bootstrap http://127.0.0.1:1/dns.json --whois-root 127.0.0.1:%1 "
+                                               "--allow-address 127.0.0.1 --redis-sentinel %2 --redis-master quelcor "
+                                               "--trusted-proxy 127.0.0.1 --client-burst 3 --client-lookups-per-minute "
+                                               "1 --registry-questions-per-second 1000")
+                                    .arg(whois.port())
+                                    .arg(addresses.join(u','))
+                                    .split(u' ');
     SiteProcess first(options), second(options);
     QVERIFY(first.started() && second.started());
     const quint16 ports[] = { first.port(), second.port() };
