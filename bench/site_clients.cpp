@@ -118,6 +118,35 @@ struct Prober
     }
 };
 
+// A prober on a thread of its own, so that the load's traffic on this thread does not delay its probes.
+struct ProbingThread
+{
+    Prober prober;
+    QThread thread;
+    QObject context;
+
+    ProbingThread()
+    {
+        context.moveToThread(&thread);
+        thread.start();
+    }
+    ~ProbingThread()
+    {
+        call([this] {
+            for (QObject *child : context.children())
+                delete child;
+        });
+        thread.quit();
+        thread.wait();
+    }
+    void start()
+    {
+        QMetaObject::invokeMethod(&context, [this] { prober.start(&context); });
+    }
+    // Runs f on the prober's thread and returns when it is done.
+    template<typename F> void call(F f) { QMetaObject::invokeMethod(&context, f, Qt::BlockingQueuedConnection); }
+};
+
 int registry(quint16 port, const QString &mode)
 {
     auto *server = new QTcpServer(qApp);
@@ -186,25 +215,14 @@ int hold(int idle, int slow, int seconds, bool probe)
         }
         sockets.push_back(socket);
     }
-    // The probes on a thread of their own, so that the held connections' traffic here does not delay them.
-    Prober prober;
-    QThread probing;
-    QObject context;
-    context.moveToThread(&probing);
-    probing.start();
+    auto probing = std::make_unique<ProbingThread>();
     if (probe)
-        QMetaObject::invokeMethod(&context, [&] { prober.start(&context); });
+        probing->start();
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     qApp->exec();
-    QMetaObject::invokeMethod(
-        &context,
-        [&] {
-            for (QObject *child : context.children())
-                delete child;
-        },
-        Qt::BlockingQueuedConnection);
-    probing.quit();
-    probing.wait();
+    Prober prober;
+    probing->call([&] { prober = std::move(probing->prober); });
+    probing.reset();
     int open = 0;
     for (QTcpSocket *socket : sockets)
         open += socket->state() == QAbstractSocket::ConnectedState;
@@ -263,12 +281,8 @@ int soak(int minutes, const QString &sitePid)
     });
     lookupTimer->start(100);
 
-    Prober prober;
-    QThread probing;
-    QObject context;
-    context.moveToThread(&probing);
+    ProbingThread probing;
     probing.start();
-    QMetaObject::invokeMethod(&context, [&] { prober.start(&context); });
     std::printf("| minute | resident MiB | open files | version file probes | p99 ms | failed | lookups answered | "
                 "other |\n|---|---|---|---|---|---|---|---|\n");
     std::fflush(stdout);
@@ -276,9 +290,9 @@ int soak(int minutes, const QString &sitePid)
     auto *report = new QTimer(qApp);
     QObject::connect(report, &QTimer::timeout, qApp, [&] {
         Prober last;
-        QMetaObject::invokeMethod(
-            &context, [&] { std::swap(last.latencies, prober.latencies), std::swap(last.failures, prober.failures); },
-            Qt::BlockingQueuedConnection);
+        probing.call([&] {
+            std::swap(last.latencies, probing.prober.latencies), std::swap(last.failures, probing.prober.failures);
+        });
         const auto [rss, files] = footprint(sitePid);
         std::printf("| %d | %ld | %ld | %zu | %.1f | %d | %d | %d |\n", ++minute, rss, files, last.latencies.size(),
                     percentile(last.latencies, 0.99), last.failures, std::exchange(answered, 0),
@@ -289,15 +303,6 @@ int soak(int minutes, const QString &sitePid)
     });
     report->start(60'000);
     qApp->exec();
-    QMetaObject::invokeMethod(
-        &context,
-        [&] {
-            for (QObject *child : context.children())
-                delete child;
-        },
-        Qt::BlockingQueuedConnection);
-    probing.quit();
-    probing.wait();
     return 0;
 }
 
