@@ -49,6 +49,14 @@ std::function<void()> wakeOnChange(const std::shared_ptr<asio::steady_timer> &wa
     };
 }
 
+// A message (or a header alone) as the bytes sent, for an answer made once and sent many times.
+template<typename Message> std::shared_ptr<const std::string> sent(const Message &message)
+{
+    std::ostringstream out;
+    out << message;
+    return std::make_shared<const std::string>(out.str());
+}
+
 // An answer of the API: read-only, for any page's script.
 Reply apiReply(const Response &response, unsigned version)
 {
@@ -103,12 +111,7 @@ Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::
             Reply reply = fromResponse(response, (i & 4) ? 11 : 10);
             reply.keep_alive(i & 2);
             reply.prepare_payload();
-            std::ostringstream out;
-            if (i & 1)
-                out << reply.base(); // the GET's headers, its length included
-            else
-                out << reply;
-            answers.bytes[i] = std::make_shared<const std::string>(out.str());
+            answers.bytes[i] = (i & 1) ? sent(reply.base()) : sent(reply); // HEAD: the GET's headers, its length too
         }
         m_fixed.push_back(std::move(answers));
     }
@@ -131,11 +134,9 @@ void Routes::keepPage(const Request &request, bool keepAlive, const Reply &reply
         std::erase_if(m_keptPages, [now](const auto &entry) { return entry.second.until <= now; });
     if (m_keptPages.size() >= 4096)
         m_keptPages.clear();
-    std::ostringstream out;
-    out << reply;
     m_keptPages[pageKey(request, keepAlive)]
-        = KeptPage { now + std::chrono::seconds(1), std::make_shared<const std::string>(out.str()), reply.body().size(),
-                     lookups, std::string(reply[http::field::content_language]) };
+        = KeptPage { now + std::chrono::seconds(1), sent(reply), reply.body().size(), lookups,
+                     std::string(reply[http::field::content_language]) };
 }
 
 std::optional<Routes::Fixed> Routes::fixedAnswer(const Request &request, bool keepAlive)

@@ -45,6 +45,12 @@ struct SharedState::Reply
 {
     std::unique_ptr<redisReply, void (*)(void *)> reply { nullptr, freeReplyObject };
     bool ok() const { return reply && reply->type != REDIS_REPLY_ERROR; }
+
+    // One command on a connection, its reply owned.
+    static Reply of(redisContext *context, int argc, const char **argv, const size_t *lengths)
+    {
+        return { { static_cast<redisReply *>(redisCommandArgv(context, argc, argv, lengths)), freeReplyObject } };
+    }
 };
 
 SharedState::SharedState(const QUrl &url)
@@ -143,8 +149,7 @@ bool SharedState::connectTo(const Endpoint &server, bool asMaster)
         // master, is not written to.
         const char *argv[] = { "ROLE" };
         const size_t lengths[] = { 4 };
-        const Reply role { { static_cast<redisReply *>(redisCommandArgv(m_context, 1, argv, lengths)),
-                             freeReplyObject } };
+        const Reply role = Reply::of(m_context, 1, argv, lengths);
         const bool master = role.ok() && role.reply->type == REDIS_REPLY_ARRAY && role.reply->elements > 0
             && role.reply->element[0]->type == REDIS_REPLY_STRING
             && std::string_view(role.reply->element[0]->str, role.reply->element[0]->len) == "master";
@@ -157,7 +162,7 @@ bool SharedState::connectTo(const Endpoint &server, bool asMaster)
         const QByteArray select = QByteArray::number(m_place.database);
         const char *argv[] = { "SELECT", select.constData() };
         const size_t lengths[] = { 6, size_t(select.size()) };
-        Reply reply { { static_cast<redisReply *>(redisCommandArgv(m_context, 2, argv, lengths)), freeReplyObject } };
+        Reply reply = Reply::of(m_context, 2, argv, lengths);
         if (!reply.ok()) {
             lost(QStringLiteral("SELECT failed"));
             return false;
@@ -195,8 +200,7 @@ std::optional<SharedState::Endpoint> SharedState::masterNamed(QString *why)
         redisSetTimeout(context.get(), kCommandTimeout);
         const char *argv[] = { "SENTINEL", "get-master-addr-by-name", name.constData() };
         const size_t lengths[] = { 8, 23, size_t(name.size()) };
-        const Reply reply { { static_cast<redisReply *>(redisCommandArgv(context.get(), 3, argv, lengths)),
-                              freeReplyObject } };
+        const Reply reply = Reply::of(context.get(), 3, argv, lengths);
         if (!reply.ok() || reply.reply->type != REDIS_REPLY_ARRAY || reply.reply->elements != 2
             || reply.reply->element[0]->type != REDIS_REPLY_STRING
             || reply.reply->element[1]->type != REDIS_REPLY_STRING) {
@@ -233,7 +237,7 @@ SharedState::Reply SharedState::command(int argc, const char **argv, const size_
     Reply reply;
     if (!connected())
         return reply;
-    reply.reply.reset(static_cast<redisReply *>(redisCommandArgv(m_context, argc, argv, lengths)));
+    reply = Reply::of(m_context, argc, argv, lengths);
     if (!reply.reply)
         lost(QString::fromUtf8(m_context->errstr));
     else if (reply.reply->type == REDIS_REPLY_ERROR && std::string_view(reply.reply->str).starts_with("READONLY"))
