@@ -161,7 +161,9 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
     return Template::render("lookup", data);
 }
 
-QByteArray page(const PageLanguage &words, const QString &title, const QString &typed, const std::string &content)
+// describedBy: the element of the content that describes the lookup field (a lookup's verdict), if any.
+QByteArray page(const PageLanguage &words, const QString &title, const QString &typed, const std::string &content,
+                const char *describedBy = nullptr)
 {
     // What every page of a language shares, made once (on each thread that renders).
     thread_local std::map<const PageLanguage *, Data> frames;
@@ -178,6 +180,8 @@ QByteArray page(const PageLanguage &words, const QString &title, const QString &
     data.set("title", value(title));
     data.set("typed", value(typed));
     data.set("content", content);
+    if (describedBy)
+        data.set("describedBy", std::string(describedBy));
     return QByteArray::fromStdString(Template::render("page", data, &frame->second));
 }
 
@@ -253,7 +257,7 @@ QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, c
                  value(words.text(kWelcome) + words.text(kWelcomeTopLevel) + words.text(kWelcomeAvailability)));
         content = Template::render("welcome", data);
     }
-    return page(words, words.text(kLookupTitle), typed, content);
+    return page(words, words.text(kLookupTitle), typed, content, result ? "said" : nullptr);
 }
 
 Response Pages::lookupRefused(int status, const QString &typed, const Message &message, const PageLanguage &words)

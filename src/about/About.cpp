@@ -12,6 +12,7 @@
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -85,9 +86,19 @@ About::About(WindowRegistry &registry)
     Command1->setGeometry(twipsRect(5400, 3840, 975, 255));
     Command1->setFont(Controls::msSansSerif(8.25, true));
 
-    setTabOrder(Command1, WebLink2);
-    setTabOrder(WebLink2, Command3);
-    setTabOrder(Command3, WebLink1);
+    // Each caption labels its value; the e-mail address and the product page take the focus (Tab, in screen
+    // order) so that they can be read and copied from the keyboard. They stay plain text, not links.
+    for (const auto &[caption, fact] : facts())
+        caption->setBuddy(fact);
+    for (QLabel *text : { Label7, Label4 }) {
+        text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        text->setFocusPolicy(Qt::TabFocus);
+    }
+    setTabOrder(Label7, Label4);
+    setTabOrder(Label4, Command3);
+    setTabOrder(Command3, WebLink2);
+    setTabOrder(WebLink2, WebLink1);
+    setTabOrder(WebLink1, Command1);
 
     connect(Command1, &QPushButton::clicked, this, &About::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &About::Command3_Click);
@@ -99,8 +110,24 @@ void About::Form_Load()
     const VersionInfo &info = m_registry.platform().version;
     Controls::setCaption(lbl_Version, info.text() + (info.major == 0 ? QStringLiteral(" BETA") : QString()));
     Controls::setCaption(lbl_Copyright, info.copyright);
+    describe();
     Controls::centreOnScreen(this);
     Command1->setFocus(); // the first of the tab order: Space or Enter closes the window
+}
+
+QList<std::pair<QLabel *, QLabel *>> About::facts() const
+{
+    return { { Label12, lbl_Version },    { Label1, Label2 },         { Label8, Label7 },
+             { Label5, lbl_Copyright },   { Label3, Label4 },         { Label11, lbl_DRVVersion },
+             { Label9, lbl_DRVLanguage }, { Label10, lbl_DriverMade } };
+}
+
+void About::describe()
+{
+    QStringList told;
+    for (const auto &[caption, fact] : facts())
+        told.append(caption->text() + QLatin1String(": ") + fact->text());
+    setAccessibleDescription(told.join(QLatin1String(". ")));
 }
 
 void About::Get_Language()
@@ -138,6 +165,16 @@ void About::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Command1_Click();
+}
+
+// Escape closes the window as Close does.
+void About::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void About::paintEvent(QPaintEvent *)

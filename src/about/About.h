@@ -46,8 +46,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The facts as screen readers read them when the window opens: each caption with its value, in screen order.
+    void describe();
+    QList<std::pair<QLabel *, QLabel *>> facts() const;
+
     WindowRegistry &m_registry;
 };

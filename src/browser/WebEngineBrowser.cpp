@@ -3,6 +3,7 @@
 #include "SilentPage.h"
 #include "UnreachablePage.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <utility>
@@ -60,6 +62,17 @@ WebEngineBrowser::WebEngineBrowser(QWidget *parent, BrowserEvents events)
         }
         if (m_events.downloadComplete)
             m_events.downloadComplete();
+        if (ok && m_events.pageStatus && QAccessible::isActive())
+            m_page->runJavaScript(QStringLiteral(R"((function () {
+                var s = document.querySelector('[role=status]');
+                if (!s) return '';
+                s = s.cloneNode(true);
+                s.querySelectorAll('[aria-hidden=true]').forEach(function (e) { e.remove(); });
+                return s.textContent; })())"),
+                                  QWebEngineScript::ApplicationWorld, [this](const QVariant &said) {
+                                      if (!said.toString().isEmpty())
+                                          m_events.pageStatus(said.toString().simplified());
+                                  });
     });
 }
 

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -266,6 +267,16 @@ void Language::closeEvent(QCloseEvent *event)
 {
     // No close from the window system, nor by keyboard: the buttons are the way out.
     event->ignore();
+}
+
+// Escape does what the Cancel button on view does.
+void Language::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        (Command3->isVisible() ? Command3 : Command2)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Language::paintEvent(QPaintEvent *)

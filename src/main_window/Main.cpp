@@ -13,6 +13,7 @@
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/PictureButton.h"
+#include "widgets/StatusBar.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -101,14 +102,16 @@ Main::Main(WindowRegistry &registry)
     Timer2->setInterval(1000);
     Timer2->setTimerType(Qt::PreciseTimer); // the cover goes at most one interval after the page, not 5 % later
 
-    lbl_Status = Controls::label(this, "lbl_Status", QStringLiteral("-"), Colours::orange, true);
-    lbl_Status->move(twipsPoint(240, 6915));
+    // The status line: the browser's status, the globe and the connection state, in a strip of their own.
+    m_statusBar = new StatusBar(this, "statusBar", twipsRect(0, 6915, 11055, 240));
+    lbl_Status = Controls::label(m_statusBar, "lbl_Status", QStringLiteral("-"), Colours::orange, true);
+    lbl_Status->move(twipsPoint(240, 0));
     lbl_Status->setMinimumHeight(px(195));
 
-    Image2 = picture(this, "Image2", QStringLiteral("globe16"), twipsRect(7440, 6915, 240, 240));
+    Image2 = picture(m_statusBar, "Image2", QStringLiteral("globe16"), twipsRect(7440, 0, 240, 240));
 
-    lbl_Connection = Controls::label(this, "lbl_Connection", kDesignConnection, kGreen, true);
-    lbl_Connection->move(twipsPoint(7800, 6915));
+    lbl_Connection = Controls::label(m_statusBar, "lbl_Connection", kDesignConnection, kGreen, true);
+    lbl_Connection->move(twipsPoint(7800, 0));
     lbl_Connection->setMinimumHeight(px(195));
 
     Command1 = Controls::button(this, "Command1", QStringLiteral("Chiudi"));
@@ -191,6 +194,7 @@ void Main::InternetConnectionExists()
     const QColor colour = connected ? kGreen : kRed;
     Controls::setTextColour(lbl_Connection, colour);
     Controls::setCaption(lbl_Connection, text);
+    m_statusBar->announce(lbl_Connection, text);
     Controls::setTextColour(lbl_Connection2, colour);
     Controls::setCaption(lbl_Connection2, text);
     Command2->setEnabled(connected);
@@ -208,13 +212,17 @@ void Main::Command1_Click()
 
 void Main::Command2_Click()
 {
-    Command2->setVisible(false);
     // With no browser to be had the navigation cannot start, and the step is skipped like any failing step:
     // the window is Loading all the same, and with no download to end, the cover stays.
     if (ensureBrowser()) {
         m_browser->setSilent(true);
         m_browser->navigate(lookupPage());
+        // The keyboard goes to the page, and there to the field that the page gives the focus as it loads, so
+        // that the name can be typed at once.
+        if (Command2->hasFocus())
+            m_browser->widget()->setFocus(Qt::OtherFocusReason);
     }
+    Command2->setVisible(false);
     setCursor(Qt::WaitCursor);
     Timer2->start();
 }
@@ -254,11 +262,14 @@ void Main::CoolButton5_Click()
 void Main::WebBrowser1_DownloadBegin()
 {
     Controls::setCaption(lbl_Status, lst_Language.lookup(33));
+    m_statusBar->announce(lbl_Status, lbl_Status->text());
+    m_statusBar->announce(WebBrowser1, QString()); // the next page's status is told, even when it is the same
 }
 
 void Main::WebBrowser1_DownloadComplete()
 {
     Controls::setCaption(lbl_Status, QString());
+    m_statusBar->announce(lbl_Status, QString());
 }
 
 void Main::WebBrowser1_NavigateError(bool &Cancel)
@@ -278,6 +289,7 @@ void Main::Timer2_Timer()
     Frame1->setVisible(false);
     unsetCursor();
     Command2->setVisible(true);
+
     // Done until the next press of Command2; left running, it would hide the cover that the connection
     // check shows while there is no connection.
     Timer2->stop();
@@ -291,6 +303,7 @@ bool Main::ensureBrowser()
     events.downloadBegin = [this] { WebBrowser1_DownloadBegin(); };
     events.downloadComplete = [this] { WebBrowser1_DownloadComplete(); };
     events.navigateError = [this](bool &cancel) { WebBrowser1_NavigateError(cancel); };
+    events.pageStatus = [this](const QString &said) { m_statusBar->announce(WebBrowser1, said); };
     QString error;
     m_browser = m_registry.platform().browsers.create(WebBrowser1, std::move(events), &error);
     if (!m_browser) {

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class StatusBar;
 class WindowRegistry;
 
 // The main window: the lookup page in the embedded browser under a cover that shows the connection state,
@@ -82,4 +83,5 @@ private:
     WindowRegistry &m_registry;
     std::unique_ptr<Browser> m_browser;
     bool m_shownBefore = false;
+    StatusBar *m_statusBar; // holds lbl_Status, Image2 and lbl_Connection
 };

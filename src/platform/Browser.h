@@ -15,6 +15,9 @@ struct BrowserEvents
     std::function<void()> downloadBegin; // a download (navigation) starts
     std::function<void()> downloadComplete; // a download ends, stops or fails
     std::function<void(bool &cancel)> navigateError; // a navigation failed; cancel suppresses an error page
+    // A page has loaded whose status region (role "status": a lookup's verdict) says this. Told only while a screen
+    // reader listens: the engine does not pass such regions on to it.
+    std::function<void(const QString &said)> pageStatus;
 };
 
 // An embedded web browser. Header-only on purpose: the browser module implements it without linking the program.

@@ -54,6 +54,7 @@ Splash::Splash(WindowRegistry &registry)
     lbl_Description->setFont(Controls::msSansSerif(9.75));
     lbl_Description->setWordWrap(true);
     lbl_Description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Accessibility::setDescribedBy(this, lbl_Description); // what screen readers read as the window opens
 
     lbl_Version = Controls::label(this, "lbl_Version", QStringLiteral("-"), Qt::white, false);
     lbl_Version->setGeometry(80, 128, 133, 13);

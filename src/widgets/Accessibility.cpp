@@ -3,22 +3,39 @@
 #include "Hyperlink.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace {
 
 const char kWindowRole[] = "quelcorAccessibleRole";
 const char kDecorative[] = "quelcorDecorative";
+const char kDescribedBy[] = "quelcorDescribedBy";
+const char kRole[] = "quelcorRole";
 
-// A window: its role, and its children without the pictures that only decorate it.
-class WindowInterface : public QAccessibleWidget
+// A window, or a widget in a role other than its class's: its role, and its children without the pictures that
+// only decorate them. A label keeps its text as its name; a window may take its description from a label.
+class OwnInterface : public QAccessibleWidget
 {
 public:
-    WindowInterface(QWidget *window, QAccessible::Role role)
-        : QAccessibleWidget(window, role)
+    OwnInterface(QWidget *widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role)
     {
     }
 
     int childCount() const override { return int(children().size()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString by = widget()->property(kDescribedBy).toString();
+        if (kind == QAccessible::Description && !by.isEmpty()) {
+            auto *label = widget()->findChild<QLabel *>(by);
+            return label && label->isVisibleTo(widget()) ? label->text() : QString();
+        }
+        auto *label = qobject_cast<QLabel *>(widget());
+        if (kind == QAccessible::Name && label && widget()->accessibleName().isEmpty())
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
 
     QAccessibleInterface *child(int index) const override
     {
@@ -95,7 +112,10 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
         auto *widget = static_cast<QWidget *>(object);
         const QVariant role = widget->property(kWindowRole);
         if (widget->isWindow() && role.isValid())
-            return new WindowInterface(widget, QAccessible::Role(role.toInt()));
+            return new OwnInterface(widget, QAccessible::Role(role.toInt()));
+        const QVariant own = widget->property(kRole);
+        if (!widget->isWindow() && own.isValid())
+            return new OwnInterface(widget, QAccessible::Role(own.toInt()));
     }
     return nullptr;
 }
@@ -120,6 +140,16 @@ void setWindowRole(QWidget *window, QAccessible::Role role)
 void setDecorative(QWidget *picture)
 {
     picture->setProperty(kDecorative, true);
+}
+
+void setDescribedBy(QWidget *window, QWidget *label)
+{
+    window->setProperty(kDescribedBy, label->objectName());
+}
+
+void setRole(QWidget *widget, QAccessible::Role role)
+{
+    widget->setProperty(kRole, int(role));
 }
 
 } // namespace Accessibility

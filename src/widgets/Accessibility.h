@@ -16,5 +16,10 @@ void setWindowRole(QWidget *window, QAccessible::Role role);
 // A picture that only decorates: kept out of what screen readers are told (its window leaves it out of its children;
 // a window so marked must have its role set).
 void setDecorative(QWidget *picture);
+// A window's description is the text of one of its labels (the words a sighted user reads first): screen readers
+// read it as the window opens.
+void setDescribedBy(QWidget *window, QWidget *label);
+// A widget other than a window takes the given role (a status bar, a notification) in place of its class's own.
+void setRole(QWidget *widget, QAccessible::Role role);
 
 } // namespace Accessibility

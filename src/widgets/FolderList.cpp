@@ -1,8 +1,10 @@
 #include "FolderList.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 const int kDepth = Qt::UserRole + 1;
@@ -28,6 +30,7 @@ FolderList::FolderList(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
+    setAccessibleDescription(QStringLiteral("Return opens the highlighted folder."));
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { openCurrent(); });
     refresh();
 }
@@ -60,6 +63,7 @@ void FolderList::refresh()
         auto *item = new QListWidgetItem(open, QDir(folder).isRoot() ? folder : QDir(folder).dirName(), this);
         item->setData(Qt::UserRole, folder);
         item->setData(kDepth, depth++);
+        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("open folder, level %1").arg(depth));
     }
     setCurrentRow(count() - 1);
     const QStringList inside = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
@@ -67,6 +71,8 @@ void FolderList::refresh()
         auto *item = new QListWidgetItem(closed, name, this);
         item->setData(Qt::UserRole, QDir(m_path).filePath(name));
         item->setData(kDepth, depth);
+        item->setData(Qt::AccessibleDescriptionRole,
+                      QStringLiteral("folder, level %1, Return opens it").arg(depth + 1));
     }
 }
 
@@ -74,6 +80,19 @@ void FolderList::openCurrent()
 {
     if (QListWidgetItem *item = currentItem())
         setPath(item->data(Qt::UserRole).toString());
+}
+
+// Screen readers hear the highlighted folder as the list takes the focus, after the list itself.
+void FolderList::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (QAccessible::isActive() && hasFocus() && currentRow() >= 0) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        }
+    });
 }
 
 void FolderList::keyPressEvent(QKeyEvent *event)

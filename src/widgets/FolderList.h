@@ -3,7 +3,8 @@
 #include <QListWidget>
 
 // A folder list as the platform's own: the folders above its path and the folders inside it. A single
-// click only highlights an entry; a double click or Enter opens it, which changes the path.
+// click only highlights an entry; a double click or Enter opens it, which changes the path. Screen readers hear
+// each folder with its level and whether it is open.
 class FolderList : public QListWidget
 {
     Q_OBJECT
@@ -22,6 +23,7 @@ signals:
     void pathChanged();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "Art.h"
 
+#include <QKeyEvent>
+
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &picture)
     : QToolButton(parent)
     , m_picture(picture)
@@ -40,4 +42,16 @@ void PictureButton::showEvent(QShowEvent *event)
     if (icon().isNull())
         setIcon(Art::icon(m_picture));
     QToolButton::showEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            animateClick();
+        event->accept();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }

@@ -3,7 +3,8 @@
 #include <QToolButton>
 
 // A square button that shows a 48 x 48 picture on the window's colour, with a tooltip and a click.
-// Its accessible name follows the tooltip, so screen readers can name it in every language.
+// Its accessible name follows the tooltip, so screen readers can name it in every language. Space or Return
+// presses it when it has the focus, as they press the window's other buttons.
 class PictureButton : public QToolButton
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
 protected:
     // The picture is read when the button is first shown.
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString fallbackName() const;

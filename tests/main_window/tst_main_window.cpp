@@ -88,8 +88,8 @@ void TestMainWindow::designTimeLayout_data()
     QTest::newRow("CoolButton2") << QByteArray("CoolButton2") << QRect(672, 4, 49, 49);
     QTest::newRow("WebBrowser1") << QByteArray("WebBrowser1") << QRect(16, 64, 705, 377);
     QTest::newRow("Frame1") << QByteArray("Frame1") << QRect(16, 64, 705, 377);
-    QTest::newRow("lbl_Connection2") << QByteArray("lbl_Connection2") << QRect(8, 176, 692, 21);
-    QTest::newRow("Command2") << QByteArray("Command2") << QRect(280, 200, 145, 17);
+    QTest::newRow("lbl_Connection2") << QByteArray("lbl_Connection2") << QRect(24, 240, 692, 21);
+    QTest::newRow("Command2") << QByteArray("Command2") << QRect(296, 264, 145, 17);
     QTest::newRow("Image2") << QByteArray("Image2") << QRect(496, 461, 16, 16);
     QTest::newRow("Command1") << QByteArray("Command1") << QRect(576, 488, 153, 25);
 }
@@ -99,7 +99,8 @@ void TestMainWindow::designTimeLayout()
     QFETCH(QByteArray, name);
     QFETCH(QRect, geometry);
     Main &main = load(TestFiles::driver(226));
-    QCOMPARE(control(&main, name.constData())->geometry(), geometry);
+    QWidget *widget = control(&main, name.constData());
+    QCOMPARE(QRect(widget->mapTo(&main, QPoint()), widget->size()), geometry); // where it is in the window
 }
 
 void TestMainWindow::designTimeLooks()
@@ -114,8 +115,8 @@ void TestMainWindow::designTimeLooks()
     QVERIFY(!main.Frame1->isHidden());
     QCOMPARE(main.lbl_Status->text(), QStringLiteral("-"));
     QCOMPARE(textColour(main.lbl_Status), QColor(255, 168, 21));
-    QCOMPARE(main.lbl_Status->pos(), QPoint(16, 461));
-    QCOMPARE(main.lbl_Connection->pos(), QPoint(520, 461));
+    QCOMPARE(main.lbl_Status->mapTo(&main, QPoint()), QPoint(16, 461));
+    QCOMPARE(main.lbl_Connection->mapTo(&main, QPoint()), QPoint(520, 461));
     QCOMPARE(main.lbl_Connection->text(), QStringLiteral("Collegamento a Internet disponibile"));
     QCOMPARE(textColour(main.lbl_Connection), kGreen);
     QCOMPARE(textColour(main.lbl_Connection2), kGreen);

@@ -362,9 +362,10 @@ void TestSitePages::verdicts()
          { std::pair(&PageLanguage::english(), english), std::pair(&PageLanguage::forAcceptLanguage("de"), german) }) {
         const QString page = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, *language));
         // The verdict comes first, before the heading and the table.
-        const qsizetype verdict = page.indexOf(u"<p class=\"verdict");
+        const qsizetype verdict = page.indexOf(u"class=\"verdict");
         const qsizetype table = page.indexOf(u"<table");
         QVERIFY(verdict > 0 && (table < 0 || verdict < table));
+        QVERIFY(page.contains(u"aria-describedby=\"said\"") && page.contains(u"<p id=\"said\""));
         for (const QString &text : expected)
             QVERIFY2(page.contains(text), qPrintable(text + u"\n"_qs + page.mid(verdict, 600)));
     }
