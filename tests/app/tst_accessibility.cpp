@@ -7,9 +7,11 @@
 #include "update/iUpdate.h"
 #include "widgets/FolderList.h"
 #include "widgets/Hyperlink.h"
+#include "widgets/PictureButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -26,7 +28,9 @@ private slots:
     void windows_data();
     void windows();
     void linksArePressable();
+    void keyboard_data();
     void keyboard();
+    void statusChangesToldOnce();
 
 private:
     std::unique_ptr<WindowFixture> m_fixture;
@@ -72,6 +76,8 @@ void TestAccessibility::windows()
     QAccessibleInterface *root = QAccessible::queryAccessibleInterface(&window);
     QVERIFY(root);
     QCOMPARE(root->role(), role);
+    // The windows whose text a sighted user reads first say it to screen readers as they open.
+    QCOMPARE(root->text(QAccessible::Description).isEmpty(), form != Form::Splash && form != Form::About);
 
     QHash<QString, QString> descriptionByName; // of the push buttons
     QList<QAccessibleInterface *> pending { root };
@@ -89,6 +95,9 @@ void TestAccessibility::windows()
             QVERIFY2(!name.trimmed().isEmpty(), qPrintable(where + QStringLiteral(" has no name")));
             ++checked;
         }
+        // Each folder of the chooser's list tells its level.
+        QVERIFY2(item->role() != QAccessible::ListItem || item->text(QAccessible::Description).contains(u"level"),
+                 qPrintable(name + QStringLiteral(" has no level")));
         // A picture a screen reader meets has a name: the decorative ones are not in the tree.
         QVERIFY2(item->role() != QAccessible::Graphic || !name.trimmed().isEmpty(),
                  qPrintable(where + QStringLiteral(" is a picture without a name")));
@@ -119,18 +128,72 @@ void TestAccessibility::linksArePressable()
     QCOMPARE(link->text(QAccessible::Value), about.WebLink2->url().toString());
 }
 
-// The about window opens with the focus on its close button, and Enter presses the focused push button.
+void TestAccessibility::keyboard_data()
+{
+    QTest::addColumn<Form>("in");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Form>("then");
+    QTest::newRow("Return on About's close button") << Form::About << int(Qt::Key_Return) << Form::Main;
+    QTest::newRow("Escape closes About") << Form::About << int(Qt::Key_Escape) << Form::Main;
+    QTest::newRow("Escape cancels the chooser") << Form::Language << int(Qt::Key_Escape) << Form::Main;
+    QTest::newRow("Return on a picture button") << Form::Main << int(Qt::Key_Return) << Form::About;
+    QTest::newRow("Enter on a picture button") << Form::Main << int(Qt::Key_Enter) << Form::About;
+}
+
+// A key pressed on the focused control of a window leaves the user in the window expected. The about window
+// opens with the focus on its close button; in the main window the focus is on the about button.
 void TestAccessibility::keyboard()
 {
+    QFETCH(Form, in);
+    QFETCH(int, key);
+    QFETCH(Form, then);
     Main &main = m_fixture->windows().main();
     main.show();
-    main.CoolButton5_Click();
-    About &about = m_fixture->windows().about();
-    QCOMPARE(about.focusWidget(), about.Command1);
-    QTest::keyClick(about.Command1, Qt::Key_Return);
-    QTRY_VERIFY(!m_fixture->windows().isLoaded(Form::About));
-    QVERIFY(main.isVisible());
+    if (in == Form::About)
+        main.CoolButton5_Click();
+    if (in == Form::Language)
+        main.CoolButton4_Click();
+    if (in == Form::Main)
+        main.CoolButton5->setFocus();
+    QWidget &window = m_fixture->windows().window(in);
+    if (in == Form::About)
+        QCOMPARE(window.focusWidget(), m_fixture->windows().about().Command1);
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key(key));
+    QTRY_VERIFY(m_fixture->windows().isLoaded(then) && m_fixture->windows().window(then).isVisible());
+    QVERIFY(in == Form::Main || !m_fixture->windows().isLoaded(in));
     QVERIFY(!m_fixture->windows().isLoaded(Form::iUpdate));
+}
+
+// The status line is the main window's status bar; a change of the connection state is told to screen readers
+// once (its notice shown), not at every check that finds it unchanged.
+void TestAccessibility::statusChangesToldOnce()
+{
+    struct Shows : QObject
+    {
+        QStringList told;
+        bool eventFilter(QObject *notice, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show)
+                told.append(static_cast<QLabel *>(notice)->text());
+            return false;
+        }
+    } shows;
+    Main &main = m_fixture->windows().main();
+    main.show();
+    QWidget *bar = main.lbl_Connection->parentWidget();
+    auto *notice = bar->findChild<QLabel *>(QStringLiteral("notice"));
+    QVERIFY(notice);
+    QCOMPARE(QAccessible::queryAccessibleInterface(bar)->role(), QAccessible::StatusBar);
+    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
+    notice->installEventFilter(&shows);
+    for (const int state : { 0, 0, 1, 1, 0 }) {
+        m_fixture->doubles.connection.result = state;
+        main.InternetConnectionExists();
+    }
+    const QString offline = main.lbl_Connection->text();
+    QCOMPARE(shows.told.size(), 3);
+    QCOMPARE(shows.told, QStringList({ offline, shows.told.at(1), offline }));
+    QVERIFY(shows.told.at(1) != offline);
 }
 
 QUELCOR_TEST_MAIN(TestAccessibility)
