@@ -219,7 +219,7 @@ void Main::Command2_Click()
         m_browser->navigate(lookupPage());
         // The keyboard goes to the page, and there to the field that the page gives the focus as it loads, so
         // that the name can be typed at once.
-        if (Command2->hasFocus())
+        if (isActiveWindow())
             m_browser->widget()->setFocus(Qt::OtherFocusReason);
     }
     Command2->setVisible(false);
