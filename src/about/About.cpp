@@ -90,10 +90,8 @@ About::About(WindowRegistry &registry)
     // order) so that they can be read and copied from the keyboard. They stay plain text, not links.
     for (const auto &[caption, fact] : facts())
         caption->setBuddy(fact);
-    for (QLabel *text : { Label7, Label4 }) {
-        text->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-        text->setFocusPolicy(Qt::TabFocus);
-    }
+    Controls::makeReachable(Label7);
+    Controls::makeReachable(Label4);
     setTabOrder(Label7, Label4);
     setTabOrder(Label4, Command3);
     setTabOrder(Command3, WebLink2);

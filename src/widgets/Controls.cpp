@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,23 @@ QFont font(const QString &family, qreal points, bool bold, bool italic = false)
     f.setItalic(italic);
     return f;
 }
+
+// Draws the focus frame before the label draws its text, which does not fill its background.
+class FocusFrame : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *label = static_cast<QLabel *>(watched);
+        if (event->type() == QEvent::Paint && label->hasFocus()) {
+            QPainter painter(label);
+            painter.setPen(QPen(label->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            painter.drawRect(label->rect().adjusted(0, 0, -1, -1));
+        }
+        return false;
+    }
+};
 } // namespace
 
 QFont msSansSerif(qreal points, bool bold)
@@ -64,6 +82,13 @@ void setCaption(QLabel *label, const QString &text)
     label->setText(text);
     if (label->property(kAutoSize).toBool())
         label->adjustSize();
+}
+
+void makeReachable(QLabel *label)
+{
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->installEventFilter(new FocusFrame(label));
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)

@@ -22,6 +22,9 @@ void installFontSubstitutes();
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QColor &colour, bool autoSize);
 void setCaption(QLabel *label, const QString &text);
 void setTextColour(QWidget *widget, const QColor &colour);
+// A label's text that Tab reaches, to be read and copied from the keyboard (it is not a link): while it has the
+// focus, a dotted frame in the text's colour shows it, as on a link.
+void makeReachable(QLabel *label);
 
 // A push button that Space and Enter press when it has the focus.
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
