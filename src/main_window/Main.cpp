@@ -289,7 +289,6 @@ void Main::Timer2_Timer()
     Frame1->setVisible(false);
     unsetCursor();
     Command2->setVisible(true);
-
     // Done until the next press of Command2; left running, it would hide the cover that the connection
     // check shows while there is no connection.
     Timer2->stop();
