@@ -1,5 +1,6 @@
 #include "Language.h"
 
+#include "LanguageTags.h"
 #include "app/WindowRegistry.h"
 #include "main_window/Main.h"
 #include "platform/FileNames.h"
@@ -25,6 +26,31 @@
 #include <QSaveFile>
 
 namespace {
+
+// What screen readers are told of the folder list, in the language of the shipped drivers (English otherwise): the
+// driver files have no entries for it.
+FolderList::Hints hintsFor(const QString &tag)
+{
+    static const struct
+    {
+        const char *tag, *list, *open, *inside;
+    } kHints[] = {
+        { "it", "Invio apre la cartella evidenziata.", "cartella aperta, livello %1",
+          "cartella, livello %1, Invio la apre" },
+        { "de", "Eingabe öffnet den markierten Ordner.", "geöffneter Ordner, Ebene %1",
+          "Ordner, Ebene %1, Eingabe öffnet ihn" },
+        { "es", "Intro abre la carpeta resaltada.", "carpeta abierta, nivel %1", "carpeta, nivel %1, Intro la abre" },
+        { "fr", "Entrée ouvre le dossier en surbrillance.", "dossier ouvert, niveau %1",
+          "dossier, niveau %1, Entrée l'ouvre" },
+        { "nl", "Enter opent de gemarkeerde map.", "geopende map, niveau %1", "map, niveau %1, Enter opent hem" },
+        { "pt", "Enter abre a pasta realçada.", "pasta aberta, nível %1", "pasta, nível %1, Enter abre-a" },
+    };
+    for (const auto &hints : kHints) {
+        if (tag == QLatin1String(hints.tag))
+            return { QString::fromUtf8(hints.list), QString::fromUtf8(hints.open), QString::fromUtf8(hints.inside) };
+    }
+    return {};
+}
 
 // Raised by a step of the installation that fails; one handler covers the whole installation.
 struct InstallationFailed
@@ -155,6 +181,7 @@ void Language::Get_Language()
     lbl_Lingua->setText(table.lookup(187));
     lbl_Seleziona->setText(table.lookup(189));
     Dir1->setAccessibleName(lbl_Seleziona->text()); // a list view takes no name from its label
+    Dir1->setHints(hintsFor(LanguageTags::forDriver(table.entry(5))));
     Command1->setText(table.lookup(190));
     Command2->setText(table.lookup(191));
     cmd_Refresh->setText(table.lookup(193));

@@ -30,7 +30,7 @@ FolderList::FolderList(QWidget *parent, const char *name)
     setObjectName(QLatin1String(name));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new IndentDelegate(this));
-    setAccessibleDescription(QStringLiteral("Return opens the highlighted folder."));
+    setAccessibleDescription(m_hints.list);
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { openCurrent(); });
     refresh();
 }
@@ -44,6 +44,13 @@ bool FolderList::setPath(const QString &path)
     refresh();
     emit pathChanged();
     return true;
+}
+
+void FolderList::setHints(const Hints &hints)
+{
+    m_hints = hints;
+    setAccessibleDescription(hints.list);
+    refresh();
 }
 
 void FolderList::refresh()
@@ -63,7 +70,7 @@ void FolderList::refresh()
         auto *item = new QListWidgetItem(open, QDir(folder).isRoot() ? folder : QDir(folder).dirName(), this);
         item->setData(Qt::UserRole, folder);
         item->setData(kDepth, depth++);
-        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("open folder, level %1").arg(depth));
+        item->setData(Qt::AccessibleDescriptionRole, m_hints.open.arg(depth));
     }
     setCurrentRow(count() - 1);
     const QStringList inside = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
@@ -71,8 +78,7 @@ void FolderList::refresh()
         auto *item = new QListWidgetItem(closed, name, this);
         item->setData(Qt::UserRole, QDir(m_path).filePath(name));
         item->setData(kDepth, depth);
-        item->setData(Qt::AccessibleDescriptionRole,
-                      QStringLiteral("folder, level %1, Return opens it").arg(depth + 1));
+        item->setData(Qt::AccessibleDescriptionRole, m_hints.inside.arg(depth + 1));
     }
 }
 

@@ -11,6 +11,16 @@ class FolderList : public QListWidget
 public:
     FolderList(QWidget *parent, const char *name);
 
+    // What screen readers are told besides the names: the list's description, and each folder's, as a pattern
+    // with %1 for its level, for the folders of the path (open) and those inside the open one.
+    struct Hints
+    {
+        QString list = QStringLiteral("Return opens the highlighted folder.");
+        QString open = QStringLiteral("open folder, level %1");
+        QString inside = QStringLiteral("folder, level %1, Return opens it");
+    };
+    void setHints(const Hints &hints);
+
     QString path() const { return m_path; }
     // Opens a folder; false, and nothing changed, when it does not exist.
     bool setPath(const QString &path);
@@ -28,4 +38,5 @@ protected:
 
 private:
     QString m_path;
+    Hints m_hints;
 };

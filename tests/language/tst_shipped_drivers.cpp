@@ -1,6 +1,8 @@
 #include "TestMain.h"
 #include "WindowFixture.h"
+#include "language/Language.h"
 #include "language/StringTable.h"
+#include "widgets/FolderList.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -132,6 +134,9 @@ void TestShippedDrivers::drivers()
             }
         }
     }
+    // The folder list tells screen readers what Return does in the driver's language.
+    const FolderList *list = static_cast<Language &>(windows.window(Form::Language)).Dir1;
+    QCOMPARE(list->accessibleDescription() == FolderList::Hints().list, name == u"English");
     // Each window in this language, for a look: build/screenshots/languages/.
     const QString shots = QStringLiteral(QUELCOR_SCREENSHOT_DIR "/languages/");
     QDir().mkpath(shots);
