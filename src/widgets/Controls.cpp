@@ -88,6 +88,11 @@ void makeReachable(QLabel *label)
 {
     label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::TabFocus);
+    showFocusFrame(label);
+}
+
+void showFocusFrame(QLabel *label)
+{
     label->installEventFilter(new FocusFrame(label));
 }
 
@@ -99,8 +104,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 }
 
 namespace {
-// Enter and Return press the focused push button, as Space does (a push button outside a dialog takes only
-// Space by itself).
+// Enter and Return press the focused button, as Space does (a push button outside a dialog, or a tool button,
+// takes only Space by itself).
 class EnterPresses : public QObject
 {
 public:
@@ -115,7 +120,7 @@ public:
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         if (!enter || modifiers != Qt::NoModifier || key->isAutoRepeat())
             return false;
-        static_cast<QPushButton *>(watched)->animateClick();
+        static_cast<QAbstractButton *>(watched)->animateClick();
         return true;
     }
 };
@@ -126,8 +131,13 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text)
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
-    b->installEventFilter(new EnterPresses(b));
+    pressOnEnter(b);
     return b;
+}
+
+void pressOnEnter(QAbstractButton *button)
+{
+    button->installEventFilter(new EnterPresses(button));
 }
 
 void enable(QTimer *timer)

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -25,9 +26,13 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // A label's text that Tab reaches, to be read and copied from the keyboard (it is not a link): while it has the
 // focus, a dotted frame in the text's colour shows it, as on a link.
 void makeReachable(QLabel *label);
+// While the label has the keyboard focus, a dotted frame in its text's colour shows it (links, reachable text).
+void showFocusFrame(QLabel *label);
 
 // A push button that Space and Enter press when it has the focus.
 QPushButton *button(QWidget *parent, const char *name, const QString &text);
+// Enter and Return press the button when it has the focus, as Space does.
+void pressOnEnter(QAbstractButton *button);
 // Enables a timer as a design's timer is enabled: one that runs already keeps its rhythm, not restarted.
 void enable(QTimer *timer);
 // A window's background colour.

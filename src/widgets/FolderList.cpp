@@ -50,7 +50,6 @@ void FolderList::setHints(const Hints &hints)
 {
     m_hints = hints;
     setAccessibleDescription(hints.list);
-    refresh();
 }
 
 void FolderList::refresh()

@@ -12,7 +12,8 @@ public:
     FolderList(QWidget *parent, const char *name);
 
     // What screen readers are told besides the names: the list's description, and each folder's, as a pattern
-    // with %1 for its level, for the folders of the path (open) and those inside the open one.
+    // with %1 for its level, for the folders of the path (open) and those inside the open one. The folders take
+    // theirs when the list is next read (a new path, a refresh).
     struct Hints
     {
         QString list = QStringLiteral("Return opens the highlighted folder.");

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 Hyperlink::Hyperlink(QWidget *parent, const char *name, const QString &caption, QUrl url, LinkOpener &opener)
     : QLabel(parent)
@@ -20,6 +19,7 @@ Hyperlink::Hyperlink(QWidget *parent, const char *name, const QString &caption, 
     setFont(underlined);
     setColour(QColor(0, 0, 238));
     setCaption(caption);
+    Controls::showFocusFrame(this);
 }
 
 void Hyperlink::setColour(const QColor &colour)
@@ -46,16 +46,6 @@ void Hyperlink::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         follow();
     event->accept();
-}
-
-void Hyperlink::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void Hyperlink::keyPressEvent(QKeyEvent *event)

@@ -1,8 +1,7 @@
 #include "PictureButton.h"
 
 #include "Art.h"
-
-#include <QKeyEvent>
+#include "Controls.h"
 
 PictureButton::PictureButton(QWidget *parent, const char *name, const QString &picture)
     : QToolButton(parent)
@@ -14,6 +13,7 @@ PictureButton::PictureButton(QWidget *parent, const char *name, const QString &p
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(fallbackName());
+    Controls::pressOnEnter(this);
 }
 
 // A name for screen readers when the driver gives none (no driver, or an empty text): what the picture shows, in
@@ -42,16 +42,4 @@ void PictureButton::showEvent(QShowEvent *event)
     if (icon().isNull())
         setIcon(Art::icon(m_picture));
     QToolButton::showEvent(event);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent *event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        if (!event->isAutoRepeat())
-            animateClick();
-        event->accept();
-        return;
-    }
-    QToolButton::keyPressEvent(event);
 }

@@ -17,7 +17,6 @@ public:
 protected:
     // The picture is read when the button is first shown.
     void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString fallbackName() const;
