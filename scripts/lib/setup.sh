@@ -13,7 +13,7 @@ QUELCOR_PACKAGES=(
     xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema
     qt6-wayland weston dbus python3-pyatspi at-spi2-core orca speech-dispatcher
     clang-14 libclang-rt-14-dev
-    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts
+    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts iproute2
 )
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }
@@ -44,6 +44,19 @@ install_missing_packages() {
     rm -f "$log"
 }
 
+# Every command that the scripts and the tests run (scripts/lib/commands reads them from their sources) is on the
+# PATH once the packages are in, so that a missing one is named here and not mistaken in a test for a fault of
+# the program's. sudo is the installer's own, checked where it is needed.
+check_commands() {
+    local listed missing=() command file
+    listed=$(/usr/bin/python3 "$QUELCOR_ROOT/scripts/lib/commands" "$QUELCOR_ROOT") || die "cannot list the commands the tests run"
+    while read -r command file; do
+        [ "$command" = sudo ] || command -v "$command" >/dev/null || missing+=("$command (run by $file)")
+    done <<<"$listed"
+    [ ${#missing[@]} -eq 0 ] ||
+        die "the tests run commands that no installed package brings; add their packages to QUELCOR_PACKAGES in scripts/lib/setup.sh: ${missing[*]}"
+}
+
 build_program() {
     local log
     log=$(mktemp)
@@ -62,6 +75,7 @@ stage_program() {
 
 quelcor_setup() {
     install_missing_packages
+    check_commands
     build_program
     stage_program
     # Chromium, inside the web engine, refuses to run as root with its sandbox on.

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 
 Desktop::Desktop() = default;
 
@@ -38,7 +37,16 @@ bool Desktop::start(QString *error, bool withWindowManager)
         *error = QStringLiteral("openbox does not start: ") + m_windowManager.errorString();
         return false;
     }
-    QThread::msleep(500); // let it take over the display
+    // It has taken over the display once it names its check window on the root window.
+    QDeadlineTimer deadline(20000);
+    while (!run(QStringLiteral("xprop"), { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") })
+                .contains(u"window id")) {
+        if (deadline.hasExpired() || m_windowManager.state() != QProcess::Running) {
+            *error = QStringLiteral("openbox did not take over the display within 20 seconds");
+            return false;
+        }
+        QTest::qWait(100);
+    }
     return true;
 }
 
@@ -150,7 +158,6 @@ bool Desktop::type(const QString &title, const QString &text, const QStringList 
         run(QStringLiteral("xdotool"), { QStringLiteral("windowfocus"), QStringLiteral("--sync"), ids.first() }, &code);
     if (code != 0)
         return false;
-    QTest::qWait(200);
     if (!text.isEmpty())
         run(QStringLiteral("xdotool"),
             { QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text }, &code);
@@ -182,4 +189,20 @@ QImage Desktop::screenshot(const QString &title, const QString &path)
     }
     image.save(path);
     return image;
+}
+
+QImage Desktop::settledScreenshot(const QString &title, const QString &path, int timeoutMs)
+{
+    run(QStringLiteral("xdotool"), { QStringLiteral("mousemove"), QStringLiteral("1279"), QStringLiteral("1023") });
+    QDeadlineTimer deadline(timeoutMs);
+    QImage previous = screenshot(title, path);
+    for (;;) {
+        QTest::qWait(100);
+        const QImage image = screenshot(title, path);
+        if (!image.isNull() && image == previous)
+            return image;
+        if (deadline.hasExpired())
+            return {};
+        previous = image;
+    }
 }

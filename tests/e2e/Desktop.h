@@ -32,6 +32,9 @@ public:
     QString clipboard();
     // Saves a screenshot of a window (or the whole screen for an empty title) and returns it.
     QImage screenshot(const QString &title, const QString &path);
+    // The same, once the window has settled: the pointer moved off every window (no control drawn hovered), then
+    // screenshots until two in a row are the same. A null image when it does not settle within timeoutMs.
+    QImage settledScreenshot(const QString &title, const QString &path, int timeoutMs = 20000);
 
 private:
     bool startServer(QString *error);

@@ -85,7 +85,7 @@ void TestSiteFailover::sharedAgainAfterAFailover()
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     });
-    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(asked >= 10, 30000); // the load under way
 
     master.stop();
     QTRY_VERIFY_WITH_TIMEOUT(

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -95,7 +96,11 @@ void TestSiteScale::instancesBehindTheBalancer()
     QTRY_VERIFY_WITH_TIMEOUT(served(front, "GET /healthz HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                                  .answer.startsWith("HTTP/1.1 200"),
                              10000);
-    QTest::qWait(1500); // every instance checked and up
+    // Every instance checked and up: two checks each (rise 2), besides the one request above.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::all_of(sites.begin(), sites.end(),
+                    [](const auto &site) { return site->log().filter(u"GET /healthz 200"_qs).size() >= 3; }),
+        20000);
 
     // The load: eight clients, a lookup in four requests, for 14 s.
     QElapsedTimer clock;

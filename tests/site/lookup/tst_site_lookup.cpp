@@ -381,7 +381,7 @@ void TestSiteLookup::rdapHostileServers()
     QElapsedTimer clock;
     clock.start();
     const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(QStringLiteral("example.com"));
-    QVERIFY2(clock.elapsed() < 1500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 1500 + 4000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(result.outcome, Outcome::Failed);
     QVERIFY2(result.message.english().contains(message), qPrintable(result.message.english()));
     QCOMPARE(!result.records.isEmpty() && result.records[0].cut, cut);
@@ -719,7 +719,7 @@ void TestSiteLookup::whoisTrickleStopsAtDeadline()
     const LookupResult result = lookup.run(QStringLiteral("example.com"));
     QCOMPARE(result.outcome, Outcome::Failed);
     QVERIFY2(result.message.english().contains(u"no complete answer within 2 s"), qPrintable(result.message.english()));
-    QVERIFY2(clock.elapsed() < 1500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 1500 + 4000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestSiteLookup::whoisHugeAnswerCut()
@@ -747,7 +747,7 @@ void TestSiteLookup::connectionsThatNeverOpenStopAtTheConnectLimit()
     QElapsedTimer clock;
     clock.start();
     const LookupResult result = Lookup(bootstrap, settings).run(QStringLiteral("example.com"));
-    QVERIFY2(clock.elapsed() < 2 * 500 + 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() < 2 * 500 + 4000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(result.outcome, Outcome::Failed);
     // The bootstrap file's server and then the whois root: neither opened a connection within the limit.
     QVERIFY2(result.notes.value(0).english().contains(u"no connection within 1 s"),
