@@ -55,13 +55,13 @@ bool Desktop::startServer(QString *error)
     // The project's helper finds a free display number and says it once the display serves. A display just
     // stopped may still answer on its old number for a moment, so this process never asks for one twice.
     static int next = 90 + QCoreApplication::applicationPid() % 100;
-    m_xvfb.setStandardErrorFile(QProcess::nullDevice());
     m_xvfb.start(QStringLiteral(QUELCOR_SOURCE_DIR "/scripts/lib/virtual-display"), { QString::number(next) });
     QDeadlineTimer deadline(30000);
     while (!m_xvfb.canReadLine() && m_xvfb.state() != QProcess::NotRunning && !deadline.hasExpired())
         m_xvfb.waitForReadyRead(100);
     if (!m_xvfb.canReadLine()) {
-        *error = QStringLiteral("the virtual display did not start (scripts/lib/virtual-display)");
+        *error = QStringLiteral("the virtual display did not start: ")
+            + QString::fromLocal8Bit(m_xvfb.readAllStandardError()).trimmed();
         return false;
     }
     m_display = QString::fromLocal8Bit(m_xvfb.readLine()).trimmed();
