@@ -17,6 +17,7 @@ const QString kShots = QStringLiteral(QUELCOR_SCREENSHOT_DIR "/e2e");
 const QColor kPageColour(30, 60, 200);
 const QString kMain = QStringLiteral("Quelcor");
 const QString kSplash = QStringLiteral("Quelcor - Splash");
+const QColor kHeaderBlue(0x1f, 0x4e, 0x8c); // the site's page header
 const QRect kStatusText(490, 460, 230, 16); // in the main window's status bar, where the connection is told
 
 // Pixels of about the given colour in a part of a picture.
@@ -39,6 +40,12 @@ int statusPixels(const QImage &image)
 {
     return image.width() < 737 ? 0
                                : kStatusText.width() * kStatusText.height() - pixelsLike(image, kStatusText, Qt::white);
+}
+
+// The site's lookup page is shown where the cover was: its header band above its field.
+bool pageHeaderShown(const QImage &image)
+{
+    return pixelsLike(image, QRect(16, 65, 705, 5), kHeaderBlue) > 705 * 5 * 9 / 10;
 }
 
 // A program directory as the installation makes it (the program beside, the drivers and the marker here), with
@@ -249,14 +256,11 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     QVERIFY(m_display->click(kMain, QPoint(16 + 280 + 72, 64 + 200 + 8))); // "Successivo  >"
     QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /hosting/quelcor.php 200"_qs).size() == 1, 60000);
     QTRY_VERIFY_WITH_TIMEOUT(site.log().filter(u"GET /site.css 200"_qs).size() == 1, 20000);
-    // The cover goes a second after the page has arrived: the page's header band above its field, where the
-    // cover was.
+    // The cover goes a second after the page has arrived.
     QImage empty;
-    const QColor header(0x1f, 0x4e, 0x8c);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (empty = m_display->settledScreenshot(kMain, kShots + QStringLiteral("/site-02-lookup-page.png")),
-         pixelsLike(empty, QRect(16, 65, 705, 5), header) > 705 * 5 * 9 / 10),
-        20000);
+    QTRY_VERIFY_WITH_TIMEOUT(pageHeaderShown(empty = m_display->settledScreenshot(
+                                                 kMain, kShots + QStringLiteral("/site-02-lookup-page.png"))),
+                             20000);
 
     // A domain typed into the page's field.
     const auto lookUp = [&](const QString &name) {
@@ -273,9 +277,9 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     // which the empty page does not have.
     QImage shown;
     const QRect below(16, 64 + 48, 690, 377 - 48);
-    QCOMPARE(pixelsLike(empty, below, header), 0);
+    QCOMPARE(pixelsLike(empty, below, kHeaderBlue), 0);
     QTRY_VERIFY_WITH_TIMEOUT((shown = m_display->screenshot(kMain, kShots + QStringLiteral("/site-03-record.png")),
-                              pixelsLike(shown, below, header) > 100),
+                              pixelsLike(shown, below, kHeaderBlue) > 100),
                              10000);
 
     // Copy beside the answer (the first stop after the field and its button), then beside the record (after
@@ -339,7 +343,7 @@ void TestEndToEnd::offlineStart()
     clock.start();
     startProgram(QStringLiteral("unshare"), { QStringLiteral("-n"), QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e") });
     QCOMPARE(m_display->waitForWindows(kSplash, 10000).size(), 1);
-    m_display->screenshot(kSplash, kShots + QStringLiteral("/10-offline-splash.png"));
+    m_display->settledScreenshot(kSplash, kShots + QStringLiteral("/10-offline-splash.png"));
     QTRY_COMPARE_WITH_TIMEOUT(m_display->windows(kMain).size(), 1, 30000);
     // Not before its timers say, and not held up by the missing network (the upper bound has room for a
     // loaded machine's slow start).
@@ -411,7 +415,9 @@ void TestEndToEnd::installDeutschThenLookUp()
     // The texts of the window, and after the next connection check the German indicator text too.
     const auto changed = [&](const QImage &german, const QRect &area) {
         int count = 0;
-        for (int y = area.top(); y <= area.bottom() && german.size() == english.size(); ++y)
+        if (german.size() != english.size())
+            return count;
+        for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
                 count += german.pixel(x, y) != english.pixel(x, y);
         return count;
@@ -421,6 +427,7 @@ void TestEndToEnd::installDeutschThenLookUp()
         (german = m_display->settledScreenshot(kMain, kShots + QStringLiteral("/32-main-in-deutsch.png")),
          changed(german, kStatusText) > 0),
         20000);
+    QCOMPARE(german.size(), english.size());
     QVERIFY2(changed(german, english.rect()) > 500, qPrintable(QString::number(changed(german, english.rect()))));
 
     // The lookup button: the site's page, asked for in German, answered in German.
@@ -429,9 +436,7 @@ void TestEndToEnd::installDeutschThenLookUp()
     QTRY_VERIFY2_WITH_TIMEOUT(!site.log().filter(inGerman).isEmpty(), qPrintable(site.log().join(u'\n')), 60000);
     // The cover goes a second after the page has arrived.
     QTRY_VERIFY_WITH_TIMEOUT(
-        pixelsLike(m_display->settledScreenshot(kMain, kShots + QStringLiteral("/33-lookup-page-in-deutsch.png")),
-                   QRect(16, 65, 705, 5), QColor(0x1f, 0x4e, 0x8c))
-            > 705 * 5 * 9 / 10,
+        pageHeaderShown(m_display->settledScreenshot(kMain, kShots + QStringLiteral("/33-lookup-page-in-deutsch.png"))),
         20000);
 }
 
