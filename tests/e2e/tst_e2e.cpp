@@ -119,25 +119,11 @@ void TestEndToEnd::cleanup()
 
 void TestEndToEnd::startProgram(const QString &program, const QStringList &args)
 {
-    for (int attempt = 1;; ++attempt) {
-        m_program.setProcessEnvironment(m_display->environment());
-        m_program.setWorkingDirectory(m_programDir->path());
-        m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_program.start(program, args);
-        QVERIFY(m_program.waitForStarted(5000));
-        // Now and then (about one start in twenty on this machine, cause not found) the fresh virtual display
-        // refuses the program's connection although it served a client just before: the program then ends at
-        // once, where it otherwise shows its splash window for seconds. Then it gets one more try on a new
-        // display; a program that ends at once twice fails the test.
-        if (attempt == 2 || !QTest::qWaitFor([&] { return m_program.state() == QProcess::NotRunning; }, 1500))
-            return;
-        qWarning("the program ended at once on display %s; trying once more on a new one",
-                 qPrintable(m_display->display()));
-        const bool windowManager = QTest::currentTestFunction() == QLatin1String("everyWayOutWithAWindowManager");
-        m_display = std::make_unique<Desktop>();
-        QString error;
-        QVERIFY2(m_display->start(&error, windowManager), qPrintable(error));
-    }
+    m_program.setProcessEnvironment(m_display->environment());
+    m_program.setWorkingDirectory(m_programDir->path());
+    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.start(program, args);
+    QVERIFY(m_program.waitForStarted(5000));
 }
 
 void TestEndToEnd::lookupPageFromTheMainWindow()
