@@ -47,6 +47,8 @@ QString SiteProcess::base() const
 
 QStringList SiteProcess::log()
 {
+    // What the site wrote and this side has not read from the pipe yet counts as written.
+    while (m_process.state() == QProcess::Running && m_process.waitForReadyRead(0)) { }
     m_output += m_process.readAllStandardOutput();
     return QString::fromUtf8(m_output).split(u'\n', Qt::SkipEmptyParts);
 }

@@ -327,7 +327,7 @@ void TestSiteServer::redisGoneAndBack()
     const Exchange alone = served(site.port(), lookupOf("two.zz"));
     QVERIFY2(alone.answer.startsWith("HTTP/1.1 200"), alone.answer.left(80).constData());
     QVERIFY(alone.answer.contains("There is no lookup service"));
-    QVERIFY(site.log().join(u'\n').contains(u"cannot be reached"));
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"cannot be reached"), 10000);
     QVERIFY(served(site.port(), "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                 .answer.contains("quelcor_redis_up 0"));
 
