@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // A check of many extensions asks only names in A-labels; any bytes from a resolver are read safely.
-    if (const std::optional<Availability::Question> check = Availability::parse(text, { u"com"_qs })) {
+    if (const std::optional<ManyExtensions> check = Question::manyFromInput(text, { u"com"_qs })) {
         for (const QString &extension : check->extensions) {
             if (!aLabels.match(check->name + u'.' + extension).hasMatch())
                 std::abort();

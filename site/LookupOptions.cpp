@@ -134,7 +134,7 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
             if (!extension.isEmpty() && !extension.startsWith(u'#'))
                 read.append(extension);
         }
-        if (!Availability::parse(u"x.{"_qs + read.join(u',') + u'}', {}))
+        if (!Question::manyFromParts(u"x"_qs, read.join(u','), {}))
             return fail(QStringLiteral("--availability-extensions: from 1 to 50 extensions, one a line"));
         availabilityExtensions = read;
     }

@@ -18,7 +18,7 @@ struct LookupOptions
     // Availability checks: the resolver asked whether a name has name servers (none: every extension goes to its
     // registry), and the extensions of a name asked without one.
     std::optional<Dns::Resolver> resolver; // read() sets the system's unless told otherwise
-    QStringList availabilityExtensions = Availability::defaultExtensions();
+    QStringList availabilityExtensions = ManyExtensions::usual();
 
     // The options, their defaults those above; added to a parser, then read back from it.
     QList<QCommandLineOption> commandLine() const;

@@ -83,7 +83,7 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
         number(u"max-queued-lookups", u"Lookups waiting to start; beyond, 503.", options.pool.maxQueued, 0),
         number(u"max-lookups-per-address", u"Lookups under way or waiting from one address; beyond, 429.",
                options.pool.perAddress, 1),
-        number(u"queue-deadline", u"Seconds a lookup may wait to start; then 503.", options.server.queueDeadline),
+        number(u"queue-deadline", u"Seconds a lookup may wait to start; then 503.", options.application.queueDeadline),
         megabytes(u"cache-megabytes", u"Megabytes of memory for finished lookups kept; 0: none.",
                   options.cache.maxBytes),
         number(u"cache-found-seconds", u"Seconds a record found is kept.", options.cache.foundSeconds, 0, u"seconds"),
@@ -193,7 +193,7 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
             *error = QStringLiteral("--trusted-proxy takes an address, not %1").arg(text);
             return std::nullopt;
         }
-        options.server.trustedProxies.append(address);
+        options.application.trustedProxies.append(address);
     }
 
     options.versions = PublishedVersions { parser.value(quelcorVersion), parser.value(whoisVersion) };

@@ -5,6 +5,7 @@
 #include "lookup/Lookup.h"
 #include "lookup/LookupPool.h"
 #include "pages/Pages.h"
+#include "routes/SiteApplication.h"
 #include "state/ResultCache.h"
 #include "state/SharedState.h"
 
@@ -25,6 +26,7 @@ struct SiteOptions : LookupOptions
     // Serving: connections, and lookups in flight and waiting (the pool's cache and client limits are
     // main()'s to wire).
     HttpServer::Settings server;
+    SiteApplication::Settings application; // the queue deadline, the trusted proxies
     LookupPool::Settings pool;
 
     // Keeping results, and fair shares.

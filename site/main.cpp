@@ -6,7 +6,9 @@
 #include "lookup/Lookup.h"
 #include "lookup/LookupPool.h"
 #include "pages/Pages.h"
+#include "routes/SiteApplication.h"
 #include "state/Log.h"
+#include "state/Metrics.h"
 #include "state/RateLimits.h"
 #include "state/ResultCache.h"
 #include "state/SharedState.h"
@@ -83,7 +85,13 @@ int main(int argc, char **argv)
     LookupPool pool(lookup, poolSettings);
     HttpServer::Settings settings = options->server;
     settings.maxConnections = maxConnections;
-    HttpServer server(pages, pool, settings);
+    settings.openConnections = &Metrics::instance().connectionsOpen;
+    settings.closing = [&pool] { pool.stop(); }; // lookups still waiting to start are answered 503
+    HttpServer server(
+        [&](boost::asio::io_context &io, const std::atomic<bool> &draining) {
+            return std::make_unique<SiteApplication>(pages, pool, io, draining, options->application);
+        },
+        settings);
 
     const std::string host = options->listen.toString().toStdString();
     std::string listenError;
@@ -104,7 +112,8 @@ int main(int argc, char **argv)
                   .arg(options->pool.maxQueued)
                   .toStdString());
 
-    const bool allFinished = server.run();
+    server.run();
+    const bool allFinished = pool.running() == 0;
     Log::line(std::string("quelcor-site: stopped") + (allFinished ? "" : "; lookups still under way were left"));
     Log::flush();
     if (!allFinished)

@@ -6,6 +6,8 @@
 #include "pages/Api.h"
 #include "pages/Findings.h"
 #include "pages/Pages.h"
+#include "pages/Report.h"
+#include "query/Question.h"
 #include "state/RateLimits.h"
 
 #include <QCommandLineParser>
@@ -86,32 +88,39 @@ QString textOf(const QString &question, const LookupResult &result, const PageLa
     return out;
 }
 
-QString csvOf(const QString &question, const LookupResult &result, const PageLanguage &words)
+// Fields as a CSV row, each shown as text.
+QString csvRow(const QStringList &fields)
 {
-    const Verdict verdict = Verdict::of(result, QDate::currentDate());
-    const QJsonObject json = Api::lookup(result, words, QDateTime::currentDateTimeUtc());
-    const QJsonObject fields = json.value(u"fields"_qs).toObject();
-    QStringList statuses;
-    for (const QString &status : result.statuses)
-        statuses.append(status);
-    const QStringList row {
-        question,
-        result.query,
-        json.value(u"kind"_qs).toString(),
-        json.value(u"verdict"_qs).toString(),
-        fields.value(u"holder"_qs).toString(),
-        fields.value(u"registrar"_qs).toString(),
-        fields.value(u"registered"_qs).toString(),
-        fields.value(u"expires"_qs).toString(),
-        verdict.daysLeft ? QString::number(*verdict.daysLeft) : QString(),
-        statuses.join(u' '),
-        result.nameServers.join(u' '),
-        result.message.isNull() ? QString() : words.render(result.message),
-    };
     QStringList out;
-    for (const QString &field : row)
+    for (const QString &field : fields)
         out.append(csvField(Pages::visible(field)));
     return out.join(u',') + u'\n';
+}
+
+QString csvOf(const QString &question, const LookupResult &result, const PageLanguage &words)
+{
+    const Report report = Report::of(result, QDate::currentDate());
+    return csvRow({
+        question,
+        result.query,
+        report.kind,
+        report.verdictName,
+        result.holder,
+        result.registrar,
+        report.registered,
+        report.expires,
+        report.verdict.daysLeft ? QString::number(*report.verdict.daysLeft) : QString(),
+        result.statuses.join(u' '),
+        result.nameServers.join(u' '),
+        result.message.isNull() ? QString() : words.render(result.message),
+    });
+}
+
+QString csvOf(const Availability::Row &row, const PageLanguage &words)
+{
+    const bool dated = QDate::fromString(row.expires, Qt::ISODate).isValid();
+    return csvRow({ row.extension, row.domain, Report::stateName(row.state), Report::sourceName(row.source),
+                    dated ? row.expires : QString(), row.why.isNull() ? QString() : words.render(row.why) });
 }
 
 // The user's language, as the page would pick it for a browser of that system.
@@ -190,11 +199,8 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
 
     if (parser.isSet(availability)) {
-        QString name = parser.value(availability).trimmed();
-        if (!name.contains(u'.'))
-            name += u".*"_qs;
-        const std::optional<Availability::Question> question
-            = Availability::parse(name, options.availabilityExtensions);
+        const std::optional<ManyExtensions> question
+            = Question::manyFromParts(parser.value(availability), QString(), options.availabilityExtensions);
         if (!question || !parser.positionalArguments().isEmpty() || parser.isSet(file))
             return usage(
                 u"--availability takes one name (quelcor, quelcor.* or quelcor.{de,fr,it}) and nothing else"_qs);
@@ -208,14 +214,9 @@ int main(int argc, char **argv)
             lookup, checkSettings, *question, std::string(), &app,
             [&](const Availability::Row &row) {
                 rows.push_back(row);
-                const QJsonObject json
-                    = Api::availability(*question, { row }, words).value(u"rows"_qs).toArray().at(0).toObject();
                 unknown += row.state == Availability::Row::State::Unknown ? 1 : 0;
                 if (format == Format::Csv) {
-                    QStringList fields;
-                    for (const char *key : { "extension", "domain", "state", "source", "expires", "message" })
-                        fields.append(csvField(Pages::visible(json.value(QLatin1StringView(key)).toString())));
-                    out << fields.join(u',') << '\n';
+                    out << csvOf(row, words);
                 } else if (format == Format::Text) {
                     out << Pages::visible(Pages::availabilityText(row, words)) << '\n';
                 }

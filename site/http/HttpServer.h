@@ -1,20 +1,18 @@
 #pragma once
 
-#include "lookup/LookupPool.h"
-#include "pages/Pages.h"
+#include "Application.h"
 
-#include <QHostAddress>
-#include <QList>
-
+#include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
 // The site's HTTP/1.1 server, event-driven on Boost.Asio and Boost.Beast: a few I/O threads, each with a loop of
 // its own, serve every connection, so that idle and slow clients cost a little memory and no thread; a new
-// connection goes to the loop with the fewest. Lookups run on the lookup pool's workers while their connections
-// wait. When the site is full, a newcomer is taken by closing the connection that has waited longest for a
-// request head.
+// connection goes to the loop with the fewest. Each loop asks an application of its own for the answers (see
+// Application.h): the server only reads requests and writes answers. When it is full, a newcomer is taken by
+// closing the connection that has waited longest for a request head.
 class HttpServer
 {
 public:
@@ -23,7 +21,6 @@ public:
         std::chrono::seconds headDeadline { 10 }; // the whole request head of a new connection
         std::chrono::seconds idleDeadline { 5 }; // the next request head on a kept-alive connection
         std::chrono::seconds writeDeadline { 30 }; // an answer written to a slow reader
-        std::chrono::seconds queueDeadline { 20 }; // a lookup waiting for a worker; then 503
         std::chrono::seconds drainDeadline { 0 }; // after SIGTERM, /healthz says 503 this long before closing
         std::chrono::seconds stopDeadline { 10 }; // lookups in flight may finish after that
         std::size_t headerLimit = 8 * 1024; // bytes of a request head
@@ -32,17 +29,18 @@ public:
         int maxConnections = 0; // 0: as many as the open-files limit allows
         int maxConnectionsPerAddress = 512; // an IPv6 client counts by its /64
         int ioThreads = 0; // 0: one a core
-        QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
+        std::atomic<int> *openConnections = nullptr; // kept up to date, when set
+        std::function<void()> closing; // called once no more connections are taken, before the stop deadline
     };
 
-    HttpServer(const Pages &pages, LookupPool &pool, Settings settings);
+    HttpServer(Http::ApplicationFactory application, Settings settings);
     ~HttpServer();
 
     // Binds and listens; false with the reason in *error.
     bool listen(const std::string &address, unsigned short port, std::string *error);
-    // Serves until SIGTERM or SIGINT, then stops accepting, lets lookups in flight finish up to the stop
-    // deadline and returns; true when none was left running.
-    bool run();
+    // Serves until SIGTERM or SIGINT, then stops accepting, lets the answers under way finish up to the stop
+    // deadline and returns.
+    void run();
     int ioThreads() const;
 
     // What connections from one address count against: the address, or an IPv6 address's /64.

@@ -12,52 +12,6 @@
 
 namespace Availability {
 
-QStringList defaultExtensions()
-{
-    static const QStringList extensions = [] {
-        QStringList read;
-        QFile file(QStringLiteral(":/site/availability-extensions.txt"));
-        if (file.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : file.readAll().split('\n')) {
-                const QString extension = QString::fromUtf8(line).trimmed();
-                if (!extension.isEmpty() && !extension.startsWith(u'#'))
-                    read.append(extension);
-            }
-        }
-        return read;
-    }();
-    return extensions;
-}
-
-std::optional<Question> parse(const QString &input, const QStringList &defaults)
-{
-    static const QRegularExpression form(QStringLiteral("^\\s*([^.\\s{}]+)\\.(?:\\*|\\{([^{}]*)\\})\\s*$"));
-    const QRegularExpressionMatch match = form.match(input);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const DomainName name = DomainName::fromInput(match.captured(1));
-    if (!name.ok() || name.ace.contains(u'.'))
-        return std::nullopt;
-    Question question { name.ace, {} };
-    const QStringList asked = match.captured(2).isNull()
-        ? defaults
-        : match.captured(2).split(QRegularExpression(QStringLiteral("[,;\\s]+")), Qt::SkipEmptyParts);
-    for (QString extension : asked) {
-        if (extension.startsWith(u'.'))
-            extension.remove(0, 1);
-        // Each extension as the name under it would be checked: "co.uk" and "рф" too.
-        const DomainName checked = DomainName::fromInput(u"x."_qs + extension);
-        if (!checked.ok())
-            return std::nullopt;
-        const QString ace = checked.ace.mid(2);
-        if (!question.extensions.contains(ace))
-            question.extensions.append(ace);
-    }
-    if (question.extensions.isEmpty() || question.extensions.size() > 50)
-        return std::nullopt;
-    return question;
-}
-
 Row::State stateOf(const LookupResult &result)
 {
     switch (result.outcome) {
@@ -78,7 +32,7 @@ namespace {
 class Check : public QObject
 {
 public:
-    Check(const Lookup &lookup, const Settings &settings, Question question, std::string client, QObject *context,
+    Check(const Lookup &lookup, const Settings &settings, ManyExtensions question, std::string client, QObject *context,
           std::function<void(const Row &)> row, std::function<void()> done)
         : QObject(context)
         , m_lookup(lookup)
@@ -197,7 +151,7 @@ private:
 
     const Lookup &m_lookup;
     const Settings m_settings;
-    const Question m_question;
+    const ManyExtensions m_question;
     const std::string m_client;
     const std::function<void(const Row &)> m_row;
     const std::function<void()> m_done;
@@ -211,7 +165,7 @@ private:
 
 } // namespace
 
-void check(const Lookup &lookup, const Settings &settings, const Question &question, const std::string &client,
+void check(const Lookup &lookup, const Settings &settings, const ManyExtensions &question, const std::string &client,
            QObject *context, std::function<void(const Row &)> row, std::function<void()> done)
 {
     (new Check(lookup, settings, question, client, context, std::move(row), std::move(done)))->start();

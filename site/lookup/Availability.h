@@ -2,6 +2,7 @@
 
 #include "Dns.h"
 #include "Lookup.h"
+#include "query/Question.h"
 #include "state/RateLimits.h"
 #include "state/ResultCache.h"
 
@@ -16,18 +17,6 @@
 // site's kept answers, from the DNS (a name with name servers is registered), or from its registry, in that order
 // of cost; only the registry's questions count against the client's budget.
 namespace Availability {
-
-// The extensions asked when the question names none: widely used ones; an operator sets others.
-QStringList defaultExtensions();
-
-// "quelcor.*": the name in the given extensions; "quelcor.{de,fr,it}" (or "quelcor.{de fr it}"): in those.
-// The name in A-labels and the extensions, or no value for a question that is neither.
-struct Question
-{
-    QString name; // one label, A-labels ("xn--caf-dma")
-    QStringList extensions; // without the dot, A-labels, each once
-};
-std::optional<Question> parse(const QString &input, const QStringList &defaults);
 
 struct Row
 {
@@ -55,7 +44,7 @@ struct Settings
 
 // Runs a check on the calling thread's event loop; row is called for each extension as its answer comes, then
 // done once. Deletes itself when done; not at all called once the context is gone.
-void check(const Lookup &lookup, const Settings &settings, const Question &question, const std::string &client,
+void check(const Lookup &lookup, const Settings &settings, const ManyExtensions &question, const std::string &client,
            QObject *context, std::function<void(const Row &)> row, std::function<void()> done);
 
 } // namespace Availability

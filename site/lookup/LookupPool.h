@@ -34,7 +34,7 @@ public:
         ResultCache *cache = nullptr; // finished lookups kept; none when null
         TokenBuckets *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
         std::optional<Dns::Resolver> resolver; // for availability checks; none: each extension asks its registry
-        QStringList availabilityExtensions = Availability::defaultExtensions(); // a name without extension in
+        QStringList availabilityExtensions = ManyExtensions::usual(); // a name without extension in
     };
 
     struct Job
@@ -48,7 +48,7 @@ public:
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
-        std::optional<Availability::Question> availability;
+        std::optional<ManyExtensions> availability;
         std::mutex rowsMutex;
         std::vector<Availability::Row> rows;
     };

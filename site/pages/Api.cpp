@@ -1,8 +1,8 @@
 #include "Api.h"
 
+#include "Report.h"
 #include "Statuses.h"
 #include "Template.h"
-#include "Verdict.h"
 
 #include <QDate>
 
@@ -12,60 +12,12 @@
 
 namespace {
 
-const char *verdictName(Verdict::Kind kind)
-{
-    switch (kind) {
-    case Verdict::Kind::Available:
-        return "available";
-    case Verdict::Kind::Registered:
-        return "registered";
-    case Verdict::Kind::Reserved:
-        return "reserved";
-    case Verdict::Kind::Busy:
-        return "busy";
-    case Verdict::Kind::NoAnswer:
-        break;
-    case Verdict::Kind::Allocated:
-        return "allocated";
-    case Verdict::Kind::NoRecord:
-        return "no-record";
-    case Verdict::Kind::TopLevelDomain:
-        return "top-level-domain";
-    case Verdict::Kind::Special:
-        return "special";
-    case Verdict::Kind::Refused:
-        return "refused";
-    }
-    return "no-answer";
-}
-
-const char *kindName(Query::Kind kind)
-{
-    switch (kind) {
-    case Query::Kind::Domain:
-        break;
-    case Query::Kind::Address:
-        return "address";
-    case Query::Kind::Network:
-        return "network";
-    case Query::Kind::AsNumber:
-        return "as-number";
-    case Query::Kind::TopLevelDomain:
-        return "top-level-domain";
-    }
-    return "domain";
-}
-
 // The fields the record has, by name; a date only where it could be read.
-QJsonObject fields(const LookupResult &result)
+QJsonObject fields(const LookupResult &result, const Report &report)
 {
     QJsonObject object;
     const auto text = [&object](const char *name, const QString &value) {
         if (!value.isEmpty())
-            object.insert(QLatin1StringView(name), value);
-    };
-    const auto date = [&object](const char *name, const QString &value) {
-        if (QDate::fromString(value, Qt::ISODate).isValid())
             object.insert(QLatin1StringView(name), value);
     };
     text("name", result.name);
@@ -74,9 +26,9 @@ QJsonObject fields(const LookupResult &result)
     text("registrarIanaId", result.registrarId);
     text("registrarUrl", result.registrarUrl);
     text("abuseContact", result.abuse);
-    date("registered", result.registered);
-    date("expires", result.expires);
-    date("lastChanged", result.lastChanged);
+    text("registered", report.registered);
+    text("expires", report.expires);
+    text("lastChanged", report.lastChanged);
     if (!result.nameServers.isEmpty())
         object.insert(u"nameServers"_qs, QJsonArray::fromStringList(result.nameServers));
     text("dnssec", result.dnssec);
@@ -94,25 +46,18 @@ namespace Api {
 
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now)
 {
-    const Verdict verdict = Verdict::of(result, now.date());
+    const Report report = Report::of(result, now.date());
     QJsonObject object { { u"query"_qs, result.query },
-                         { u"kind"_qs, QLatin1StringView(kindName(result.kind)) },
-                         { u"verdict"_qs, QLatin1StringView(verdictName(verdict.kind)) } };
-    QJsonArray flags;
-    if (verdict.expired)
-        flags.append(u"expired"_qs);
-    if (verdict.redemption)
-        flags.append(u"redemption-period"_qs);
-    if (verdict.pendingDelete)
-        flags.append(u"pending-delete"_qs);
-    object.insert(u"flags"_qs, flags);
-    if (verdict.daysLeft)
-        object.insert(u"daysLeft"_qs, *verdict.daysLeft);
+                         { u"kind"_qs, report.kind },
+                         { u"verdict"_qs, report.verdictName },
+                         { u"flags"_qs, QJsonArray::fromStringList(report.flags) } };
+    if (report.verdict.daysLeft)
+        object.insert(u"daysLeft"_qs, *report.verdict.daysLeft);
     if (!result.message.isNull())
         object.insert(u"message"_qs, words.render(result.message));
     if (result.retryAfterSeconds >= 0)
         object.insert(u"retryAfter"_qs, result.retryAfterSeconds);
-    object.insert(u"fields"_qs, fields(result));
+    object.insert(u"fields"_qs, fields(result, report));
     QJsonArray statuses;
     for (const QString &status : result.statuses) {
         QJsonObject item { { u"value"_qs, status } };
@@ -150,11 +95,9 @@ Response lookupResponse(const LookupResult &result, const PageLanguage &words)
     };
 }
 
-QJsonObject availability(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+QJsonObject availability(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                          const PageLanguage &words)
 {
-    using State = Availability::Row::State;
-    using Source = Availability::Row::Source;
     QJsonArray list;
     for (const QString &extension : question.extensions) {
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const Availability::Row &candidate) {
@@ -163,15 +106,8 @@ QJsonObject availability(const Availability::Question &question, const std::vect
         if (row == rows.end())
             continue;
         QJsonObject object { { u"extension"_qs, row->extension }, { u"domain"_qs, row->domain } };
-        object.insert(u"state"_qs,
-                      row->state == State::Available        ? u"available"_qs
-                          : row->state == State::Registered ? u"registered"_qs
-                          : row->state == State::Reserved   ? u"reserved"_qs
-                                                            : u"unknown"_qs);
-        object.insert(u"source"_qs,
-                      row->source == Source::Cache     ? u"cache"_qs
-                          : row->source == Source::Dns ? u"dns"_qs
-                                                       : u"registry"_qs);
+        object.insert(u"state"_qs, Report::stateName(row->state));
+        object.insert(u"source"_qs, Report::sourceName(row->source));
         if (QDate::fromString(row->expires, Qt::ISODate).isValid())
             object.insert(u"expires"_qs, row->expires);
         if (!row->why.isNull())
@@ -181,7 +117,7 @@ QJsonObject availability(const Availability::Question &question, const std::vect
     return QJsonObject { { u"name"_qs, question.name }, { u"rows"_qs, list } };
 }
 
-Response availabilityResponse(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+Response availabilityResponse(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                               const PageLanguage &words)
 {
     return Response {

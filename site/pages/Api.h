@@ -18,9 +18,9 @@ QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const 
 Response lookupResponse(const LookupResult &result, const PageLanguage &words);
 
 // An availability check's rows as the API's JSON (/api/v1/availability), in the order of the extensions asked.
-QJsonObject availability(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+QJsonObject availability(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                          const PageLanguage &words);
-Response availabilityResponse(const Availability::Question &question, const std::vector<Availability::Row> &rows,
+Response availabilityResponse(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                               const PageLanguage &words);
 
 // A problem: "application/problem+json" with its HTTP status, a short title and what went wrong.

@@ -36,9 +36,9 @@ public:
     {
     }
 
-    // The pages of the site's own, by their path: the download, forum, bug report and product pages and the
-    // home page; no value for another path.
-    std::optional<Response> plainPage(QLatin1StringView path, const PageLanguage &words) const;
+    // The pages of the site's own (the route table names their paths).
+    enum class Plain { Home, Product, Download, Forum, BugReport };
+    Response plainPage(Plain which, const PageLanguage &words) const;
     static Response notFound(const PageLanguage &words);
 
     // The version files, the style sheet.
@@ -59,8 +59,8 @@ public:
 
     // The page of an availability check, sent in parts: the page up to its table of rows and what follows them,
     // and each row as its answer comes (an extension, its state in words and a link to its full lookup).
-    static std::pair<std::string, std::string>
-    availabilityFrame(const QString &typed, const Availability::Question &question, const PageLanguage &words);
+    static std::pair<std::string, std::string> availabilityFrame(const QString &typed, const ManyExtensions &question,
+                                                                 const PageLanguage &words);
     static std::string availabilityRow(const Availability::Row &row, const PageLanguage &words);
     // A row as a line of text: "quelcor.de  Available (expires ...)".
     static QString availabilityText(const Availability::Row &row, const PageLanguage &words);

@@ -257,7 +257,7 @@ void TestSiteProcess::availabilityRowsAsTheyCome()
     whois.server(2).mode = FakeWhois::Mode::Late;
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
-    QStringList extensions = Availability::defaultExtensions();
+    QStringList extensions = ManyExtensions::usual();
     QCOMPARE(extensions.size(), 20);
     extensions.removeAll(u"online"_qs); // asked of whois
     rdap.route(

@@ -491,7 +491,7 @@ void TestSiteLookup::availabilityQuestions()
 {
     QFETCH(QString, input);
     QFETCH(QStringList, asked);
-    const std::optional<Availability::Question> question = Availability::parse(input, { u"com"_qs, u"net"_qs });
+    const std::optional<ManyExtensions> question = Question::manyFromInput(input, { u"com"_qs, u"net"_qs });
     QStringList names;
     for (const QString &extension : question ? question->extensions : QStringList())
         names.append(question->name + u'.' + extension);

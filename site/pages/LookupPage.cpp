@@ -1,0 +1,211 @@
+// The lookup page: the form alone, a lookup's answer (its verdict, the fields, the records), a refusal; and a
+// record as a file to keep.
+
+#include "Frame.h"
+#include "Pages.h"
+
+#include "Findings.h"
+#include "MakerPaths.h"
+#include "Statuses.h"
+#include "Template.h"
+#include "Verdict.h"
+
+#include <QUrl>
+
+namespace {
+
+using Outcome = LookupResult::Outcome;
+using Template::Data;
+using Template::value;
+
+// The texts of the pages. The long ones carry their markup, which a translation keeps.
+const char kCached[] = QT_TRANSLATE_NOOP("Page", "From the site's cache: looked up %1 s ago.");
+const char kRecordFrom[] = QT_TRANSLATE_NOOP("Page", "Record from %1");
+const char kRecordCut[] = QT_TRANSLATE_NOOP("Page", "The record was longer than 1 MiB; only its beginning is shown.");
+const char kWelcome[] = QT_TRANSLATE_NOOP(
+    "Page",
+    "<h1>Whois lookup</h1><p>Type a domain name, such as <b>example.com</b>, and press <b>Look up</b> to see who "
+    "registered it, with which registrar, and until when.</p><p>An IP address such as <b>8.8.8.8</b>, a network "
+    "such as <b>8.8.8.0/24</b> or an AS number such as <b>AS15169</b> shows who holds it.</p>");
+const char kWelcomeTopLevel[] = QT_TRANSLATE_NOOP(
+    "Page", "<p>A top-level domain such as <b>de</b> shows who runs it and where its registry answers.</p>");
+const char kWelcomeAvailability[]
+    = QT_TRANSLATE_NOOP("Page",
+                        "<p><b>quelcor.*</b> shows in which of the usual extensions a name is still free, "
+                        "<b>quelcor.{de,fr,it}</b> in those named.</p>");
+
+//: A button that copies the text beside it to the clipboard
+const char kCopy[] = QT_TRANSLATE_NOOP("Page", "Copy");
+//: The copy button once it has copied
+const char kCopied[] = QT_TRANSLATE_NOOP("Page", "Copied");
+//: A link that saves a record as a file
+const char kDownload[] = QT_TRANSLATE_NOOP("Page", "Download");
+
+// The fields as the template takes them: each value shown as text, a status in words with the value as written.
+Data fieldRows(const QList<Findings::Field> &fields)
+{
+    Data rows { Data::type::list };
+    for (const Findings::Field &field : fields) {
+        Data made;
+        made.set("label", value(field.label));
+        if (field.statuses.isEmpty()) {
+            made.set("value", value(Pages::visible(field.value)));
+            if (!field.link.isEmpty())
+                made.set("link", value(field.link));
+        } else {
+            Data items { Data::type::list };
+            for (qsizetype i = 0; i < field.statuses.size(); ++i) {
+                Data item;
+                item.set("raw", value(Pages::visible(field.statuses[i].value)));
+                if (!field.statuses[i].words.isEmpty())
+                    item.set("phrase", value(field.statuses[i].words));
+                if (i + 1 == field.statuses.size())
+                    item.set("last", true);
+                items.push_back(item);
+            }
+            made.set("statuses", items);
+        }
+        rows.push_back(made);
+    }
+    return rows;
+}
+
+// The verdict line as the template takes it: the detail as markup, each value of it isolated.
+Data verdictData(const Findings::VerdictLine &line)
+{
+    if (line.label.isEmpty())
+        return Data(false);
+    Data made;
+    made.set("kind", std::string(line.kind));
+    made.set("mark", std::string(line.mark));
+    made.set("label", value(line.label));
+    if (!line.detail.isEmpty())
+        made.set("detail", value(line.detail));
+    return made;
+}
+
+std::string resultContent(const PageLanguage &words, const LookupResult &result)
+{
+    const Verdict verdict = Verdict::of(result, QDate::currentDate());
+    Data data;
+    const Data line = verdictData(Findings::verdictLine(words, result, verdict, Findings::Markup::Html));
+    if (line.is_object()) {
+        data.set("verdict", line);
+    } else {
+        data.set("notice", value(Pages::visible(words.render(result.message))));
+        data.set("noticeKind", std::string("warn"));
+    }
+    if (result.outcome == Outcome::Found || result.outcome == Outcome::Reserved) {
+        // What was asked, in the site's own words (a domain name as the user reads it), never a name the
+        // registry sent.
+        const bool named = result.kind == Query::Kind::Domain || result.kind == Query::Kind::TopLevelDomain;
+        const QString asked = named ? QUrl::fromAce(result.query.toLatin1()) : result.query;
+        data.set("heading", value(Pages::visible(asked.isEmpty() ? result.query : asked)));
+    }
+    if (result.cachedAgeSeconds >= 0)
+        data.set("cached", value(words.text(kCached).arg(result.cachedAgeSeconds)));
+    Data rows = fieldRows(Findings::fields(words, result, verdict));
+    const bool readable = !rows.is_empty_list();
+    if (readable) {
+        Data fields;
+        fields.set("rows", rows);
+        data.set("fields", fields);
+    }
+    if (line.is_object() || readable)
+        data.set("answer", true);
+    static const std::string script = Template::file("copy.js").toStdString();
+    data.set("script", script);
+    data.set("copy", value(words.text(kCopy)));
+    data.set("copied", value(words.text(kCopied)));
+    // (A list is set only when it has items: the engine copies what it is given.)
+    if (!result.notes.isEmpty()) {
+        Data notes { Data::type::list };
+        for (const Message &note : result.notes)
+            notes.push_back(value(Pages::visible(words.render(note))));
+        data.set("notes", notes);
+    }
+    if (result.records.isEmpty())
+        return Template::render("lookup", data);
+    Data records { Data::type::list };
+    const QString recordFrom = words.text(kRecordFrom);
+    const qsizetype mark = recordFrom.indexOf(QLatin1String("%1"));
+    const QString download = words.text(kDownload);
+    const QByteArray question = QUrl::toPercentEncoding(result.query);
+    for (qsizetype i = 0; i < result.records.size(); ++i) {
+        const SourceRecord &source = result.records[i];
+        Data record;
+        record.set("number", std::to_string(i + 1));
+        record.set("before", value(mark < 0 ? recordFrom : recordFrom.left(mark)));
+        record.set("source", value(Pages::visible(source.source)));
+        record.set("after", value(mark < 0 ? QString() : recordFrom.mid(mark + 2)));
+        if (source.cut)
+            record.set("cut", value(words.text(kRecordCut)));
+        record.set("text", value(Pages::visible(source.display())));
+        // Folded where the table above says what matters; open where the record is all there is.
+        if (!readable)
+            record.set("open", true);
+        record.set("download",
+                   value(QStringLiteral("%1?domain=%2&record=%3")
+                             .arg(MakerPaths::lookupPage, QString::fromLatin1(question))
+                             .arg(i + 1)));
+        record.set("fileName", value(Pages::recordFileName(result.query, int(i + 1), source.rdap())));
+        record.set("downloadLabel", value(download));
+        records.push_back(record);
+    }
+    data.set("records", records);
+    return Template::render("lookup", data);
+}
+
+} // namespace
+
+using Frame::html;
+using Frame::kLookupTitle;
+using Frame::page;
+
+QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, const PageLanguage &words)
+{
+    std::string content;
+    if (result) {
+        content = resultContent(words, *result);
+    } else {
+        Data data;
+        data.set("introduction",
+                 value(words.text(kWelcome) + words.text(kWelcomeTopLevel) + words.text(kWelcomeAvailability)));
+        content = Template::render("welcome", data);
+    }
+    return page(words, words.text(kLookupTitle), typed, content, result ? "said" : nullptr);
+}
+
+Response Pages::lookupRefused(int status, const QString &typed, const Message &message, const PageLanguage &words)
+{
+    Data data;
+    data.set("notice", value(visible(words.render(message))));
+    return html(page(words, words.text(kLookupTitle), typed, Template::render("refused", data)), status);
+}
+
+std::optional<Response> Pages::recordFile(const LookupResult &result, int number)
+{
+    if (number < 1 || number > result.records.size())
+        return std::nullopt;
+    const SourceRecord &record = result.records[number - 1];
+    const QByteArray name = recordFileName(result.query, number, record.rdap()).toLatin1();
+    return Response { 200, record.rdap() ? "application/rdap+json" : "text/plain; charset=utf-8", record.text.toUtf8(),
+                      "attachment; filename=\"" + name + '"' };
+}
+
+QString Pages::recordFileName(const QString &query, int number, bool rdap)
+{
+    QString name;
+    for (const QChar c : QStringView(query).left(100)) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'.'
+            || c == u'-';
+        name += plain ? c : u'_';
+    }
+    while (name.startsWith(u'.') || name.startsWith(u'-'))
+        name.remove(0, 1);
+    if (name.isEmpty())
+        name = QStringLiteral("record");
+    if (number > 1)
+        name += QStringLiteral("-%1").arg(number);
+    return name + (rdap ? QStringLiteral("-rdap.json") : QStringLiteral("-whois.txt"));
+}

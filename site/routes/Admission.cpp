@@ -1,0 +1,89 @@
+#include "Admission.h"
+
+namespace asio = boost::asio;
+
+namespace {
+
+constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
+
+} // namespace
+
+Admission::Admission(LookupPool &pool, asio::io_context &io, std::chrono::seconds queueDeadline)
+    : m_pool(pool)
+    , m_io(io)
+    , m_queueDeadline(queueDeadline)
+{
+}
+
+Admission::Asked Admission::refused(LookupPool::Admission admission, int retryAfter) const
+{
+    const int queueSeconds = qMax(int(m_queueDeadline.count()), 1);
+    switch (admission) {
+    case LookupPool::Admission::ClientBusy:
+        return Asked { nullptr, 429, 5, Message(MessageId::ClientBusy) };
+    case LookupPool::Admission::ClientLimited:
+        return Asked { nullptr, 429, retryAfter, Message(MessageId::ClientLimited, retryAfter) };
+    default:
+        return Asked { nullptr, 503, queueSeconds, Message(MessageId::ServiceBusy, queueSeconds) };
+    }
+}
+
+std::shared_ptr<LookupPool::Job> Admission::job(const std::string &client, const Wake &wake)
+{
+    auto job = std::make_shared<LookupPool::Job>();
+    job->client = client;
+    // What a job calls when it changes (on any thread): the connection's timer is cancelled on the connection's
+    // own thread, waking it. Only the connection owns the timer, so that it ends with the server's loop whatever
+    // the job does.
+    job->changed = [weak = std::weak_ptr(wake), executor = m_io.get_executor()] {
+        asio::post(executor, [weak] {
+            if (const auto timer = weak.lock())
+                timer->cancel();
+        });
+    };
+    return job;
+}
+
+asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::string &client)
+{
+    // The worker wakes this connection when the lookup starts and when it is done.
+    auto wake = std::make_shared<asio::steady_timer>(m_io);
+    wake->expires_after(m_queueDeadline);
+    std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
+    job->query = std::move(query);
+    int retryAfter = 0;
+    const LookupPool::Admission admission = m_pool.submit(job, &retryAfter);
+    if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
+        co_return refused(admission, retryAfter);
+    while (job->state != LookupPool::Job::Done) {
+        auto [ec] = co_await wake->async_wait(kTuple);
+        const int state = job->state;
+        if (state == LookupPool::Job::Done)
+            break;
+        if (state == LookupPool::Job::Cancelled)
+            co_return refused(LookupPool::Admission::Busy, 0);
+        if (state == LookupPool::Job::Running)
+            wake->expires_at(asio::steady_timer::time_point::max());
+        else if (!ec && m_pool.cancel(job)) // waited in the queue past its deadline
+            co_return refused(LookupPool::Admission::Busy, 0);
+    }
+    Asked asked;
+    asked.job = std::move(job);
+    asked.kept = admission == LookupPool::Admission::Answered;
+    co_return asked;
+}
+
+std::pair<Admission::Asked, Admission::Wake> Admission::check(const ManyExtensions &question, const std::string &client)
+{
+    auto wake = std::make_shared<asio::steady_timer>(m_io);
+    wake->expires_at(asio::steady_timer::time_point::max());
+    std::shared_ptr<LookupPool::Job> job = this->job(client, wake); // woken by each row, and at the end
+    job->availability = question;
+    int retryAfter = 0;
+    const LookupPool::Admission admission = m_pool.submit(job, &retryAfter);
+    if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
+        return { refused(admission, retryAfter), wake };
+    Asked asked;
+    asked.job = std::move(job);
+    return { asked, wake };
+}

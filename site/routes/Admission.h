@@ -1,0 +1,47 @@
+#pragma once
+
+#include "http/Application.h"
+#include "lookup/LookupPool.h"
+#include "messages/Message.h"
+
+#include <boost/asio.hpp>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <utility>
+
+// A question put to the lookup pool from one I/O loop, and the answer: the job, or why it was not run. Every
+// refusal (the site is busy, the client asks too much) has one status, Retry-After and message, for the page and
+// the API alike.
+class Admission
+{
+public:
+    Admission(LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline);
+
+    struct Asked
+    {
+        std::shared_ptr<LookupPool::Job> job; // null when refused
+        int status = 200;
+        int retryAfter = 0; // seconds
+        Message refusal;
+        bool kept = false; // answered from the cache at once
+    };
+
+    // A lookup, waited for until it is done, or refused; one that waits in the queue past the queue deadline is
+    // refused as the busy site's.
+    boost::asio::awaitable<Asked> lookup(Query query, const std::string &client);
+
+    // A check of a name in many extensions, started: the job (or the refusal), and the timer that the job
+    // cancels each time a row comes and when it is done.
+    using Wake = std::shared_ptr<boost::asio::steady_timer>;
+    std::pair<Asked, Wake> check(const ManyExtensions &question, const std::string &client);
+
+private:
+    std::shared_ptr<LookupPool::Job> job(const std::string &client, const Wake &wake);
+    Asked refused(LookupPool::Admission admission, int retryAfter) const;
+
+    LookupPool &m_pool;
+    boost::asio::io_context &m_io;
+    const std::chrono::seconds m_queueDeadline;
+};

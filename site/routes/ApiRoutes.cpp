@@ -1,0 +1,80 @@
+// The API for programs: a lookup, a name's check in many extensions, and the API's description.
+
+#include "Replies.h"
+#include "Routes.h"
+#include "pages/Api.h"
+#include "query/Question.h"
+
+#include <QUrl>
+
+namespace asio = boost::asio;
+namespace http = boost::beast::http;
+using Reply = Routes::Reply;
+
+namespace {
+
+constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
+const QString kNotAQuestion = QStringLiteral("Not a question the site can ask");
+
+} // namespace
+
+asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
+{
+    const unsigned version = exchange.request.version();
+    // (The question is read as a form reads it: a blank is "+".)
+    const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
+    const Query query = Query::fromInput(q);
+    if (!exchange.query.hasQueryItem(QStringLiteral("q")) || !query.ok()) {
+        const Message why = query.ok() ? Message(MessageId::TypeADomainName) : query.error;
+        co_return Replies::api(Api::problem(400, kNotAQuestion, exchange.words.render(why)), version);
+    }
+    if (exchange.request.method() == http::verb::head) {
+        Reply reply = Replies::api(Response { 200, "application/json", QByteArray(), {} }, version);
+        reply.set(http::field::connection, "close");
+        co_return reply;
+    }
+    const Admission::Asked asked = co_await m_admission.lookup(query, exchange.client);
+    if (!asked.job)
+        co_return refusedApi(exchange, asked);
+    co_return Replies::api(Api::lookupResponse(asked.job->result, exchange.words), version);
+}
+
+asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)
+{
+    co_return Replies::api(Api::description(), exchange.request.version());
+}
+
+Reply Routes::refusedApi(const Exchange &exchange, const Admission::Asked &asked)
+{
+    Reply reply = Replies::api(Api::problem(asked.status,
+                                            asked.status == 429 ? QStringLiteral("Too many lookups from this client")
+                                                                : QStringLiteral("The service is busy"),
+                                            exchange.words.render(asked.refusal)),
+                               exchange.request.version());
+    reply.set(http::field::retry_after, std::to_string(asked.retryAfter));
+    return reply;
+}
+
+asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
+{
+    const std::optional<ManyExtensions> question
+        = Question::manyFromParts(exchange.query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded),
+                                  exchange.query.queryItemValue(QStringLiteral("extensions"), QUrl::FullyDecoded),
+                                  m_pool.settings().availabilityExtensions);
+    if (!question) {
+        co_return Replies::api(Api::problem(400, kNotAQuestion,
+                                            QStringLiteral("Give a name without extension (name=quelcor) and perhaps "
+                                                           "the extensions (extensions=de,fr,it).")),
+                               exchange.request.version());
+    }
+    auto [asked, wake] = m_admission.check(*question, exchange.client);
+    if (!asked.job)
+        co_return refusedApi(exchange, asked);
+    while (asked.job->state != LookupPool::Job::Done) {
+        wake->expires_at(asio::steady_timer::time_point::max());
+        co_await wake->async_wait(kTuple);
+    }
+    const std::lock_guard lock(asked.job->rowsMutex);
+    co_return Replies::api(Api::availabilityResponse(*question, asked.job->rows, exchange.words),
+                           exchange.request.version());
+}

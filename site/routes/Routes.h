@@ -1,0 +1,86 @@
+#pragma once
+
+#include "Admission.h"
+#include "http/Application.h"
+#include "lookup/LookupPool.h"
+#include "pages/Pages.h"
+
+#include <boost/asio.hpp>
+#include <boost/beast.hpp>
+
+#include <QLatin1StringView>
+#include <QString>
+#include <QUrlQuery>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+
+// Which handler answers which request: the one table of the site's paths (in Routes.cpp), with the small
+// handlers; the lookup page's in LookupRoutes.cpp, the API's in ApiRoutes.cpp. One set for each I/O loop.
+class Routes
+{
+public:
+    using Request = Http::Request;
+    using Reply = Http::Reply;
+
+    Routes(const Pages &pages, LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline,
+           const std::atomic<bool> &draining);
+
+    // The answer to a request, its length set (a HEAD's without the body). peer: the connection's own address;
+    // client: the address that limits count. An answer sent in parts sets *parts, and its reply holds the
+    // beginning of the body. A lookup page from a kept result sets *keepable to its lookups counter (the page may
+    // be kept for a moment).
+    boost::asio::awaitable<Reply> respond(const Request &request, const std::string &peer, const std::string &client,
+                                          Http::Parts *parts, std::atomic<quint64> **keepable);
+
+private:
+    struct Route;
+    struct Exchange
+    {
+        const Request &request;
+        const Route *route; // null for a path that none names
+        QString path;
+        QUrlQuery query;
+        const PageLanguage &words;
+        const std::string &peer;
+        const std::string &client;
+        Http::Parts *parts; // where an answer in parts goes; null: the whole answer at once
+        std::atomic<quint64> **keepable; // where a lookup page from a kept result says so
+    };
+    using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
+    struct Route
+    {
+        boost::beast::http::verb method; // GET routes answer HEAD too, with the GET's headers
+        QLatin1StringView path;
+        Handler handler;
+        Pages::Plain plain = Pages::Plain::Home; // for plainPage: which
+    };
+    static const Route kRoutes[];
+
+    boost::asio::awaitable<Reply> health(const Exchange &exchange);
+    boost::asio::awaitable<Reply> metrics(const Exchange &exchange);
+    boost::asio::awaitable<Reply> quelcorVersion(const Exchange &exchange);
+    boost::asio::awaitable<Reply> whoisVersion(const Exchange &exchange);
+    boost::asio::awaitable<Reply> styleSheet(const Exchange &exchange);
+    boost::asio::awaitable<Reply> favicon(const Exchange &exchange);
+    boost::asio::awaitable<Reply> plainPage(const Exchange &exchange);
+
+    // LookupRoutes.cpp
+    boost::asio::awaitable<Reply> lookupPage(const Exchange &exchange);
+    boost::asio::awaitable<Reply> lookup(const Exchange &exchange, const QString &typed, const Query &query);
+    boost::asio::awaitable<Reply> availabilityPage(const Exchange &exchange, const QString &typed,
+                                                   const ManyExtensions &question);
+    static Reply refusedPage(const Exchange &exchange, const QString &typed, const Admission::Asked &asked);
+
+    // ApiRoutes.cpp
+    boost::asio::awaitable<Reply> apiLookup(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiAvailability(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiDescription(const Exchange &exchange);
+    static Reply refusedApi(const Exchange &exchange, const Admission::Asked &asked);
+
+    const Pages &m_pages;
+    LookupPool &m_pool;
+    Admission m_admission;
+    const std::atomic<bool> &m_draining;
+};

@@ -1,0 +1,115 @@
+#include "SiteApplication.h"
+
+#include "Replies.h"
+#include "state/Log.h"
+#include "state/Metrics.h"
+#include "state/RateLimits.h"
+
+namespace asio = boost::asio;
+namespace http = boost::beast::http;
+
+namespace {
+
+// Text from a request as one safe log line: no control characters, not too long.
+std::string loggable(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text)
+        out += (c < 0x20 || c == 0x7f) ? '?' : char(c);
+    return out.size() > 300 ? out.substr(0, 300) + "..." : out;
+}
+
+// A request's line in the access log: "address method target status length [language]"; a page in words of the
+// site's own ends its line with its language.
+struct AccessLine
+{
+    AccessLine(const std::string &address, const Http::Request &request)
+        : start(loggable(address) + ' ' + loggable(request.method_string()) + ' ' + loggable(request.target()))
+    {
+    }
+    std::string operator()(unsigned status, std::size_t length, const std::string &language = {}) const;
+    std::string start;
+};
+
+std::string AccessLine::operator()(unsigned status, std::size_t length, const std::string &language) const
+{
+    std::string line = start;
+    line += ' ' + std::to_string(status) + ' ' + std::to_string(length);
+    if (!language.empty())
+        line += ' ' + language;
+    return line;
+}
+
+// The path as a label of the request counter: a path the site served (answered, or refused a lookup on), and
+// one label for every other, so that strangers' paths cannot grow the counters without end.
+QByteArray metricPath(std::string_view target, unsigned status)
+{
+    if (status >= 300 && status != 429 && status != 503)
+        return QByteArrayLiteral("other");
+    return Replies::pathOf(target).toUtf8();
+}
+
+// Every X-Forwarded-For field, in order: a proxy appends a field of its own after the client's.
+QByteArray forwardedFor(const Http::Request &request)
+{
+    QByteArray forwarded;
+    for (auto [field, end] = request.equal_range("X-Forwarded-For"); field != end; ++field)
+        forwarded
+            += (forwarded.isEmpty() ? "" : ", ") + QByteArray(field->value().data(), qsizetype(field->value().size()));
+    return forwarded;
+}
+
+} // namespace
+
+SiteApplication::SiteApplication(const Pages &pages, LookupPool &pool, asio::io_context &io,
+                                 const std::atomic<bool> &draining, const Settings &settings)
+    : m_settings(settings)
+    , m_draining(draining)
+    , m_routes(pages, pool, io, settings.queueDeadline, draining)
+    , m_kept(pages)
+{
+}
+
+asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &request, const std::string &peer)
+{
+    Http::Answer answer;
+    // An answer that never changes goes out as it was made, without the routes.
+    const bool keepAlive = request.keep_alive() && !m_draining;
+    if (const std::optional<KeptAnswers::Kept> kept = m_kept.find(request, keepAlive)) {
+        Log::line(AccessLine(peer, request)(kept->status, kept->length, kept->language));
+        ++kept->counted;
+        if (kept->lookups)
+            ++*kept->lookups;
+        answer.bytes = kept->bytes;
+        answer.close = !keepAlive;
+        co_return answer;
+    }
+    const QString client
+        = clientAddress(QString::fromStdString(peer), forwardedFor(request), m_settings.trustedProxies);
+    std::atomic<quint64> *keepable = nullptr; // a lookup page that may be kept for a moment: its lookups counter
+    answer.reply = co_await m_routes.respond(request, peer, client.toStdString(), &answer.parts, &keepable);
+    Http::Reply &reply = answer.reply;
+    answer.close = !request.keep_alive() || m_draining || reply[http::field::connection] == "close";
+    reply.keep_alive(!answer.close);
+
+    // One line a request, once its length is known.
+    const std::string language = loggable(reply[http::field::content_language]);
+    const unsigned status = reply.result_int();
+    if (answer.parts)
+        answer.written = [line = AccessLine(peer, request), status, language](std::size_t length) {
+            Log::line(line(status, length, language));
+        };
+    else
+        Log::line(AccessLine(peer, request)(status, reply.body().size(), language));
+    Metrics::instance().countRequest(metricPath(request.target(), reply.result_int()), int(reply.result_int()));
+    if (keepable && reply.result() == http::status::ok)
+        answer.bytes = m_kept.keepPage(request, !answer.close, reply, keepable);
+    co_return answer;
+}
+
+void SiteApplication::unreadable(const Http::Request &head, const std::string &peer, const Http::Reply &reply)
+{
+    Log::line(AccessLine(peer, head)(reply.result_int(), reply.body().size()));
+    Metrics::instance().countRequest(metricPath(head.target(), reply.result_int()), int(reply.result_int()));
+}
