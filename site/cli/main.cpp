@@ -130,6 +130,122 @@ const PageLanguage &userLanguage()
     return PageLanguage::forAcceptLanguage(languages.toStdString());
 }
 
+// How the answers are printed.
+struct Output
+{
+    Format format;
+    bool raw; // the records after the fields, in text
+    const PageLanguage &words;
+};
+
+// A name checked in many extensions: a row an extension as its answer comes. Exit status 1 when an extension had
+// no answer.
+int checkAvailability(const Lookup &lookup, const LookupOptions &options, const ManyExtensions &question,
+                      const Output &output)
+{
+    QTextStream out(stdout);
+    const PageLanguage &words = output.words;
+    Availability::Settings checkSettings;
+    checkSettings.resolver = options.resolver;
+    std::vector<Availability::Row> rows;
+    int unknown = 0;
+    if (output.format == Format::Csv)
+        out << "extension,domain,state,source,expires,message\n";
+    Availability::check(
+        lookup, checkSettings, question, std::string(), QCoreApplication::instance(),
+        [&](const Availability::Row &row) {
+            rows.push_back(row);
+            unknown += row.state == Availability::Row::State::Unknown ? 1 : 0;
+            if (output.format == Format::Csv)
+                out << csvOf(row, words);
+            else if (output.format == Format::Text)
+                out << Pages::visible(Pages::availabilityText(row, words)) << '\n';
+            out.flush();
+        },
+        [&] {
+            if (output.format == Format::Json)
+                out << QJsonDocument(Api::availability(question, rows, words)).toJson(QJsonDocument::Compact) << '\n';
+            out.flush();
+            QCoreApplication::exit(unknown ? 1 : 0);
+        });
+    return QCoreApplication::exec();
+}
+
+// The questions of a file, one a line (- for standard input), after those given; false with the reason in *error.
+bool readQuestions(const QString &name, QStringList &questions, QString *error)
+{
+    QFile input;
+    const bool opened = name == u"-" ? input.open(stdin, QIODevice::ReadOnly)
+                                     : (input.setFileName(name), input.open(QIODevice::ReadOnly));
+    if (!opened) {
+        *error = QStringLiteral("cannot read %1: %2").arg(name, input.errorString());
+        return false;
+    }
+    for (const QString &line : QString::fromUtf8(input.readAll()).split(u'\n')) {
+        const QString question = line.trimmed();
+        if (!question.isEmpty() && !question.startsWith(u'#'))
+            questions.append(question);
+    }
+    return true;
+}
+
+// The lookups, a few at once; their answers printed in the order of the questions. Exit status 1 when one was
+// not answered.
+int lookUp(const Lookup &lookup, const QStringList &questions, const Output &output)
+{
+    QTextStream out(stdout);
+    QList<std::optional<LookupResult>> results(questions.size());
+    qsizetype started = 0, printed = 0, done = 0;
+    int failed = 0;
+    const bool progress = ::isatty(STDERR_FILENO) && questions.size() >= 10;
+    QElapsedTimer clock;
+    clock.start();
+    if (output.format == Format::Csv)
+        out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
+               "message\n";
+    const auto print = [&](const QString &question, const LookupResult &shown) {
+        failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
+        if (output.format == Format::Json)
+            out << QJsonDocument(Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc()))
+                       .toJson(QJsonDocument::Compact)
+                << '\n';
+        else if (output.format == Format::Csv)
+            out << csvOf(question, shown, output.words);
+        else
+            out << (printed ? "\n" : "") << textOf(question, shown, output.words, output.raw);
+        out.flush();
+    };
+    std::function<void()> startNext = [&] {
+        while (started < questions.size() && started - done < kAtOnce) {
+            const qsizetype index = started++;
+            lookup.start(Query::fromInput(questions[index]), QCoreApplication::instance(),
+                         [&, index](const LookupResult &result) {
+                             results[index] = result;
+                             ++done;
+                             for (; printed < questions.size() && results[printed]; ++printed) {
+                                 print(questions[printed], *results[printed]);
+                                 results[printed].reset();
+                             }
+                             if (progress) {
+                                 const double rate = done / qMax(0.001, clock.elapsed() / 1000.0);
+                                 std::fprintf(stderr, "\r\033[K%lld/%lld  %.1f a second  %.0f s left", qlonglong(done),
+                                              qlonglong(questions.size()), rate,
+                                              (questions.size() - done) / qMax(rate, 0.001));
+                             }
+                             if (done < questions.size()) {
+                                 QTimer::singleShot(0, QCoreApplication::instance(), startNext);
+                                 return;
+                             }
+                             if (progress)
+                                 std::fputs("\r\033[K", stderr);
+                             QCoreApplication::exit(failed ? 1 : 0);
+                         });
+        }
+    };
+    QTimer::singleShot(0, QCoreApplication::instance(), startNext);
+    return QCoreApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -195,105 +311,19 @@ int main(int argc, char **argv)
     settings.pacing
         = std::make_shared<TokenBuckets>(options.registryQuestionsPerSecond, 2.0 * options.registryQuestionsPerSecond);
     const Lookup lookup(bootstrap, settings);
-    const PageLanguage &words = userLanguage();
-    QTextStream out(stdout);
-
+    Output output { format, parser.isSet(raw), userLanguage() };
     if (parser.isSet(availability)) {
         const std::optional<ManyExtensions> question
             = Question::manyFromParts(parser.value(availability), QString(), options.availabilityExtensions);
         if (!question || !parser.positionalArguments().isEmpty() || parser.isSet(file))
             return usage(
                 u"--availability takes one name (quelcor, quelcor.* or quelcor.{de,fr,it}) and nothing else"_qs);
-        Availability::Settings checkSettings;
-        checkSettings.resolver = options.resolver;
-        std::vector<Availability::Row> rows;
-        int unknown = 0;
-        if (format == Format::Csv)
-            out << "extension,domain,state,source,expires,message\n";
-        Availability::check(
-            lookup, checkSettings, *question, std::string(), &app,
-            [&](const Availability::Row &row) {
-                rows.push_back(row);
-                unknown += row.state == Availability::Row::State::Unknown ? 1 : 0;
-                if (format == Format::Csv) {
-                    out << csvOf(row, words);
-                } else if (format == Format::Text) {
-                    out << Pages::visible(Pages::availabilityText(row, words)) << '\n';
-                }
-                out.flush();
-            },
-            [&] {
-                if (format == Format::Json)
-                    out << QJsonDocument(Api::availability(*question, rows, words)).toJson(QJsonDocument::Compact)
-                        << '\n';
-                out.flush();
-                QCoreApplication::exit(unknown ? 1 : 0);
-            });
-        return app.exec();
+        return checkAvailability(lookup, options, *question, output);
     }
-
     QStringList questions = parser.positionalArguments();
-    if (parser.isSet(file)) {
-        QFile input;
-        const QString name = parser.value(file);
-        const bool opened = name == u"-" ? input.open(stdin, QIODevice::ReadOnly)
-                                         : (input.setFileName(name), input.open(QIODevice::ReadOnly));
-        if (!opened)
-            return usage(QStringLiteral("cannot read %1: %2").arg(name, input.errorString()));
-        for (const QString &line : QString::fromUtf8(input.readAll()).split(u'\n')) {
-            const QString question = line.trimmed();
-            if (!question.isEmpty() && !question.startsWith(u'#'))
-                questions.append(question);
-        }
-    }
+    if (parser.isSet(file) && !readQuestions(parser.value(file), questions, &error))
+        return usage(error);
     if (questions.isEmpty())
         return usage(u"no question given"_qs);
-
-    // The lookups run a few at once; their answers are printed in the order of the questions.
-    QList<std::optional<LookupResult>> results(questions.size());
-    qsizetype started = 0, printed = 0, done = 0;
-    int failed = 0;
-    const bool progress = ::isatty(STDERR_FILENO) && questions.size() >= 10;
-    QElapsedTimer clock;
-    clock.start();
-    if (format == Format::Csv)
-        out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
-               "message\n";
-    std::function<void()> startNext = [&] {
-        while (started < questions.size() && started - done < kAtOnce) {
-            const qsizetype index = started++;
-            lookup.start(Query::fromInput(questions[index]), &app, [&, index](const LookupResult &result) {
-                results[index] = result;
-                ++done;
-                for (; printed < questions.size() && results[printed]; ++printed) {
-                    const LookupResult &shown = *results[printed];
-                    failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
-                    if (format == Format::Json)
-                        out << QJsonDocument(Api::lookup(shown, words, QDateTime::currentDateTimeUtc()))
-                                   .toJson(QJsonDocument::Compact)
-                            << '\n';
-                    else if (format == Format::Csv)
-                        out << csvOf(questions[printed], shown, words);
-                    else
-                        out << (printed ? "\n" : "") << textOf(questions[printed], shown, words, parser.isSet(raw));
-                    out.flush();
-                    results[printed].reset();
-                }
-                if (progress) {
-                    const double rate = done / qMax(0.001, clock.elapsed() / 1000.0);
-                    std::fprintf(stderr, "\r\033[K%lld/%lld  %.1f a second  %.0f s left", qlonglong(done),
-                                 qlonglong(questions.size()), rate, (questions.size() - done) / qMax(rate, 0.001));
-                }
-                if (done == questions.size()) {
-                    if (progress)
-                        std::fputs("\r\033[K", stderr);
-                    QCoreApplication::exit(failed ? 1 : 0);
-                } else {
-                    QTimer::singleShot(0, &app, startNext);
-                }
-            });
-        }
-    };
-    QTimer::singleShot(0, &app, startNext);
-    return app.exec();
+    return lookUp(lookup, questions, output);
 }

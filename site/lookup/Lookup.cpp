@@ -2,7 +2,6 @@
 
 #include "WhoisText.h"
 
-#include <QDataStream>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -397,94 +396,4 @@ LookupResult Lookup::run(const QString &input) const
     if (!done)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     return result;
-}
-
-int LookupResult::lifetime(const ResultCache::Settings &settings) const
-{
-    int seconds = 0;
-    switch (outcome) {
-    case Outcome::Found:
-    case Outcome::Reserved:
-        seconds = settings.foundSeconds;
-        break;
-    case Outcome::NotRegistered:
-        seconds = settings.notRegisteredSeconds;
-        break;
-    case Outcome::NoService:
-        seconds = settings.noServiceSeconds;
-        break;
-    default: // refused and special ones ask nobody; failures and rate limits are never kept
-        return 0;
-    }
-    if (maxAgeSeconds >= 0)
-        seconds = qMin(seconds, maxAgeSeconds);
-    // A record cut short or with a part missing is kept for less.
-    if (!notes.isEmpty())
-        seconds = qMin(seconds, settings.notRegisteredSeconds);
-    return qMax(seconds, 0);
-}
-
-namespace {
-constexpr quint32 kFormat = 3; // 2: messages as identifiers and arguments; 3: records as sent, more fields
-} // namespace
-
-QByteArray LookupResult::serialised(const QDateTime &stored) const
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << kFormat << stored.toMSecsSinceEpoch() << int(outcome) << int(kind) << query << message << retryAfterSeconds
-        << maxAgeSeconds << name << registrar << registrarId << registrarUrl << statuses << registered << expires
-        << lastChanged << dnssec << whoisServer << rdapService << nameServers << range << type << country << holder
-        << abuse << notes << asked << qint32(records.size());
-    for (const SourceRecord &record : records)
-        out << record.source << record.text << record.cut << record.shown;
-    return bytes;
-}
-
-std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, const QDateTime &now)
-{
-    QDataStream in(bytes);
-    quint32 format = 0;
-    qint64 stored = 0;
-    int outcome = 0, kind = 0;
-    qint32 records = 0;
-    LookupResult r;
-    in >> format;
-    if (format != kFormat)
-        return std::nullopt;
-    in >> stored >> outcome >> kind >> r.query >> r.message >> r.retryAfterSeconds >> r.maxAgeSeconds >> r.name
-        >> r.registrar >> r.registrarId >> r.registrarUrl >> r.statuses >> r.registered >> r.expires >> r.lastChanged
-        >> r.dnssec >> r.whoisServer >> r.rdapService >> r.nameServers >> r.range >> r.type >> r.country >> r.holder
-        >> r.abuse >> r.notes >> r.asked >> records;
-    for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
-        SourceRecord record;
-        in >> record.source >> record.text >> record.cut >> record.shown;
-        r.records.append(record);
-    }
-    if (in.status() != QDataStream::Ok || outcome < 0 || outcome > int(Outcome::Failed) || kind < 0
-        || kind > int(Query::Kind::TopLevelDomain))
-        return std::nullopt;
-    r.outcome = Outcome(outcome);
-    r.kind = Query::Kind(kind);
-    r.cachedAgeSeconds = qMax<qint64>(QDateTime::fromMSecsSinceEpoch(stored, Qt::UTC).secsTo(now), 0);
-    return r;
-}
-
-std::optional<LookupResult> LookupResult::kept(ResultCache &cache, const QString &key, const QDateTime &now)
-{
-    const std::optional<ResultCache::Kept> found = cache.find(key, now);
-    if (!found)
-        return std::nullopt;
-    if (!found->decoded)
-        return deserialised(found->bytes, now);
-    LookupResult result = *std::static_pointer_cast<const LookupResult>(found->decoded);
-    result.cachedAgeSeconds = found->ageSeconds;
-    return result;
-}
-
-void LookupResult::keep(ResultCache &cache, const QString &key, const QDateTime &now) const
-{
-    const int seconds = lifetime(cache.settings());
-    if (seconds > 0)
-        cache.store(key, serialised(now), seconds, now, std::make_shared<const LookupResult>(*this));
 }

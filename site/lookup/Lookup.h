@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bootstrap.h"
+#include "LookupResult.h"
 #include "RdapRecord.h"
 #include "Upstream.h"
 #include "messages/Message.h"
@@ -31,56 +32,6 @@ struct LookupSettings
     Limits limits;
     // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
     std::shared_ptr<TokenBuckets> pacing;
-};
-
-// One record as another server sent it.
-struct SourceRecord
-{
-    QString source; // the server or URL it came from
-    QString text; // decoded, not escaped: as the server sent it
-    bool cut = false; // longer than the limit; the rest was dropped
-    QString shown; // the text as the page shows it (JSON indented), when that differs; else empty
-
-    bool rdap() const { return source.startsWith(u"http"); }
-    const QString &display() const { return shown.isEmpty() ? text : shown; }
-};
-
-// A lookup's outcome, with the readable fields of the RDAP record (empty for whois).
-struct LookupResult : RdapFields
-{
-    enum class Outcome {
-        Refused, // what was typed is no domain name, address, network or AS number; nothing was asked
-        Special, // a private, documentation or otherwise reserved address or AS number; nothing was asked
-        Found, // a registration record
-        NotRegistered,
-        Reserved, // the registry keeps the name from registration (reserved, blocked); perhaps with a record
-        RateLimited,
-        NoService, // no RDAP service and no whois server for the query
-        Failed, // a server could not be asked or did not answer
-    };
-    Outcome outcome = Outcome::Failed;
-    Query::Kind kind = Query::Kind::Domain;
-    QString query; // what was asked, in canonical form (A-labels, "8.8.8.0/24", "AS15169")
-    Message message; // for the user; none for a record found
-    qint64 retryAfterSeconds = -1; // for RateLimited; -1 when the server gave no time
-    int maxAgeSeconds = -1; // how long the registry lets its answer be kept (RDAP's Cache-Control); -1: not said
-    qint64 cachedAgeSeconds = -1; // the age of a result served from the cache; -1 for a fresh one
-
-    QList<SourceRecord> records; // raw records, registry first
-    QList<Message> notes; // what else the user should know (a registrar that could not be asked, ...)
-    QStringList asked; // every server asked, in order
-
-    // Seconds the result may be kept under the given lifetimes; 0 when it may not.
-    int lifetime(const ResultCache::Settings &settings) const;
-    // The result as bytes, and back (for the result cache, in memory and on Redis); no value for bytes that
-    // are not one, or that another version of the site wrote. A result read back knows its age.
-    QByteArray serialised(const QDateTime &stored) const;
-    static std::optional<LookupResult> deserialised(const QByteArray &bytes, const QDateTime &now);
-
-    // The result kept under the key, knowing its age; no value when none is.
-    static std::optional<LookupResult> kept(ResultCache &cache, const QString &key, const QDateTime &now);
-    // Keeps the result under the key for as long as its lifetime allows (not at all for a failure).
-    void keep(ResultCache &cache, const QString &key, const QDateTime &now) const;
 };
 
 // Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a

@@ -3,6 +3,7 @@
 #include "MakerPaths.h"
 #include "Pages.h"
 #include "Statuses.h"
+#include "Template.h"
 
 #include <QLocale>
 #include <QUrl>
@@ -20,9 +21,11 @@ const char kDateFormat[] = QT_TRANSLATE_NOOP("Page", "d MMMM yyyy");
 // text cannot reorder what stands around it.
 QString isolated(const QString &text, Findings::Markup markup)
 {
-    return markup == Findings::Markup::Html
-        ? QStringLiteral("<bdi>") + Pages::visible(text).toHtmlEscaped() + QStringLiteral("</bdi>")
-        : Pages::visible(text);
+    if (markup == Findings::Markup::Text)
+        return Pages::visible(text);
+    Template::Data data;
+    data.set("text", Template::value(Pages::visible(text)));
+    return QString::fromStdString(Template::render("isolated", data));
 }
 
 // A text of the catalog in the form asked for.
@@ -232,13 +235,17 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
         message();
         // A name that is no top-level domain may be one to register: its check in the usual extensions.
         if (result.kind == Query::Kind::TopLevelDomain && markup == Markup::Html) {
-            parts.append(QStringLiteral("<a href=\"%1?domain=%2.*\">%3</a>")
-                             .arg(MakerPaths::lookupPage,
-                                  QString::fromLatin1(QUrl::toPercentEncoding(result.query)).toHtmlEscaped(),
-                                  sentence(words,
-                                           //: %1: a name without extension ("quelcor")
-                                           QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
-                                           { QUrl::fromAce(result.query.toLatin1()) }, markup)));
+            Template::Data link;
+            link.set("href",
+                     Template::value(
+                         QStringLiteral("%1?domain=%2.*")
+                             .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(result.query)))));
+            link.set("label",
+                     Template::value(sentence(words,
+                                              //: %1: a name without extension ("quelcor")
+                                              QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
+                                              { QUrl::fromAce(result.query.toLatin1()) }, markup)));
+            parts.append(QString::fromStdString(Template::render("link", link)));
         }
         break;
     case Kind::TopLevelDomain:

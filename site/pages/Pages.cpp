@@ -155,7 +155,9 @@ QStringList Pages::templateNames()
              QStringLiteral("refused"),
              QStringLiteral("plain"),
              QStringLiteral("availability"),
-             QStringLiteral("availability-row") };
+             QStringLiteral("availability-row"),
+             QStringLiteral("isolated"),
+             QStringLiteral("link") };
 }
 
 Response Pages::plainPage(Plain which, const PageLanguage &words) const
