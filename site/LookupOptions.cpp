@@ -128,12 +128,7 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
         QFile file(parser.value(u"availability-extensions"_qs));
         if (!file.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("--availability-extensions: cannot read %1").arg(file.fileName()));
-        QStringList read;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QString extension = QString::fromUtf8(line).trimmed();
-            if (!extension.isEmpty() && !extension.startsWith(u'#'))
-                read.append(extension);
-        }
+        const QStringList read = Question::linesOf(file.readAll());
         if (!Question::manyFromParts(u"x"_qs, read.join(u','), {}))
             return fail(QStringLiteral("--availability-extensions: from 1 to 50 extensions, one a line"));
         availabilityExtensions = read;

@@ -181,11 +181,7 @@ bool readQuestions(const QString &name, QStringList &questions, QString *error)
         *error = QStringLiteral("cannot read %1: %2").arg(name, input.errorString());
         return false;
     }
-    for (const QString &line : QString::fromUtf8(input.readAll()).split(u'\n')) {
-        const QString question = line.trimmed();
-        if (!question.isEmpty() && !question.startsWith(u'#'))
-            questions.append(question);
-    }
+    questions += Question::linesOf(input.readAll());
     return true;
 }
 

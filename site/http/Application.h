@@ -14,6 +14,9 @@
 // writes answers; what a request means (its route, who asks, what is logged and counted) is the application's.
 namespace Http {
 
+// An awaited operation's error and result as a tuple, instead of an exception.
+inline constexpr auto kTuple = boost::asio::as_tuple(boost::asio::use_awaitable);
+
 using Request = boost::beast::http::request<boost::beast::http::string_body>;
 using Reply = boost::beast::http::response<boost::beast::http::string_body>;
 
@@ -42,7 +45,7 @@ public:
 };
 
 // Makes the application of one I/O loop, on that loop's thread; draining: the server was told to stop and answers
-// while the load balancer learns it.
+// while the load balancer learns it (the application closes each connection after its answer then).
 using ApplicationFactory
     = std::function<std::unique_ptr<Application>(boost::asio::io_context &io, const std::atomic<bool> &draining)>;
 

@@ -20,7 +20,7 @@ namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace http = beast::http;
 using tcp = asio::ip::tcp;
-constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
+using Http::kTuple;
 } // namespace HttpPrivate
 
 using namespace HttpPrivate;

@@ -116,7 +116,6 @@ asio::awaitable<void> HttpServer::Private::serve(std::shared_ptr<Connection> con
         } else {
             stream.expires_never();
             answer = co_await application.respond(parser.get(), address);
-            answer.close = answer.close || draining;
         }
         stream.expires_after(settings.writeDeadline);
         bool failed = false;

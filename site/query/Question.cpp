@@ -40,16 +40,8 @@ std::optional<ManyExtensions> inExtensions(const QString &label, const QString &
 QStringList ManyExtensions::usual()
 {
     static const QStringList extensions = [] {
-        QStringList read;
         QFile file(QStringLiteral(":/site/usual-extensions.txt"));
-        if (file.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : file.readAll().split('\n')) {
-                const QString extension = QString::fromUtf8(line).trimmed();
-                if (!extension.isEmpty() && !extension.startsWith(u'#'))
-                    read.append(extension);
-            }
-        }
-        return read;
+        return file.open(QIODevice::ReadOnly) ? Question::linesOf(file.readAll()) : QStringList();
     }();
     return extensions;
 }
@@ -83,4 +75,15 @@ std::optional<ManyExtensions> Question::manyFromParts(const QString &name, const
     if (!label.match(trimmed).hasMatch() || extensions.contains(u'{') || extensions.contains(u'}'))
         return std::nullopt;
     return inExtensions(trimmed, extensions.isEmpty() ? QString() : extensions, usualExtensions);
+}
+
+QStringList Question::linesOf(const QByteArray &text)
+{
+    QStringList entries;
+    for (const QByteArray &line : text.split('\n')) {
+        const QString entry = QString::fromUtf8(line).trimmed();
+        if (!entry.isEmpty() && !entry.startsWith(u'#'))
+            entries.append(entry);
+    }
+    return entries;
 }

@@ -34,4 +34,8 @@ struct Question
     // the usual ones). A name given with its extensions ("quelcor.{de,fr}") is read as the field reads it.
     static std::optional<ManyExtensions> manyFromParts(const QString &name, const QString &extensions,
                                                        const QStringList &usualExtensions);
+
+    // The entries of a list file (questions, extensions), one a line in UTF-8: trimmed, blank lines and lines
+    // starting with # skipped.
+    static QStringList linesOf(const QByteArray &text);
 };

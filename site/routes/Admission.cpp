@@ -1,12 +1,7 @@
 #include "Admission.h"
 
 namespace asio = boost::asio;
-
-namespace {
-
-constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
-
-} // namespace
+using Http::kTuple;
 
 Admission::Admission(LookupPool &pool, asio::io_context &io, std::chrono::seconds queueDeadline)
     : m_pool(pool)

@@ -8,12 +8,12 @@
 #include <QUrl>
 
 namespace asio = boost::asio;
+using Http::kTuple;
 namespace http = boost::beast::http;
 using Reply = Routes::Reply;
 
 namespace {
 
-constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
 const QString kNotAQuestion = QStringLiteral("Not a question the site can ask");
 
 } // namespace

@@ -9,13 +9,12 @@
 #include <QUrl>
 
 namespace asio = boost::asio;
+using Http::kTuple;
 namespace http = boost::beast::http;
 using Reply = Routes::Reply;
 using Replies::fromResponse;
 
 namespace {
-
-constexpr auto kTuple = asio::as_tuple(asio::use_awaitable);
 
 Response htmlPage(QByteArray body)
 {

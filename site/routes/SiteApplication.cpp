@@ -102,7 +102,7 @@ asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &requ
         };
     else
         Log::line(AccessLine(peer, request)(status, reply.body().size(), language));
-    Metrics::instance().countRequest(metricPath(request.target(), reply.result_int()), int(reply.result_int()));
+    Metrics::instance().countRequest(metricPath(request.target(), status), int(status));
     if (keepable && reply.result() == http::status::ok)
         answer.bytes = m_kept.keepPage(request, !answer.close, reply, keepable);
     co_return answer;
