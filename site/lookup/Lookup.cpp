@@ -288,7 +288,7 @@ private:
         QString next;
         if (hop == 0 && m_query.kind == Query::Kind::TopLevelDomain) {
             // The root's own record of the top-level domain.
-            if (text.contains(u"returned 0 objects"))
+            if (WhoisText::rootHoldsNothing(text))
                 return notRegistered(result), finish();
             result.records.append(SourceRecord { server, text, answer.cut });
             result.outcome = Outcome::Found;
@@ -296,7 +296,7 @@ private:
             return finish();
         }
         if (hop == 0) {
-            next = WhoisText::referral(text, { QStringLiteral("refer:"), QStringLiteral("whois:") });
+            next = WhoisText::referral(text, WhoisText::referralKeys(WhoisText::Onward::Root));
             if (next.isEmpty() || m_asked.contains(next.toLower())) {
                 result.outcome = Outcome::NoService;
                 result.message = m_query.kind == Query::Kind::Domain
@@ -317,10 +317,10 @@ private:
                     return finish();
                 }
                 result.outcome = Outcome::Found;
-                const QString onwardKey = m_query.kind == Query::Kind::Domain
-                    ? QStringLiteral("Registrar WHOIS Server:")
-                    : QStringLiteral("ReferralServer:");
-                next = WhoisText::referral(text, { onwardKey });
+                next = WhoisText::referral(text,
+                                           WhoisText::referralKeys(m_query.kind == Query::Kind::Domain
+                                                                       ? WhoisText::Onward::Domain
+                                                                       : WhoisText::Onward::Number));
             }
         }
         if (hop >= 2 || next.isEmpty() || m_asked.contains(next.toLower()))

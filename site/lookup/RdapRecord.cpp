@@ -1,10 +1,14 @@
 #include "RdapRecord.h"
 
+#include "RegistryData.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -146,28 +150,42 @@ void RdapFields::read(const QJsonObject &record)
 
 namespace {
 
+// registries/date-forms.tsv: each form, with where its year, month and day stand.
+struct DateForm
+{
+    QRegularExpression pattern;
+    int year, month, day;
+};
+struct DateForms
+{
+    QList<DateForm> forms;
+    QStringList errors;
+};
+
+const DateForms &dateForms()
+{
+    static const DateForms loaded = [] {
+        DateForms read;
+        for (const RegistryData::Row &row : RegistryData::rows("date-forms.tsv", 5, &read.errors)) {
+            const DateForm form { QRegularExpression(row.fields[0]), row.fields[1].toInt(), row.fields[2].toInt(),
+                                  row.fields[3].toInt() };
+            const int groups = form.pattern.captureCount();
+            if (form.pattern.isValid() && std::min({ form.year, form.month, form.day }) >= 1
+                && std::max({ form.year, form.month, form.day }) <= groups)
+                read.forms.append(form);
+            else
+                read.errors.append(
+                    QStringLiteral("date-forms.tsv, line %1: not a form with three groups").arg(row.line));
+        }
+        return read;
+    }();
+    return loaded;
+}
+
 // The date at the start of a text, in one of the forms that registries write, whatever time or zone follows.
 QDate leadingDate(const QString &text)
 {
-    // Each form, with where its year, month and day stand; a month of letters is its English name.
-    struct Form
-    {
-        QRegularExpression pattern;
-        int year, month, day;
-    };
-    static const Form forms[] = {
-        { QRegularExpression(QStringLiteral("^(\\d{4})[-./] ?(\\d{1,2})[-./] ?(\\d{1,2})")), 1, 2, 3 }, // 2024-12-31
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})[-./](\\d{1,2})[-./](\\d{4})")), 3, 2, 1 }, // 31.12.2024
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{2})$")), 3, 2, 1 }, // 31/12/24
-        { QRegularExpression(QStringLiteral("^(\\d{1,2})[- ]([A-Za-z]{3})[a-z]*[- ](\\d{4})")), 3, 2,
-          1 }, // 31-Dec-2024
-        { QRegularExpression(QStringLiteral("^([A-Za-z]{3})[a-z]* +(\\d{1,2}),? +(\\d{4})")), 3, 1, 2 }, // May 22 2002
-        // Mon Apr 26 07:50:40 GMT 2010
-        { QRegularExpression(QStringLiteral("^[A-Za-z]{3} ([A-Za-z]{3}) +(\\d{1,2}) [\\d:]+ (?:[A-Z]{1,5} )?(\\d{4})")),
-          3, 1, 2 },
-        { QRegularExpression(QStringLiteral("^(\\d{4})(\\d{2})(\\d{2})(?:$|[ T])")), 1, 2, 3 }, // 20241231
-    };
-    for (const Form &form : forms) {
+    for (const DateForm &form : dateForms().forms) {
         const QRegularExpressionMatch match = form.pattern.match(text);
         if (!match.hasMatch())
             continue;
@@ -184,6 +202,11 @@ QDate leadingDate(const QString &text)
 }
 
 } // namespace
+
+QStringList RdapFields::dateFormErrors()
+{
+    return dateForms().errors;
+}
 
 QString RdapFields::date(const QString &text)
 {

@@ -33,6 +33,8 @@ struct RdapFields
     // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time; "Mon Apr 26
     // 07:50:40 GMT 2010"), else the text.
     static QString date(const QString &text);
+    // The rows of registries/date-forms.tsv that do not load.
+    static QStringList dateFormErrors();
     // A web address fit for a link: http or https with a host; empty otherwise.
     static QString webAddress(const QString &text);
 };

@@ -1,10 +1,14 @@
 #include "WhoisText.h"
 
-#include <QFile>
+#include "RegistryData.h"
+
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,28 +35,15 @@ struct Table
 Table load()
 {
     Table table;
-    QFile file(QStringLiteral(":/site/whois-answers.tsv"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        table.errors.append(QStringLiteral("the table is missing"));
-        return table;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList fields = lines[i].split(u'\t', Qt::SkipEmptyParts);
-        const auto fail
-            = [&](const QString &why) { table.errors.append(QStringLiteral("line %1: %2").arg(i + 1).arg(why)); };
-        if (fields.size() != 4) {
-            fail(QStringLiteral("%1 fields, not 4").arg(fields.size()));
-            continue;
-        }
+    for (const RegistryData::Row &fields : RegistryData::rows("whois-answers.tsv", 4, &table.errors)) {
+        const auto fail = [&](const QString &why) {
+            table.errors.append(QStringLiteral("whois-answers.tsv, line %1: %2").arg(fields.line).arg(why));
+        };
         Row row;
-        row.server = fields[0].trimmed().toLower();
-        if (fields[1].trimmed() != u"-")
-            row.extensions = fields[1].trimmed().toLower().split(u',', Qt::SkipEmptyParts);
-        const QString meaning = fields[2].trimmed();
+        row.server = fields.fields[0].toLower();
+        if (fields.fields[1] != u"-")
+            row.extensions = fields.fields[1].toLower().split(u',', Qt::SkipEmptyParts);
+        const QString &meaning = fields.fields[2];
         if (meaning == u"not-registered")
             row.verdict = Verdict::NotRegistered;
         else if (meaning == u"rate-limited")
@@ -63,7 +54,7 @@ Table load()
             fail(QStringLiteral("unknown meaning %1").arg(meaning));
             continue;
         }
-        row.pattern = fields[3].trimmed();
+        row.pattern = fields.fields[3];
         // A pattern with NAME is made for each answer; it is checked here with a name in its place.
         row.compiled = QRegularExpression(QString(row.pattern).replace(u"NAME"_qs, u"x"_qs), kPatternOptions);
         if (!row.compiled.isValid()) {
@@ -83,6 +74,8 @@ const Table &table()
 
 bool applies(const Row &row, const QString &server, const QString &query)
 {
+    if (row.server == u"root")
+        return false; // the first server's own (rootHoldsNothing)
     if (row.server == u"*" || row.server == server)
         return true;
     for (const QString &extension : row.extensions) {
@@ -189,82 +182,94 @@ Reading read(const QString &answer, const QString &server, const QString &query)
     return reading;
 }
 
+namespace {
+
+enum Field {
+    Registrar,
+    RegistrarId,
+    RegistrarUrl,
+    Abuse,
+    Registered,
+    Expires,
+    Changed,
+    Status,
+    NameServer,
+    Dnssec,
+    Holder,
+    WhoisServer,
+    Signed, // of a root record: a DS record is named
+};
+
+// whois-keys.tsv: the keys of records, of the root's records, and the referral keys of each kind of answer.
+struct Keys
+{
+    QHash<QString, Field> record, root;
+    QHash<QString, QStringList> referrals; // by answer ("refer", "domain", "number"): keys with their colon
+    QStringList errors;
+};
+
+Keys loadKeys()
+{
+    static const std::pair<const char *, Field> gives[] = {
+        { "registrar", Registrar },
+        { "registrar-id", RegistrarId },
+        { "registrar-url", RegistrarUrl },
+        { "abuse", Abuse },
+        { "registered", Registered },
+        { "expires", Expires },
+        { "changed", Changed },
+        { "status", Status },
+        { "name-server", NameServer },
+        { "dnssec", Dnssec },
+        { "holder", Holder },
+        { "whois-server", WhoisServer },
+        { "signed", Signed },
+    };
+    Keys keys;
+    for (const RegistryData::Row &row : RegistryData::rows("whois-keys.tsv", 3, &keys.errors)) {
+        const QString &answer = row.fields[0], &key = row.fields[1], &given = row.fields[2];
+        const auto field = std::find_if(std::begin(gives), std::end(gives),
+                                        [&](const auto &known) { return given == QLatin1StringView(known.first); });
+        if ((answer == u"record" || answer == u"root") && field != std::end(gives))
+            (answer == u"root" ? keys.root : keys.record).insert(key, field->second);
+        else if ((answer == u"refer" || answer == u"domain" || answer == u"number") && given == u"referral")
+            keys.referrals[answer].append(key + u':');
+        else
+            keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
+                                   .arg(row.line)
+                                   .arg(answer, given));
+    }
+    return keys;
+}
+
+const Keys &keys()
+{
+    static const Keys loaded = loadKeys();
+    return loaded;
+}
+
+} // namespace
+
+QStringList referralKeys(Onward answer)
+{
+    const char *name = answer == Onward::Root ? "refer" : answer == Onward::Domain ? "domain" : "number";
+    return keys().referrals.value(QLatin1StringView(name));
+}
+
+bool rootHoldsNothing(const QString &answer)
+{
+    for (const QStringView line : QStringView(answer).split(u'\n')) {
+        const QString text = normalised(line);
+        for (const Row &row : table().rows) {
+            if (row.server == u"root" && row.verdict == Verdict::NotRegistered && row.compiled.match(text).hasMatch())
+                return true;
+        }
+    }
+    return false;
+}
+
 void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
 {
-    enum Field {
-        Registrar,
-        RegistrarId,
-        RegistrarUrl,
-        Abuse,
-        Registered,
-        Expires,
-        Changed,
-        Status,
-        NameServer,
-        Dnssec,
-        Holder,
-        WhoisServer
-    };
-    static const QHash<QString, Field> keys = [] {
-        QHash<QString, Field> made;
-        const std::pair<Field, const char *> rows[] = {
-            { Registrar, "registrar" },
-            { Registrar, "registrar name" },
-            { Registrar, "sponsoring registrar" },
-            { RegistrarId, "registrar iana id" },
-            { RegistrarId, "sponsoring registrar iana id" },
-            { RegistrarUrl, "registrar url" },
-            { Abuse, "registrar abuse contact email" },
-            { Abuse, "registrar abuse contact phone" },
-            { Registered, "creation date" },
-            { Registered, "created" },
-            { Registered, "created on" },
-            { Registered, "registered on" },
-            { Registered, "registration date" },
-            { Registered, "registration time" },
-            { Registered, "domain record activated" },
-            { Registered, "first registration date" },
-            { Registered, "domain registration date" },
-            { Expires, "domain expiration date" },
-            { Changed, "domain last updated date" },
-            { Expires, "registry expiry date" },
-            { Expires, "registrar registration expiration date" },
-            { Expires, "expiry date" },
-            { Expires, "expiration date" },
-            { Expires, "expire date" },
-            { Expires, "expires" },
-            { Expires, "expires on" },
-            { Expires, "expire" },
-            { Expires, "paid-till" },
-            { Expires, "renewal date" },
-            { Expires, "valid until" },
-            { Expires, "expiration time" },
-            { Expires, "record expires on" },
-            { Changed, "updated date" },
-            { Changed, "last updated" },
-            { Changed, "last update" },
-            { Changed, "last-update" },
-            { Changed, "last modified" },
-            { Changed, "changed" },
-            { Changed, "modified" },
-            { Changed, "last changed" },
-            { Status, "domain status" },
-            { Status, "status" },
-            { NameServer, "name server" },
-            { NameServer, "name servers" },
-            { NameServer, "nameserver" },
-            { NameServer, "nameservers" },
-            { NameServer, "nserver" },
-            { Dnssec, "dnssec" },
-            { Holder, "registrant organization" },
-            { Holder, "registrant" },
-            { Holder, "registrant name" },
-            { Holder, "holder" },
-        };
-        for (const auto &[field, key] : rows)
-            made.insert(QString::fromLatin1(key), field);
-        return made;
-    }();
     // A key as the table writes it: the last of its languages ("Data de registo / Creation Date"), without what
     // stands in brackets ("(dd/mm/yyyy)", "[Domain Name]"), in lower case.
     const auto keyOf = [](QStringView raw) {
@@ -345,34 +350,33 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
             return keepFirst(fields.holder, value);
         case WhoisServer:
             return keepFirst(fields.whoisServer, value.toLower());
+        case Signed:
+            return;
         }
     };
 
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
-    bool sawManager = false;
+    QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView line
             = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
         // "Key: value", or a list's key alone on its line ("Nameservers")
         qsizetype colon = line.indexOf(u':');
-        if (colon < 0 && line.size() < 32 && keys.value(keyOf(line), Registrar) == NameServer)
+        if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
             colon = line.size();
         if (colon <= 0 || colon > 64)
             continue;
         const QString key = keyOf(line.left(colon));
         const QString value = line.mid(colon + 1).trimmed().toString();
-        if (topLevelDomain) {
-            if (key == u"organisation" && !sawManager) {
-                sawManager = true;
-                set(Holder, key, value);
-            } else if (key == u"whois") {
-                set(WhoisServer, key, value);
-            } else if (key == u"ds-rdata") {
+        if (const auto root = keys().root.constFind(key); topLevelDomain && root != keys().root.cend()) {
+            if (*root == Signed)
                 set(Dnssec, key, QStringLiteral("signed"));
-            }
+            else if (!readAtRoot.contains(key))
+                set(*root, key, value);
+            readAtRoot.insert(key);
         }
-        const auto field = keys.constFind(key);
-        if (field == keys.cend())
+        const auto field = keys().record.constFind(key);
+        if (field == keys().record.cend())
             continue;
         if (!value.isEmpty()) {
             set(*field, key, value);
@@ -395,7 +399,7 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
 
 QStringList tableErrors()
 {
-    return table().errors;
+    return table().errors + keys().errors + RdapFields::dateFormErrors();
 }
 
 } // namespace WhoisText

@@ -5,15 +5,23 @@
 #include <QString>
 #include <QStringList>
 
-// Reading what whois servers answer: the server an answer refers to, and whether it says that the name is
-// not registered or that the server is limiting queries. The phrases that say so are data, one table of
-// every registry's wordings (whois-answers.tsv), so that a registry is added with a line.
+// Reading what whois servers answer: the server an answer refers to, whether it says that the name is not
+// registered or that the server is limiting queries, and the fields of a record. Registries' wordings and keys are
+// data (registries/whois-answers.tsv, registries/whois-keys.tsv), so that a registry is added with a line.
 namespace WhoisText {
 
 // The server that a whois answer refers to: the value of the first line starting with `key`
 // (case-insensitive), reduced to a host name when it is a URL. Empty when there is none, or when it names
 // another protocol (rwhois://).
 QString referral(const QString &answer, const QStringList &keys);
+
+// The keys (with their colon) that send a question on: in the first server's answer, in a registry's record of a
+// domain name (to its registrar's server), in a regional registry's record of an address or AS number.
+enum class Onward { Root, Domain, Number };
+QStringList referralKeys(Onward answer);
+
+// Whether the first whois server's answer says that it holds no record (of a top-level domain).
+bool rootHoldsNothing(const QString &answer);
 
 struct Reading
 {
@@ -33,7 +41,7 @@ Reading read(const QString &answer, const QString &server, const QString &query)
 // the first "organisation".
 void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain = false);
 
-// The table's rows that do not load: each as "line N: why". Empty for the table that ships.
+// The rows of the registries' files that do not load: each as "file, line N: why". Empty for the files that ship.
 QStringList tableErrors();
 
 } // namespace WhoisText

@@ -544,6 +544,7 @@ void TestSiteLookup::topLevelDomains_data()
     QTest::newRow("RDAP") << ".DE" << 200 << int(Outcome::Found)
                           << QStringList { "DENIC eG", "whois.denic.de", "RDAP", "1986-11-05", "signed", "active" };
     QTest::newRow("not in the root zone") << u"рф"_qs << 404 << int(Outcome::NotRegistered) << QStringList();
+    QTest::newRow("not in the root zone, by whois") << u"рф"_qs << 0 << int(Outcome::NotRegistered) << QStringList();
     QTest::newRow("IANA's whois instead")
         << "de" << 0 << int(Outcome::Found)
         << QStringList { "DENIC eG", "whois.denic.de", "RDAP", "1986-11-05", "signed", "ACTIVE" };
@@ -562,6 +563,8 @@ void TestSiteLookup::topLevelDomains()
           "194.0.0.53\nds-rdata:     26755 8 2 f341357809a5954311ccb82ade114c6c1d724a75c0395137aa\n"
           "whois:        whois.denic.de\n\nstatus:       ACTIVE\n\ncreated:      1986-11-05\nchanged:"
           "      2023-05-04\nsource:       IANA\n";
+    if (fields.isEmpty())
+        whois.server(1).answer = "% This query returned 0 objects.\n";
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
     rdap.route("/dns.json", json(bootstrapFile({ { { "de" }, rdap.base() + "/RDAP/" } })));
