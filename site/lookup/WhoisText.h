@@ -41,6 +41,9 @@ Reading read(const QString &answer, const QString &server, const QString &query)
 // the first "organisation".
 void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain = false);
 
+// The rows of whois-keys.tsv that do not load.
+QStringList keyErrors();
+
 // The rows of the registries' files that do not load: each as "file, line N: why". Empty for the files that ship.
 QStringList tableErrors();
 

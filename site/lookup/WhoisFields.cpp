@@ -1,0 +1,245 @@
+// The fields of whois records, read by the keys of registries/whois-keys.tsv.
+
+#include "WhoisText.h"
+
+#include "RegistryData.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+
+namespace WhoisText {
+
+namespace {
+
+enum Field {
+    Registrar,
+    RegistrarId,
+    RegistrarUrl,
+    Abuse,
+    Registered,
+    Expires,
+    Changed,
+    Status,
+    NameServer,
+    Dnssec,
+    Holder,
+    WhoisServer,
+    Signed, // of a root record: a DS record is named
+};
+
+// whois-keys.tsv: the keys of records, of the root's records, and the referral keys of each kind of answer.
+struct Keys
+{
+    QHash<QString, Field> record, root;
+    QHash<QString, QStringList> referrals; // by answer ("refer", "domain", "number"): keys with their colon
+    QStringList errors;
+};
+
+Keys loadKeys()
+{
+    static const std::pair<const char *, Field> gives[] = {
+        { "registrar", Registrar },
+        { "registrar-id", RegistrarId },
+        { "registrar-url", RegistrarUrl },
+        { "abuse", Abuse },
+        { "registered", Registered },
+        { "expires", Expires },
+        { "changed", Changed },
+        { "status", Status },
+        { "name-server", NameServer },
+        { "dnssec", Dnssec },
+        { "holder", Holder },
+        { "whois-server", WhoisServer },
+        { "signed", Signed },
+    };
+    Keys keys;
+    for (const RegistryData::Row &row : RegistryData::rows("whois-keys.tsv", 3, &keys.errors)) {
+        const QString &answer = row.fields[0], &key = row.fields[1], &given = row.fields[2];
+        const auto field = std::find_if(std::begin(gives), std::end(gives),
+                                        [&](const auto &known) { return given == QLatin1StringView(known.first); });
+        if ((answer == u"record" || answer == u"root") && field != std::end(gives))
+            (answer == u"root" ? keys.root : keys.record).insert(key, field->second);
+        else if ((answer == u"refer" || answer == u"domain" || answer == u"number") && given == u"referral")
+            keys.referrals[answer].append(key + u':');
+        else
+            keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
+                                   .arg(row.line)
+                                   .arg(answer, given));
+    }
+    return keys;
+}
+
+const Keys &keys()
+{
+    static const Keys loaded = loadKeys();
+    return loaded;
+}
+
+// A key as the table writes it: the last of its languages ("Data de registo / Creation Date"), without what
+// stands in brackets ("(dd/mm/yyyy)", "[Domain Name]"), in lower case.
+QString keyOf(QStringView raw)
+{
+    QString key = raw.trimmed().toString().toLower();
+    if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
+        key = key.mid(slash + 3);
+    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)|[\\[\\]]"));
+    return key.remove(bracketed).simplified();
+}
+
+qsizetype indentOf(QStringView line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && line[i].isSpace())
+        ++i;
+    return i;
+}
+
+// Fields set from a record's lines: each from the first line of the first key that gives it; lists that a record
+// read before (the registry's) filled stay as they are.
+class FieldReader
+{
+public:
+    explicit FieldReader(RdapFields &fields)
+        : m_fields(fields)
+        , m_knownStatuses(!fields.statuses.isEmpty())
+        , m_knownServers(!fields.nameServers.isEmpty())
+        , m_knownAbuse(!fields.abuse.isEmpty())
+    {
+    }
+    void set(Field field, const QString &key, const QString &value);
+
+private:
+    RdapFields &m_fields;
+    const bool m_knownStatuses, m_knownServers, m_knownAbuse;
+    QHash<int, QString> m_firstKey; // the spelling of the key that a field was first read from
+};
+
+void FieldReader::set(Field field, const QString &key, const QString &value)
+{
+    if (value.isEmpty() || value.size() > 255)
+        return;
+    const auto seen = m_firstKey.constFind(field);
+    if (seen != m_firstKey.cend() && *seen != key)
+        return;
+    const bool first = seen == m_firstKey.cend();
+    m_firstKey.insert(field, key);
+    const auto keepFirst = [&](QString &into, const QString &text) {
+        if (first && into.isEmpty())
+            into = text;
+    };
+    switch (field) {
+    case Registrar:
+        // "Markmonitor Inc. t/a Markmonitor [Tag = MARKMONITOR]": without the registry's tag
+        return keepFirst(m_fields.registrar, value.section(QStringLiteral(" [Tag ="), 0, 0).trimmed());
+    case RegistrarId:
+        return keepFirst(m_fields.registrarId, value);
+    case RegistrarUrl:
+        return keepFirst(m_fields.registrarUrl, RdapFields::webAddress(value));
+    case Abuse:
+        if (!m_knownAbuse && !m_fields.abuse.contains(value))
+            m_fields.abuse = m_fields.abuse.isEmpty() ? value : m_fields.abuse + QStringLiteral(", ") + value;
+        return;
+    case Registered:
+        return keepFirst(m_fields.registered, RdapFields::date(value));
+    case Expires:
+        return keepFirst(m_fields.expires, RdapFields::date(value));
+    case Changed:
+        return keepFirst(m_fields.lastChanged, RdapFields::date(value));
+    case Status:
+        // "REGISTERED, DELEGATED, VERIFIED": each on its own
+        for (const QString &status : value.split(u',', Qt::SkipEmptyParts)) {
+            if (!m_knownStatuses && m_fields.statuses.size() < 32)
+                m_fields.statuses.append(status.trimmed());
+        }
+        return;
+    case NameServer: {
+        // "ns1.example.com", "ns1.example.com 192.0.2.1", "example.pt NS ns1.example.com."
+        const QStringList tokens = value.split(QRegularExpression(QStringLiteral("\\s+")));
+        const qsizetype ns = tokens.indexOf(QStringLiteral("NS"));
+        QString host = tokens.value(ns >= 0 ? ns + 1 : 0).toLower();
+        if (host.endsWith(u'.'))
+            host.chop(1);
+        if (!m_knownServers && !host.isEmpty() && !m_fields.nameServers.contains(host)
+            && m_fields.nameServers.size() < 32)
+            m_fields.nameServers.append(host);
+        return;
+    }
+    case Dnssec: {
+        const QString said = value.toLower().remove(u' ');
+        if (said.startsWith(u"signed") || said == u"yes" || said == u"active")
+            keepFirst(m_fields.dnssec, QStringLiteral("signed"));
+        else if (said.startsWith(u"unsigned") || said == u"no" || said == u"inactive")
+            keepFirst(m_fields.dnssec, QStringLiteral("unsigned"));
+        return;
+    }
+    case Holder:
+        return keepFirst(m_fields.holder, value);
+    case WhoisServer:
+        return keepFirst(m_fields.whoisServer, value.toLower());
+    case Signed:
+        return;
+    }
+}
+
+} // namespace
+
+QStringList referralKeys(Onward answer)
+{
+    const char *name = answer == Onward::Root ? "refer" : answer == Onward::Domain ? "domain" : "number";
+    return keys().referrals.value(QLatin1StringView(name));
+}
+
+QStringList keyErrors()
+{
+    return keys().errors;
+}
+
+void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
+{
+    FieldReader reader(fields);
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line
+            = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
+        // "Key: value", or a list's key alone on its line ("Nameservers")
+        qsizetype colon = line.indexOf(u':');
+        if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
+            colon = line.size();
+        if (colon <= 0 || colon > 64)
+            continue;
+        const QString key = keyOf(line.left(colon));
+        const QString value = line.mid(colon + 1).trimmed().toString();
+        if (const auto root = keys().root.constFind(key); topLevelDomain && root != keys().root.cend()) {
+            if (*root == Signed)
+                reader.set(Dnssec, key, QStringLiteral("signed"));
+            else if (!readAtRoot.contains(key))
+                reader.set(*root, key, value);
+            readAtRoot.insert(key);
+        }
+        const auto field = keys().record.constFind(key);
+        if (field == keys().record.cend())
+            continue;
+        if (!value.isEmpty()) {
+            reader.set(*field, key, value);
+            continue;
+        }
+        // A key alone on its line: its values are the lines indented below it.
+        const qsizetype indent = indentOf(line);
+        for (qsizetype j = i + 1; j < lines.size() && j < i + 33; ++j) {
+            const QStringView below = lines[j];
+            if (below.trimmed().isEmpty() || indentOf(below) <= indent)
+                break;
+            if (below.contains(u':') && *field != NameServer)
+                break; // a key of its own ("URL: ...")
+            reader.set(*field, key, below.trimmed().toString());
+            if (*field != NameServer && *field != Status)
+                break;
+        }
+    }
+}
+
+} // namespace WhoisText
