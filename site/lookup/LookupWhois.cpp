@@ -1,0 +1,107 @@
+// A lookup's whois chain: the root, the registry it refers to, and the server the registry refers to.
+
+#include "LookupJob.h"
+
+#include "WhoisText.h"
+
+namespace {
+
+QString serverName(const QString &host, quint16 port)
+{
+    return port == 43 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
+}
+
+} // namespace
+
+// At most three servers: the root, the registry it refers to, and the server the registry refers to (a
+// domain's registrar, or for addresses and AS numbers the registry that holds the record).
+void LookupJob::whois(const QString &host, quint16 port)
+{
+    const QString server = serverName(host, port);
+    m_asked.insert(host.toLower());
+    m_result.asked.append(server);
+    m_settings.policy.resolve(
+        host, this, [this, host, port, server](std::optional<QHostAddress> address, const Message &why) {
+            if (!address) {
+                Answer refused;
+                refused.error = Message(MessageId::RefusedToAsk, why);
+                return whoisAnswered(host, server, refused);
+            }
+            paced(host, [this, host, port, server, address = *address] {
+                Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
+            });
+        });
+}
+
+void LookupJob::whoisAnswered(const QString &host, const QString &server, const Answer &answer)
+{
+    using Verdict = WhoisText::Reading::Verdict;
+    LookupResult &result = m_result;
+    const int hop = m_hop++;
+    Answer checked = answer;
+    if (checked.ok() && checked.body.trimmed().isEmpty())
+        checked.error = Message(MessageId::ClosedWithoutAnswer);
+    if (!checked.ok()) {
+        if (hop == 2) {
+            // The registry's record is there; the next one is extra.
+            result.notes.append(Message(m_query.kind == Query::Kind::Domain ? MessageId::RegistrarWhoisUnreachable
+                                                                            : MessageId::ReferredWhoisUnreachable,
+                                        server, checked.error));
+            return finish();
+        }
+        result.outcome = Outcome::Failed;
+        result.message = Message(MessageId::WhoisUnreachable, server, checked.error);
+        return finish();
+    }
+    const QString text = Upstream::decodeText(answer.body);
+    const WhoisText::Reading reading = WhoisText::read(text, host, m_query.text);
+    if (reading.verdict == Verdict::RateLimited) {
+        if (hop < 2)
+            return rateLimited(result, reading.retryAfterSeconds), finish();
+        result.notes.append(Message(MessageId::ReferredWhoisLimited, server));
+        return finish();
+    }
+
+    QString next;
+    if (hop == 0 && m_query.kind == Query::Kind::TopLevelDomain) {
+        // The root's own record of the top-level domain.
+        if (WhoisText::rootHoldsNothing(text))
+            return notRegistered(result), finish();
+        result.records.append(SourceRecord { server, text, answer.cut });
+        result.outcome = Outcome::Found;
+        WhoisText::readFields(text, result, true);
+        return finish();
+    }
+    if (hop == 0) {
+        next = WhoisText::referral(text, WhoisText::referralKeys(WhoisText::Onward::Root));
+        if (next.isEmpty() || m_asked.contains(next.toLower())) {
+            result.outcome = Outcome::NoService;
+            result.message = m_query.kind == Query::Kind::Domain
+                ? Message(MessageId::NoServiceExtension, m_query.text.section(u'.', -1))
+                : Message(MessageId::NoService, m_query.text);
+            return finish();
+        }
+    } else {
+        result.records.append(SourceRecord { server, text, answer.cut });
+        if (reading.verdict != Verdict::NotRegistered)
+            WhoisText::readFields(text, result);
+        if (hop == 1) {
+            if (reading.verdict == Verdict::NotRegistered)
+                return notRegistered(result), finish();
+            if (reading.verdict == Verdict::Reserved) {
+                result.outcome = Outcome::Reserved;
+                result.message = Message(MessageId::Reserved, result.query);
+                return finish();
+            }
+            result.outcome = Outcome::Found;
+            next = WhoisText::referral(text,
+                                       WhoisText::referralKeys(m_query.kind == Query::Kind::Domain
+                                                                   ? WhoisText::Onward::Domain
+                                                                   : WhoisText::Onward::Number));
+        }
+    }
+    if (hop >= 2 || next.isEmpty() || m_asked.contains(next.toLower()))
+        return finish();
+    whois(next, m_settings.whoisPort);
+}
