@@ -149,6 +149,56 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
     return rows;
 }
 
+namespace {
+
+// What the verdict on a registered name says beyond its label: who holds it, with which registrar, its time left,
+// and what its statuses say of its future.
+QStringList registeredParts(const PageLanguage &words, const LookupResult &result, const Verdict &verdict,
+                            Markup markup)
+{
+    QStringList parts;
+    if (!result.holder.isEmpty())
+        //: %1: who holds a domain name, an address range or AS numbers
+        parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "held by %1"), { result.holder }, markup));
+    if (!result.registrar.isEmpty())
+        //: %1: the registrar's name
+        parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "registrar %1"), { result.registrar }, markup));
+    if (verdict.daysLeft) {
+        const QString left = timeLeft(words, *verdict.daysLeft);
+        parts.append(*verdict.daysLeft < 0 ? plainOr(left, markup)
+                                           //: %1: a date; %2: how long is left ("in 146 days")
+                                           : sentence(words, QT_TRANSLATE_NOOP("Page", "expires %1, %2"),
+                                                      { longDate(words, result.expires), left }, markup));
+    }
+    if (verdict.redemption)
+        parts.append(plainOr(
+            words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period: only the holder can still renew it")),
+            markup));
+    if (verdict.pendingDelete)
+        parts.append(plainOr(words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted by the registry")), markup));
+    else if (verdict.expired && !verdict.daysLeft)
+        parts.append(plainOr(words.text(QT_TRANSLATE_NOOP("Page", "expired")), markup));
+    return parts;
+}
+
+// A link to the check of a name in the usual extensions, for a name that is no top-level domain.
+QString checkLink(const PageLanguage &words, const LookupResult &result, Markup markup)
+{
+    Template::Data link;
+    link.set(
+        "href",
+        Template::value(QStringLiteral("%1?domain=%2.*")
+                            .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(result.query)))));
+    link.set("label",
+             Template::value(sentence(words,
+                                      //: %1: a name without extension ("quelcor")
+                                      QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
+                                      { QUrl::fromAce(result.query.toLatin1()) }, markup)));
+    return QString::fromStdString(Template::render("link", link));
+}
+
+} // namespace
+
 VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, const Verdict &verdict, Markup markup)
 {
     using Kind = Verdict::Kind;
@@ -170,27 +220,7 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
     case Kind::Registered: {
         label = QT_TRANSLATE_NOOP("Verdict", "Registered");
         mark = "\u25CF";
-        if (!result.holder.isEmpty())
-            //: %1: who holds a domain name, an address range or AS numbers
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "held by %1"), { result.holder }, markup));
-        if (!result.registrar.isEmpty())
-            //: %1: the registrar's name
-            parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "registrar %1"), { result.registrar }, markup));
-        if (verdict.daysLeft) {
-            const QString left = timeLeft(words, *verdict.daysLeft);
-            parts.append(*verdict.daysLeft < 0 ? plainOr(left, markup)
-                                               //: %1: a date; %2: how long is left ("in 146 days")
-                                               : sentence(words, QT_TRANSLATE_NOOP("Page", "expires %1, %2"),
-                                                          { longDate(words, result.expires), left }, markup));
-        }
-        if (verdict.redemption)
-            parts.append(plainOr(
-                words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period: only the holder can still renew it")),
-                markup));
-        if (verdict.pendingDelete)
-            parts.append(plainOr(words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted by the registry")), markup));
-        else if (verdict.expired && !verdict.daysLeft)
-            parts.append(plainOr(words.text(QT_TRANSLATE_NOOP("Page", "expired")), markup));
+        parts += registeredParts(words, result, verdict, markup);
         if (verdict.flagged()) {
             kind = "warn";
             mark = "\u26A0";
@@ -235,17 +265,7 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
         message();
         // A name that is no top-level domain may be one to register: its check in the usual extensions.
         if (result.kind == Query::Kind::TopLevelDomain && markup == Markup::Html) {
-            Template::Data link;
-            link.set("href",
-                     Template::value(
-                         QStringLiteral("%1?domain=%2.*")
-                             .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(result.query)))));
-            link.set("label",
-                     Template::value(sentence(words,
-                                              //: %1: a name without extension ("quelcor")
-                                              QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
-                                              { QUrl::fromAce(result.query.toLatin1()) }, markup)));
-            parts.append(QString::fromStdString(Template::render("link", link)));
+            parts.append(checkLink(words, result, markup));
         }
         break;
     case Kind::TopLevelDomain:
