@@ -51,6 +51,43 @@ Number megabytes(QStringView name, QStringView help, qint64 &bytes)
     return { wholeNumber(name, help, u"n", bytes >> 20), [&bytes](int value) { bytes = qint64(value) << 20; }, 0 };
 }
 
+// Where results and limits are shared: Redis, or the master that Sentinels name; false with the reason in *error.
+bool readSharedState(const QCommandLineParser &parser, const QCommandLineOption &redis,
+                     const QCommandLineOption &sentinels, const QCommandLineOption &master, SiteOptions &options,
+                     QString *error)
+{
+    if (parser.isSet(redis)) {
+        options.redis = QUrl(parser.value(redis));
+        if (!options.redis.isValid() || options.redis.scheme() != u"redis" || options.redis.host().isEmpty()) {
+            *error = QStringLiteral("--redis takes a redis://host:port URL");
+            return false;
+        }
+    }
+    if (parser.isSet(sentinels) != parser.isSet(master) || (parser.isSet(sentinels) && parser.isSet(redis))) {
+        *error = QStringLiteral("--redis-sentinel goes with --redis-master, and not with --redis");
+        return false;
+    }
+    for (const QString &text : parser.value(sentinels).split(u',', Qt::SkipEmptyParts)) {
+        // host:port, [IPv6]:port, or a host alone on Sentinel's port
+        const QString entry = text.trimmed();
+        const qsizetype colon = entry.lastIndexOf(u':');
+        const bool bracketed = entry.startsWith(u'[');
+        const bool hasPort = colon > 0 && (bracketed ? entry.at(colon - 1) == u']' : entry.count(u':') == 1);
+        QString host = hasPort ? entry.left(colon) : entry;
+        if (bracketed && host.endsWith(u']'))
+            host = host.mid(1, host.size() - 2);
+        const std::optional<quint16> sentinelPort
+            = hasPort ? portNumber(entry.mid(colon + 1)) : std::optional<quint16>(26379);
+        if (host.isEmpty() || !sentinelPort) {
+            *error = QStringLiteral("--redis-sentinel takes host:port, separated by commas, not %1").arg(entry);
+            return false;
+        }
+        options.sentinels.append({ host, *sentinelPort });
+    }
+    options.redisMaster = parser.value(master);
+    return true;
+}
+
 } // namespace
 
 std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, const QString &buildVersion, QString *error)
@@ -157,35 +194,8 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
     if (!options.read(parser, error))
         return std::nullopt;
 
-    if (parser.isSet(redis)) {
-        options.redis = QUrl(parser.value(redis));
-        if (!options.redis.isValid() || options.redis.scheme() != u"redis" || options.redis.host().isEmpty()) {
-            *error = QStringLiteral("--redis takes a redis://host:port URL");
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(sentinels) != parser.isSet(master) || (parser.isSet(sentinels) && parser.isSet(redis))) {
-        *error = QStringLiteral("--redis-sentinel goes with --redis-master, and not with --redis");
+    if (!readSharedState(parser, redis, sentinels, master, options, error))
         return std::nullopt;
-    }
-    for (const QString &text : parser.value(sentinels).split(u',', Qt::SkipEmptyParts)) {
-        // host:port, [IPv6]:port, or a host alone on Sentinel's port
-        const QString entry = text.trimmed();
-        const qsizetype colon = entry.lastIndexOf(u':');
-        const bool bracketed = entry.startsWith(u'[');
-        const bool hasPort = colon > 0 && (bracketed ? entry.at(colon - 1) == u']' : entry.count(u':') == 1);
-        QString host = hasPort ? entry.left(colon) : entry;
-        if (bracketed && host.endsWith(u']'))
-            host = host.mid(1, host.size() - 2);
-        const std::optional<quint16> sentinelPort
-            = hasPort ? portNumber(entry.mid(colon + 1)) : std::optional<quint16>(26379);
-        if (host.isEmpty() || !sentinelPort) {
-            *error = QStringLiteral("--redis-sentinel takes host:port, separated by commas, not %1").arg(entry);
-            return std::nullopt;
-        }
-        options.sentinels.append({ host, *sentinelPort });
-    }
-    options.redisMaster = parser.value(master);
 
     for (const QString &text : parser.values(trusted)) {
         QHostAddress address;
