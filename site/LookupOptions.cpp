@@ -1,5 +1,7 @@
 #include "LookupOptions.h"
 
+#include "query/PublicSuffixes.h"
+
 #include <QFile>
 
 std::optional<quint16> portNumber(const QString &text)
@@ -53,6 +55,11 @@ QList<QCommandLineOption> LookupOptions::commandLine() const
           QStringLiteral("A file of the extensions a name without one is checked in, one a line (%1 built in).")
               .arg(availabilityExtensions.size()),
           QStringLiteral("file") },
+        { QStringLiteral("public-suffixes"),
+          QStringLiteral("The Public Suffix List, in its text form, that tells a host name from the registered "
+                         "domain it lies in (%1).")
+              .arg(QLatin1StringView(PublicSuffixes::kDefaultFile)),
+          QStringLiteral("file"), QLatin1StringView(PublicSuffixes::kDefaultFile) },
         { QStringLiteral("registry-questions-per-second"),
           QStringLiteral("Questions a second to one registry server (%1).").arg(registryQuestionsPerSecond),
           QStringLiteral("n"), QString::number(registryQuestionsPerSecond) },
@@ -75,6 +82,12 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
     lookup.ianaRdap = *iana;
     if (!lookup.ianaRdap.path().endsWith(u'/'))
         lookup.ianaRdap.setPath(lookup.ianaRdap.path() + u'/');
+
+    // The list is read once, when first asked; a list that cannot be read is said now, not at the first lookup.
+    const QString suffixes = parser.value(u"public-suffixes"_qs);
+    if (PublicSuffixes::read(suffixes).size() == 0)
+        return fail(QStringLiteral("--public-suffixes: %1 is no Public Suffix List that can be read").arg(suffixes));
+    PublicSuffixes::setFile(suffixes);
 
     bool ok = false;
     bootstrapTtlSeconds = parser.value(u"bootstrap-ttl"_qs).toInt(&ok);

@@ -7,7 +7,7 @@ QUELCOR_STAGE="$QUELCOR_BUILD/stage"
 
 QUELCOR_PACKAGES=(
     cmake ninja-build g++ pkg-config clang-format
-    libboost1.81-dev libhiredis-dev libkainjow-mustache-dev qt6-l10n-tools redis-server redis-sentinel haproxy
+    libboost1.81-dev libhiredis-dev libkainjow-mustache-dev qt6-l10n-tools redis-server redis-sentinel haproxy publicsuffix
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev libxcb1-dev
     fonts-liberation fontconfig
     xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema

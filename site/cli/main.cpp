@@ -105,7 +105,9 @@ QString csvOf(const QString &question, const LookupResult &result, const PageLan
         result.query,
         report.kind,
         report.verdictName,
-        result.holder,
+        result.holder.isEmpty() && result.withheld.contains(u"holder"_qs)
+            ? Findings::withheldText(words, result.withheld.value(u"holder"_qs))
+            : result.holder,
         result.registrar,
         report.registered,
         report.expires,

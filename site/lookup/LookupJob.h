@@ -27,6 +27,7 @@ public:
     {
         m_result.kind = m_query.kind;
         m_result.query = m_query.text;
+        m_result.host = m_query.host;
     }
 
     void start();
@@ -38,6 +39,7 @@ private:
     void rdap(const QUrl &base);
     void rdapAnswered(const QUrl &url, const Answer &answer);
     void relatedAnswered(const QUrl &related, const Answer &registrar);
+    void hostRecord();
     void whois(const QString &host, quint16 port);
     void whoisAnswered(const QString &host, const QString &server, const Answer &answer);
     // Asks now, or when the site's pace for that server allows.
@@ -56,6 +58,7 @@ private:
     QNetworkAccessManager m_network { this };
     LookupResult m_result;
     QSet<QString> m_asked;
+    QUrl m_base; // the RDAP service asked
     QTimer m_deadline;
     int m_hop = 0;
     bool m_finished = false;

@@ -83,7 +83,7 @@ LookupPool::~LookupPool()
 
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
-    job->key = job->query.ok() && !job->query.special() && !job->availability ? job->query.text : QString();
+    job->key = job->query.ok() && !job->query.special() && !job->availability ? job->query.asked() : QString();
     if (m_settings.cache && !job->key.isEmpty()) {
         std::optional<LookupResult> kept
             = LookupResult::kept(*m_settings.cache, job->key, QDateTime::currentDateTimeUtc());

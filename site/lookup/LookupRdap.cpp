@@ -58,6 +58,25 @@ int maxAge(const QByteArray &cacheControl)
     return seconds;
 }
 
+// What an RDAP error object (RFC 9083, section 6) says, in the registry's own words: its title and description;
+// empty when the body is none.
+QString errorWords(const QByteArray &body)
+{
+    const QJsonObject error = QJsonDocument::fromJson(body).object();
+    QStringList parts { error.value(u"title").toString().trimmed() };
+    for (const QJsonValue &line : error.value(u"description").toArray())
+        parts.append(line.toString().trimmed());
+    if (error.value(u"description").isString())
+        parts.append(error.value(u"description").toString().trimmed());
+    parts.removeAll(QString());
+    parts.removeDuplicates();
+    for (QString &part : parts) {
+        while (part.endsWith(u'.'))
+            part.chop(1);
+    }
+    return parts.join(QStringLiteral(". ")).left(500);
+}
+
 // A record whose statuses say that the name is kept from registration.
 bool isReserved(const QStringList &statuses)
 {
@@ -69,6 +88,7 @@ bool isReserved(const QStringList &statuses)
 
 void LookupJob::rdap(const QUrl &base)
 {
+    m_base = base;
     QUrl url = base;
     url.setPath(base.path() + m_query.rdapPath());
     m_result.asked.append(url.toString());
@@ -102,11 +122,17 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
         rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
         return finish();
     }
+    // The server that answered, which a redirect may have made another (ARIN's RDAP sends RIPE's addresses on).
+    const QUrl from = answer.url.isEmpty() ? url : answer.url;
+    if (from != url)
+        result.asked.append(from.toString());
     const QJsonDocument document = QJsonDocument::fromJson(answer.body);
-    result.records.append(rdapRecord(url, document, answer));
+    result.records.append(rdapRecord(from, document, answer));
     if (answer.status != 200) {
+        const QString words = errorWords(answer.body);
         result.outcome = Outcome::Failed;
-        result.message = Message(MessageId::RegistryStatus, answer.status);
+        result.message = words.isEmpty() ? Message(MessageId::RegistryStatus, answer.status)
+                                         : Message(MessageId::RegistryStatusSaid, answer.status, words);
         return finish();
     }
     if (!document.isObject()) {
@@ -117,7 +143,9 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
     result.outcome = Outcome::Found;
     result.maxAgeSeconds = maxAge(answer.cacheControl);
     const QJsonObject record = document.object();
-    result.read(record);
+    RdapFields fields;
+    fields.read(record);
+    result.merge(fields, from.toString(), false);
     if (isReserved(result.statuses)) {
         result.outcome = Outcome::Reserved;
         result.message = Message(MessageId::Reserved, result.query);
@@ -125,9 +153,9 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
 
     // The registrar's record, followed once; only a domain has a registrar (an AS number's or a network's
     // related link leads elsewhere).
-    const QUrl related = m_query.kind == Query::Kind::Domain ? relatedLink(record, url) : QUrl();
+    const QUrl related = m_query.kind == Query::Kind::Domain ? relatedLink(record, from) : QUrl();
     if (related.isEmpty())
-        return finish();
+        return hostRecord();
     result.asked.append(related.toString());
     paced(related.host(), [this, related] {
         Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
@@ -138,14 +166,45 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
 void LookupJob::relatedAnswered(const QUrl &related, const Answer &registrar)
 {
     const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
+    const QUrl from = registrar.url.isEmpty() ? related : registrar.url;
     if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
+        const QString words = registrar.ok() ? errorWords(registrar.body) : QString();
         const Message why = !registrar.ok() ? registrar.error
-            : registrar.status != 200       ? Message(MessageId::Status, registrar.status)
-                                            : Message(MessageId::NotARecordReason);
-        m_result.notes.append(Message(MessageId::RegistrarUnreadable, related.host(), why));
-        return finish();
+            : registrar.status == 200       ? Message(MessageId::NotARecordReason)
+            : words.isEmpty()               ? Message(MessageId::Status, registrar.status)
+                                            : Message(MessageId::StatusSaid, registrar.status, words);
+        m_result.notes.append(Message(MessageId::RegistrarUnreadable, from.host(), why));
+        return hostRecord();
     }
-    m_result.read(registrarDocument.object());
-    m_result.records.append(rdapRecord(related, registrarDocument, registrar));
-    finish();
+    if (from != related)
+        m_result.asked.append(from.toString());
+    RdapFields fields;
+    fields.read(registrarDocument.object());
+    m_result.merge(fields, from.toString(), true);
+    m_result.records.append(rdapRecord(from, registrarDocument, registrar));
+    hostRecord();
+}
+
+// The registry's record of the host name that was asked (a name server's, where the registry keeps one): its
+// addresses and statuses. A registry without one says 404, and the lookup ends as it was.
+void LookupJob::hostRecord()
+{
+    if (m_query.host.isEmpty() || !m_base.isValid() || m_result.outcome != Outcome::Found)
+        return finish();
+    QUrl url = m_base;
+    url.setPath(m_base.path() + QStringLiteral("nameserver/") + m_query.host);
+    m_result.asked.append(url.toString());
+    paced(url.host(), [this, url] {
+        Upstream::httpGet(
+            m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+            [this, url](const Answer &answer) {
+                const QJsonDocument document = QJsonDocument::fromJson(answer.body);
+                const QJsonObject host = document.object();
+                if (answer.ok() && answer.status == 200 && host.value(u"objectClassName").toString() == u"nameserver") {
+                    m_result.readHost(host);
+                    m_result.records.append(rdapRecord(answer.url.isEmpty() ? url : answer.url, document, answer));
+                }
+                finish();
+            });
+    });
 }

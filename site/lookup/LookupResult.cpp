@@ -1,6 +1,22 @@
 #include "LookupResult.h"
 
 #include <QDataStream>
+#include <QJsonArray>
+
+void LookupResult::readHost(const QJsonObject &nameserver)
+{
+    const QJsonObject addresses = nameserver.value(u"ipAddresses").toObject();
+    for (const QString family : { u"v4"_qs, u"v6"_qs }) {
+        for (const QJsonValue &address : addresses.value(family).toArray()) {
+            if (hostAddresses.size() < 32 && !address.toString().trimmed().isEmpty())
+                hostAddresses.append(address.toString().trimmed());
+        }
+    }
+    for (const QJsonValue &status : nameserver.value(u"status").toArray()) {
+        if (hostStatuses.size() < 32)
+            hostStatuses.append(status.toString());
+    }
+}
 
 int LookupResult::lifetime(const ResultCache::Settings &settings) const
 {
@@ -28,7 +44,8 @@ int LookupResult::lifetime(const ResultCache::Settings &settings) const
 }
 
 namespace {
-constexpr quint32 kFormat = 3; // 2: messages as identifiers and arguments; 3: records as sent, more fields
+// 2: messages as identifiers and arguments; 3: records as sent, more fields; 4: the host, withheld fields, sources
+constexpr quint32 kFormat = 4;
 } // namespace
 
 QByteArray LookupResult::serialised(const QDateTime &stored) const
@@ -38,7 +55,8 @@ QByteArray LookupResult::serialised(const QDateTime &stored) const
     out << kFormat << stored.toMSecsSinceEpoch() << int(outcome) << int(kind) << query << message << retryAfterSeconds
         << maxAgeSeconds << name << registrar << registrarId << registrarUrl << statuses << registered << expires
         << lastChanged << dnssec << whoisServer << rdapService << nameServers << range << type << country << holder
-        << abuse << notes << asked << qint32(records.size());
+        << abuse << notes << asked << host << hostAddresses << hostStatuses << withheld << withheldItems << sources
+        << qint32(records.size());
     for (const SourceRecord &record : records)
         out << record.source << record.text << record.cut << record.shown;
     return bytes;
@@ -58,7 +76,8 @@ std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, 
     in >> stored >> outcome >> kind >> r.query >> r.message >> r.retryAfterSeconds >> r.maxAgeSeconds >> r.name
         >> r.registrar >> r.registrarId >> r.registrarUrl >> r.statuses >> r.registered >> r.expires >> r.lastChanged
         >> r.dnssec >> r.whoisServer >> r.rdapService >> r.nameServers >> r.range >> r.type >> r.country >> r.holder
-        >> r.abuse >> r.notes >> r.asked >> records;
+        >> r.abuse >> r.notes >> r.asked >> r.host >> r.hostAddresses >> r.hostStatuses >> r.withheld >> r.withheldItems
+        >> r.sources >> records;
     for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
         SourceRecord record;
         in >> record.source >> record.text >> record.cut >> record.shown;

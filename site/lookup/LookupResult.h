@@ -40,6 +40,9 @@ struct LookupResult : RdapFields
     Outcome outcome = Outcome::Failed;
     Query::Kind kind = Query::Kind::Domain;
     QString query; // what was asked, in canonical form (A-labels, "8.8.8.0/24", "AS15169")
+    QString host; // the name typed, where it lies below the registered domain looked up ("www.google.com")
+    QStringList hostAddresses; // the host's addresses, where the registry keeps a record of it (a name server's)
+    QStringList hostStatuses;
     Message message; // for the user; none for a record found
     qint64 retryAfterSeconds = -1; // for RateLimited; -1 when the server gave no time
     int maxAgeSeconds = -1; // how long the registry lets its answer be kept (RDAP's Cache-Control); -1: not said
@@ -48,6 +51,9 @@ struct LookupResult : RdapFields
     QList<SourceRecord> records; // raw records, registry first
     QList<Message> notes; // what else the user should know (a registrar that could not be asked, ...)
     QStringList asked; // every server asked, in order
+
+    // Reads the registry's record of the host name (an RDAP nameserver object).
+    void readHost(const QJsonObject &nameserver);
 
     // Seconds the result may be kept under the given lifetimes; 0 when it may not.
     int lifetime(const ResultCache::Settings &settings) const;

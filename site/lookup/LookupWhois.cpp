@@ -70,7 +70,9 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
             return notRegistered(result), finish();
         result.records.append(SourceRecord { server, text, answer.cut });
         result.outcome = Outcome::Found;
-        WhoisText::readFields(text, result, true);
+        RdapFields fields;
+        WhoisText::readFields(text, fields, true);
+        result.merge(fields, server, false);
         return finish();
     }
     if (hop == 0) {
@@ -84,8 +86,11 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
         }
     } else {
         result.records.append(SourceRecord { server, text, answer.cut });
-        if (reading.verdict != Verdict::NotRegistered)
-            WhoisText::readFields(text, result);
+        if (reading.verdict != Verdict::NotRegistered) {
+            RdapFields fields;
+            WhoisText::readFields(text, fields);
+            result.merge(fields, server, hop >= 2);
+        }
         if (hop == 1) {
             if (reading.verdict == Verdict::NotRegistered)
                 return notRegistered(result), finish();

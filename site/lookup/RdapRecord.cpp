@@ -12,7 +12,7 @@
 
 namespace {
 
-// The values of a vCard property ("fn", "email", "tel"), in order.
+// The values of a vCard property ("fn", "org", "email", "tel"), in order.
 QStringList vcardValues(const QJsonObject &entity, QStringView property)
 {
     QStringList values;
@@ -30,11 +30,66 @@ QStringList vcardValues(const QJsonObject &entity, QStringView property)
     return values;
 }
 
-QString vcardName(const QJsonObject &entity)
+// The texts under one key of each member of a JSContact map ("emails": {"e1": {"address": ...}}).
+QStringList jsContactValues(const QJsonObject &card, QStringView map, QStringView key)
 {
-    const QStringList names = vcardValues(entity, u"fn");
-    return names.isEmpty() ? entity.value(u"handle").toString() : names.first();
+    QStringList values;
+    const QJsonObject members = card.value(map).toObject();
+    for (auto it = members.begin(); it != members.end(); ++it) {
+        QString text = it.value().toObject().value(key).toString().trimmed();
+        if (text.startsWith(u"mailto:") || text.startsWith(u"tel:"))
+            text = text.section(u':', 1);
+        if (!text.isEmpty())
+            values.append(text);
+    }
+    return values;
 }
+
+// A JSContact name: its full form, else its components in order.
+QString jsContactName(const QJsonObject &card)
+{
+    const QJsonObject name = card.value(u"name").toObject();
+    QString full = name.value(u"full").toString().trimmed();
+    if (full.isEmpty()) {
+        QStringList parts;
+        for (const QJsonValue &component : name.value(u"components").toArray()) {
+            if (component.toObject().value(u"kind").toString() != u"separator")
+                parts.append(component.toObject().value(u"value").toString().trimmed());
+        }
+        parts.removeAll(QString());
+        full = parts.join(u' ');
+    }
+    return full;
+}
+
+// A contact as people read it, from a vCard (jCard) or a JSContact card, whichever the entity has; placeholders
+// count as nothing.
+struct Contact
+{
+    QString name, organisation;
+    QStringList emails, phones, urls;
+
+    static Contact of(const QJsonObject &entity)
+    {
+        Contact contact;
+        const QJsonObject card = entity.value(u"jscontact_card").toObject();
+        const bool jsContact = !card.isEmpty() && !entity.contains(u"vcardArray");
+        contact.name = jsContact ? jsContactName(card) : vcardValues(entity, u"fn").value(0);
+        contact.organisation = jsContact ? jsContactValues(card, u"organizations", u"name").value(0)
+                                         : vcardValues(entity, u"org").value(0);
+        contact.emails = jsContact ? jsContactValues(card, u"emails", u"address") : vcardValues(entity, u"email");
+        contact.phones = jsContact ? jsContactValues(card, u"phones", u"number") : vcardValues(entity, u"tel");
+        contact.urls = jsContact ? jsContactValues(card, u"links", u"uri") : vcardValues(entity, u"url");
+        for (QString *text : { &contact.name, &contact.organisation })
+            if (RdapFields::isPlaceholder(*text))
+                text->clear();
+        for (QStringList *list : { &contact.emails, &contact.phones })
+            list->removeIf([](const QString &text) { return RdapFields::isPlaceholder(text); });
+        return contact;
+    }
+    // Who it is: the name, else the organisation.
+    QString who() const { return name.isEmpty() ? organisation : name; }
+};
 
 bool hasRole(const QJsonObject &entity, const QString &role)
 {
@@ -58,6 +113,30 @@ QJsonObject entityWithRole(const QJsonObject &record, const QString &role, int d
         }
     }
     return QJsonObject();
+}
+
+// What a record's "redacted" member (RFC 9537) says it withholds: each item's name and reason.
+struct Redaction
+{
+    QString name, reason;
+};
+QList<Redaction> redactions(const QJsonObject &record)
+{
+    QList<Redaction> items;
+    for (const QJsonValue &value : record.value(u"redacted").toArray()) {
+        const QJsonObject item = value.toObject();
+        const QJsonObject name = item.value(u"name").toObject();
+        QString named = name.value(u"type").toString().trimmed();
+        if (named.isEmpty())
+            named = name.value(u"description").toString().trimmed();
+        const QJsonObject reason = item.value(u"reason").toObject();
+        QString why = reason.value(u"description").toString();
+        if (why.trimmed().isEmpty())
+            why = reason.value(u"type").toString();
+        if (!named.isEmpty() && items.size() < 64)
+            items.append({ named.left(200), why.trimmed().left(200) });
+    }
+    return items;
 }
 
 void keep(QString &field, const QString &value)
@@ -98,28 +177,55 @@ void RdapFields::read(const QJsonObject &record)
 
     const QJsonObject registrarEntity = entityWithRole(record, QStringLiteral("registrar"));
     if (!registrarEntity.isEmpty()) {
-        keep(registrar, vcardName(registrarEntity));
+        const Contact contact = Contact::of(registrarEntity);
+        keep(registrar, contact.who().isEmpty() ? registrarEntity.value(u"handle").toString() : contact.who());
         for (const QJsonValue &id : registrarEntity.value(u"publicIds").toArray()) {
             if (id.toObject().value(u"type").toString().contains(u"IANA", Qt::CaseInsensitive))
                 keep(registrarId, jsonText(id.toObject().value(u"identifier")));
         }
-        for (const QString &url : vcardValues(registrarEntity, u"url"))
+        for (const QString &url : contact.urls)
             keep(registrarUrl, webAddress(url));
         for (const QJsonValue &link : registrarEntity.value(u"links").toArray()) {
             if (link.toObject().value(u"rel").toString() == u"about")
                 keep(registrarUrl, webAddress(link.toObject().value(u"href").toString()));
         }
     }
+
+    // The holder: the registrant's name, else its organisation; withheld where the record says so or puts a
+    // placeholder in its place.
+    const QList<Redaction> redacted = redactions(record);
+    for (const Redaction &item : redacted)
+        withheldItems.append(item.reason.isEmpty() ? item.name : QStringLiteral("%1 (%2)").arg(item.name, item.reason));
     const QJsonObject registrant = entityWithRole(record, QStringLiteral("registrant"));
-    if (!registrant.isEmpty())
-        keep(holder, vcardName(registrant));
+    const Contact holderContact = Contact::of(registrant);
+    keep(holder, holderContact.who());
+    if (holder.isEmpty()) {
+        const auto about = std::find_if(redacted.cbegin(), redacted.cend(), [](const Redaction &item) {
+            return item.name.contains(u"Registrant", Qt::CaseInsensitive)
+                && (item.name.contains(u"Name", Qt::CaseInsensitive)
+                    || item.name.contains(u"Organi", Qt::CaseInsensitive));
+        });
+        const bool placeholder = !registrant.isEmpty() && holderContact.who().isEmpty()
+            && (!vcardValues(registrant, u"fn").isEmpty() || registrant.contains(u"jscontact_card"));
+        if (about != redacted.cend())
+            withheld.insert(QStringLiteral("holder"), about->reason);
+        else if (placeholder)
+            withheld.insert(QStringLiteral("holder"), QString());
+        else // a regional registry's maintainer ("BTENT-MNT"): its handle is all that says who
+            keep(holder, registrant.value(u"handle").toString());
+    }
+
+    // The abuse contact: who, e-mail and telephone; the entity's handle only where nothing else says who.
     const QJsonObject abuseEntity = entityWithRole(record, QStringLiteral("abuse"));
     if (!abuseEntity.isEmpty()) {
-        QStringList parts { vcardName(abuseEntity) };
-        parts += vcardValues(abuseEntity, u"email");
-        parts += vcardValues(abuseEntity, u"tel");
+        const Contact contact = Contact::of(abuseEntity);
+        QStringList parts { contact.who() };
+        parts += contact.emails;
+        parts += contact.phones;
         parts.removeAll(QString());
         parts.removeDuplicates();
+        if (parts.isEmpty())
+            parts.append(abuseEntity.value(u"handle").toString());
         keep(abuse, parts.join(QStringLiteral(", ")));
     }
 
@@ -146,6 +252,124 @@ void RdapFields::read(const QJsonObject &record)
     if (signedDelegation.isBool())
         keep(dnssec, signedDelegation.toBool() ? QStringLiteral("signed") : QStringLiteral("unsigned"));
     keep(whoisServer, record.value(u"port43").toString());
+}
+
+namespace {
+
+// The fields by their names: the texts, then the lists.
+struct TextField
+{
+    const char *name;
+    QString RdapFields::*member;
+};
+constexpr TextField kTextFields[] = {
+    { "name", &RdapFields::name },
+    { "holder", &RdapFields::holder },
+    { "registrar", &RdapFields::registrar },
+    { "registrarIanaId", &RdapFields::registrarId },
+    { "registrarUrl", &RdapFields::registrarUrl },
+    { "abuseContact", &RdapFields::abuse },
+    { "registered", &RdapFields::registered },
+    { "expires", &RdapFields::expires },
+    { "lastChanged", &RdapFields::lastChanged },
+    { "dnssec", &RdapFields::dnssec },
+    { "range", &RdapFields::range },
+    { "type", &RdapFields::type },
+    { "country", &RdapFields::country },
+    { "whoisServer", &RdapFields::whoisServer },
+    { "rdapService", &RdapFields::rdapService },
+};
+struct ListField
+{
+    const char *name;
+    QStringList RdapFields::*member;
+};
+constexpr ListField kListFields[]
+    = { { "statuses", &RdapFields::statuses }, { "nameServers", &RdapFields::nameServers } };
+
+// The contacts: a registrar holds them, a registry's record (where it has them at all) only copies them.
+bool isContact(QStringView field)
+{
+    return field == u"holder" || field == u"abuseContact";
+}
+
+} // namespace
+
+const QStringList &RdapFields::fieldNames()
+{
+    static const QStringList names = [] {
+        QStringList all;
+        for (const TextField &field : kTextFields)
+            all.append(QLatin1StringView(field.name));
+        for (const ListField &field : kListFields)
+            all.append(QLatin1StringView(field.name));
+        return all;
+    }();
+    return names;
+}
+
+void RdapFields::merge(const RdapFields &record, const QString &source, bool registrarRecord)
+{
+    for (const TextField &field : kTextFields) {
+        const QString name = QLatin1StringView(field.name);
+        const QString &theirs = record.*field.member;
+        QString &ours = this->*field.member;
+        const bool authoritative = registrarRecord && isContact(name);
+        if (!theirs.isEmpty() && (ours.isEmpty() || authoritative)) {
+            ours = theirs;
+            sources.insert(name, source);
+            withheld.remove(name);
+        } else if (record.withheld.contains(name) && (ours.isEmpty() || authoritative)) {
+            ours.clear();
+            withheld.insert(name, record.withheld.value(name));
+            sources.insert(name, source);
+        }
+    }
+    for (const ListField &field : kListFields) {
+        if ((this->*field.member).isEmpty() && !(record.*field.member).isEmpty()) {
+            this->*field.member = record.*field.member;
+            sources.insert(QLatin1StringView(field.name), source);
+        }
+    }
+    for (const QString &item : record.withheldItems) {
+        if (!withheldItems.contains(item))
+            withheldItems.append(item);
+    }
+}
+
+namespace {
+
+// registries/withheld.tsv: the texts that stand where a value was withheld.
+struct Placeholders
+{
+    QList<QRegularExpression> patterns;
+    QStringList errors;
+};
+
+const Placeholders &placeholders()
+{
+    static const Placeholders loaded = [] {
+        Placeholders read;
+        for (const RegistryData::Row &row : RegistryData::rows("withheld.tsv", 2, &read.errors)) {
+            const QRegularExpression pattern(row.fields[0], QRegularExpression::CaseInsensitiveOption);
+            if (pattern.isValid())
+                read.patterns.append(pattern);
+            else
+                read.errors.append(QStringLiteral("withheld.tsv, line %1: not a regular expression").arg(row.line));
+        }
+        return read;
+    }();
+    return loaded;
+}
+
+} // namespace
+
+bool RdapFields::isPlaceholder(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    return !trimmed.isEmpty()
+        && std::any_of(placeholders().patterns.cbegin(), placeholders().patterns.cend(),
+                       [&](const QRegularExpression &pattern) { return pattern.match(trimmed).hasMatch(); });
 }
 
 namespace {
@@ -205,15 +429,18 @@ QDate leadingDate(const QString &text)
 
 QStringList RdapFields::dateFormErrors()
 {
-    return dateForms().errors;
+    return dateForms().errors + placeholders().errors;
 }
 
 QString RdapFields::date(const QString &text)
 {
     const QString trimmed = text.trimmed();
+    // A registry means a year of the internet's: another (294247) is the text, not a date.
+    const auto plausible
+        = [](const QDate &date) { return date.isValid() && date.year() >= 1970 && date.year() < 2300; };
     const QDateTime when = trimmed.contains(u'T') ? QDateTime::fromString(trimmed, Qt::ISODateWithMs) : QDateTime();
     if (when.isValid())
-        return when.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
+        return plausible(when.toUTC().date()) ? when.toUTC().toString(QStringLiteral("yyyy-MM-dd")) : trimmed;
     QDate date = leadingDate(trimmed);
     // "registrar AT ns.il 19960111 (Assigned)": the first word that is a date
     for (qsizetype from = 0; !date.isValid() && from >= 0 && from < trimmed.size();) {
@@ -221,7 +448,7 @@ QString RdapFields::date(const QString &text)
         if (from >= 0)
             date = leadingDate(trimmed.mid(++from));
     }
-    return date.isValid() ? date.toString(Qt::ISODate) : trimmed;
+    return plausible(date) ? date.toString(Qt::ISODate) : trimmed;
 }
 
 QString RdapFields::webAddress(const QString &text)

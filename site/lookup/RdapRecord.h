@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -23,17 +24,32 @@ struct RdapFields
     QString range; // "8.8.8.0 - 8.8.8.255", "AS15169 - AS15169"
     QString type; // "DIRECT ALLOCATION"
     QString country;
-    QString holder; // the registrant's name
-    QString abuse; // the abuse contact: name, e-mail and telephone as the vCard gives them
+    QString holder; // the registrant's name, else its organisation
+    QString abuse; // the abuse contact: name or organisation, e-mail and telephone
+    // Fields the record withholds (RFC 9537, or a placeholder such as "REDACTED FOR PRIVACY" in its place), by
+    // their names in fieldNames(), with the reason the record gives (empty when it gives none).
+    QMap<QString, QString> withheld;
+    // Everything the record says it withholds, as it names it ("Registrant Name", "Tech Email").
+    QStringList withheldItems;
+    // The server or URL each field came from, by its name in fieldNames(), once records are merged.
+    QMap<QString, QString> sources;
 
     // Reads the fields a record has; fields already known are kept (the registry's record is read first).
     void read(const QJsonObject &record);
+    // Takes the fields another record read (from `source`): those this one lacks, and, from a registrar's record,
+    // the contacts, which the registrar holds and the registry only copies.
+    void merge(const RdapFields &record, const QString &source, bool registrarRecord);
+
+    // The names of the fields, as the API names them, in the order pages show them.
+    static const QStringList &fieldNames();
+    // A text that stands where a withheld value was ("REDACTED FOR PRIVACY", "XXXX"); registries/withheld.tsv.
+    static bool isPlaceholder(const QString &text);
 
     // A date as the fields hold it: "yyyy-MM-dd" for a date that can be read (ISO 8601, "31.12.2024",
     // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time; "Mon Apr 26
     // 07:50:40 GMT 2010"), else the text.
     static QString date(const QString &text);
-    // The rows of registries/date-forms.tsv that do not load.
+    // The rows of registries/date-forms.tsv and registries/withheld.tsv that do not load.
     static QStringList dateFormErrors();
     // A web address fit for a link: http or https with a host; empty otherwise.
     static QString webAddress(const QString &text);

@@ -136,10 +136,13 @@ private:
         const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303
             || answer.status == 307 || answer.status == 308;
         const QByteArray location = reply->rawHeader("Location").trimmed();
+        answer.url = m_url;
         // Errors 1 to 199 are the network's and the proxy's, 300 to 399 the protocol's: the answer is
-        // incomplete. The others stand for an HTTP status, which the caller judges.
+        // incomplete. The others stand for an HTTP status, which the caller judges; so does the protocol's
+        // "invalid operation", which is how the transfer library names a 400 that came whole.
         const int error = reply->error();
-        const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400);
+        const bool statusCame = error == QNetworkReply::ProtocolInvalidOperationError && answer.status == 400;
+        const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400 && !statusCame);
         if (!m_stopped.isNull())
             answer.error = m_stopped;
         else if (!answer.cut && broken && !redirect)

@@ -28,6 +28,7 @@ struct Answer
     int status = 0; // HTTP status; 0 for whois or when no answer came
     QByteArray retryAfter; // HTTP Retry-After, as sent
     QByteArray cacheControl; // HTTP Cache-Control, as sent
+    QUrl url; // HTTP: where the answer came from, after any redirects
     Message error; // why no complete answer came; none on success
 
     bool ok() const { return error.isNull(); }

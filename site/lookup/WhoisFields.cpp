@@ -85,7 +85,8 @@ QString keyOf(QStringView raw)
     QString key = raw.trimmed().toString().toLower();
     if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
         key = key.mid(slash + 3);
-    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)|[\\[\\]]"));
+    // "(dd/mm/yyyy)", brackets ("[Expires on]"), and the dots that pad a key to its column ("expires.......")
+    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)|[\\[\\]]|\\.{2,}$"));
     return key.remove(bracketed).simplified();
 }
 
@@ -95,6 +96,15 @@ qsizetype indentOf(QStringView line)
     while (i < line.size() && line[i].isSpace())
         ++i;
     return i;
+}
+
+// The length of a key of several words that stands before a date without a colon ("Record expires on
+// 2026-11-09"); -1 when the line starts with no such key.
+qsizetype dateKeyLength(QStringView line)
+{
+    static const QRegularExpression keyThenDate(QStringLiteral("^\\s*([A-Za-z]+(?: [A-Za-z]+)+) +\\d"));
+    const QRegularExpressionMatch match = keyThenDate.match(line.toString());
+    return match.hasMatch() && keys().record.contains(keyOf(match.captured(1))) ? match.capturedEnd(1) : -1;
 }
 
 // Fields set from a record's lines: each from the first line of the first key that gives it; lists that a record
@@ -121,6 +131,13 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
 {
     if (value.isEmpty() || value.size() > 255)
         return;
+    // "Registrant Name: REDACTED FOR PRIVACY": withheld, and the next key that gives a holder (the
+    // organisation) may still say who holds the name.
+    if (field == Holder && RdapFields::isPlaceholder(value)) {
+        if (m_fields.holder.isEmpty())
+            m_fields.withheld.insert(QStringLiteral("holder"), QString());
+        return;
+    }
     const auto seen = m_firstKey.constFind(field);
     if (seen != m_firstKey.cend() && *seen != key)
         return;
@@ -176,7 +193,10 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
         return;
     }
     case Holder:
-        return keepFirst(m_fields.holder, value);
+        keepFirst(m_fields.holder, value);
+        if (!m_fields.holder.isEmpty())
+            m_fields.withheld.remove(QStringLiteral("holder"));
+        return;
     case WhoisServer:
         return keepFirst(m_fields.whoisServer, value.toLower());
     case Signed:
@@ -207,6 +227,11 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
             = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
         // "Key: value", or a list's key alone on its line ("Nameservers")
         qsizetype colon = line.indexOf(u':');
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.startsWith(u'[') && trimmed.indexOf(u']') > 1 && (colon < 0 || colon > line.indexOf(u']')))
+            colon = line.indexOf(u']') + 1; // "[Expires on]   2027/05/31"
+        else if (colon < 0)
+            colon = dateKeyLength(line); // "Record expires on 2026-11-09"
         if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
             colon = line.size();
         if (colon <= 0 || colon > 64)

@@ -151,6 +151,18 @@ constexpr Row kRows[] = {
     { MessageId::Paced,
       QT_TRANSLATE_NOOP("Message",
                         "The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.") },
+    //: %1: an HTTP status number; %2: the registry's own words, as it sent them (often English)
+    { MessageId::RegistryStatusSaid,
+      QT_TRANSLATE_NOOP("Message", "The registry's lookup service answered with status %1: %2.") },
+    //: %1: an HTTP status number; %2: the server's own words, as it sent them (often English)
+    { MessageId::StatusSaid, QT_TRANSLATE_NOOP("Message", "status %1: %2") },
+    //: %1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)
+    { MessageId::NameUnder, QT_TRANSLATE_NOOP("Message", "%1 is a name under %2.") },
+    //: %1: what was typed, such as SD12478-RIPE
+    { MessageId::HandleNotLookedUp,
+      QT_TRANSLATE_NOOP("Message",
+                        "%1 looks like a contact's handle. Handles are not looked up here: type the domain name, "
+                        "address or AS number whose record names it.") },
 };
 
 // A row out of place would give a message another's text.

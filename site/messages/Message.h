@@ -87,6 +87,10 @@ enum class MessageId : quint16 {
     NoService,
     PacedRecordLeftOut,
     Paced,
+    RegistryStatusSaid,
+    StatusSaid,
+    NameUnder,
+    HandleNotLookedUp,
 
     Count
 };

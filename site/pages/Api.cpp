@@ -37,6 +37,15 @@ QJsonObject fields(const LookupResult &result, const Report &report)
     text("country", result.country);
     text("whoisServer", result.whoisServer);
     text("rdapService", result.rdapService);
+    // A field the record withholds: what it is, and why, in place of a value.
+    for (auto it = result.withheld.cbegin(); it != result.withheld.cend(); ++it) {
+        if (!object.contains(it.key())) {
+            QJsonObject withheld { { u"redacted"_qs, true } };
+            if (!it.value().isEmpty())
+                withheld.insert(u"reason"_qs, it.value());
+            object.insert(it.key(), withheld);
+        }
+    }
     return object;
 }
 
@@ -48,6 +57,7 @@ QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const 
 {
     const Report report = Report::of(result, now.date());
     QJsonObject object { { u"query"_qs, result.query },
+                         { u"asked"_qs, result.host.isEmpty() ? result.query : result.host },
                          { u"kind"_qs, report.kind },
                          { u"verdict"_qs, report.verdictName },
                          { u"flags"_qs, QJsonArray::fromStringList(report.flags) } };
@@ -58,6 +68,21 @@ QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const 
     if (result.retryAfterSeconds >= 0)
         object.insert(u"retryAfter"_qs, result.retryAfterSeconds);
     object.insert(u"fields"_qs, fields(result, report));
+    // The server each field came from, where the registry's and the registrar's records were merged.
+    QJsonObject fieldSources;
+    for (auto it = result.sources.cbegin(); it != result.sources.cend(); ++it)
+        fieldSources.insert(it.key(), it.value());
+    object.insert(u"fieldSources"_qs, fieldSources);
+    if (!result.withheldItems.isEmpty())
+        object.insert(u"withheld"_qs, QJsonArray::fromStringList(result.withheldItems));
+    if (!result.host.isEmpty()) {
+        QJsonObject host { { u"name"_qs, result.host } };
+        if (!result.hostAddresses.isEmpty())
+            host.insert(u"addresses"_qs, QJsonArray::fromStringList(result.hostAddresses));
+        if (!result.hostStatuses.isEmpty())
+            host.insert(u"statuses"_qs, QJsonArray::fromStringList(result.hostStatuses));
+        object.insert(u"host"_qs, host);
+    }
     QJsonArray statuses;
     for (const QString &status : result.statuses) {
         QJsonObject item { { u"value"_qs, status } };

@@ -6,6 +6,7 @@
 #include "Findings.h"
 #include "MakerPaths.h"
 #include "Template.h"
+#include "query/DomainName.h"
 
 #include <QUrl>
 
@@ -19,10 +20,10 @@ std::pair<std::string, std::string> Pages::availabilityFrame(const QString &type
 {
     Data data;
     //: %1: a name without extension; %2: how many extensions it is checked in
-    data.set("heading",
-             value(Message::filled(
-                 words.text(QT_TRANSLATE_NOOP("Page", "%1 in %2 extensions")),
-                 { QUrl::fromAce(question.name.toLatin1()), QString::number(question.extensions.size()) })));
+    data.set(
+        "heading",
+        value(Message::filled(words.text(QT_TRANSLATE_NOOP("Page", "%1 in %2 extensions")),
+                              { DomainName::unicode(question.name), QString::number(question.extensions.size()) })));
     data.set("explanation",
              value(words.text(QT_TRANSLATE_NOOP(
                  "Page",
@@ -95,7 +96,7 @@ std::string Pages::availabilityRow(const Availability::Row &row, const PageLangu
 {
     const RowWords made = rowWords(row, words);
     Data data;
-    data.set("domain", value(Pages::visible(QUrl::fromAce(row.domain.toLatin1()))));
+    data.set("domain", value(Pages::visible(DomainName::unicode(row.domain))));
     data.set("link",
              value(QStringLiteral("%1?domain=%2")
                        .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(row.domain)))));
@@ -112,7 +113,7 @@ std::string Pages::availabilityRow(const Availability::Row &row, const PageLangu
 QString Pages::availabilityText(const Availability::Row &row, const PageLanguage &words)
 {
     const RowWords made = rowWords(row, words);
-    QString line = QUrl::fromAce(row.domain.toLatin1()).leftJustified(24) + u' ' + made.label;
+    QString line = DomainName::unicode(row.domain).leftJustified(24) + u' ' + made.label;
     if (!made.expires.isEmpty())
         line += QStringLiteral(" \u00B7 ") + made.expires;
     if (!made.why.isEmpty())

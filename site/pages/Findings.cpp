@@ -4,6 +4,7 @@
 #include "Pages.h"
 #include "Statuses.h"
 #include "Template.h"
+#include "query/DomainName.h"
 
 #include <QLocale>
 #include <QUrl>
@@ -17,6 +18,10 @@ using Outcome = LookupResult::Outcome;
 //: How a date is written, in Qt's date format: d the day, MMMM the month's name, yyyy the year; text in quotes
 //: stays as it is (Spanish: d 'de' MMMM 'de' yyyy)
 const char kDateFormat[] = QT_TRANSLATE_NOOP("Page", "d MMMM yyyy");
+//: The value of a field that the registry or registrar withholds (RFC 9537 redaction)
+const char kWithheld[] = QT_TRANSLATE_NOOP("Page", "withheld");
+//: The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words
+const char kWithheldWhy[] = QT_TRANSLATE_NOOP("Page", "withheld: %1");
 // A value inside a sentence of the catalog, shown as text; as markup, escaped and isolated so that right-to-left
 // text cannot reorder what stands around it.
 QString isolated(const QString &text, Findings::Markup markup)
@@ -61,17 +66,46 @@ namespace Findings {
 
 QString longDate(const PageLanguage &words, const QString &iso)
 {
+    if (iso.isEmpty())
+        return iso;
     const QDate date = QDate::fromString(iso, Qt::ISODate);
-    return date.isValid() ? QLocale(words.tag()).toString(date, words.text(kDateFormat)) : iso;
+    //: %1: what a record wrote where a date belongs, which is none ("294247-01-10T04:00:54Z")
+    return date.isValid() ? QLocale(words.tag()).toString(date, words.text(kDateFormat))
+                          : words.text(QT_TRANSLATE_NOOP("Page", "%1 (not a date)")).arg(iso);
+}
+
+QString withheldText(const PageLanguage &words, const QString &reason)
+{
+    return reason.isEmpty() ? words.text(kWithheld) : words.text(kWithheldWhy).arg(reason);
+}
+
+QString nameAsTyped(const QString &ace, const QString &typed)
+{
+    const QString unicode = DomainName::unicode(ace);
+    if (unicode == ace)
+        return ace;
+    bool asciiTyped = true;
+    for (const QChar c : typed)
+        asciiTyped = asciiTyped && c.unicode() < 0x80;
+    return asciiTyped && !typed.isEmpty() ? QStringLiteral("%1 (%2)").arg(ace, unicode)
+                                          : QStringLiteral("%1 (%2)").arg(unicode, ace);
 }
 
 QList<Field> fields(const PageLanguage &words, const LookupResult &result, const Verdict &verdict)
 {
     QList<Field> rows;
-    const auto row = [&](const char *label, const QString &text, const QString &link = QString()) {
-        if (text.isEmpty())
+    const auto row = [&](const char *label, const QString &text, const QString &link = QString(),
+                         const QString &field = QString()) {
+        const QString reason = result.withheld.value(field);
+        const bool withheld = text.isEmpty() && !field.isEmpty() && result.withheld.contains(field);
+        if (text.isEmpty() && !withheld)
             return;
-        Field made { words.text(label), text, QString(), {} };
+        Field made { words.text(label),
+                     withheld ? withheldText(words, reason) : text,
+                     QString(),
+                     {},
+                     result.sources.value(field),
+                     withheld };
         if (link.startsWith(u"http://") || link.startsWith(u"https://")) // never another scheme
             made.link = link;
         rows.append(made);
@@ -103,23 +137,30 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
     const QString nameServers = result.nameServers.join(QStringLiteral(", "));
     switch (result.kind) {
     case Query::Kind::Domain:
-        row(QT_TRANSLATE_NOOP("Page", "Domain"), result.name);
-        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar"), result.registrar);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar's IANA id"), result.registrarId);
-        row(QT_TRANSLATE_NOOP("Page", "Registrar's web site"), result.registrarUrl, result.registrarUrl);
-        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse);
+        row(QT_TRANSLATE_NOOP("Page", "Domain"), result.name, {}, u"name"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder, {}, u"holder"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Registrar"), result.registrar, {}, u"registrar"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Registrar's IANA id"), result.registrarId, {}, u"registrarIanaId"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Registrar's web site"), result.registrarUrl, result.registrarUrl,
+            u"registrarUrl"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse, {}, u"abuseContact"_qs);
         statuses();
         date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
         date(QT_TRANSLATE_NOOP("Page", "Expires"), result.expires, true);
         date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
-        row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers);
+        row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers, {}, u"nameServers"_qs);
         dnssec();
+        //: What the record says it withholds, as it names it ("Registrant Name (Server policy)")
+        row(QT_TRANSLATE_NOOP("Page", "Withheld"), result.withheldItems.join(QStringLiteral(", ")));
+        //: The host name that was asked, which lies below the registered domain
+        row(QT_TRANSLATE_NOOP("Page", "Host name"),
+            result.host.isEmpty() ? QString() : DomainName::unicode(result.host));
+        row(QT_TRANSLATE_NOOP("Page", "Host addresses"), result.hostAddresses.join(QStringLiteral(", ")));
+        row(QT_TRANSLATE_NOOP("Page", "Host status"), result.hostStatuses.join(QStringLiteral(", ")));
         break;
     case Query::Kind::TopLevelDomain:
         if (result.outcome == Outcome::Found) {
-            const QString unicode = QUrl::fromAce(result.query.toLatin1());
-            row(QT_TRANSLATE_NOOP("Page", "Top-level domain"), unicode.isEmpty() ? result.query : unicode);
+            row(QT_TRANSLATE_NOOP("Page", "Top-level domain"), DomainName::unicode(result.query));
         }
         row(QT_TRANSLATE_NOOP("Page", "Manager"), result.holder);
         row(QT_TRANSLATE_NOOP("Page", "Whois server"), result.whoisServer);
@@ -139,8 +180,8 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
         row(QT_TRANSLATE_NOOP("Page", "Name"), result.name);
         row(QT_TRANSLATE_NOOP("Page", "Type"), result.type);
         row(QT_TRANSLATE_NOOP("Page", "Country"), result.country);
-        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder);
-        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse);
+        row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder, {}, u"holder"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse, {}, u"abuseContact"_qs);
         statuses();
         date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
         date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
@@ -160,15 +201,20 @@ QStringList registeredParts(const PageLanguage &words, const LookupResult &resul
     if (!result.holder.isEmpty())
         //: %1: who holds a domain name, an address range or AS numbers
         parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "held by %1"), { result.holder }, markup));
+    else if (result.withheld.contains(u"holder"_qs))
+        //: Of a domain name whose holder the registrar does not show (RFC 9537 redaction)
+        parts.append(plainOr(words.text(QT_TRANSLATE_NOOP("Page", "holder withheld")), markup));
     if (!result.registrar.isEmpty())
         //: %1: the registrar's name
         parts.append(sentence(words, QT_TRANSLATE_NOOP("Page", "registrar %1"), { result.registrar }, markup));
     if (verdict.daysLeft) {
         const QString left = timeLeft(words, *verdict.daysLeft);
-        parts.append(*verdict.daysLeft < 0 ? plainOr(left, markup)
-                                           //: %1: a date; %2: how long is left ("in 146 days")
-                                           : sentence(words, QT_TRANSLATE_NOOP("Page", "expires %1, %2"),
-                                                      { longDate(words, result.expires), left }, markup));
+        //: %1: a date; %2: how long is left ("in 146 days")
+        const char *expires = QT_TRANSLATE_NOOP("Page", "expires %1, %2");
+        // "expires today" and "expired 3 days ago" say it alone
+        parts.append(*verdict.daysLeft <= 0
+                         ? plainOr(left, markup)
+                         : sentence(words, expires, { longDate(words, result.expires), left }, markup));
     }
     if (verdict.redemption)
         parts.append(plainOr(
@@ -193,7 +239,7 @@ QString checkLink(const PageLanguage &words, const LookupResult &result, Markup 
              Template::value(sentence(words,
                                       //: %1: a name without extension ("quelcor")
                                       QT_TRANSLATE_NOOP("Page", "Check %1 in the usual extensions"),
-                                      { QUrl::fromAce(result.query.toLatin1()) }, markup)));
+                                      { DomainName::unicode(result.query) }, markup)));
     return QString::fromStdString(Template::render("link", link));
 }
 
@@ -207,6 +253,11 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
     const char *kind = "info";
     QStringList parts; // sentences with their values isolated
     const auto message = [&] { parts.append(plainOr(Pages::visible(words.render(result.message)), markup)); };
+    // "www.google.com is a name under google.com.": what the verdict is about, first
+    if (!result.host.isEmpty() && verdict.kind != Kind::Refused)
+        parts.append(plainOr(Pages::visible(words.render(Message(MessageId::NameUnder, DomainName::unicode(result.host),
+                                                                 DomainName::unicode(result.query)))),
+                             markup));
     switch (verdict.kind) {
     case Kind::Refused:
         return VerdictLine();

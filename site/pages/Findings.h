@@ -37,8 +37,17 @@ struct Field
     QString value; // as written; dates in the language
     QString link; // an http or https address to link the value to, or empty
     QList<Status> statuses; // the status row's values, in place of a value
+    QString source; // the server the value came from, where records were merged; else empty
+    bool withheld = false; // the record withholds the value; the value says so, with the reason
 };
 QList<Field> fields(const PageLanguage &words, const LookupResult &result, const Verdict &verdict);
+
+// What stands for a withheld value: "withheld", or "withheld: Server policy" with the record's reason.
+QString withheldText(const PageLanguage &words, const QString &reason);
+
+// A domain name (A-labels) in the form it was typed, the other form beside: "cat.みんな (cat.xn--q9jyb4c)"; the name
+// alone when both forms are one.
+QString nameAsTyped(const QString &ace, const QString &typed);
 
 // A date of the fields ("yyyy-MM-dd") in the language, with its month's name; one that could not be read as the
 // record wrote it.

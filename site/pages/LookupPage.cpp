@@ -12,6 +12,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 using Outcome = LookupResult::Outcome;
@@ -42,12 +44,22 @@ const char kCopied[] = QT_TRANSLATE_NOOP("Page", "Copied");
 const char kDownload[] = QT_TRANSLATE_NOOP("Page", "Download");
 
 // The fields as the template takes them: each value shown as text, a status in words with the value as written.
-Data fieldRows(const QList<Findings::Field> &fields)
+Data fieldRows(const QList<Findings::Field> &fields, const QList<SourceRecord> &records)
 {
     Data rows { Data::type::list };
     for (const Findings::Field &field : fields) {
         Data made;
         made.set("label", value(field.label));
+        // Where records were merged, a mark that leads to the record the value came from.
+        const auto from = std::find_if(records.cbegin(), records.cend(),
+                                       [&](const SourceRecord &record) { return record.source == field.source; });
+        if (records.size() > 1 && from != records.cend()) {
+            const auto number = std::to_string(from - records.cbegin() + 1);
+            made.set("from", number);
+            made.set("fromSource", value(Pages::visible(field.source)));
+        }
+        if (field.withheld)
+            made.set("withheld", true);
         if (field.statuses.isEmpty()) {
             made.set("value", value(Pages::visible(field.value)));
             if (!field.link.isEmpty())
@@ -84,7 +96,7 @@ Data verdictData(const Findings::VerdictLine &line)
     return made;
 }
 
-std::string resultContent(const PageLanguage &words, const LookupResult &result)
+std::string resultContent(const PageLanguage &words, const LookupResult &result, const QString &typed)
 {
     const Verdict verdict = Verdict::of(result, QDate::currentDate());
     Data data;
@@ -99,12 +111,11 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
         // What was asked, in the site's own words (a domain name as the user reads it), never a name the
         // registry sent.
         const bool named = result.kind == Query::Kind::Domain || result.kind == Query::Kind::TopLevelDomain;
-        const QString asked = named ? QUrl::fromAce(result.query.toLatin1()) : result.query;
-        data.set("heading", value(Pages::visible(asked.isEmpty() ? result.query : asked)));
+        data.set("heading", value(Pages::visible(named ? Findings::nameAsTyped(result.query, typed) : result.query)));
     }
     if (result.cachedAgeSeconds >= 0)
         data.set("cached", value(words.text(kCached).arg(result.cachedAgeSeconds)));
-    Data rows = fieldRows(Findings::fields(words, result, verdict));
+    Data rows = fieldRows(Findings::fields(words, result, verdict), result.records);
     const bool readable = !rows.is_empty_list();
     if (readable) {
         Data fields;
@@ -130,7 +141,7 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result)
     const QString recordFrom = words.text(kRecordFrom);
     const qsizetype mark = recordFrom.indexOf(QLatin1String("%1"));
     const QString download = words.text(kDownload);
-    const QByteArray question = QUrl::toPercentEncoding(result.query);
+    const QByteArray question = QUrl::toPercentEncoding(result.host.isEmpty() ? result.query : result.host);
     for (qsizetype i = 0; i < result.records.size(); ++i) {
         const SourceRecord &source = result.records[i];
         Data record;
@@ -166,7 +177,7 @@ QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, c
 {
     std::string content;
     if (result) {
-        content = resultContent(words, *result);
+        content = resultContent(words, *result, typed);
     } else {
         Data data;
         data.set("introduction",

@@ -32,8 +32,10 @@ const char *phrase(const QString &status)
             { "locked", QT_TRANSLATE_NOOP("Status", "locked") },
             { "proxy", QT_TRANSLATE_NOOP("Status", "registered through a proxy") },
             { "private", QT_TRANSLATE_NOOP("Status", "private") },
-            { "removed", QT_TRANSLATE_NOOP("Status", "removed") },
-            { "obscured", QT_TRANSLATE_NOOP("Status", "obscured") },
+            //: Some of the record's data was left out (not the domain name deleted)
+            { "removed", QT_TRANSLATE_NOOP("Status", "some data removed") },
+            //: Some of the record's data was altered or masked (not the domain name blocked)
+            { "obscured", QT_TRANSLATE_NOOP("Status", "some data altered") },
             { "associated", QT_TRANSLATE_NOOP("Status", "associated with another object") },
             { "renewprohibited", QT_TRANSLATE_NOOP("Status", "renewal locked") },
             { "updateprohibited", QT_TRANSLATE_NOOP("Status", "changes locked") },

@@ -59,3 +59,9 @@ DomainName DomainName::fromInput(const QString &input)
         return refused(MessageId::DomainNotValid);
     return DomainName { lower, Message() };
 }
+
+QString DomainName::unicode(const QString &ace)
+{
+    const QString unicode = QUrl::fromAce(ace.toLatin1(), QUrl::IgnoreIDNWhitelist);
+    return unicode.isEmpty() ? ace : unicode;
+}

@@ -15,4 +15,7 @@ struct DomainName
     // Letters, digits, hyphens and dots; internationalised names are converted to A-labels.
     // At most 253 characters and 63 a label, no empty label, no label that starts or ends with a hyphen.
     static DomainName fromInput(const QString &input);
+    // A name in A-labels as people read it, in Unicode, whatever its extension; the name itself when it has no
+    // Unicode form.
+    static QString unicode(const QString &ace);
 };

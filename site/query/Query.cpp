@@ -1,8 +1,11 @@
 #include "Query.h"
 
 #include "DomainName.h"
+#include "PublicSuffixes.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -118,8 +121,22 @@ Query Query::fromInput(const QString &input)
     }
     Query query;
     query.text = name.ace;
-    if (!name.ace.contains(u'.'))
+    if (!name.ace.contains(u'.')) {
+        // A top-level domain is letters, or an A-label; "SD12478-RIPE" and "ARIN-HOSTMASTER" are handles.
+        const bool letters = std::all_of(name.ace.cbegin(), name.ace.cend(), [](QChar c) { return c.isLetter(); });
+        if (!letters && !name.ace.startsWith(u"xn--")) {
+            query.text.clear();
+            query.error = Message(MessageId::HandleNotLookedUp, text);
+            return query;
+        }
         query.kind = Kind::TopLevelDomain;
+        return query;
+    }
+    const QString registered = PublicSuffixes::instance().registeredDomain(name.ace);
+    if (!registered.isEmpty() && registered != name.ace) {
+        query.host = name.ace;
+        query.text = registered;
+    }
     return query;
 }
 

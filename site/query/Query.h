@@ -16,12 +16,16 @@ struct Query
 
     Kind kind = Kind::Domain;
     QString text; // canonical: A-labels, "8.8.8.8", "2001:db8::/32", "AS15169"; empty when refused
+    // A name below a registered domain ("www.google.com"), where text is that domain ("google.com"); else empty.
+    QString host;
     Message error; // why the input was refused; none when accepted
     QHostAddress address; // Address and Network: the address, or the network's first address
     int prefixLength = -1; // Network only
     quint32 asNumber = 0; // AsNumber only
 
     bool ok() const { return error.isNull(); }
+    // The name or number as asked: the host name where there is one, else the text.
+    const QString &asked() const { return host.isEmpty() ? text : host; }
 
     // The special-purpose block or AS range the query lies in; no value for domains and public numbers.
     std::optional<SpecialAddresses::Kind> special() const;
@@ -37,6 +41,7 @@ struct Query
 
     // A field holding only digits is an AS number; "AS15169" and "AS1.10" (asdot) are too. An address in
     // IPv4-mapped form is the IPv4 address; a network's host bits are cleared. A name of one label ("de", ".de",
-    // "рф") is a top-level domain.
+    // "рф") is a top-level domain. A name below a registered domain asks for that domain, keeping the name as
+    // host.
     static Query fromInput(const QString &input);
 };

@@ -18,7 +18,7 @@ const Words kWords[] = {
       "Check that this computer is connected to the internet, then press the button below to try once more.",
       "Try again" },
     { "it", "Impossibile raggiungere la pagina di ricerca",
-      "Verifica che il computer sia connesso a Internet, poi premi il pulsante qui sotto per riprovare.", "Riprova" },
+      "Verifichi che il computer sia connesso a Internet, poi prema il pulsante qui sotto per riprovare.", "Riprova" },
     { "de", "Die Abfrageseite ist nicht erreichbar",
       "Prüfen Sie, ob dieser Computer mit dem Internet verbunden ist, und drücken Sie dann die Schaltfläche unten, "
       "um es erneut zu versuchen.",

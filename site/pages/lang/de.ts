@@ -281,6 +281,26 @@
         <source>Not asked: your address has asked many registries lately.</source>
         <translation>Nicht abgefragt: Ihre Adresse hat in letzter Zeit viele Registries abgefragt.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1: %2.</source>
+        <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1: %2</source>
+        <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a name under %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
+        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -496,11 +516,12 @@
     </message>
     <message>
         <source>expires %1, %2</source>
-        <translation>läuft am %1 ab, %2</translation>
+        <extracomment>%1: a date; %2: how long is left (&quot;in 146 days&quot;)</extracomment>
+        <translation>Ablauf am %1, %2</translation>
     </message>
     <message>
         <source>in its redemption period: only the holder can still renew it</source>
-        <translation>in der Wiederherstellungsfrist: nur der Inhaber kann sie noch verlängern</translation>
+        <translation>in der Wiederherstellungsfrist: nur der Inhaber kann die Domain noch verlängern</translation>
     </message>
     <message>
         <source>about to be deleted by the registry</source>
@@ -555,6 +576,44 @@
         <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
         <translation>%1 in den üblichen Endungen prüfen</translation>
     </message>
+    <message>
+        <source>withheld</source>
+        <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>withheld: %1</source>
+        <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a date)</source>
+        <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withheld</source>
+        <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holder withheld</source>
+        <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -583,12 +642,14 @@
         <translation>privat</translation>
     </message>
     <message>
-        <source>removed</source>
-        <translation>entfernt</translation>
+        <source>some data removed</source>
+        <extracomment>Some of the record&apos;s data was left out (not the domain name deleted)</extracomment>
+        <translation>einige Daten entfernt</translation>
     </message>
     <message>
-        <source>obscured</source>
-        <translation>verschleiert</translation>
+        <source>some data altered</source>
+        <extracomment>Some of the record&apos;s data was altered or masked (not the domain name blocked)</extracomment>
+        <translation>einige Daten verändert</translation>
     </message>
     <message>
         <source>associated with another object</source>

@@ -281,6 +281,26 @@
         <source>Not asked: your address has asked many registries lately.</source>
         <translation>No consultado: su dirección ha consultado muchos registros últimamente.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1: %2.</source>
+        <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1: %2</source>
+        <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a name under %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
+        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -496,6 +516,7 @@
     </message>
     <message>
         <source>expires %1, %2</source>
+        <extracomment>%1: a date; %2: how long is left (&quot;in 146 days&quot;)</extracomment>
         <translation>vence el %1, %2</translation>
     </message>
     <message>
@@ -555,6 +576,44 @@
         <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
         <translation>Comprobar %1 en las extensiones habituales</translation>
     </message>
+    <message>
+        <source>withheld</source>
+        <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>withheld: %1</source>
+        <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a date)</source>
+        <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withheld</source>
+        <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holder withheld</source>
+        <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Status</name>
@@ -583,12 +642,14 @@
         <translation>privado</translation>
     </message>
     <message>
-        <source>removed</source>
-        <translation>eliminado</translation>
+        <source>some data removed</source>
+        <extracomment>Some of the record&apos;s data was left out (not the domain name deleted)</extracomment>
+        <translation>algunos datos eliminados</translation>
     </message>
     <message>
-        <source>obscured</source>
-        <translation>oculto</translation>
+        <source>some data altered</source>
+        <extracomment>Some of the record&apos;s data was altered or masked (not the domain name blocked)</extracomment>
+        <translation>algunos datos alterados</translation>
     </message>
     <message>
         <source>associated with another object</source>
@@ -612,23 +673,23 @@
     </message>
     <message>
         <source>deletion locked by the registrar</source>
-        <translation>eliminación bloqueada por el agente registrador</translation>
+        <translation>eliminación bloqueada por el registrador</translation>
     </message>
     <message>
         <source>renewal locked by the registrar</source>
-        <translation>renovación bloqueada por el agente registrador</translation>
+        <translation>renovación bloqueada por el registrador</translation>
     </message>
     <message>
         <source>transfer locked by the registrar</source>
-        <translation>transferencia bloqueada por el agente registrador</translation>
+        <translation>transferencia bloqueada por el registrador</translation>
     </message>
     <message>
         <source>changes locked by the registrar</source>
-        <translation>cambios bloqueados por el agente registrador</translation>
+        <translation>cambios bloqueados por el registrador</translation>
     </message>
     <message>
         <source>kept out of the DNS by the registrar</source>
-        <translation>excluido del DNS por el agente registrador</translation>
+        <translation>excluido del DNS por el registrador</translation>
     </message>
     <message>
         <source>deletion locked by the registry</source>
@@ -692,7 +753,7 @@
     </message>
     <message>
         <source>expired but still redeemable (redemption period)</source>
-        <translation>caducado pero aún recuperable (período de redención)</translation>
+        <translation>vencido pero aún recuperable (período de redención)</translation>
     </message>
     <message>
         <source>reserved by the registry</source>
@@ -757,7 +818,7 @@
     <message>
         <source>Allocated</source>
         <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
-        <translation>Asignado</translation>
+        <translation>Adjudicado</translation>
     </message>
     <message>
         <source>No record</source>

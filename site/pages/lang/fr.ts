@@ -62,17 +62,17 @@
     <message>
         <source>%1 is a %2 %3 (%4); no registry holds a record for it.</source>
         <extracomment>%1: the address, network or AS number as asked; %2: its kind (a word: &quot;private&quot;, &quot;documentation&quot;); %3: what it is (a word: &quot;address&quot;, &quot;network&quot;); %4: where the kind is defined (&quot;RFC 1918&quot;), or a nested reason</extracomment>
-        <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
+        <translation>%1 (%3) relève d&apos;une catégorie particulière&#xa0;: %2 (%4)&#x202f;; aucun registre ne détient de fiche à son sujet.</translation>
     </message>
     <message>
         <source>%1 is an %2 %3 (%4); no registry holds a record for it.</source>
         <extracomment>The same as the sentence with &quot;a&quot;: English needs &quot;an&quot; before a vowel sound; translate both alike.</extracomment>
-        <translation>%1 (%3) relève d&apos;une catégorie particulière : %2 (%4) ; aucun registre ne détient de fiche à son sujet.</translation>
+        <translation>%1 (%3) relève d&apos;une catégorie particulière&#xa0;: %2 (%4)&#x202f;; aucun registre ne détient de fiche à son sujet.</translation>
     </message>
     <message>
         <source>%1, carrying the %3 address %2</source>
         <extracomment>%1: the defining document (&quot;RFC 6052&quot;); %2: the IPv4 address carried; %3: its kind (a word)</extracomment>
-        <translation>%1, adresse intégrée %2 : %3</translation>
+        <translation>%1, adresse intégrée %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>not an address</source>
@@ -106,7 +106,7 @@
     <message>
         <source>a redirect was refused: %1</source>
         <extracomment>%1: why (a reason of its own)</extracomment>
-        <translation>une redirection a été refusée : %1</translation>
+        <translation>une redirection a été refusée&#xa0;: %1</translation>
     </message>
     <message>
         <source>no answer</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>The RDAP bootstrap file could not be read: its fetch was abandoned</source>
-        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu : sa récupération a été abandonnée</translation>
+        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu&#xa0;: sa récupération a été abandonnée</translation>
     </message>
     <message>
         <source>status %1</source>
@@ -141,7 +141,7 @@
     <message>
         <source>The RDAP bootstrap file could not be read: %1</source>
         <extracomment>%1: why (a reason of its own)</extracomment>
-        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu : %1</translation>
+        <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>The lookup service is busy. Try again in %1 s.</source>
@@ -184,12 +184,12 @@
     <message>
         <source>%1; whois was asked instead.</source>
         <extracomment>%1: why RDAP could not be used (a sentence of its own)</extracomment>
-        <translation>%1 ; whois a été interrogé à la place.</translation>
+        <translation>%1&#x202f;; whois a été interrogé à la place.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service (%1) could not be asked: %2.</source>
         <extracomment>%1: the registry server&apos;s host name; %2: why (a reason of its own)</extracomment>
-        <translation>Le service de recherche du registre (%1) n&apos;a pas pu être interrogé : %2.</translation>
+        <translation>Le service de recherche du registre (%1) n&apos;a pas pu être interrogé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The registry&apos;s lookup service answered with status %1.</source>
@@ -211,12 +211,12 @@
     <message>
         <source>The registrar&apos;s record (%1) could not be read: %2.</source>
         <extracomment>%1: the registrar server&apos;s host name; %2: why (a reason of its own)</extracomment>
-        <translation>La fiche du bureau d&apos;enregistrement (%1) n&apos;a pas pu être lue : %2.</translation>
+        <translation>La fiche du bureau d&apos;enregistrement (%1) n&apos;a pas pu être lue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>refused to ask it: %1</source>
         <extracomment>%1: why (a reason of its own)</extracomment>
-        <translation>le site a refusé de l&apos;interroger : %1</translation>
+        <translation>le site a refusé de l&apos;interroger&#xa0;: %1</translation>
     </message>
     <message>
         <source>it closed the connection without an answer</source>
@@ -225,22 +225,22 @@
     <message>
         <source>The registrar&apos;s whois server %1 could not be asked: %2.</source>
         <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
-        <translation>Le serveur whois %1 du bureau d&apos;enregistrement n&apos;a pas pu être interrogé : %2.</translation>
+        <translation>Le serveur whois %1 du bureau d&apos;enregistrement n&apos;a pas pu être interrogé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to could not be asked: %2.</source>
         <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
-        <translation>Le serveur whois %1 indiqué par le registre n&apos;a pas pu être interrogé : %2.</translation>
+        <translation>Le serveur whois %1 indiqué par le registre n&apos;a pas pu être interrogé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 could not be asked: %2.</source>
         <extracomment>%1: a whois server (host name, perhaps with a port); %2: why (a reason of its own)</extracomment>
-        <translation>Le serveur whois %1 n&apos;a pas pu être interrogé : %2.</translation>
+        <translation>Le serveur whois %1 n&apos;a pas pu être interrogé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The whois server %1 that the registry refers to is limiting how often it is asked; its record is left out.</source>
         <extracomment>%1: a whois server (host name, perhaps with a port)</extracomment>
-        <translation>Le serveur whois %1 indiqué par le registre limite la fréquence des interrogations ; sa fiche n&apos;est pas affichée.</translation>
+        <translation>Le serveur whois %1 indiqué par le registre limite la fréquence des interrogations&#x202f;; sa fiche n&apos;est pas affichée.</translation>
     </message>
     <message>
         <source>There is no lookup service for the extension .%1.</source>
@@ -255,7 +255,7 @@
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué ; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué&#x202f;; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2 s.</translation>
     </message>
     <message>
         <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
@@ -275,11 +275,31 @@
     <message>
         <source>%1; IANA&apos;s whois was asked instead.</source>
         <extracomment>%1: why IANA&apos;s RDAP service could not be used (a sentence of its own)</extracomment>
-        <translation>%1 ; le whois de l&apos;IANA a été interrogé à la place.</translation>
+        <translation>%1&#x202f;; le whois de l&apos;IANA a été interrogé à la place.</translation>
     </message>
     <message>
         <source>Not asked: your address has asked many registries lately.</source>
-        <translation>Non interrogé : votre adresse a interrogé beaucoup de registres ces derniers temps.</translation>
+        <translation>Non interrogé&#xa0;: votre adresse a interrogé beaucoup de registres ces derniers temps.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1: %2.</source>
+        <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1: %2</source>
+        <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a name under %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
+        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -298,7 +318,7 @@
     </message>
     <message>
         <source>From the site&apos;s cache: looked up %1 s ago.</source>
-        <translation>Extrait du cache du site : recherche effectuée il y a %1 s.</translation>
+        <translation>Extrait du cache du site&#xa0;: recherche effectuée il y a %1 s.</translation>
     </message>
     <message>
         <source>Record from %1</source>
@@ -306,7 +326,7 @@
     </message>
     <message>
         <source>The record was longer than 1 MiB; only its beginning is shown.</source>
-        <translation>La fiche dépassait 1 MiB ; seul son début est affiché.</translation>
+        <translation>La fiche dépassait 1 Mio&#x202f;; seul son début est affiché.</translation>
     </message>
     <message>
         <source>&lt;h1&gt;Whois lookup&lt;/h1&gt;&lt;p&gt;Type a domain name, such as &lt;b&gt;example.com&lt;/b&gt;, and press &lt;b&gt;Look up&lt;/b&gt; to see who registered it, with which registrar, and until when.&lt;/p&gt;&lt;p&gt;An IP address such as &lt;b&gt;8.8.8.8&lt;/b&gt;, a network such as &lt;b&gt;8.8.8.0/24&lt;/b&gt; or an AS number such as &lt;b&gt;AS15169&lt;/b&gt; shows who holds it.&lt;/p&gt;</source>
@@ -374,7 +394,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;La version actuelle de Quelcor est la &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor recherche les fiches d&apos;enregistrement des noms de domaine. Installez la nouvelle version par-dessus l&apos;ancienne : votre choix de langue est conservé.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;La version actuelle de Quelcor est la &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor recherche les fiches d&apos;enregistrement des noms de domaine. Installez la nouvelle version par-dessus l&apos;ancienne&#xa0;: votre choix de langue est conservé.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Quelcor forum</source>
@@ -382,7 +402,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Users of Quelcor help one another here: questions about lookups, language drivers and updates.&lt;/p&gt;&lt;p&gt;Before asking, try the &lt;a href=&quot;%1&quot;&gt;lookup page&lt;/a&gt; in a desktop browser.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ici, les utilisateurs de Quelcor s&apos;entraident : questions sur les recherches, les pilotes de langue et les mises à jour.&lt;/p&gt;&lt;p&gt;Avant de poser une question, essayez la &lt;a href=&quot;%1&quot;&gt;page de recherche&lt;/a&gt; dans un navigateur de bureau.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Ici, les utilisateurs de Quelcor s&apos;entraident&#xa0;: questions sur les recherches, les pilotes de langue et les mises à jour.&lt;/p&gt;&lt;p&gt;Avant de poser une question, essayez la &lt;a href=&quot;%1&quot;&gt;page de recherche&lt;/a&gt; dans un navigateur de bureau.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Report a bug</source>
@@ -390,7 +410,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Tell us what you did, what you expected and what happened instead, and give the version that the about window shows.&lt;/p&gt;&lt;p&gt;Write to the address shown in the about window.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Décrivez ce que vous avez fait, ce que vous attendiez et ce qui s&apos;est passé à la place, et indiquez la version affichée dans la fenêtre « À propos de Quelcor ».&lt;/p&gt;&lt;p&gt;Écrivez à l&apos;adresse indiquée dans la fenêtre « À propos de Quelcor ».&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Décrivez ce que vous avez fait, ce que vous attendiez et ce qui s&apos;est passé à la place, et indiquez la version affichée dans la fenêtre «&#x202f;À propos de Quelcor&#x202f;».&lt;/p&gt;&lt;p&gt;Écrivez à l&apos;adresse indiquée dans la fenêtre «&#x202f;À propos de Quelcor&#x202f;».&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
@@ -487,20 +507,21 @@
     <message>
         <source>held by %1</source>
         <extracomment>%1: who holds a domain name, an address range or AS numbers</extracomment>
-        <translation>titulaire : %1</translation>
+        <translation>titulaire&#xa0;: %1</translation>
     </message>
     <message>
         <source>registrar %1</source>
         <extracomment>%1: the registrar&apos;s name</extracomment>
-        <translation>bureau d&apos;enregistrement : %1</translation>
+        <translation>bureau d&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <source>expires %1, %2</source>
+        <extracomment>%1: a date; %2: how long is left (&quot;in 146 days&quot;)</extracomment>
         <translation>expire le %1, %2</translation>
     </message>
     <message>
         <source>in its redemption period: only the holder can still renew it</source>
-        <translation>en période de rédemption : seul le titulaire peut encore le renouveler</translation>
+        <translation>en période de rédemption&#xa0;: seul le titulaire peut encore le renouveler</translation>
     </message>
     <message>
         <source>about to be deleted by the registry</source>
@@ -531,7 +552,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Chaque ligne arrive dès que son registre répond. Tapez &lt;b&gt;nom.*&lt;/b&gt; pour les extensions courantes, ou nommez-les : &lt;b&gt;nom.{de,fr,it}&lt;/b&gt;. Un nom qui a des serveurs de noms dans le DNS est enregistré ; les autres sont demandés à leur registre.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Chaque ligne s&apos;affiche dès que son registre répond. Saisissez &lt;b&gt;nom.*&lt;/b&gt; pour les extensions courantes, ou nommez-les&#xa0;: &lt;b&gt;nom.{de,fr,it}&lt;/b&gt;. Un nom qui a des serveurs de noms dans le DNS est enregistré&#x202f;; les autres sont vérifiés auprès de leur registre.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Extension</source>
@@ -554,6 +575,44 @@
         <source>Check %1 in the usual extensions</source>
         <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
         <translation>Vérifier %1 dans les extensions courantes</translation>
+    </message>
+    <message>
+        <source>withheld</source>
+        <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>withheld: %1</source>
+        <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a date)</source>
+        <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withheld</source>
+        <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holder withheld</source>
+        <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -583,12 +642,14 @@
         <translation>privé</translation>
     </message>
     <message>
-        <source>removed</source>
-        <translation>supprimé</translation>
+        <source>some data removed</source>
+        <extracomment>Some of the record&apos;s data was left out (not the domain name deleted)</extracomment>
+        <translation>certaines données supprimées</translation>
     </message>
     <message>
-        <source>obscured</source>
-        <translation>masqué</translation>
+        <source>some data altered</source>
+        <extracomment>Some of the record&apos;s data was altered or masked (not the domain name blocked)</extracomment>
+        <translation>certaines données modifiées</translation>
     </message>
     <message>
         <source>associated with another object</source>
@@ -757,7 +818,7 @@
     <message>
         <source>Allocated</source>
         <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
-        <translation>Attribué</translation>
+        <translation>Alloué</translation>
     </message>
     <message>
         <source>No record</source>
@@ -798,7 +859,7 @@
     </message>
     <message>
         <source>&quot;this network&quot;</source>
-        <translation>« ce réseau »</translation>
+        <translation>«&#x202f;ce réseau&#x202f;»</translation>
     </message>
     <message>
         <source>private</source>

@@ -150,12 +150,12 @@
     </message>
     <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
-        <translation>Sono in corso troppe ricerche da questo indirizzo. Riprovare tra 5 s.</translation>
+        <translation>Sono in corso troppe ricerche dal suo indirizzo. Riprovare tra 5 s.</translation>
     </message>
     <message>
         <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
         <extracomment>%1: a number of seconds</extracomment>
-        <translation>Da questo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1 s.</translation>
+        <translation>Dal suo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -281,6 +281,26 @@
         <source>Not asked: your address has asked many registries lately.</source>
         <translation>Non interrogato: il suo indirizzo ha interrogato molti registri di recente.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1: %2.</source>
+        <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1: %2</source>
+        <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a name under %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
+        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -370,7 +390,7 @@
     </message>
     <message>
         <source>Download Quelcor</source>
-        <translation>Scaricare Quelcor</translation>
+        <translation>Scarica Quelcor</translation>
     </message>
     <message>
         <source>&lt;p&gt;The current version of Quelcor is &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Quelcor looks up the registration records of domain names. Install it over the older version: your language choice is kept.&lt;/p&gt;</source>
@@ -394,7 +414,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Quelcor is a small desktop program for looking up the registration records (whois records) of internet domain names.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Download&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Report a bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;p&gt;Quelcor è un piccolo programma per computer che cerca i dati di registrazione (dati whois) dei nomi di dominio Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Scaricare&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Cercare un dominio&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Segnalare un bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
+        <translation>&lt;p&gt;Quelcor è un piccolo programma per computer che cerca i dati di registrazione (dati whois) dei nomi di dominio Internet.&lt;/p&gt;&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Scarica&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Cercare un dominio&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%3&quot;&gt;Forum&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%4&quot;&gt;Segnalare un bug&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>&lt;ul&gt;&lt;li&gt;&lt;a href=&quot;%1&quot;&gt;Quelcor&lt;/a&gt;&lt;/li&gt;&lt;li&gt;&lt;a href=&quot;%2&quot;&gt;Look a domain up&lt;/a&gt;&lt;/li&gt;&lt;/ul&gt;</source>
@@ -426,7 +446,7 @@
     <message>
         <source>Download</source>
         <extracomment>A link that saves a record as a file</extracomment>
-        <translation>Scaricare</translation>
+        <translation>Scarica</translation>
     </message>
     <message>
         <source>expires today</source>
@@ -496,7 +516,8 @@
     </message>
     <message>
         <source>expires %1, %2</source>
-        <translation>scade il %1, %2</translation>
+        <extracomment>%1: a date; %2: how long is left (&quot;in 146 days&quot;)</extracomment>
+        <translation>scade il giorno %1, %2</translation>
     </message>
     <message>
         <source>in its redemption period: only the holder can still renew it</source>
@@ -513,7 +534,7 @@
     <message>
         <source>since %1</source>
         <extracomment>%1: a date</extracomment>
-        <translation>dal %1</translation>
+        <translation>dal giorno %1</translation>
     </message>
     <message>
         <source>managed by %1</source>
@@ -531,7 +552,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Ogni riga arriva appena il suo registro risponde. Digitare &lt;b&gt;nome.*&lt;/b&gt; per le estensioni consuete, oppure indicarle: &lt;b&gt;nome.{de,fr,it}&lt;/b&gt;. Un nome con server dei nomi nel DNS è registrato; gli altri vengono chiesti ai loro registri.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Ogni riga arriva appena il suo registro risponde. Digitare &lt;b&gt;nome.*&lt;/b&gt; per le estensioni consuete, oppure indicarle: &lt;b&gt;nome.{de,fr,it}&lt;/b&gt;. Un nome con name server nel DNS è registrato; gli altri vengono chiesti ai loro registri.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Extension</source>
@@ -544,7 +565,7 @@
     <message>
         <source>it has name servers</source>
         <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
-        <translation>ha server dei nomi</translation>
+        <translation>ha name server</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
@@ -554,6 +575,44 @@
         <source>Check %1 in the usual extensions</source>
         <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
         <translation>Verificare %1 nelle estensioni consuete</translation>
+    </message>
+    <message>
+        <source>withheld</source>
+        <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>withheld: %1</source>
+        <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a date)</source>
+        <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withheld</source>
+        <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holder withheld</source>
+        <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -583,12 +642,14 @@
         <translation>privato</translation>
     </message>
     <message>
-        <source>removed</source>
-        <translation>rimosso</translation>
+        <source>some data removed</source>
+        <extracomment>Some of the record&apos;s data was left out (not the domain name deleted)</extracomment>
+        <translation>alcuni dati rimossi</translation>
     </message>
     <message>
-        <source>obscured</source>
-        <translation>oscurato</translation>
+        <source>some data altered</source>
+        <extracomment>Some of the record&apos;s data was altered or masked (not the domain name blocked)</extracomment>
+        <translation>alcuni dati offuscati</translation>
     </message>
     <message>
         <source>associated with another object</source>
@@ -757,7 +818,7 @@
     <message>
         <source>Allocated</source>
         <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
-        <translation>Assegnato</translation>
+        <translation>Allocato</translation>
     </message>
     <message>
         <source>No record</source>

@@ -279,7 +279,27 @@
     </message>
     <message>
         <source>Not asked: your address has asked many registries lately.</source>
-        <translation>Niet gevraagd: uw adres heeft de laatste tijd veel registers gevraagd.</translation>
+        <translation>Niet geraadpleegd: vanaf uw adres zijn de laatste tijd veel registers geraadpleegd.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service answered with status %1: %2.</source>
+        <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status %1: %2</source>
+        <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a name under %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
+        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -334,7 +354,7 @@
     </message>
     <message>
         <source>Name servers</source>
-        <translation>Naamservers</translation>
+        <translation>Nameservers</translation>
     </message>
     <message>
         <source>Numbers</source>
@@ -496,6 +516,7 @@
     </message>
     <message>
         <source>expires %1, %2</source>
+        <extracomment>%1: a date; %2: how long is left (&quot;in 146 days&quot;)</extracomment>
         <translation>verloopt op %1, %2</translation>
     </message>
     <message>
@@ -531,7 +552,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Elke rij verschijnt zodra het register antwoordt. Typ &lt;b&gt;naam.*&lt;/b&gt; voor de gebruikelijke extensies, of noem ze: &lt;b&gt;naam.{de,fr,it}&lt;/b&gt;. Een naam met naamservers in de DNS is geregistreerd; de andere worden aan hun register gevraagd.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Elke rij verschijnt zodra het register antwoordt. Typ &lt;b&gt;naam.*&lt;/b&gt; voor de gebruikelijke extensies, of noem ze: &lt;b&gt;naam.{de,fr,it}&lt;/b&gt;. Een naam met nameservers in het DNS is geregistreerd; de andere worden aan hun register gevraagd.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Extension</source>
@@ -544,7 +565,7 @@
     <message>
         <source>it has name servers</source>
         <extracomment>Of a name found registered from its name servers in the DNS, without asking its registry</extracomment>
-        <translation>heeft naamservers</translation>
+        <translation>heeft nameservers</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;quelcor.*&lt;/b&gt; shows in which of the usual extensions a name is still free, &lt;b&gt;quelcor.{de,fr,it}&lt;/b&gt; in those named.&lt;/p&gt;</source>
@@ -554,6 +575,44 @@
         <source>Check %1 in the usual extensions</source>
         <extracomment>%1: a name without extension (&quot;quelcor&quot;)</extracomment>
         <translation>%1 controleren in de gebruikelijke extensies</translation>
+    </message>
+    <message>
+        <source>withheld</source>
+        <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>withheld: %1</source>
+        <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not a date)</source>
+        <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withheld</source>
+        <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holder withheld</source>
+        <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -583,12 +642,14 @@
         <translation>privé</translation>
     </message>
     <message>
-        <source>removed</source>
-        <translation>verwijderd</translation>
+        <source>some data removed</source>
+        <extracomment>Some of the record&apos;s data was left out (not the domain name deleted)</extracomment>
+        <translation>sommige gegevens verwijderd</translation>
     </message>
     <message>
-        <source>obscured</source>
-        <translation>afgeschermd</translation>
+        <source>some data altered</source>
+        <extracomment>Some of the record&apos;s data was altered or masked (not the domain name blocked)</extracomment>
+        <translation>sommige gegevens gewijzigd</translation>
     </message>
     <message>
         <source>associated with another object</source>
@@ -708,7 +769,7 @@
     </message>
     <message>
         <source>in the DNS</source>
-        <translation>in de DNS</translation>
+        <translation>in het DNS</translation>
     </message>
     <message>
         <source>holder verified</source>
@@ -757,7 +818,7 @@
     <message>
         <source>Allocated</source>
         <extracomment>The verdict on an address range or AS numbers that a registry has given out</extracomment>
-        <translation>Toegewezen</translation>
+        <translation>Gealloceerd</translation>
     </message>
     <message>
         <source>No record</source>

@@ -1,0 +1,85 @@
+#include "PublicSuffixes.h"
+
+#include <QFile>
+#include <QMutex>
+#include <QUrl>
+
+#include <optional>
+
+namespace {
+
+QMutex chosenLock;
+QString chosenFile = QString::fromLatin1(PublicSuffixes::kDefaultFile);
+
+QString ace(const QString &name)
+{
+    bool ascii = true;
+    for (const QChar c : name)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return name.toLower();
+    const QByteArray converted = QUrl::toAce(name);
+    return converted.isEmpty() ? name.toLower() : QString::fromLatin1(converted).toLower();
+}
+
+} // namespace
+
+void PublicSuffixes::setFile(const QString &path)
+{
+    const QMutexLocker locker(&chosenLock);
+    chosenFile = path;
+}
+
+const PublicSuffixes &PublicSuffixes::instance()
+{
+    static const PublicSuffixes list = [] {
+        const QMutexLocker locker(&chosenLock);
+        return read(chosenFile);
+    }();
+    return list;
+}
+
+PublicSuffixes PublicSuffixes::read(const QString &path)
+{
+    PublicSuffixes list;
+    list.m_file = path;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return list;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(4096).trimmed();
+        if (line.startsWith("// ===END ICANN DOMAINS==="))
+            break;
+        if (line.isEmpty() || line.startsWith("//"))
+            continue;
+        // The rule is the line's first word; the rest may be a comment.
+        const QString rule = QString::fromUtf8(line.left(line.indexOf(' ') < 0 ? line.size() : line.indexOf(' ')));
+        if (rule.startsWith(u"*."))
+            list.m_wildcards.insert(ace(rule.mid(2)));
+        else if (rule.startsWith(u'!'))
+            list.m_exceptions.insert(ace(rule.mid(1)));
+        else
+            list.m_rules.insert(ace(rule));
+    }
+    return list;
+}
+
+QString PublicSuffixes::registeredDomain(const QString &name) const
+{
+    const QStringList labels = name.split(u'.');
+    // The longest rule that matches wins; an exception's suffix is the exception less its first label.
+    std::optional<qsizetype> suffixLabels;
+    for (qsizetype count = labels.size(); count >= 1 && !suffixLabels; --count) {
+        const QString tail = labels.mid(labels.size() - count).join(u'.');
+        if (m_exceptions.contains(tail))
+            suffixLabels = count - 1;
+        else if (count < labels.size() && m_wildcards.contains(tail))
+            suffixLabels = count + 1;
+        else if (m_rules.contains(tail) || m_wildcards.contains(tail))
+            suffixLabels = count;
+    }
+    const qsizetype suffix = suffixLabels.value_or(1); // the default rule: the extension alone
+    if (labels.size() <= suffix)
+        return QString();
+    return labels.mid(labels.size() - suffix - 1).join(u'.');
+}
