@@ -93,7 +93,11 @@ struct Contact
 
 bool hasRole(const QJsonObject &entity, const QString &role)
 {
-    return entity.value(u"roles").toArray().contains(QJsonValue(role));
+    // "Registrant" too: some registrars write roles as names
+    const QJsonArray roles = entity.value(u"roles").toArray();
+    return std::any_of(roles.begin(), roles.end(), [&](const QJsonValue &value) {
+        return value.toString().compare(role, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // The first entity with the role, searching entities of entities too (an abuse contact is often the
@@ -194,8 +198,20 @@ void RdapFields::read(const QJsonObject &record)
     // The holder: the registrant's name, else its organisation; withheld where the record says so or puts a
     // placeholder in its place.
     const QList<Redaction> redacted = redactions(record);
-    for (const Redaction &item : redacted)
-        withheldItems.append(item.reason.isEmpty() ? item.name : QStringLiteral("%1 (%2)").arg(item.name, item.reason));
+    QStringList reasons; // the items by their reason, in the record's order: "Registrant Name, ... (Server policy)"
+    for (const Redaction &item : redacted) {
+        if (!reasons.contains(item.reason))
+            reasons.append(item.reason);
+    }
+    for (const QString &reason : std::as_const(reasons)) {
+        QStringList names;
+        for (const Redaction &item : redacted) {
+            if (item.reason == reason && !names.contains(item.name))
+                names.append(item.name);
+        }
+        const QString items = names.join(QStringLiteral(", "));
+        withheldItems.append(reason.isEmpty() ? items : QStringLiteral("%1 (%2)").arg(items, reason));
+    }
     const QJsonObject registrant = entityWithRole(record, QStringLiteral("registrant"));
     const Contact holderContact = Contact::of(registrant);
     keep(holder, holderContact.who());
@@ -205,13 +221,15 @@ void RdapFields::read(const QJsonObject &record)
                 && (item.name.contains(u"Name", Qt::CaseInsensitive)
                     || item.name.contains(u"Organi", Qt::CaseInsensitive));
         });
-        const bool placeholder = !registrant.isEmpty() && holderContact.who().isEmpty()
-            && (!vcardValues(registrant, u"fn").isEmpty() || registrant.contains(u"jscontact_card"));
+        // A domain's registrant that says nobody (a placeholder, an empty name, a handle alone) is withheld; a
+        // regional registry's maintainer ("BTENT-MNT") is named by its handle.
+        const bool domain
+            = record.contains(u"ldhName") && !record.contains(u"startAddress") && !record.contains(u"startAutnum");
         if (about != redacted.cend())
             withheld.insert(QStringLiteral("holder"), about->reason);
-        else if (placeholder)
+        else if (!registrant.isEmpty() && domain)
             withheld.insert(QStringLiteral("holder"), QString());
-        else // a regional registry's maintainer ("BTENT-MNT"): its handle is all that says who
+        else
             keep(holder, registrant.value(u"handle").toString());
     }
 
@@ -233,6 +251,7 @@ void RdapFields::read(const QJsonObject &record)
         for (const QJsonValue &status : record.value(u"status").toArray())
             statuses.append(status.toString());
     }
+    QString registrarExpires;
     for (const QJsonValue &value : record.value(u"events").toArray()) {
         const QJsonObject event = value.toObject();
         const QString action = event.value(u"eventAction").toString();
@@ -243,7 +262,10 @@ void RdapFields::read(const QJsonObject &record)
             keep(expires, date);
         else if (action == u"last changed")
             keep(lastChanged, date);
+        else if (action == u"registrar expiration") // a registrar's record of the profile's 2024 version
+            registrarExpires = date;
     }
+    keep(expires, registrarExpires);
     if (nameServers.isEmpty()) {
         for (const QJsonValue &value : record.value(u"nameservers").toArray())
             nameServers.append(value.toObject().value(u"ldhName").toString().toLower());

@@ -230,8 +230,8 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(u'[') && trimmed.indexOf(u']') > 1 && (colon < 0 || colon > line.indexOf(u']')))
             colon = line.indexOf(u']') + 1; // "[Expires on]   2027/05/31"
-        else if (colon < 0)
-            colon = dateKeyLength(line); // "Record expires on 2026-11-09"
+        else if (const qsizetype dated = dateKeyLength(line); dated > 0 && (colon < 0 || colon > dated))
+            colon = dated; // "Record expires on 2026-11-09 00:00:00"
         if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
             colon = line.size();
         if (colon <= 0 || colon > 64)

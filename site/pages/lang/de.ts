@@ -284,22 +284,22 @@
     <message>
         <source>The registry&apos;s lookup service answered with status %1: %2.</source>
         <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Abfragedienst der Registry antwortete mit Status %1: %2.</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Status %1: %2</translation>
     </message>
     <message>
         <source>%1 is a name under %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Name unterhalb von %2.</translation>
     </message>
     <message>
         <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sieht wie das Kennzeichen (Handle) eines Kontakts aus. Handles werden hier nicht abgefragt: Geben Sie den Domainnamen, die Adresse oder die AS-Nummer ein, deren Eintrag es nennt.</translation>
     </message>
 </context>
 <context>
@@ -579,40 +579,40 @@
     <message>
         <source>withheld</source>
         <extracomment>The value of a field that the registry or registrar withholds (RFC 9537 redaction)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht veröffentlicht</translation>
     </message>
     <message>
         <source>withheld: %1</source>
         <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht veröffentlicht: %1</translation>
     </message>
     <message>
         <source>%1 (not a date)</source>
         <extracomment>%1: what a record wrote where a date belongs, which is none (&quot;294247-01-10T04:00:54Z&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (kein Datum)</translation>
     </message>
     <message>
         <source>Withheld</source>
         <extracomment>What the record says it withholds, as it names it (&quot;Registrant Name (Server policy)&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht veröffentlicht</translation>
     </message>
     <message>
         <source>Host name</source>
         <extracomment>The host name that was asked, which lies below the registered domain</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hostname</translation>
     </message>
     <message>
         <source>Host addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Host-Adressen</translation>
     </message>
     <message>
         <source>Host status</source>
-        <translation type="unfinished"></translation>
+        <translation>Host-Status</translation>
     </message>
     <message>
         <source>holder withheld</source>
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inhaber nicht veröffentlicht</translation>
     </message>
 </context>
 <context>

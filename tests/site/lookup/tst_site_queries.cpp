@@ -58,6 +58,12 @@ private slots:
     void numbersThroughWhois();
     void redirectsCounted_data();
     void redirectsCounted();
+    void registeredDomains_data();
+    void registeredDomains();
+    void todaysRecords_data();
+    void todaysRecords();
+    void todaysLookups_data();
+    void todaysLookups();
     void hostileRecordText_data();
     void hostileRecordText();
 };
@@ -286,6 +292,13 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.nic.co/found.txt",
         { "2010-04-26", "2016-04-25", "2013-10-14", "CSC CORPORATE DOMAINS", "clientTransferProhibited",
           "ns1.p34.dynect.net", "" });
+    // Keys in brackets, padded with dots, or without a colon before their date
+    row("whois.fi/found-2.txt",
+        { "2006-06-30", "2021-07-04", "2020-06-02", "MarkMonitor Inc.", "Registered", "ns3.google.com", "unsigned" });
+    row("whois.jprs.jp/found.txt", { "2005-05-30", "2014-05-31", "2013-06-01", "", "Active", "ns1.google.com", "" });
+    row("whois.twnic.net.tw/found-2.txt",
+        { "2000-08-29", "2021-11-09", "", "", "clientUpdateProhibited", "ns1.google.com", "" });
+    row("whois.nic.tr/found.txt", { "2001-08-23", "2014-08-22", "", "", "", "", "" });
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
@@ -293,7 +306,8 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
         if (fields.value(3) == u"found"
             && !QStringList { "whois.afilias.net/found.txt", "whois.nic.uk/found.txt", "whois.dns.pt/found.txt",
                               "whois.nic.it/found.txt", "whois.nic.fr/found.txt", "whois.denic.de/found.txt",
-                              "whois.nic.co/found.txt" }
+                              "whois.nic.co/found.txt", "whois.fi/found-2.txt", "whois.jprs.jp/found.txt",
+                              "whois.twnic.net.tw/found-2.txt", "whois.nic.tr/found.txt" }
                     .contains(fields[0]))
             QTest::newRow(qPrintable(fields[0])) << fields[0] << QStringList();
     }
@@ -489,6 +503,207 @@ void TestSiteQueries::redirectsCounted()
     if (outcome == int(Outcome::Failed))
         QVERIFY2(result.message.english().contains(u"the lookup service redirected too often"),
                  qPrintable(result.message.english()));
+    else // the record is named after the server that sent it
+        QVERIFY(result.records.value(0).source.endsWith(u"/hop3/domain/example.com"));
+}
+
+void TestSiteQueries::registeredDomains_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text"); // empty: refused
+    QTest::addColumn<QString>("host");
+    QTest::newRow("a host name") << "WWW.Google.com"
+                                 << "google.com"
+                                 << "www.google.com";
+    QTest::newRow("a registered domain") << "google.com"
+                                         << "google.com"
+                                         << "";
+    QTest::newRow("below a second-level suffix") << "ns2.pipni.co.uk"
+                                                 << "pipni.co.uk"
+                                                 << "ns2.pipni.co.uk";
+    QTest::newRow("a suffix itself") << "co.uk"
+                                     << "co.uk"
+                                     << "";
+    QTest::newRow("a private suffix counts as registered") << "foo.github.io"
+                                                           << "github.io"
+                                                           << "foo.github.io";
+    QTest::newRow("a wildcard rule") << "a.b.ck"
+                                     << "a.b.ck"
+                                     << "";
+    QTest::newRow("an exception to it") << "x.www.ck"
+                                        << "www.ck"
+                                        << "x.www.ck";
+    QTest::newRow("an extension the list lacks") << "a.b.qqqq"
+                                                 << "b.qqqq"
+                                                 << "a.b.qqqq";
+    QTest::newRow("an IDN") << u"www.みんな.jp"_qs << "xn--q9jyb4c.jp"
+                            << "www.xn--q9jyb4c.jp";
+    QTest::newRow("a RIPE handle") << "SD12478-RIPE"
+                                   << ""
+                                   << "";
+    QTest::newRow("an ARIN handle") << "ARIN-HOSTMASTER"
+                                    << ""
+                                    << "";
+    QTest::newRow("an IDN top-level domain") << "xn--q9jyb4c"
+                                             << "xn--q9jyb4c"
+                                             << "";
+}
+
+void TestSiteQueries::registeredDomains()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QString, host);
+    const Query query = Query::fromInput(input);
+    QCOMPARE(query.text, text);
+    QCOMPARE(query.host, host);
+    if (text.isEmpty())
+        QCOMPARE(query.error.id(), MessageId::HandleNotLookedUp);
+}
+
+namespace {
+
+// The same entities with JSContact cards (RFC 9553) in place of their vCards, as registries move to them.
+QJsonObject asJsContact(QJsonObject object)
+{
+    if (object.contains(u"vcardArray")) {
+        QJsonObject card { { u"@type"_qs, u"Card"_qs }, { u"version"_qs, u"1.0"_qs } };
+        QJsonObject emails, phones, links;
+        for (const QJsonValue &item : object.take(u"vcardArray").toArray().at(1).toArray()) {
+            const QJsonArray field = item.toArray();
+            const QString name = field.at(0).toString(), value = field.at(3).toString();
+            const QString key = name + QString::number(emails.size() + phones.size() + links.size());
+            if (name == u"fn")
+                card.insert(u"name"_qs, QJsonObject { { u"full"_qs, value } });
+            else if (name == u"org")
+                card.insert(u"organizations"_qs, QJsonObject { { u"o"_qs, QJsonObject { { u"name"_qs, value } } } });
+            else if (name == u"email")
+                emails.insert(key, QJsonObject { { u"address"_qs, value } });
+            else if (name == u"tel")
+                phones.insert(key, QJsonObject { { u"number"_qs, value } });
+            else if (name == u"url")
+                links.insert(key, QJsonObject { { u"uri"_qs, value } });
+        }
+        card.insert(u"emails"_qs, emails);
+        card.insert(u"phones"_qs, phones);
+        card.insert(u"links"_qs, links);
+        object.insert(u"jscontact_card"_qs, card);
+    }
+    QJsonArray entities;
+    for (const QJsonValue &entity : object.value(u"entities").toArray())
+        entities.append(asJsContact(entity.toObject()));
+    if (!entities.isEmpty())
+        object.insert(u"entities"_qs, entities);
+    return object;
+}
+
+} // namespace
+
+void TestSiteQueries::todaysRecords_data()
+{
+    // Every domain's record of tests/site/data/rdap, against what its MANIFEST.tsv says a person reads in it ("?":
+    // not judged).
+    QTest::addColumn<QStringList>("row");
+    QFile manifest(kData + QStringLiteral("/rdap/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        const QStringList row = line.split(u'\t');
+        if (row.value(3) == u"domain" && row.value(4) == u"found")
+            QTest::newRow(qPrintable(row[0])) << row;
+    }
+}
+
+void TestSiteQueries::todaysRecords()
+{
+    QFETCH(QStringList, row);
+    const QJsonObject record = QJsonDocument::fromJson(readData(QStringLiteral("rdap/") + row[0])).object();
+    RdapFields read, fromJsContact;
+    read.read(record);
+    fromJsContact.read(asJsContact(record));
+    const auto judged = [](const QString &said) { return said != u"?" && said != u"-"; };
+    if (judged(row[5]))
+        QCOMPARE(read.registrar, row[5]);
+    if (row[6] == u"withheld")
+        QVERIFY2(read.holder.isEmpty() && read.withheld.contains(u"holder"_qs), qPrintable(read.holder));
+    else if (judged(row[6]))
+        QCOMPARE(read.holder, row[6]);
+    if (judged(row[7]))
+        QCOMPARE(read.expires, row[7]);
+    if (judged(row[8]))
+        QVERIFY2(read.abuse.contains(row[8], Qt::CaseInsensitive) && !read.abuse.startsWith(u"29"),
+                 qPrintable(read.abuse));
+    QVERIFY2(!RdapFields::isPlaceholder(read.holder), qPrintable(read.holder));
+    // The same contacts in JSContact give the same fields.
+    for (const auto field :
+         { &RdapFields::registrar, &RdapFields::holder, &RdapFields::abuse, &RdapFields::registrarUrl })
+        QCOMPARE(fromJsContact.*field, read.*field);
+    QCOMPARE(fromJsContact.withheld, read.withheld);
+}
+
+void TestSiteQueries::todaysLookups_data()
+{
+    // A thin registry's record and a registrar's, merged; host names; an RDAP error in the registry's words.
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QStringList>("routes"); // path, file (or a status), ...
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("shown"); // on the page
+    const QString under = QStringLiteral("ns1.nic.fr is a name under nic.fr.");
+    QTest::newRow("a host name and its record")
+        << "ns1.nic.fr"
+        << QStringList { "/domain/nic.fr", "rdap.nic.fr-domain-2.json", "/nameserver/ns1.nic.fr",
+                         "rdap.nic.fr-nameserver.json" }
+        << int(Outcome::Found) << QStringList { under, "192.134.4.1", "Host addresses" };
+    QTest::newRow("a host name without one")
+        << "ns1.nic.fr" << QStringList { "/domain/nic.fr", "rdap.nic.fr-domain-2.json" } << int(Outcome::Found)
+        << QStringList { under, "Host name" };
+    QTest::newRow("a host name under a free name") << "ns1.nic.fr" << QStringList() << int(Outcome::NotRegistered)
+                                                   << QStringList { under, "nic.fr is not registered." };
+    QTest::newRow("thin registry, redacting registrar")
+        << "bbc.com"
+        << QStringList { "/domain/bbc.com", "rdap.verisign.com-domain.json", "/registrar/bbc.com",
+                         "rdap.nominet.uk-domain-redacted.json" }
+        << int(Outcome::Found)
+        << QStringList { "holder withheld", "withheld: Server policy", "British Broadcasting Corporation",
+                         "Registrant Name, Registrant Organization" };
+    QTest::newRow("an error in the registry's words")
+        << "example.com" << QStringList { "/domain/example.com", "400:rdap.db.ripe.net-error-400.json" }
+        << int(Outcome::Failed) << QStringList { "answered with status 400: " };
+}
+
+void TestSiteQueries::todaysLookups()
+{
+    QFETCH(QString, input);
+    QFETCH(QStringList, routes);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, shown);
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(R"({"services":[[["fr","com"],[")" + rdap.base().toUtf8() + R"(/"]]]})"));
+    for (qsizetype i = 0; i + 1 < routes.size(); i += 2) {
+        const int status = routes[i + 1].contains(u':') ? routes[i + 1].section(u':', 0, 0).toInt() : 200;
+        QJsonObject served = QJsonDocument::fromJson(readData(u"rdap/"_qs + routes[i + 1].section(u':', -1))).object();
+        // The registry's link to the registrar's record leads to the stand-in.
+        QJsonArray links;
+        for (const QJsonValue &link : served.value(u"links").toArray()) {
+            QJsonObject changed = link.toObject();
+            if (changed.value(u"rel").toString() == u"related")
+                changed.insert(u"href"_qs, rdap.base() + u"/registrar/"_qs + input);
+            links.append(changed);
+        }
+        served.insert(u"links"_qs, links);
+        rdap.route(routes[i].toUtf8(), json(QJsonDocument(served).toJson(), status));
+    }
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(1)).run(input);
+    QCOMPARE(int(result.outcome), outcome);
+    const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
+    for (const QString &text : shown)
+        QVERIFY2(page.contains(text.toHtmlEscaped()), qPrintable(text));
+    if (routes.size() > 2 && outcome == int(Outcome::Found)) { // each field names the record it came from
+        QCOMPARE(result.sources.value(u"expires"_qs), rdap.base() + routes[0]);
+        QCOMPARE(result.sources.value(u"holder"_qs).isEmpty(),
+                 !result.withheld.contains(u"holder"_qs) && result.holder.isEmpty());
+    }
 }
 
 void TestSiteQueries::hostileRecordText_data()
