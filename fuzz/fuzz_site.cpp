@@ -7,12 +7,15 @@
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
 #include "lookup/WhoisText.h"
+#include "pages/Api.h"
 #include "pages/PageLanguage.h"
 #include "pages/Pages.h"
 #include "query/DomainName.h"
 #include "query/Query.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <cstdlib>
@@ -133,6 +136,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &date : { fields.registered, fields.expires, fields.lastChanged, RdapFields::date(sample) }) {
         if (isoDate.match(date).hasMatch() && !QDate::fromString(date, Qt::ISODate).isValid())
             std::abort();
+    }
+
+    // Any RDAP record (vCards or JSContact cards, redactions) renders, and a withheld or placeholder holder is
+    // never shown as a name.
+    if (const QJsonObject record = QJsonDocument::fromJson(bytes).object(); !record.isEmpty()) {
+        LookupResult read;
+        read.outcome = LookupResult::Outcome::Found;
+        read.query = u"example.com"_qs;
+        RdapFields fields;
+        fields.read(record);
+        read.merge(fields, u"https://rdap.example/domain/example.com"_qs, true);
+        read.readHost(record);
+        if (RdapFields::isPlaceholder(read.holder) || (read.withheld.contains(u"holder"_qs) && !read.holder.isEmpty()))
+            std::abort();
+        for (const QString &date : { read.registered, read.expires, read.lastChanged }) {
+            if (isoDate.match(date).hasMatch() && !QDate::fromString(date, Qt::ISODate).isValid())
+                std::abort();
+        }
+        Pages::lookupPage(text, &read, PageLanguage::english());
+        Api::lookup(read, PageLanguage::english(), QDateTime::currentDateTimeUtc());
     }
 
     // A check of many extensions asks only names in A-labels; any bytes from a resolver are read safely.

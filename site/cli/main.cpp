@@ -120,7 +120,7 @@ QString csvOf(const QString &question, const LookupResult &result, const PageLan
 
 QString csvOf(const Availability::Row &row, const PageLanguage &words)
 {
-    const bool dated = QDate::fromString(row.expires, Qt::ISODate).isValid();
+    const bool dated = RdapFields::dateOf(row.expires).isValid();
     return csvRow({ row.extension, row.domain, Report::stateName(row.state), Report::sourceName(row.source),
                     dated ? row.expires : QString(), row.why.isNull() ? QString() : words.render(row.why) });
 }

@@ -473,6 +473,11 @@ QString RdapFields::date(const QString &text)
     return plausible(date) ? date.toString(Qt::ISODate) : trimmed;
 }
 
+QDate RdapFields::dateOf(const QString &field)
+{
+    return field.size() == 10 ? QDate::fromString(field, Qt::ISODate) : QDate();
+}
+
 QString RdapFields::webAddress(const QString &text)
 {
     QString trimmed = text.trimmed();

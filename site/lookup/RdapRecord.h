@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QJsonObject>
 #include <QMap>
 #include <QString>
@@ -49,6 +50,9 @@ struct RdapFields
     // "31/12/2024", "31-Dec-2024", "2024/12/31", "20241231", each perhaps followed by a time; "Mon Apr 26
     // 07:50:40 GMT 2010"), else the text.
     static QString date(const QString &text);
+    // The date a field holds: valid only for a date that date() read ("yyyy-MM-dd"), never for a text that merely
+    // starts like one.
+    static QDate dateOf(const QString &field);
     // The rows of registries/date-forms.tsv and registries/withheld.tsv that do not load.
     static QStringList dateFormErrors();
     // A web address fit for a link: http or https with a host; empty otherwise.

@@ -133,7 +133,7 @@ QJsonObject availability(const ManyExtensions &question, const std::vector<Avail
         QJsonObject object { { u"extension"_qs, row->extension }, { u"domain"_qs, row->domain } };
         object.insert(u"state"_qs, Report::stateName(row->state));
         object.insert(u"source"_qs, Report::sourceName(row->source));
-        if (QDate::fromString(row->expires, Qt::ISODate).isValid())
+        if (RdapFields::dateOf(row->expires).isValid())
             object.insert(u"expires"_qs, row->expires);
         if (!row->why.isNull())
             object.insert(u"message"_qs, words.render(row->why));

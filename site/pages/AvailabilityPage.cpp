@@ -85,7 +85,7 @@ RowWords rowWords(const Availability::Row &row, const PageLanguage &words)
     else if (row.source == Availability::Row::Source::Dns)
         //: Of a name found registered from its name servers in the DNS, without asking its registry
         made.why = words.text(QT_TRANSLATE_NOOP("Page", "it has name servers"));
-    if (QDate::fromString(row.expires, Qt::ISODate).isValid())
+    if (RdapFields::dateOf(row.expires).isValid())
         made.expires = Findings::longDate(words, row.expires);
     return made;
 }

@@ -68,7 +68,7 @@ QString longDate(const PageLanguage &words, const QString &iso)
 {
     if (iso.isEmpty())
         return iso;
-    const QDate date = QDate::fromString(iso, Qt::ISODate);
+    const QDate date = RdapFields::dateOf(iso);
     //: %1: what a record wrote where a date belongs, which is none ("294247-01-10T04:00:54Z")
     return date.isValid() ? QLocale(words.tag()).toString(date, words.text(kDateFormat))
                           : words.text(QT_TRANSLATE_NOOP("Page", "%1 (not a date)")).arg(iso);

@@ -48,7 +48,7 @@ QLatin1StringView kindName(Query::Kind kind)
 
 QString readable(const QString &date)
 {
-    return QDate::fromString(date, Qt::ISODate).isValid() ? date : QString();
+    return RdapFields::dateOf(date).isValid() ? date : QString();
 }
 
 } // namespace

@@ -35,7 +35,7 @@ Verdict Verdict::of(const LookupResult &result, QDate today)
                                                               : Kind::Allocated;
     if (!domain)
         return verdict;
-    const QDate expires = QDate::fromString(result.expires, Qt::ISODate);
+    const QDate expires = RdapFields::dateOf(result.expires);
     if (expires.isValid() && today.isValid()) {
         verdict.daysLeft = today.daysTo(expires);
         verdict.expired = *verdict.daysLeft < 0;

@@ -66,6 +66,9 @@ PublicSuffixes PublicSuffixes::read(const QString &path)
 
 QString PublicSuffixes::registeredDomain(const QString &name) const
 {
+    // Without a list, where names end is unknown ("bbc.co.uk" is no name under "co.uk"): each is its own.
+    if (size() == 0)
+        return name;
     const QStringList labels = name.split(u'.');
     // The longest rule that matches wins; an exception's suffix is the exception less its first label.
     std::optional<qsizetype> suffixLabels;

@@ -15,12 +15,14 @@ public:
     static void setFile(const QString &path);
     static constexpr char kDefaultFile[] = "/usr/share/publicsuffix/public_suffix_list.dat";
 
-    // Reads a list in the Public Suffix List's text form; a file that cannot be read gives an empty list, in
-    // which every extension is a suffix of one label (the list's own default rule).
+    // Reads a list in the Public Suffix List's text form; a file that cannot be read gives an empty list, which
+    // takes every name for a registered domain. (A list's own default rule makes every extension of one label a
+    // suffix.)
     static PublicSuffixes read(const QString &path);
 
     // The registered domain a name (A-labels, lower case) lies in: its public suffix and one label more;
-    // empty when the name is a public suffix itself. "www.google.com" gives "google.com", "a.b.co.uk" "b.co.uk".
+    // empty when the name is a public suffix itself; the name itself with an empty list. "www.google.com" gives
+    // "google.com", "a.b.co.uk" "b.co.uk".
     QString registeredDomain(const QString &name) const;
 
     QString file() const { return m_file; }

@@ -58,6 +58,8 @@ private slots:
     void numbersThroughWhois();
     void redirectsCounted_data();
     void redirectsCounted();
+    void datesAsWritten_data();
+    void datesAsWritten();
     void registeredDomains_data();
     void registeredDomains();
     void todaysRecords_data();
@@ -505,6 +507,34 @@ void TestSiteQueries::redirectsCounted()
                  qPrintable(result.message.english()));
     else // the record is named after the server that sent it
         QVERIFY(result.records.value(0).source.endsWith(u"/hop3/domain/example.com"));
+}
+
+void TestSiteQueries::datesAsWritten_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("read"); // the text itself: not a date
+    QTest::newRow("with a zone") << "2024-12-31T23:00:00-05:00"
+                                 << "2025-01-01";
+    QTest::newRow("day first, no zero") << "4.7.2027 10:22:08"
+                                        << "2027-07-04";
+    QTest::newRow("month's name, a dot after") << "2013-Aug-22."
+                                               << "2013-08-22";
+    QTest::newRow("a year no registry means") << "294247-01-10T04:00:54Z"
+                                              << "294247-01-10T04:00:54Z";
+    QTest::newRow("before the internet") << "0001-01-01T00:00:00Z"
+                                         << "0001-01-01T00:00:00Z";
+}
+
+void TestSiteQueries::datesAsWritten()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, read);
+    QCOMPARE(RdapFields::date(written), read);
+    LookupResult result;
+    result.outcome = Outcome::Found;
+    result.query = u"example.com"_qs;
+    result.expires = RdapFields::date(written);
+    QCOMPARE(Pages::lookupPage(result.query, &result).contains("(not a date)"), read == written);
 }
 
 void TestSiteQueries::registeredDomains_data()

@@ -61,6 +61,8 @@ QStringList sorted(const QString &text, const QRegularExpression &pattern)
     return found;
 }
 
+constexpr qint64 kToday = 1000000; // an expiry of today, in the verdicts' rows
+
 const Message kNested(MessageId::WhoisUnreachable, u"whois.zz"_qs,
                       Message(MessageId::RefusedToAsk, Message(MessageId::NoConnection, 10)));
 
@@ -287,7 +289,7 @@ void TestSitePages::verdicts_data()
     // (dates in the page's language, the time left). Expiry dates are counted from today.
     QTest::addColumn<int>("outcome");
     QTest::addColumn<int>("kind");
-    QTest::addColumn<qint64>("expiresInDays"); // none: 0
+    QTest::addColumn<qint64>("expiresInDays"); // none: 0; today: kToday
     QTest::addColumn<QStringList>("statuses");
     QTest::addColumn<QStringList>("english");
     QTest::addColumn<QStringList>("german");
@@ -298,6 +300,9 @@ void TestSitePages::verdicts_data()
                            << QStringList { "verdict info", ">Registered<", "registrar <bdi>Registrar Uno</bdi>",
                                             ", <bdi>in 248 days</bdi>" }
                            << QStringList { ">Registriert<", "in 248 Tagen" };
+    QTest::newRow("expires today") << int(O::Found) << int(K::Domain) << kToday << none
+                                   << QStringList { u"Registrar Uno</bdi> \u00B7 expires today<"_qs }
+                                   << QStringList { u"Registrar Uno</bdi> \u00B7 läuft heute ab<"_qs };
     QTest::newRow("one day left") << int(O::Found) << int(K::Domain) << qint64(1) << none << QStringList { "in 1 day<" }
                                   << QStringList { "in 1 Tag<" };
     QTest::newRow("expired") << int(O::Found) << int(K::Domain) << qint64(-3) << none
@@ -353,7 +358,8 @@ void TestSitePages::verdicts()
         result.holder = u"Example Net"_qs;
     }
     if (expiresInDays)
-        result.expires = QDate::currentDate().addDays(expiresInDays).toString(Qt::ISODate);
+        result.expires
+            = QDate::currentDate().addDays(expiresInDays == kToday ? 0 : expiresInDays).toString(Qt::ISODate);
     result.message = result.outcome == LookupResult::Outcome::NotRegistered
         ? Message(MessageId::NotRegistered, result.query)
         : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
