@@ -174,7 +174,10 @@ void RdapFields::read(const QJsonObject &record)
         keep(name, record.value(u"name").toString());
     } else {
         keep(name, record.value(u"unicodeName").toString());
-        keep(name, record.value(u"ldhName").toString().toLower());
+        QString ldhName = record.value(u"ldhName").toString().toLower();
+        if (ldhName.endsWith(u'.'))
+            ldhName.chop(1);
+        keep(name, ldhName);
     }
     keep(type, record.value(u"type").toString());
     keep(country, record.value(u"country").toString());
@@ -267,8 +270,13 @@ void RdapFields::read(const QJsonObject &record)
     }
     keep(expires, registrarExpires);
     if (nameServers.isEmpty()) {
-        for (const QJsonValue &value : record.value(u"nameservers").toArray())
-            nameServers.append(value.toObject().value(u"ldhName").toString().toLower());
+        for (const QJsonValue &value : record.value(u"nameservers").toArray()) {
+            QString host = value.toObject().value(u"ldhName").toString().toLower();
+            if (host.endsWith(u'.')) // "ddns0.bbc.co.uk.", as some registries write it
+                host.chop(1);
+            if (!host.isEmpty() && nameServers.size() < 32)
+                nameServers.append(host);
+        }
     }
     const QJsonValue signedDelegation = record.value(u"secureDNS").toObject().value(u"delegationSigned");
     if (signedDelegation.isBool())

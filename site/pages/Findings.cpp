@@ -110,18 +110,22 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
             made.link = link;
         rows.append(made);
     };
-    const auto date = [&](const char *label, const QString &iso, bool expiry = false) {
+    const auto date = [&](const char *label, const QString &iso, const QString &field, bool expiry = false) {
         QString text = longDate(words, iso);
         if (expiry && verdict.daysLeft)
             text += QStringLiteral(" (%1)").arg(timeLeft(words, *verdict.daysLeft));
-        row(label, text);
+        row(label, text, {}, field);
     };
     // Each status in words, the value as the registry wrote it beside (as the phrase's title); a value that is
     // none of the registered ones as it was written.
     const auto statuses = [&] {
         if (result.statuses.isEmpty())
             return;
-        Field made { words.text(QT_TRANSLATE_NOOP("Page", "Status")), QString(), QString(), {} };
+        Field made { words.text(QT_TRANSLATE_NOOP("Page", "Status")),
+                     QString(),
+                     QString(),
+                     {},
+                     result.sources.value(u"statuses"_qs) };
         for (const QString &status : result.statuses) {
             const char *english = Statuses::phrase(status);
             made.statuses.append(Status { status, english ? words.text(english, "Status") : QString() });
@@ -130,9 +134,10 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
     };
     const auto dnssec = [&] {
         if (result.dnssec == u"signed")
-            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "signed")));
+            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "signed")), {}, u"dnssec"_qs);
         else if (result.dnssec == u"unsigned")
-            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "not signed")));
+            row(QT_TRANSLATE_NOOP("Page", "DNSSEC"), words.text(QT_TRANSLATE_NOOP("Page", "not signed")), {},
+                u"dnssec"_qs);
     };
     const QString nameServers = result.nameServers.join(QStringLiteral(", "));
     switch (result.kind) {
@@ -145,9 +150,9 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
             u"registrarUrl"_qs);
         row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse, {}, u"abuseContact"_qs);
         statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Expires"), result.expires, true);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
+        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered, u"registered"_qs);
+        date(QT_TRANSLATE_NOOP("Page", "Expires"), result.expires, u"expires"_qs, true);
+        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged, u"lastChanged"_qs);
         row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers, {}, u"nameServers"_qs);
         dnssec();
         //: What the record says it withholds, as it names it ("Registrant Name (Server policy)")
@@ -166,8 +171,8 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
         row(QT_TRANSLATE_NOOP("Page", "Whois server"), result.whoisServer);
         row(QT_TRANSLATE_NOOP("Page", "RDAP service"), result.rdapService);
         statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
+        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered, u"registered"_qs);
+        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged, u"lastChanged"_qs);
         row(QT_TRANSLATE_NOOP("Page", "Name servers"), nameServers);
         dnssec();
         break;
@@ -176,15 +181,15 @@ QList<Field> fields(const PageLanguage &words, const LookupResult &result, const
     case Query::Kind::AsNumber:
         row(result.kind == Query::Kind::AsNumber ? QT_TRANSLATE_NOOP("Page", "Numbers")
                                                  : QT_TRANSLATE_NOOP("Page", "Range"),
-            result.range);
-        row(QT_TRANSLATE_NOOP("Page", "Name"), result.name);
-        row(QT_TRANSLATE_NOOP("Page", "Type"), result.type);
-        row(QT_TRANSLATE_NOOP("Page", "Country"), result.country);
+            result.range, {}, u"range"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Name"), result.name, {}, u"name"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Type"), result.type, {}, u"type"_qs);
+        row(QT_TRANSLATE_NOOP("Page", "Country"), result.country, {}, u"country"_qs);
         row(QT_TRANSLATE_NOOP("Page", "Holder"), result.holder, {}, u"holder"_qs);
         row(QT_TRANSLATE_NOOP("Page", "Abuse contact"), result.abuse, {}, u"abuseContact"_qs);
         statuses();
-        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered);
-        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged);
+        date(QT_TRANSLATE_NOOP("Page", "Registered"), result.registered, u"registered"_qs);
+        date(QT_TRANSLATE_NOOP("Page", "Last changed"), result.lastChanged, u"lastChanged"_qs);
         break;
     }
     return rows;

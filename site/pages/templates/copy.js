@@ -25,7 +25,10 @@
     button.textContent = target.getAttribute('data-copy');
     button.addEventListener('click', function () {
       // A record's text as it stands (a folded one has no rendered text); the answer as laid out.
+      // (The marks that lead from a field to its record are left out of the copy.)
+      target.classList.add('copying');
       copy(target.tagName === 'PRE' ? target.textContent : target.innerText);
+      target.classList.remove('copying');
       button.textContent = target.getAttribute('data-copied');
     });
     tools.appendChild(button);

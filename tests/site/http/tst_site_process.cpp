@@ -330,8 +330,11 @@ void TestSiteProcess::commandLine_data()
                "exa_mple.com,,domain,refused,,,,,,,,\"A domain name holds only letters, digits, hyphens and dots.\"",
                "free.com,free.com,domain,available,,,,,,,,free.com is not registered."
            };
-    QTest::newRow("JSON") << QStringList { "--json", "free.com" } << 0
-                          << QStringList { R"({"cached":false,"fields":{},"flags":[],"kind":"domain",)" };
+    QTest::newRow("JSON")
+        << QStringList { "--json", "free.com" } << 0
+        << QStringList {
+               R"({"asked":"free.com","cached":false,"fieldSources":{},"fields":{},"flags":[],"kind":"domain",)"
+           };
     QTest::newRow("a file of questions") << QStringList { "--csv", "--file", "QUESTIONS" } << 0
                                          << QStringList { "free.com,free.com,domain,available,,,,,,,,free.com is not "
                                                           "registered." };
