@@ -98,13 +98,20 @@ qsizetype indentOf(QStringView line)
     return i;
 }
 
-// The length of a key of several words that stands before a date without a colon ("Record expires on
-// 2026-11-09"); -1 when the line starts with no such key.
-qsizetype dateKeyLength(QStringView line)
+// The length of a key that stands before its value without a colon: a key of several words before a date
+// ("Record expires on 2026-11-09"), or a key padded to its column with blanks ("Valid-date          2011-07-23");
+// -1 when the line starts with no such key.
+qsizetype spacedKeyLength(QStringView line)
 {
     static const QRegularExpression keyThenDate(QStringLiteral("^\\s*([A-Za-z]+(?: [A-Za-z]+)+) +\\d"));
-    const QRegularExpressionMatch match = keyThenDate.match(line.toString());
-    return match.hasMatch() && keys().record.contains(keyOf(match.captured(1))) ? match.capturedEnd(1) : -1;
+    static const QRegularExpression paddedKey(
+        QStringLiteral("^\\s*([A-Za-z][\\w.-]*(?: [A-Za-z][\\w.-]*)*)(?:\\t|  )\\s*[^\\s:]"));
+    for (const QRegularExpression *form : { &keyThenDate, &paddedKey }) {
+        const QRegularExpressionMatch match = form->match(line.toString());
+        if (match.hasMatch() && keys().record.contains(keyOf(match.captured(1))))
+            return match.capturedEnd(1);
+    }
+    return -1;
 }
 
 // Fields set from a record's lines: each from the first line of the first key that gives it; lists that a record
@@ -138,6 +145,10 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
             m_fields.withheld.insert(QStringLiteral("holder"), QString());
         return;
     }
+    // "Registered: yes" says no date: a date's key without a digit in its value gives nothing.
+    const bool dated = field == Registered || field == Expires || field == Changed;
+    if (dated && std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c.isDigit(); }))
+        return;
     const auto seen = m_firstKey.constFind(field);
     if (seen != m_firstKey.cend() && *seen != key)
         return;
@@ -186,9 +197,9 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
     }
     case Dnssec: {
         const QString said = value.toLower().remove(u' ');
-        if (said.startsWith(u"signed") || said == u"yes" || said == u"active")
+        if (said.startsWith(u"signed") || said == u"yes" || said == u"y" || said == u"active")
             keepFirst(m_fields.dnssec, QStringLiteral("signed"));
-        else if (said.startsWith(u"unsigned") || said == u"no" || said == u"inactive")
+        else if (said.startsWith(u"unsigned") || said == u"no" || said == u"n" || said == u"inactive")
             keepFirst(m_fields.dnssec, QStringLiteral("unsigned"));
         return;
     }
@@ -230,8 +241,8 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(u'[') && trimmed.indexOf(u']') > 1 && (colon < 0 || colon > line.indexOf(u']')))
             colon = line.indexOf(u']') + 1; // "[Expires on]   2027/05/31"
-        else if (const qsizetype dated = dateKeyLength(line); dated > 0 && (colon < 0 || colon > dated))
-            colon = dated; // "Record expires on 2026-11-09 00:00:00"
+        else if (const qsizetype spaced = spacedKeyLength(line); spaced > 0 && (colon < 0 || colon > spaced))
+            colon = spaced; // "Record expires on 2026-11-09 00:00:00", "Valid-date          2011-07-23"
         if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
             colon = line.size();
         if (colon <= 0 || colon > 64)
@@ -256,7 +267,11 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         const qsizetype indent = indentOf(line);
         for (qsizetype j = i + 1; j < lines.size() && j < i + 33; ++j) {
             const QStringView below = lines[j];
-            if (below.trimmed().isEmpty() || indentOf(below) <= indent)
+            // Indented below it, or at its own margin where the key starts a line and the value has no key
+            // ("Holder of domain name:" over "Google Inc.")
+            const bool under
+                = indentOf(below) > indent || (indent == 0 && indentOf(below) == 0 && !below.contains(u':'));
+            if (below.trimmed().isEmpty() || !under)
                 break;
             if (below.contains(u':') && *field != NameServer)
                 break; // a key of its own ("URL: ...")

@@ -27,6 +27,7 @@ const char *phrase(const QString &status)
         const std::pair<const char *, const char *> rows[] = {
             { "active", QT_TRANSLATE_NOOP("Status", "active") },
             { "ok", "active" },
+            { "domok", "active" }, // .sk
             { "inactive", QT_TRANSLATE_NOOP("Status", "inactive (no name servers)") },
             { "validated", QT_TRANSLATE_NOOP("Status", "validated") },
             { "locked", QT_TRANSLATE_NOOP("Status", "locked") },
