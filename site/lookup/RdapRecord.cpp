@@ -68,6 +68,7 @@ struct Contact
 {
     QString name, organisation;
     QStringList emails, phones, urls;
+    bool placeholder = false; // a placeholder stood where a name was, or a remark says the contact is redacted
 
     static Contact of(const QJsonObject &entity)
     {
@@ -80,9 +81,18 @@ struct Contact
         contact.emails = jsContact ? jsContactValues(card, u"emails", u"address") : vcardValues(entity, u"email");
         contact.phones = jsContact ? jsContactValues(card, u"phones", u"number") : vcardValues(entity, u"tel");
         contact.urls = jsContact ? jsContactValues(card, u"links", u"uri") : vcardValues(entity, u"url");
-        for (QString *text : { &contact.name, &contact.organisation })
-            if (RdapFields::isPlaceholder(*text))
+        for (QString *text : { &contact.name, &contact.organisation }) {
+            if (RdapFields::isPlaceholder(*text)) {
                 text->clear();
+                contact.placeholder = true;
+            }
+        }
+        // "REDACTED FOR PRIVACY", "object redacted due to authorization" (RFC 9083's remark types)
+        for (const QJsonValue &remark : entity.value(u"remarks").toArray()) {
+            const QJsonObject said = remark.toObject();
+            contact.placeholder = contact.placeholder || RdapFields::isPlaceholder(said.value(u"title").toString())
+                || RdapFields::isPlaceholder(said.value(u"type").toString());
+        }
         for (QStringList *list : { &contact.emails, &contact.phones })
             list->removeIf([](const QString &text) { return RdapFields::isPlaceholder(text); });
         return contact;
@@ -224,13 +234,11 @@ void RdapFields::read(const QJsonObject &record)
                 && (item.name.contains(u"Name", Qt::CaseInsensitive)
                     || item.name.contains(u"Organi", Qt::CaseInsensitive));
         });
-        // A domain's registrant that says nobody (a placeholder, an empty name, a handle alone) is withheld; a
-        // regional registry's maintainer ("BTENT-MNT") is named by its handle.
-        const bool domain
-            = record.contains(u"ldhName") && !record.contains(u"startAddress") && !record.contains(u"startAutnum");
+        // A registrant given by its handle alone ("CZ-NIC", a regional registry's "BTENT-MNT") is named by it,
+        // unless the record says the rest is withheld.
         if (about != redacted.cend())
             withheld.insert(QStringLiteral("holder"), about->reason);
-        else if (!registrant.isEmpty() && domain)
+        else if (holderContact.placeholder)
             withheld.insert(QStringLiteral("holder"), QString());
         else
             keep(holder, registrant.value(u"handle").toString());
