@@ -66,7 +66,8 @@ int main(int argc, char **argv)
     const Lookup lookup(bootstrap, lookupSettings);
     const Pages pages(options->versions);
     ResultCache cache(options->cache);
-    TokenBuckets clientLookups(options->clientLookupsPerMinute / 60.0, options->clientBurst);
+    ClientBudget clientLookups({ double(options->clientLookupsPerMinute), double(options->clientBurst),
+                                 double(options->clientTotalPerMinute), double(options->clientTotalBurst) });
     std::unique_ptr<SharedState> shared;
     if (!options->sentinels.isEmpty())
         shared = std::make_unique<SharedState>(SharedState::Place { {}, 0, options->sentinels, options->redisMaster });

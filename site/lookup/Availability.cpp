@@ -111,7 +111,8 @@ private:
             double wait = 0;
             if (m_settings.clientLookups) {
                 const double left = m_settings.deadlineSeconds - m_clock.elapsed() / 1000.0 - kLongestQuestion;
-                wait = m_settings.clientLookups->reserve(m_client, TokenBuckets::Clock::now(), qMax(0.0, left));
+                wait = m_settings.clientLookups->reserve(m_client, extension.section(u'.', -1).toStdString(),
+                                                         TokenBuckets::Clock::now(), qMax(0.0, left));
                 if (wait > qMax(0.0, left)) {
                     answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
                     continue;

@@ -37,8 +37,8 @@ struct Settings
 {
     std::optional<Dns::Resolver> resolver; // none: every extension goes to its registry
     ResultCache *cache = nullptr; // kept answers, read and written; none when null
-    TokenBuckets *clientLookups = nullptr; // the client's budget; none: no bound
-    int atOnce = 6; // registry lookups under way at once for one check
+    ClientBudget *clientLookups = nullptr; // the client's budget; none: no bound
+    int atOnce = 20; // registry lookups under way at once for one check (each extension's registry its own)
     int deadlineSeconds = 100; // the whole check; extensions without an answer by then are Unknown
 };
 

@@ -97,7 +97,8 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
     // A client's budget counts the lookups that ask a registry; a kept answer costs nothing (a check counts each
     // registry it asks, as it asks).
     if (m_settings.clientLookups && !job->availability) {
-        const double wait = m_settings.clientLookups->take(job->client, TokenBuckets::Clock::now());
+        const double wait
+            = m_settings.clientLookups->take(job->client, job->query.registry(), TokenBuckets::Clock::now());
         if (wait > 0) {
             if (retryAfter)
                 *retryAfter = int(std::ceil(wait));

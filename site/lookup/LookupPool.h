@@ -32,7 +32,7 @@ public:
         int maxQueued = 512; // waiting beyond those
         int perAddress = 8; // under way and waiting, from one client address
         ResultCache *cache = nullptr; // finished lookups kept; none when null
-        TokenBuckets *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
+        ClientBudget *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
         std::optional<Dns::Resolver> resolver; // for availability checks; none: each extension asks its registry
         QStringList availabilityExtensions = ManyExtensions::usual(); // a name without extension in
     };

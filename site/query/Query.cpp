@@ -196,3 +196,18 @@ QString Query::rdapPath() const
     }
     return QStringLiteral("domain/") + text;
 }
+
+std::string Query::registry() const
+{
+    switch (kind) {
+    case Kind::Domain:
+        return text.section(u'.', -1).toStdString();
+    case Kind::TopLevelDomain:
+        return "root";
+    case Kind::Address:
+    case Kind::Network:
+    case Kind::AsNumber:
+        break;
+    }
+    return "numbers";
+}

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 // What the lookup form's one field holds: a domain name, a top-level domain, an IP address, a network in CIDR
 // form or an AS number, checked and put in canonical form before anything is asked.
@@ -36,6 +37,9 @@ struct Query
     Message specialSentence(const SpecialAddresses::Kind &kind) const;
     // What whois servers are asked: the name, the address, the network, or "AS15169".
     QByteArray whoisQuery() const { return text.toLatin1(); }
+    // The registry a question goes to, for a client's budget: a domain's extension ("com"), "root" for a top-level
+    // domain (IANA's), "numbers" for addresses, networks and AS numbers (the regional registries).
+    std::string registry() const;
     // The path of an RDAP query below the service's base: "domain/x.com", "ip/8.8.8.0/24", "autnum/15169".
     QString rdapPath() const;
 

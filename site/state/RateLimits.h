@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <string>
@@ -54,6 +55,50 @@ private:
     QByteArray m_prefix;
     std::mutex m_mutex;
     std::unordered_map<std::string, Bucket> m_buckets;
+};
+
+// What one client address may ask of the registries: per registry, a burst and a rate (so that a script that asks
+// one registry over and over is held), and over all registries together, a larger cap (so that one visitor's check
+// of twenty extensions, twenty registries, asks each at once). Safe on any thread.
+class ClientBudget
+{
+public:
+    struct Limits
+    {
+        double perRegistryPerMinute = 20, perRegistryBurst = 5;
+        double overallPerMinute = 60, overallBurst = 25;
+    };
+    explicit ClientBudget(const Limits &limits)
+        : m_perRegistry(limits.perRegistryPerMinute / 60.0, limits.perRegistryBurst)
+        , m_overall(limits.overallPerMinute / 60.0, limits.overallBurst)
+    {
+    }
+
+    // As TokenBuckets::reserve, for a question of the client to the registry: the overall cap first, then the
+    // registry's. (A question the registry's bucket refuses has spent its token of the overall cap, which is the
+    // larger one.)
+    double reserve(const std::string &client, const std::string &registry, TokenBuckets::Clock::time_point now,
+                   double maxWait)
+    {
+        const double overall = m_overall.reserve(client, now, maxWait);
+        if (overall > maxWait)
+            return overall;
+        return std::max(overall, m_perRegistry.reserve(client + ' ' + registry, now, maxWait));
+    }
+    double take(const std::string &client, const std::string &registry, TokenBuckets::Clock::time_point now)
+    {
+        return reserve(client, registry, now, 0);
+    }
+
+    // Kept on Redis, as the token buckets are.
+    void share(SharedState *shared, const QByteArray &prefix)
+    {
+        m_perRegistry.share(shared, prefix);
+        m_overall.share(shared, prefix + "all:");
+    }
+
+private:
+    TokenBuckets m_perRegistry, m_overall;
 };
 
 // The client a request is for: the peer's address, or, when the peer is a proxy named as trusted, the last

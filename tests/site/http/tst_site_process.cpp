@@ -273,8 +273,8 @@ void TestSiteProcess::availabilityRowsAsTheyCome()
                        u"--allow-address"_qs, u"127.0.0.2"_qs, u"--whois-root"_qs,
                        QStringLiteral("127.0.0.1:%1").arg(whois.port()), u"--whois-port"_qs,
                        QString::number(whois.port()), u"--dns-server"_qs,
-                       QStringLiteral("127.0.0.1:%1").arg(dns.port()), u"--client-burst"_qs, u"17"_qs,
-                       u"--client-lookups-per-minute"_qs, u"1"_qs, u"--registry-questions-per-second"_qs, u"50"_qs });
+                       QStringLiteral("127.0.0.1:%1").arg(dns.port()), u"--client-total-burst"_qs, u"17"_qs,
+                       u"--client-total-per-minute"_qs, u"1"_qs, u"--registry-questions-per-second"_qs, u"50"_qs });
     QVERIFY(site.started());
 
     // The page, read as it comes: most rows well before the last.

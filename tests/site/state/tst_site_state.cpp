@@ -47,6 +47,7 @@ private slots:
     void tokenBuckets_data();
     void tokenBuckets();
     void pacingRefusalsBuildNoDebt();
+    void clientBudgetPerRegistry();
     void forwardedAddress_data();
     void forwardedAddress();
 };
@@ -179,6 +180,22 @@ void TestSiteLimits::pacingRefusalsBuildNoDebt()
     for (int i = 0; i < 20; ++i) // refused: they take nothing
         QCOMPARE(pace.reserve("whois.example", t0, 2), 3.0);
     QCOMPARE(pace.reserve("whois.example", t0 + std::chrono::seconds(3), 2), 0.0);
+}
+
+void TestSiteLimits::clientBudgetPerRegistry()
+{
+    // A visitor's check of twenty extensions asks twenty registries at once; a script asking one registry over and
+    // over is held by that registry's budget; all registries together by the overall cap.
+    ClientBudget budget({ 20, 5, 60, 25 });
+    const TokenBuckets::Clock::time_point t0 = TokenBuckets::Clock::now();
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(budget.take("192.0.2.1", "tld" + std::to_string(i), t0), 0.0);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(budget.take("192.0.2.1", "com", t0), 0.0);
+    QCOMPARE(budget.take("192.0.2.1", "net", t0), 1.0); // the overall cap: one a second
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(budget.take("192.0.2.2", "com", t0), 0.0);
+    QCOMPARE(budget.take("192.0.2.2", "com", t0), 3.0); // that registry's: twenty a minute
 }
 
 void TestSiteLimits::forwardedAddress_data()
