@@ -4,6 +4,7 @@
 #include "Statuses.h"
 #include "Template.h"
 
+#include <QCryptographicHash>
 #include <QDate>
 
 #include <QJsonArray>
@@ -108,6 +109,16 @@ QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const 
     }
     object.insert(u"records"_qs, records);
     return object;
+}
+
+QByteArray entityTag(const QJsonObject &lookup)
+{
+    QJsonObject same = lookup;
+    same.remove(u"cached"_qs);
+    same.remove(u"lookedUp"_qs);
+    const QByteArray hash
+        = QCryptographicHash::hash(QJsonDocument(same).toJson(QJsonDocument::Compact), QCryptographicHash::Sha256);
+    return "W/\"" + hash.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals).left(22) + '"';
 }
 
 Response lookupResponse(const LookupResult &result, const PageLanguage &words)

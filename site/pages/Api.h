@@ -16,6 +16,9 @@ namespace Api {
 // The result as the API's JSON; now: when it is served (a cached result says when it was looked up).
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now);
 Response lookupResponse(const LookupResult &result, const PageLanguage &words);
+// A validator of a lookup's answer: the same for every answer that says the same (whether it came from the cache,
+// and when it was looked up, aside), in the same language.
+QByteArray entityTag(const QJsonObject &lookup);
 
 // An availability check's rows as the API's JSON (/api/v1/availability), in the order of the extensions asked.
 QJsonObject availability(const ManyExtensions &question, const std::vector<Availability::Row> &rows,

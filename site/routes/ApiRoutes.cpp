@@ -5,6 +5,8 @@
 #include "pages/Api.h"
 #include "query/Question.h"
 
+#include <QDateTime>
+#include <QJsonDocument>
 #include <QUrl>
 
 namespace asio = boost::asio;
@@ -36,7 +38,15 @@ asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
     const Admission::Asked asked = co_await m_admission.lookup(query, exchange.client);
     if (!asked.job)
         co_return refusedApi(exchange, asked);
-    co_return Replies::api(Api::lookupResponse(asked.job->result, exchange.words), version);
+    // With its validator, and fresh for as long as the site keeps it.
+    const LookupResult &result = asked.job->result;
+    const QJsonObject answer = Api::lookup(result, exchange.words, QDateTime::currentDateTimeUtc());
+    const ResultCache *cache = m_pool.settings().cache;
+    const int fresh = cache ? result.lifetime(cache->settings()) - int(qMax<qint64>(0, result.cachedAgeSeconds)) : 0;
+    co_return Replies::validated(
+        Replies::api(Response { 200, "application/json", QJsonDocument(answer).toJson(QJsonDocument::Compact), {} },
+                     version),
+        exchange.request[http::field::if_none_match], Api::entityTag(answer), fresh);
 }
 
 asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)

@@ -31,6 +31,24 @@ Http::Reply api(const Response &response, unsigned version)
     return reply;
 }
 
+Http::Reply validated(Http::Reply reply, std::string_view ifNoneMatch, const QByteArray &tag, int maxAgeSeconds)
+{
+    reply.set(http::field::etag, tag.toStdString());
+    reply.set(http::field::cache_control,
+              maxAgeSeconds > 0 ? "max-age=" + std::to_string(maxAgeSeconds) : std::string("no-store"));
+    reply.set(http::field::vary, "Accept-Language");
+    const auto opaque = [](QByteArray text) { return text.startsWith("W/") ? text.mid(2) : text; };
+    bool matches = false;
+    for (const QByteArray &named : QByteArray(ifNoneMatch.data(), qsizetype(ifNoneMatch.size())).split(','))
+        matches = matches || named.trimmed() == "*" || opaque(named.trimmed()) == opaque(tag);
+    if (matches && reply.result() == http::status::ok) {
+        reply.result(http::status::not_modified);
+        reply.erase(http::field::content_type);
+        reply.body().clear();
+    }
+    return reply;
+}
+
 Http::Reply plain(http::status status, const std::string &text, unsigned version)
 {
     Http::Reply reply { status, version };

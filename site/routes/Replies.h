@@ -21,6 +21,11 @@ Http::Reply fromResponse(const Response &response, unsigned version,
 // An answer of the API: read-only, for any page's script.
 Http::Reply api(const Response &response, unsigned version);
 
+// An answer with its validator and freshness: ETag, Cache-Control (max-age while the answer stays true, no-store
+// when it may not be kept), Vary: Accept-Language; a 304 without a body when If-None-Match names the tag (a weak
+// comparison, "*" too).
+Http::Reply validated(Http::Reply reply, std::string_view ifNoneMatch, const QByteArray &tag, int maxAgeSeconds);
+
 // A text answer of the server's own (not a page): a refused method, the health check, the metrics.
 Http::Reply plain(boost::beast::http::status status, const std::string &text, unsigned version);
 

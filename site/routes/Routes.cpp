@@ -85,6 +85,8 @@ asio::awaitable<Reply> Routes::respond(const Request &request, const std::string
     if (head && reply[http::field::connection] == "close")
         co_return reply; // a lookup's headers without the lookup, and without a length (see lookupPage)
     reply.prepare_payload();
+    if (reply.result() == http::status::not_modified) // no content, and no length but the content's would say
+        reply.erase(http::field::content_length);
     if (head) { // the headers of the GET, its length included, without the body
         const std::size_t length = reply.body().size();
         reply.body().clear();

@@ -37,12 +37,16 @@ struct Page
     QByteArray contentType;
     QByteArray retryAfter;
     QByteArray allowOrigin;
+    QByteArray etag;
+    QByteArray cacheControl;
 };
 
-Page get(const QString &url)
+Page get(const QString &url, const QByteArray &ifNoneMatch = {})
 {
     QNetworkAccessManager network;
     QNetworkRequest request { QUrl(url) };
+    if (!ifNoneMatch.isEmpty())
+        request.setRawHeader("If-None-Match", ifNoneMatch);
     request.setTransferTimeout(20'000);
     QNetworkReply *reply = network.get(request);
     QEventLoop loop;
@@ -54,17 +58,19 @@ Page get(const QString &url)
                 reply->rawHeader("Content-Disposition"),
                 reply->rawHeader("Content-Type"),
                 reply->rawHeader("Retry-After"),
-                reply->rawHeader("Access-Control-Allow-Origin") };
+                reply->rawHeader("Access-Control-Allow-Origin"),
+                reply->rawHeader("ETag"),
+                reply->rawHeader("Cache-Control") };
     delete reply;
     return page;
 }
 
 // The same, from a thread of its own, while this one serves the test's fake servers.
-Page served(const QString &url)
+Page served(const QString &url, const QByteArray &ifNoneMatch = {})
 {
     Page page;
     QEventLoop loop;
-    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url); }));
+    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url, ifNoneMatch); }));
     QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     asker->start();
     loop.exec();
@@ -222,6 +228,12 @@ void TestSiteProcess::apiAnswersAsDescribed()
     QCOMPARE(fetch(u"/api/v1/lookup"_qs).status, 400);
     const Page cached = fetch(u"/api/v1/lookup?q=example.com"_qs); // the burst is spent: a cached answer is free
     QCOMPARE(QJsonDocument::fromJson(cached.body).object().value(u"cached"_qs).toBool(), true);
+    // The same answer has the same validator, kept or fresh; a client that holds it gets 304 and no body.
+    QVERIFY2(found.etag.startsWith("W/\"") && cached.etag == found.etag, cached.etag.constData());
+    QVERIFY2(found.cacheControl.startsWith("max-age=") && cached.cacheControl.startsWith("max-age="),
+             cached.cacheControl.constData());
+    const Page unchanged = served(site.base() + u"/api/v1/lookup?q=example.com"_qs, "\"other\", " + found.etag);
+    QVERIFY(unchanged.status == 304 && unchanged.body.isEmpty() && unchanged.etag == found.etag);
     const Page limited = fetch(u"/api/v1/lookup?q=other.com"_qs);
     QCOMPARE(limited.status, 429);
     QVERIFY(limited.retryAfter.toInt() > 0);
