@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -35,7 +36,7 @@ const char kDescription[] = "Looks domain names, top-level domains, IP addresses
                             "Exit status: 0 when every question was answered, 1 when some could not be (refused, "
                             "no answer, registry busy), 2 for bad usage.";
 
-enum class Format { Text, Json, Csv };
+enum class Format { Text, Json, Csv, Records };
 
 // A field for a CSV row (RFC 4180): quoted when it holds a comma, a quote or a line break.
 QString csvField(QString text)
@@ -203,11 +204,15 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
                "message\n";
     const auto print = [&](const QString &question, const LookupResult &shown) {
         failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
-        if (output.format == Format::Json)
-            out << QJsonDocument(Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc()))
-                       .toJson(QJsonDocument::Compact)
-                << '\n';
-        else if (output.format == Format::Csv)
+        if (output.format == Format::Json) {
+            // With the question as typed, so that answers to a file can be matched to its lines.
+            QJsonObject answer = Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc());
+            answer.insert(u"question"_qs, question);
+            out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
+        } else if (output.format == Format::Records) {
+            for (const SourceRecord &record : shown.records)
+                out << Pages::visible(record.text) << (record.text.endsWith(u'\n') ? "" : "\n");
+        } else if (output.format == Format::Csv)
             out << csvOf(question, shown, output.words);
         else
             out << (printed ? "\n" : "") << textOf(question, shown, output.words, output.raw);
@@ -276,7 +281,15 @@ int main(int argc, char **argv)
     const QCommandLineOption cacheDir(
         u"cache-dir"_qs, u"Where the RDAP bootstrap files are kept between runs ($XDG_CACHE_HOME/quelcor-lookup)."_qs,
         u"folder"_qs, QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/quelcor-lookup"_qs);
-    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir });
+    const QCommandLineOption records(u"records"_qs, u"Prints the records alone, as they came."_qs);
+    const QCommandLineOption server(
+        u"server"_qs,
+        u"Asks this server instead of the one the bootstrap files or the whois root name: an RDAP service's base URL "
+        "(https://rdap.example/), or a whois server (host or host:port), asked as the registry's."_qs,
+        u"url|host[:port]"_qs);
+    const QCommandLineOption timeout(
+        u"timeout"_qs, u"Seconds each server has for its whole answer, connecting included (30)."_qs, u"seconds"_qs);
+    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -298,9 +311,39 @@ int main(int argc, char **argv)
     QString error;
     if (!options.read(parser, &error))
         return usage(error);
-    if (parser.isSet(json) && parser.isSet(csv))
-        return usage(u"--json and --csv are one or the other"_qs);
-    const Format format = parser.isSet(json) ? Format::Json : parser.isSet(csv) ? Format::Csv : Format::Text;
+    if (int(parser.isSet(json)) + int(parser.isSet(csv)) + int(parser.isSet(records)) > 1)
+        return usage(u"--json, --csv and --records are one or another"_qs);
+    const Format format = parser.isSet(json) ? Format::Json
+        : parser.isSet(csv)                  ? Format::Csv
+        : parser.isSet(records)              ? Format::Records
+                                             : Format::Text;
+    if (parser.isSet(server)) {
+        const QString named = parser.value(server);
+        if (named.contains(u"://")) {
+            QUrl base(named, QUrl::StrictMode);
+            if (!base.isValid() || (base.scheme() != u"http" && base.scheme() != u"https") || base.host().isEmpty())
+                return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
+            if (!base.path().endsWith(u'/'))
+                base.setPath(base.path() + u'/');
+            options.lookup.rdapServer = base;
+        } else {
+            const qsizetype colon = named.lastIndexOf(u':');
+            const bool hasPort = colon > 0 && named.count(u':') == 1;
+            const std::optional<quint16> port = hasPort ? portNumber(named.mid(colon + 1)) : std::optional<quint16>(43);
+            options.lookup.whoisServer = hasPort ? named.left(colon) : named;
+            if (!port || options.lookup.whoisServer.isEmpty())
+                return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
+            options.lookup.whoisServerPort = *port;
+        }
+    }
+    if (parser.isSet(timeout)) {
+        bool ok = false;
+        const int seconds = parser.value(timeout).toInt(&ok);
+        if (!ok || seconds < 1 || seconds > 600)
+            return usage(u"--timeout takes a number of seconds from 1 to 600"_qs);
+        options.lookup.limits.answerMs = seconds * 1000;
+        options.lookup.limits.connectMs = qMin(options.lookup.limits.connectMs, seconds * 1000);
+    }
 
     RdapBootstrap bootstrap(options.bootstrap, options.bootstrapTtlSeconds);
     if (QDir().mkpath(parser.value(cacheDir)))
@@ -313,7 +356,7 @@ int main(int argc, char **argv)
     if (parser.isSet(availability)) {
         const std::optional<ManyExtensions> question
             = Question::manyFromParts(parser.value(availability), QString(), options.availabilityExtensions);
-        if (!question || !parser.positionalArguments().isEmpty() || parser.isSet(file))
+        if (!question || !parser.positionalArguments().isEmpty() || parser.isSet(file) || parser.isSet(records))
             return usage(
                 u"--availability takes one name (quelcor, quelcor.* or quelcor.{de,fr,it}) and nothing else"_qs);
         return checkAvailability(lookup, options, *question, output);

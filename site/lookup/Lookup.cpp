@@ -34,6 +34,12 @@ void LookupJob::start()
         finish();
     });
     m_deadline.start(kLongestLookup * 1000);
+    if (m_settings.rdapServer.isValid())
+        return rdap(m_settings.rdapServer);
+    if (!m_settings.whoisServer.isEmpty()) {
+        m_hop = 1; // asked as the registry's server
+        return whois(m_settings.whoisServer, m_settings.whoisServerPort);
+    }
     m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
                            [this](const RdapBootstrap::Service &service) {
                                if (m_query.kind == Query::Kind::TopLevelDomain) {

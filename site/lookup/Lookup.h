@@ -30,6 +30,11 @@ struct LookupSettings
     quint16 whoisPort = 43; // the port of every whois server named in a referral
     AddressPolicy policy;
     Limits limits;
+    // A server named by the user (quelcor-lookup --server): every question goes to this RDAP service, or to this
+    // whois server as the registry's (its referral still followed), in place of the bootstrap files and the root.
+    QUrl rdapServer;
+    QString whoisServer;
+    quint16 whoisServerPort = 43;
     // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
     std::shared_ptr<TokenBuckets> pacing;
 };

@@ -116,6 +116,7 @@ QByteArray entityTag(const QJsonObject &lookup)
     QJsonObject same = lookup;
     same.remove(u"cached"_qs);
     same.remove(u"lookedUp"_qs);
+    same.remove(u"question"_qs); // as it was typed: another spelling of the same question has the same answer
     const QByteArray hash
         = QCryptographicHash::hash(QJsonDocument(same).toJson(QJsonDocument::Compact), QCryptographicHash::Sha256);
     return "W/\"" + hash.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals).left(22) + '"';

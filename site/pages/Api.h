@@ -17,7 +17,7 @@ namespace Api {
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now);
 Response lookupResponse(const LookupResult &result, const PageLanguage &words);
 // A validator of a lookup's answer: the same for every answer that says the same (whether it came from the cache,
-// and when it was looked up, aside), in the same language.
+// when it was looked up and how the question was spelled aside), in the same language.
 QByteArray entityTag(const QJsonObject &lookup);
 
 // An availability check's rows as the API's JSON (/api/v1/availability), in the order of the extensions asked.

@@ -40,7 +40,8 @@ asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
         co_return refusedApi(exchange, asked);
     // With its validator, and fresh for as long as the site keeps it.
     const LookupResult &result = asked.job->result;
-    const QJsonObject answer = Api::lookup(result, exchange.words, QDateTime::currentDateTimeUtc());
+    QJsonObject answer = Api::lookup(result, exchange.words, QDateTime::currentDateTimeUtc());
+    answer.insert(u"question"_qs, q);
     const ResultCache *cache = m_pool.settings().cache;
     const int fresh = cache ? result.lifetime(cache->settings()) - int(qMax<qint64>(0, result.cachedAgeSeconds)) : 0;
     co_return Replies::validated(

@@ -345,8 +345,15 @@ void TestSiteProcess::commandLine_data()
     QTest::newRow("JSON")
         << QStringList { "--json", "free.com" } << 0
         << QStringList {
-               R"({"asked":"free.com","cached":false,"fieldSources":{},"fields":{},"flags":[],"kind":"domain",)"
+               R"({"asked":"free.com","cached":false,"fieldSources":{},"fields":{},"flags":[],"kind":"domain",)",
+               R"("question":"free.com",)"
            };
+    QTest::newRow("records alone") << QStringList {
+        "--records", "example.com"
+    } << 0 << QStringList { R"({"ldhName":"example.com","status":["client transfer prohibited"],)" };
+    QTest::newRow("a server named") << QStringList { "--server", "NAMED", "--timeout", "5", "free.com" } << 0
+                                    << QStringList { "free.com: Registered" };
+    QTest::newRow("a timeout out of range") << QStringList { "--timeout", "0", "x.com" } << 2 << QStringList {};
     QTest::newRow("a file of questions") << QStringList { "--csv", "--file", "QUESTIONS" } << 0
                                          << QStringList { "free.com,free.com,domain,available,,,,,,,,free.com is not "
                                                           "registered." };
@@ -373,6 +380,8 @@ void TestSiteProcess::commandLine()
                      "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
                  "application/rdap+json" });
     rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/named/domain/free.com", { 200, R"({"ldhName":"free.com"})", "application/rdap+json" });
+    arguments.replaceInStrings(u"NAMED"_qs, rdap.base() + u"/named"_qs);
     QTemporaryDir folder;
     QFile questions(folder.filePath(u"questions.txt"_qs));
     QVERIFY(questions.open(QIODevice::WriteOnly));
