@@ -40,8 +40,9 @@ public:
     virtual ~Application() = default;
     // The answer to a request read whole; peer: the address of the connection.
     virtual boost::asio::awaitable<Answer> respond(const Request &request, const std::string &peer) = 0;
-    // A request that could not be read, and the server's own answer to it (400, 413 or 431), about to be sent.
-    virtual void unreadable(const Request &head, const std::string &peer, const Reply &reply) = 0;
+    // A request that could not be read, and the server's own answer to it (400, 413 or 431), about to be sent:
+    // the application may put the answer in its own words (its status and closing stay the server's).
+    virtual void unreadable(const Request &head, const std::string &peer, Reply &reply) = 0;
 };
 
 // Makes the application of one I/O loop, on that loop's thread; draining: the server was told to stop and answers

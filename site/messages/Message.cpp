@@ -163,6 +163,8 @@ constexpr Row kRows[] = {
       QT_TRANSLATE_NOOP("Message",
                         "%1 looks like a contact's handle. Handles are not looked up here: type the domain name, "
                         "address or AS number whose record names it.") },
+    //: %1: a number (50)
+    { MessageId::TooManyExtensions, QT_TRANSLATE_NOOP("Message", "At most %1 extensions can be checked at once.") },
 };
 
 // A row out of place would give a message another's text.

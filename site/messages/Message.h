@@ -91,6 +91,7 @@ enum class MessageId : quint16 {
     StatusSaid,
     NameUnder,
     HandleNotLookedUp,
+    TooManyExtensions,
 
     Count
 };

@@ -11,7 +11,8 @@ namespace {
 const QString kLabel = QStringLiteral("[^.\\s{}]+");
 
 // The name in the extensions of a list ("de,fr it"), or in the usual ones when there is no list.
-std::optional<ManyExtensions> inExtensions(const QString &label, const QString &list, const QStringList &usual)
+std::optional<ManyExtensions> inExtensions(const QString &label, const QString &list, const QStringList &usual,
+                                           Message *why)
 {
     const DomainName name = DomainName::fromInput(label);
     if (!name.ok() || name.ace.contains(u'.'))
@@ -30,7 +31,12 @@ std::optional<ManyExtensions> inExtensions(const QString &label, const QString &
         if (!question.extensions.contains(ace))
             question.extensions.append(ace);
     }
-    if (question.extensions.isEmpty() || question.extensions.size() > 50)
+    if (question.extensions.size() > ManyExtensions::kMost) {
+        if (why)
+            *why = Message(MessageId::TooManyExtensions, ManyExtensions::kMost);
+        return std::nullopt;
+    }
+    if (question.extensions.isEmpty())
         return std::nullopt;
     return question;
 }
@@ -49,32 +55,38 @@ QStringList ManyExtensions::usual()
 Question Question::fromInput(const QString &input, const QStringList &usualExtensions)
 {
     Question question;
-    question.many = manyFromInput(input, usualExtensions);
+    Message why;
+    question.many = manyFromInput(input, usualExtensions, &why);
     if (!question.many)
         question.query = Query::fromInput(input);
+    if (!why.isNull()) { // a check the site will not run, said as such
+        question.query = Query();
+        question.query.error = why;
+    }
     return question;
 }
 
-std::optional<ManyExtensions> Question::manyFromInput(const QString &input, const QStringList &usualExtensions)
+std::optional<ManyExtensions> Question::manyFromInput(const QString &input, const QStringList &usualExtensions,
+                                                      Message *why)
 {
     static const QRegularExpression form(QStringLiteral("^\\s*(") + kLabel
                                          + QStringLiteral(")\\.(?:\\*|\\{([^{}]*)\\})\\s*$"));
     const QRegularExpressionMatch match = form.match(input);
     if (!match.hasMatch())
         return std::nullopt;
-    return inExtensions(match.captured(1), match.captured(2), usualExtensions);
+    return inExtensions(match.captured(1), match.captured(2), usualExtensions, why);
 }
 
 std::optional<ManyExtensions> Question::manyFromParts(const QString &name, const QString &extensions,
-                                                      const QStringList &usualExtensions)
+                                                      const QStringList &usualExtensions, Message *why)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.contains(u'.'))
-        return manyFromInput(trimmed, usualExtensions);
+        return manyFromInput(trimmed, usualExtensions, why);
     static const QRegularExpression label(QRegularExpression::anchoredPattern(kLabel));
     if (!label.match(trimmed).hasMatch() || extensions.contains(u'{') || extensions.contains(u'}'))
         return std::nullopt;
-    return inExtensions(trimmed, extensions.isEmpty() ? QString() : extensions, usualExtensions);
+    return inExtensions(trimmed, extensions.isEmpty() ? QString() : extensions, usualExtensions, why);
 }
 
 QStringList Question::linesOf(const QByteArray &text)

@@ -20,12 +20,26 @@ const QString kNotAQuestion = QStringLiteral("Not a question the site can ask");
 
 } // namespace
 
+// A parameter given twice is a question the site could only guess at: a 400 that names it.
+std::optional<Reply> Routes::repeatedParameter(const Exchange &exchange, std::initializer_list<QString> names)
+{
+    for (const QString &name : names) {
+        if (exchange.query.allQueryItemValues(name).size() > 1)
+            return Replies::api(
+                Api::problem(400, kNotAQuestion, QStringLiteral("The parameter %1 is given more than once.").arg(name)),
+                exchange.request.version());
+    }
+    return std::nullopt;
+}
+
 asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
 {
     const unsigned version = exchange.request.version();
     // (The question is read as a form reads it: a blank is "+".)
     const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     const Query query = Query::fromInput(q);
+    if (const std::optional<Reply> repeated = repeatedParameter(exchange, { u"q"_qs }))
+        co_return *repeated;
     if (!exchange.query.hasQueryItem(QStringLiteral("q")) || !query.ok()) {
         const Message why = query.ok() ? Message(MessageId::TypeADomainName) : query.error;
         co_return Replies::api(Api::problem(400, kNotAQuestion, exchange.words.render(why)), version);
@@ -68,15 +82,21 @@ Reply Routes::refusedApi(const Exchange &exchange, const Admission::Asked &asked
 
 asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
 {
+    Message why;
     const std::optional<ManyExtensions> question
         = Question::manyFromParts(exchange.query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded),
                                   exchange.query.queryItemValue(QStringLiteral("extensions"), QUrl::FullyDecoded),
-                                  m_pool.settings().availabilityExtensions);
+                                  m_pool.settings().availabilityExtensions, &why);
+    if (const std::optional<Reply> repeated = repeatedParameter(exchange, { u"name"_qs, u"extensions"_qs }))
+        co_return *repeated;
     if (!question) {
-        co_return Replies::api(Api::problem(400, kNotAQuestion,
-                                            QStringLiteral("Give a name without extension (name=quelcor) and perhaps "
-                                                           "the extensions (extensions=de,fr,it).")),
-                               exchange.request.version());
+        co_return Replies::api(
+            Api::problem(400, kNotAQuestion,
+                         why.isNull() ? QStringLiteral("Give a name without extension (name=quelcor) and perhaps the "
+                                                       "extensions (extensions=de,fr,it; at most %1).")
+                                            .arg(ManyExtensions::kMost)
+                                      : exchange.words.render(why)),
+            exchange.request.version());
     }
     auto [asked, wake] = m_admission.check(*question, exchange.client);
     if (!asked.job)

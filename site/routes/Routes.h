@@ -14,6 +14,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 // Which handler answers which request: the one table of the site's paths (in Routes.cpp), with the small
@@ -49,6 +51,8 @@ private:
         std::atomic<quint64> **keepable; // where a lookup page from a kept result says so
     };
     using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
+    // An API question with a parameter given twice: a 400 that names it; no value when there is none.
+    static std::optional<Reply> repeatedParameter(const Exchange &exchange, std::initializer_list<QString> names);
     struct Route
     {
         boost::beast::http::verb method; // GET routes answer HEAD too, with the GET's headers

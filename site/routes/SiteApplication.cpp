@@ -1,6 +1,7 @@
 #include "SiteApplication.h"
 
 #include "Replies.h"
+#include "pages/Api.h"
 #include "state/Log.h"
 #include "state/Metrics.h"
 #include "state/RateLimits.h"
@@ -108,8 +109,23 @@ asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &requ
     co_return answer;
 }
 
-void SiteApplication::unreadable(const Http::Request &head, const std::string &peer, const Http::Reply &reply)
+void SiteApplication::unreadable(const Http::Request &head, const std::string &peer, Http::Reply &reply)
 {
+    // A program's question to the API gets a problem, as its other refusals are.
+    if (head.target().starts_with("/api/")) {
+        const int status = reply.result_int();
+        const Response problem = Api::problem(
+            status,
+            status == 431       ? QStringLiteral("Request header fields too large")
+                : status == 413 ? QStringLiteral("Request too large")
+                                : QStringLiteral("Not a request this server reads"),
+            status == 431       ? QStringLiteral("A request's head may be at most 8 KiB, in at most 64 fields.")
+                : status == 413 ? QStringLiteral("The API's questions have no body.")
+                                : QStringLiteral("The request is not one this server reads."));
+        reply.set(boost::beast::http::field::content_type, problem.contentType.toStdString());
+        reply.body() = problem.body.toStdString();
+        reply.prepare_payload();
+    }
     Log::line(AccessLine(peer, head)(reply.result_int(), reply.body().size()));
     Metrics::instance().countRequest(metricPath(head.target(), reply.result_int()), int(reply.result_int()));
 }

@@ -26,7 +26,7 @@ public:
                     const std::atomic<bool> &draining, const Settings &settings);
 
     boost::asio::awaitable<Http::Answer> respond(const Http::Request &request, const std::string &peer) override;
-    void unreadable(const Http::Request &head, const std::string &peer, const Http::Reply &reply) override;
+    void unreadable(const Http::Request &head, const std::string &peer, Http::Reply &reply) override;
 
 private:
     const Settings m_settings;

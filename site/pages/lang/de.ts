@@ -301,6 +301,11 @@
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
         <translation>%1 sieht wie das Kennzeichen (Handle) eines Kontakts aus. Handles werden hier nicht abgefragt: Geben Sie den Domainnamen, die Adresse oder die AS-Nummer ein, deren Eintrag es nennt.</translation>
     </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Es können höchstens %1 Endungen auf einmal geprüft werden.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -301,6 +301,11 @@
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
         <translation>%1 parece el identificador (handle) de un contacto. Aquí no se consultan identificadores: escriba el nombre de dominio, la dirección o el número de AS cuyo registro lo menciona.</translation>
     </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Se pueden comprobar como máximo %1 extensiones a la vez.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

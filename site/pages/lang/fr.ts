@@ -284,12 +284,12 @@
     <message>
         <source>The registry&apos;s lookup service answered with status %1: %2.</source>
         <extracomment>%1: an HTTP status number; %2: the registry&apos;s own words, as it sent them (often English)</extracomment>
-        <translation>Le service de recherche du registre a répondu avec le statut %1 : %2.</translation>
+        <translation>Le service de recherche du registre a répondu avec le statut %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>status %1: %2</source>
         <extracomment>%1: an HTTP status number; %2: the server&apos;s own words, as it sent them (often English)</extracomment>
-        <translation>statut %1 : %2</translation>
+        <translation>statut %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is a name under %2.</source>
@@ -299,7 +299,12 @@
     <message>
         <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
-        <translation>%1 ressemble à l&apos;identifiant (handle) d&apos;un contact. Les identifiants ne sont pas recherchés ici : saisissez le nom de domaine, l&apos;adresse ou le numéro d&apos;AS dont l&apos;enregistrement le mentionne.</translation>
+        <translation>%1 ressemble à l&apos;identifiant (handle) d&apos;un contact. Les identifiants ne sont pas recherchés ici&#xa0;: saisissez le nom de domaine, l&apos;adresse ou le numéro d&apos;AS dont l&apos;enregistrement le mentionne.</translation>
+    </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Au plus %1 extensions peuvent être vérifiées à la fois.</translation>
     </message>
 </context>
 <context>
@@ -584,7 +589,7 @@
     <message>
         <source>withheld: %1</source>
         <extracomment>The value of a field that the registry or registrar withholds; %1: the reason it gives, in its own words</extracomment>
-        <translation>non publié : %1</translation>
+        <translation>non publié&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (not a date)</source>

@@ -301,6 +301,11 @@
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
         <translation>%1 sembra l&apos;identificativo (handle) di un contatto. Gli identificativi non vengono cercati qui: digitare il nome di dominio, l&apos;indirizzo o il numero AS il cui record lo cita.</translation>
     </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Si possono verificare al massimo %1 estensioni alla volta.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

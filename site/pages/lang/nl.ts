@@ -301,6 +301,11 @@
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
         <translation>%1 lijkt op de handle van een contactpersoon. Handles worden hier niet opgezocht: typ de domeinnaam, het adres of het AS-nummer waarvan het record deze noemt.</translation>
     </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Er kunnen hoogstens %1 extensies tegelijk worden gecontroleerd.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -301,6 +301,11 @@
         <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
         <translation>%1 parece o identificador (handle) de um contacto. Os identificadores não são consultados aqui: escreva o nome de domínio, o endereço ou o número AS cujo registo o menciona.</translation>
     </message>
+    <message>
+        <source>At most %1 extensions can be checked at once.</source>
+        <extracomment>%1: a number (50)</extracomment>
+        <translation>Podem verificar-se no máximo %1 extensões de cada vez.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -239,6 +239,13 @@ void TestSiteProcess::apiAnswersAsDescribed()
     QVERIFY(limited.retryAfter.toInt() > 0);
     QCOMPARE(fetch(u"/api/v1/availability?name=free&extensions=com"_qs).status, 200); // kept: free of budget
     QCOMPARE(fetch(u"/api/v1/availability?name=a.b.c"_qs).status, 400);
+    // A parameter given twice, or a limit passed, is refused in words that say so.
+    QVERIFY(served(site.base() + u"/api/v1/lookup?q=a.com&q=b.com"_qs).body.contains("given more than once"));
+    QStringList many;
+    for (int i = 0; i < 51; ++i)
+        many.append(QStringLiteral("x%1").arg(i));
+    QVERIFY(served(site.base() + u"/api/v1/availability?name=a&extensions="_qs + many.join(u','))
+                .body.contains("At most 50 extensions"));
     QCOMPARE(fetch(u"/api/v1/openapi.json"_qs).status, 200);
     QCOMPARE(files.size(), 9);
 

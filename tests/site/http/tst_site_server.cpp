@@ -85,6 +85,9 @@ void TestSiteServer::refusedHeads_data()
     for (int i = 0; i < 70; ++i)
         many += "X-" + QByteArray::number(i) + ": 1\r\n";
     QTest::newRow("too many fields") << many + "\r\n" << QByteArray("431");
+    QTest::newRow("the API's head too large, as a problem")
+        << "GET /api/v1/lookup?q=x.com HTTP/1.1\r\nHost: x\r\nX-Long: " + QByteArray(9000, 'a') + "\r\n\r\n"
+        << QByteArray("431");
 }
 
 void TestSiteServer::refusedHeads()
@@ -96,6 +99,7 @@ void TestSiteServer::refusedHeads()
     const Exchange result = exchange(site.port(), request);
     QVERIFY2(result.answer.startsWith("HTTP/1.1 " + status), result.answer.left(100).constData());
     QVERIFY(result.closed);
+    QCOMPARE(result.answer.contains("Content-Type: application/problem+json"), request.startsWith("GET /api/"));
 }
 
 void TestSiteServer::pagesInTheVisitorsLanguage()
