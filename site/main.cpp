@@ -63,6 +63,9 @@ int main(int argc, char **argv)
     LookupSettings lookupSettings = options->lookup;
     lookupSettings.pacing = std::make_shared<TokenBuckets>(options->registryQuestionsPerSecond,
                                                            2.0 * options->registryQuestionsPerSecond);
+    lookupSettings.health = std::make_shared<RegistryHealth>();
+    Metrics::instance().setSection(
+        [health = lookupSettings.health] { return health->metrics(RegistryHealth::Clock::now()); });
     const Lookup lookup(bootstrap, lookupSettings);
     const Pages pages(options->versions);
     ResultCache cache(options->cache);
@@ -77,6 +80,7 @@ int main(int argc, char **argv)
         cache.share(shared.get());
         clientLookups.share(shared.get(), "quelcor:client:");
         lookupSettings.pacing->share(shared.get(), "quelcor:registry:");
+        lookupSettings.health->share(shared.get(), "quelcor:registry-wait:");
     }
     LookupPool::Settings poolSettings = options->pool;
     poolSettings.cache = options->cache.maxBytes > 0 ? &cache : nullptr;

@@ -351,6 +351,7 @@ int main(int argc, char **argv)
     LookupSettings settings = options.lookup;
     settings.pacing
         = std::make_shared<TokenBuckets>(options.registryQuestionsPerSecond, 2.0 * options.registryQuestionsPerSecond);
+    settings.health = std::make_shared<RegistryHealth>(); // a registry's word holds for the run's other questions
     const Lookup lookup(bootstrap, settings);
     Output output { format, parser.isSet(raw), userLanguage() };
     if (parser.isSet(availability)) {

@@ -16,6 +16,20 @@ void LookupJob::notRegistered(LookupResult &result)
                                                         : Message(MessageId::NoRecord, result.query);
 }
 
+void LookupJob::heard(const QString &server, const Answer &answer, qint64 limitedFor)
+{
+    if (!m_settings.health)
+        return;
+    const std::string name = server.toLower().toStdString();
+    const auto now = RegistryHealth::Clock::now();
+    if (limitedFor >= 0)
+        m_settings.health->limited(name, limitedFor, now);
+    else if (!answer.ok() && answer.error.id() != MessageId::RefusedToAsk)
+        m_settings.health->failed(name, now);
+    else if (answer.ok())
+        m_settings.health->answered(name);
+}
+
 void LookupJob::rateLimited(LookupResult &result, qint64 retryAfterSeconds)
 {
     result.outcome = Outcome::RateLimited;
@@ -69,8 +83,29 @@ void LookupJob::finish()
 
 // Asks now, or when the site's pace for that server allows. A pace that would keep the user waiting long is
 // said as a limit; once the registry's record is there, as a note on the registrar's record left out.
-void LookupJob::paced(const QString &host, std::function<void()> ask)
+void LookupJob::paced(const QString &host, std::function<void()> ask, const QString &server)
 {
+    // The registry's own word and health first: a server that asked to wait, or that rests after failures, is
+    // not asked; once the registry's record is there, the record it would give is left out with a note.
+    if (m_settings.health) {
+        const RegistryHealth::Turn turn = m_settings.health->turn(
+            (server.isEmpty() ? host : server).toLower().toStdString(), RegistryHealth::Clock::now());
+        if (turn.kind != RegistryHealth::Turn::Ask) {
+            const bool limited = turn.kind == RegistryHealth::Turn::Limited;
+            if (m_result.outcome == Outcome::Found) {
+                m_result.notes.append(Message(
+                    limited ? MessageId::RecordLeftOutLimited : MessageId::RecordLeftOutResting, host, turn.seconds));
+                return finish();
+            }
+            if (limited) {
+                rateLimited(m_result, turn.seconds);
+            } else {
+                m_result.outcome = Outcome::Failed;
+                m_result.message = Message(MessageId::RegistryResting, host, turn.seconds);
+            }
+            return finish();
+        }
+    }
     const double wait = m_settings.pacing
         ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now(), kLongestPace)
         : 0;

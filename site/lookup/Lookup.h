@@ -8,6 +8,7 @@
 #include "query/AddressPolicy.h"
 #include "query/Query.h"
 #include "state/RateLimits.h"
+#include "state/RegistryHealth.h"
 #include "state/ResultCache.h"
 
 #include <QList>
@@ -37,6 +38,8 @@ struct LookupSettings
     quint16 whoisServerPort = 43;
     // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
     std::shared_ptr<TokenBuckets> pacing;
+    // Each registry server's own word (asked to wait) and health (rested after failures); none when null.
+    std::shared_ptr<RegistryHealth> health;
 };
 
 // Looks a domain name, an address, a network or an AS number up: RDAP where the bootstrap files name a

@@ -42,8 +42,12 @@ private:
     void hostRecord();
     void whois(const QString &host, quint16 port);
     void whoisAnswered(const QString &host, const QString &server, const Answer &answer);
-    // Asks now, or when the site's pace for that server allows.
-    void paced(const QString &host, std::function<void()> ask);
+    // Asks now, or when the site's pace for that server allows; not at all while the server asked to wait or rests.
+    // server: the server as its health is kept (host[:port]); the host when empty.
+    void paced(const QString &host, std::function<void()> ask, const QString &server = QString());
+    // What a server's answer says of it, for the registries' health: asked to wait for limitedFor seconds (-1: it
+    // did not), answered, or failed.
+    void heard(const QString &server, const Answer &answer, qint64 limitedFor = -1);
     // The outcomes that RDAP and whois both come to.
     static void notRegistered(LookupResult &result);
     static void rateLimited(LookupResult &result, qint64 retryAfterSeconds);

@@ -92,15 +92,33 @@ void LookupJob::rdap(const QUrl &base)
     QUrl url = base;
     url.setPath(base.path() + m_query.rdapPath());
     m_result.asked.append(url.toString());
-    paced(url.host(), [this, url] {
-        Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
-                          [this, url](const Answer &answer) { rdapAnswered(url, answer); });
-    });
+    paced(
+        url.host(),
+        [this, url] {
+            Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, url](const Answer &answer) { rdapAnswered(url, answer); });
+        },
+        url.authority());
 }
+
+namespace {
+
+// What an RDAP server's answer asks of the site: to wait this many seconds (a 429, with Retry-After or not, or a
+// 503 with Retry-After); -1 when it asks nothing.
+qint64 askedToWait(const Answer &answer)
+{
+    const qint64 retry = Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc());
+    if (answer.status == 429)
+        return retry >= 0 ? retry : 30;
+    return answer.status == 503 ? retry : -1;
+}
+
+} // namespace
 
 void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
 {
     LookupResult &result = m_result;
+    heard(url.authority(), answer, answer.ok() ? askedToWait(answer) : -1);
     const bool topLevel = m_query.kind == Query::Kind::TopLevelDomain;
     if (topLevel && (!answer.ok() || answer.status >= 500)) {
         // IANA's whois holds the same root zone records.
@@ -118,7 +136,7 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
         result.maxAgeSeconds = maxAge(answer.cacheControl);
         return notRegistered(result), finish();
     }
-    if (answer.status == 429) {
+    if (answer.status == 429 || (answer.status == 503 && askedToWait(answer) >= 0)) {
         rateLimited(result, Upstream::retryAfterSeconds(answer.retryAfter, QDateTime::currentDateTimeUtc()));
         return finish();
     }
@@ -157,14 +175,18 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
     if (related.isEmpty())
         return hostRecord();
     result.asked.append(related.toString());
-    paced(related.host(), [this, related] {
-        Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
-                          [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
-    });
+    paced(
+        related.host(),
+        [this, related] {
+            Upstream::httpGet(m_network, related, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, related](const Answer &registrar) { relatedAnswered(related, registrar); });
+        },
+        related.authority());
 }
 
 void LookupJob::relatedAnswered(const QUrl &related, const Answer &registrar)
 {
+    heard(related.authority(), registrar, registrar.ok() ? askedToWait(registrar) : -1);
     const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
     const QUrl from = registrar.url.isEmpty() ? related : registrar.url;
     if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
@@ -194,17 +216,22 @@ void LookupJob::hostRecord()
     QUrl url = m_base;
     url.setPath(m_base.path() + QStringLiteral("nameserver/") + m_query.host);
     m_result.asked.append(url.toString());
-    paced(url.host(), [this, url] {
-        Upstream::httpGet(
-            m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
-            [this, url](const Answer &answer) {
-                const QJsonDocument document = QJsonDocument::fromJson(answer.body);
-                const QJsonObject host = document.object();
-                if (answer.ok() && answer.status == 200 && host.value(u"objectClassName").toString() == u"nameserver") {
-                    m_result.readHost(host);
-                    m_result.records.append(rdapRecord(answer.url.isEmpty() ? url : answer.url, document, answer));
-                }
-                finish();
-            });
-    });
+    paced(
+        url.host(),
+        [this, url] {
+            Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
+                              [this, url](const Answer &answer) {
+                                  heard(url.authority(), answer, answer.ok() ? askedToWait(answer) : -1);
+                                  const QJsonDocument document = QJsonDocument::fromJson(answer.body);
+                                  const QJsonObject host = document.object();
+                                  if (answer.ok() && answer.status == 200
+                                      && host.value(u"objectClassName").toString() == u"nameserver") {
+                                      m_result.readHost(host);
+                                      m_result.records.append(
+                                          rdapRecord(answer.url.isEmpty() ? url : answer.url, document, answer));
+                                  }
+                                  finish();
+                              });
+        },
+        url.authority());
 }

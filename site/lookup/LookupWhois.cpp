@@ -20,18 +20,23 @@ void LookupJob::whois(const QString &host, quint16 port)
     const QString server = serverName(host, port);
     m_asked.insert(host.toLower());
     m_result.asked.append(server);
-    m_settings.policy.resolve(
-        host, this, [this, host, port, server](std::optional<QHostAddress> address, const Message &why) {
-            if (!address) {
-                Answer refused;
-                refused.error = Message(MessageId::RefusedToAsk, why);
-                return whoisAnswered(host, server, refused);
-            }
-            paced(host, [this, host, port, server, address = *address] {
-                Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
-                                [this, host, server](const Answer &answer) { whoisAnswered(host, server, answer); });
-            });
-        });
+    m_settings.policy.resolve(host, this,
+                              [this, host, port, server](std::optional<QHostAddress> address, const Message &why) {
+                                  if (!address) {
+                                      Answer refused;
+                                      refused.error = Message(MessageId::RefusedToAsk, why);
+                                      return whoisAnswered(host, server, refused);
+                                  }
+                                  paced(
+                                      host,
+                                      [this, host, port, server, address = *address] {
+                                          Upstream::whois(address, port, m_query.whoisQuery(), m_settings.limits, this,
+                                                          [this, host, server](const Answer &answer) {
+                                                              whoisAnswered(host, server, answer);
+                                                          });
+                                      },
+                                      server);
+                              });
 }
 
 void LookupJob::whoisAnswered(const QString &host, const QString &server, const Answer &answer)
@@ -43,6 +48,7 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
     if (checked.ok() && checked.body.trimmed().isEmpty())
         checked.error = Message(MessageId::ClosedWithoutAnswer);
     if (!checked.ok()) {
+        heard(server, checked);
         if (hop == 2) {
             // The registry's record is there; the next one is extra.
             result.notes.append(Message(m_query.kind == Query::Kind::Domain ? MessageId::RegistrarWhoisUnreachable
@@ -56,6 +62,10 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
     }
     const QString text = Upstream::decodeText(answer.body);
     const WhoisText::Reading reading = WhoisText::read(text, host, m_query.text);
+    // A server that says it is limiting questions is left alone for the time it names, or a minute.
+    heard(server, checked,
+          reading.verdict == Verdict::RateLimited ? (reading.retryAfterSeconds >= 0 ? reading.retryAfterSeconds : 60)
+                                                  : -1);
     if (reading.verdict == Verdict::RateLimited) {
         if (hop < 2)
             return rateLimited(result, reading.retryAfterSeconds), finish();

@@ -165,6 +165,17 @@ constexpr Row kRows[] = {
                         "address or AS number whose record names it.") },
     //: %1: a number (50)
     { MessageId::TooManyExtensions, QT_TRANSLATE_NOOP("Message", "At most %1 extensions can be checked at once.") },
+    //: %1: a server's host name; %2: a number of seconds
+    { MessageId::RegistryResting,
+      QT_TRANSLATE_NOOP("Message",
+                        "The registry's lookup service (%1) has failed again and again; it is asked again in %2 s.") },
+    //: %1: a server's host name; %2: a number of seconds
+    { MessageId::RecordLeftOutLimited,
+      QT_TRANSLATE_NOOP("Message",
+                        "%1 is limiting how often it is asked; its record is left out. Try again in %2 s.") },
+    //: %1: a server's host name; %2: a number of seconds
+    { MessageId::RecordLeftOutResting,
+      QT_TRANSLATE_NOOP("Message", "%1 has failed again and again; its record is left out. Try again in %2 s.") },
 };
 
 // A row out of place would give a message another's text.

@@ -92,6 +92,9 @@ enum class MessageId : quint16 {
     NameUnder,
     HandleNotLookedUp,
     TooManyExtensions,
+    RegistryResting,
+    RecordLeftOutLimited,
+    RecordLeftOutResting,
 
     Count
 };

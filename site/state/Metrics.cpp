@@ -42,10 +42,16 @@ void Metrics::observeUpstream(const char *protocol, double seconds)
     histogram.sum += seconds;
 }
 
+void Metrics::setSection(std::function<QByteArray()> section)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_section = std::move(section);
+}
+
 QByteArray Metrics::text() const
 {
     const QMutexLocker lock(&m_mutex);
-    QByteArray out;
+    QByteArray out = m_section ? m_section() : QByteArray();
     out += "# HELP quelcor_requests_total HTTP requests answered, by path and status.\n"
            "# TYPE quelcor_requests_total counter\n";
     for (const auto &[key, count] : m_requests)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <utility>
 
@@ -31,6 +32,8 @@ public:
     std::atomic<int> redisUp { -1 }; // -1: no Redis configured
 
     QByteArray text() const;
+    // Lines of another part of the site for text() (the registries' states), made when asked.
+    void setSection(std::function<QByteArray()> section);
 
 private:
     static constexpr std::array<double, 10> kBuckets { 0.05, 0.1, 0.25, 0.5, 1, 2.5, 5, 10, 20, 30 };
@@ -45,4 +48,5 @@ private:
     std::map<std::pair<QByteArray, int>, std::atomic<quint64>> m_requests;
     std::map<std::pair<QString, QString>, std::atomic<quint64>> m_lookups;
     QMap<QByteArray, Histogram> m_upstream;
+    std::function<QByteArray()> m_section;
 };

@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Es können höchstens %1 Endungen auf einmal geprüft werden.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>Der Abfragedienst der Registry (%1) ist wiederholt ausgefallen; er wird in %2 s wieder gefragt.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 begrenzt, wie oft es gefragt wird; sein Eintrag fehlt hier. Versuchen Sie es in %2 s erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 ist wiederholt ausgefallen; sein Eintrag fehlt hier. Versuchen Sie es in %2 s erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Se pueden comprobar como máximo %1 extensiones a la vez.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>El servicio de búsqueda del registro (%1) ha fallado una y otra vez; se le volverá a consultar dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 limita la frecuencia de las consultas; sus datos no se muestran. Vuelva a intentarlo dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 ha fallado una y otra vez; sus datos no se muestran. Vuelva a intentarlo dentro de %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Au plus %1 extensions peuvent être vérifiées à la fois.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>Le service de recherche du registre (%1) a échoué à plusieurs reprises ; il sera de nouveau interrogé dans %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 limite la fréquence des requêtes ; sa fiche n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 a échoué à plusieurs reprises ; sa fiche n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Si possono verificare al massimo %1 estensioni alla volta.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>Il servizio di ricerca del registro (%1) non ha risposto più volte; verrà interrogato di nuovo tra %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 limita la frequenza delle richieste; i suoi dati non sono riportati. Riprovare tra %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 non ha risposto più volte; i suoi dati non sono riportati. Riprovare tra %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

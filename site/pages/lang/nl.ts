@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Er kunnen hoogstens %1 extensies tegelijk worden gecontroleerd.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>De opzoekdienst van het register (%1) faalde keer op keer; hij wordt over %2 s opnieuw geraadpleegd.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 beperkt hoe vaak het wordt geraadpleegd; zijn record ontbreekt. Probeer het over %2 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 faalde keer op keer; zijn record ontbreekt. Probeer het over %2 s opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

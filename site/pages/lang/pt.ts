@@ -306,6 +306,21 @@
         <extracomment>%1: a number (50)</extracomment>
         <translation>Podem verificar-se no máximo %1 extensões de cada vez.</translation>
     </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>O serviço de pesquisa do registo (%1) falhou repetidamente; voltará a ser consultado dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 limita a frequência das consultas; os seus dados não são apresentados. Tente novamente dentro de %2 s.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
+        <translation>%1 falhou repetidamente; os seus dados não são apresentados. Tente novamente dentro de %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -66,6 +66,7 @@ private slots:
     void todaysRecords();
     void todaysLookups_data();
     void todaysLookups();
+    void registryWordKept();
     void hostileRecordText_data();
     void hostileRecordText();
 };
@@ -736,6 +737,26 @@ void TestSiteQueries::todaysLookups()
         QCOMPARE(result.sources.value(u"holder"_qs).isEmpty(),
                  !result.withheld.contains(u"holder"_qs) && result.holder.isEmpty());
     }
+}
+
+void TestSiteQueries::registryWordKept()
+{
+    // A registry that answers 429 with Retry-After is not asked again until then, for any name.
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json", json(R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})"));
+    LocalHttpServer::Reply limited = json("{}", 429);
+    limited.headers = "Retry-After: 120\r\n";
+    rdap.route("/domain/one.com", limited);
+    LookupSettings settings = settingsFor(1);
+    settings.health = std::make_shared<RegistryHealth>();
+    RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 3600);
+    const Lookup lookup(bootstrap, settings);
+    QCOMPARE(lookup.run(u"one.com"_qs).retryAfterSeconds, 120);
+    const LookupResult second = lookup.run(u"two.com"_qs);
+    QCOMPARE(second.outcome, Outcome::RateLimited);
+    QVERIFY(second.retryAfterSeconds >= 119 && second.retryAfterSeconds <= 133);
+    QVERIFY(!rdap.log().contains(u"GET /domain/two.com"_qs));
 }
 
 void TestSiteQueries::hostileRecordText_data()

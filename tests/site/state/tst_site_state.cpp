@@ -5,6 +5,7 @@
 #include "SiteTesting.h"
 #include "lookup/LookupPool.h"
 #include "state/RateLimits.h"
+#include "state/RegistryHealth.h"
 #include "state/ResultCache.h"
 
 #include <QTest>
@@ -48,6 +49,7 @@ private slots:
     void tokenBuckets();
     void pacingRefusalsBuildNoDebt();
     void clientBudgetPerRegistry();
+    void registryHealth();
     void forwardedAddress_data();
     void forwardedAddress();
 };
@@ -196,6 +198,31 @@ void TestSiteLimits::clientBudgetPerRegistry()
     for (int i = 0; i < 5; ++i)
         QCOMPARE(budget.take("192.0.2.2", "com", t0), 0.0);
     QCOMPARE(budget.take("192.0.2.2", "com", t0), 3.0); // that registry's: twenty a minute
+}
+
+void TestSiteLimits::registryHealth()
+{
+    RegistryHealth health;
+    const RegistryHealth::Clock::time_point t0 = RegistryHealth::Clock::now();
+    using Turn = RegistryHealth::Turn;
+    const auto turn = [&](const char *host, int atSeconds) {
+        const Turn said = health.turn(host, t0 + std::chrono::seconds(atSeconds));
+        return std::pair(int(said.kind), said.seconds);
+    };
+    // Its word kept (a little longer: the jitter), then no more.
+    health.limited("rdap.example", 120, t0);
+    QVERIFY(turn("rdap.example", 0).first == Turn::Limited && turn("rdap.example", 0).second >= 120);
+    QCOMPARE(turn("rdap.example", 133).first, int(Turn::Ask));
+    QCOMPARE(turn("whois.example", 0), std::pair(int(Turn::Ask), qint64(0)));
+    // Five failures in a row rest it; after the rest one probe goes, the others wait for its answer.
+    for (int i = 0; i < RegistryHealth::kFailures; ++i)
+        health.failed("whois.example", t0);
+    QCOMPARE(turn("whois.example", 0), std::pair(int(Turn::Resting), qint64(RegistryHealth::kRest)));
+    QCOMPARE(turn("whois.example", RegistryHealth::kRest).first, int(Turn::Ask));
+    QCOMPARE(turn("whois.example", RegistryHealth::kRest + 1).first, int(Turn::Resting));
+    health.answered("whois.example");
+    QCOMPARE(turn("whois.example", RegistryHealth::kRest + 2).first, int(Turn::Ask));
+    QVERIFY(health.metrics(t0).contains("quelcor_registry_state{registry=\"rdap.example\"} 1"));
 }
 
 void TestSiteLimits::forwardedAddress_data()
