@@ -51,17 +51,19 @@ asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
     }
     const Admission::Asked asked = co_await m_admission.lookup(query, exchange.client);
     if (!asked.job)
-        co_return refusedApi(exchange, asked);
+        co_return withBudget(refusedApi(exchange, asked), exchange, query.registry());
     // With its validator, and fresh for as long as the site keeps it.
     const LookupResult &result = asked.job->result;
     QJsonObject answer = Api::lookup(result, exchange.words, QDateTime::currentDateTimeUtc());
     answer.insert(u"question"_qs, q);
     const ResultCache *cache = m_pool.settings().cache;
     const int fresh = cache ? result.lifetime(cache->settings()) - int(qMax<qint64>(0, result.cachedAgeSeconds)) : 0;
-    co_return Replies::validated(
-        Replies::api(Response { 200, "application/json", QJsonDocument(answer).toJson(QJsonDocument::Compact), {} },
-                     version),
-        exchange.request[http::field::if_none_match], Api::entityTag(answer), fresh);
+    co_return withBudget(
+        Replies::validated(
+            Replies::api(Response { 200, "application/json", QJsonDocument(answer).toJson(QJsonDocument::Compact), {} },
+                         version),
+            exchange.request[http::field::if_none_match], Api::entityTag(answer), fresh),
+        exchange, query.registry());
 }
 
 asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)
@@ -100,12 +102,23 @@ asio::awaitable<Reply> Routes::apiAvailability(const Exchange &exchange)
     }
     auto [asked, wake] = m_admission.check(*question, exchange.client);
     if (!asked.job)
-        co_return refusedApi(exchange, asked);
+        co_return withBudget(refusedApi(exchange, asked), exchange, std::string());
     while (asked.job->state != LookupPool::Job::Done) {
         wake->expires_at(asio::steady_timer::time_point::max());
         co_await wake->async_wait(kTuple);
     }
     const std::lock_guard lock(asked.job->rowsMutex);
-    co_return Replies::api(Api::availabilityResponse(*question, asked.job->rows, exchange.words),
-                           exchange.request.version());
+    co_return withBudget(
+        Replies::api(Api::availabilityResponse(*question, asked.job->rows, exchange.words), exchange.request.version()),
+        exchange, std::string());
+}
+
+Reply Routes::withBudget(Reply reply, const Exchange &exchange, const std::string &registry) const
+{
+    if (ClientBudget *budget = m_pool.settings().clientLookups) {
+        const auto [policy, state] = budget->fields(exchange.client, registry, TokenBuckets::Clock::now());
+        reply.set("RateLimit-Policy", policy);
+        reply.set("RateLimit", state);
+    }
+    return reply;
 }

@@ -53,6 +53,9 @@ private:
     using Handler = boost::asio::awaitable<Reply> (Routes::*)(const Exchange &);
     // An API question with a parameter given twice: a 400 that names it; no value when there is none.
     static std::optional<Reply> repeatedParameter(const Exchange &exchange, std::initializer_list<QString> names);
+    // An API answer with the client's budget in the RateLimit-Policy and RateLimit fields; registry: the one the
+    // question went to, or empty.
+    Reply withBudget(Reply reply, const Exchange &exchange, const std::string &registry) const;
     struct Route
     {
         boost::beast::http::verb method; // GET routes answer HEAD too, with the GET's headers

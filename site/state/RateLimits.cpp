@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time_point now)
 {
     if (m_buckets.size() > 100'000) { // forget the full ones: they are as good as new
@@ -20,11 +22,11 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
     return bucket;
 }
 
-double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait)
+double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left)
 {
     if (m_shared) {
         if (const std::optional<double> wait
-            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, maxWait))
+            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, maxWait, left))
             return *wait;
     }
     const std::lock_guard lock(m_mutex);
@@ -32,7 +34,27 @@ double TokenBuckets::reserve(const std::string &key, Clock::time_point now, doub
     const double wait = qMax(0.0, 1 - bucket.tokens) / m_perSecond;
     if (wait <= maxWait)
         bucket.tokens -= 1;
+    if (left)
+        *left = bucket.tokens;
     return wait;
+}
+
+std::pair<std::string, std::string> ClientBudget::fields(const std::string &client, const std::string &registry,
+                                                         TokenBuckets::Clock::time_point now)
+{
+    std::string policy, state;
+    const auto add = [&](const char *name, TokenBuckets &buckets, const std::string &key) {
+        const auto [left, toFull] = buckets.peek(key, now);
+        const auto whole = [](double seconds) { return std::to_string(qint64(std::ceil(seconds))); };
+        policy += std::string(policy.empty() ? "" : ", ") + '"' + name + "\";q=" + whole(buckets.burst())
+            + ";w=" + whole(buckets.burst() / buckets.perSecond());
+        state += std::string(state.empty() ? "" : ", ") + '"' + name + "\";r=" + whole(std::floor(std::max(0.0, left)))
+            + ";t=" + whole(std::max(0.0, toFull));
+    };
+    if (!registry.empty())
+        add("registry", m_perRegistry, client + ' ' + registry);
+    add("all", m_overall, client);
+    return { policy, state };
 }
 
 QString clientAddress(const QString &peer, const QByteArray &forwardedFor, const QList<QHostAddress> &trusted)

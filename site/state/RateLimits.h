@@ -31,7 +31,16 @@ public:
     double take(const std::string &key, Clock::time_point now) { return reserve(key, now, 0); }
     // Reserves the next token when it comes within maxWait seconds (taking it now, into debt): the seconds to
     // wait before using it. A longer wait is returned with nothing taken, so that refusals build no debt.
-    double reserve(const std::string &key, Clock::time_point now, double maxWait);
+    double reserve(const std::string &key, Clock::time_point now, double maxWait, double *left = nullptr);
+    // What is left in a key's bucket now, taking nothing: its tokens, and the seconds until it is full.
+    std::pair<double, double> peek(const std::string &key, Clock::time_point now)
+    {
+        double left = m_burst;
+        reserve(key, now, -1, &left); // a wait is never at most -1: nothing is taken
+        return { left, (m_burst - left) / m_perSecond };
+    }
+    double burst() const { return m_burst; }
+    double perSecond() const { return m_perSecond; }
 
     // Kept on Redis under the prefix, so that every instance counts the same; this instance's own buckets
     // stay the fallback when Redis cannot be asked.
@@ -74,16 +83,18 @@ public:
     {
     }
 
-    // As TokenBuckets::reserve, for a question of the client to the registry: the overall cap first, then the
-    // registry's. (A question the registry's bucket refuses has spent its token of the overall cap, which is the
-    // larger one.)
+    // As TokenBuckets::reserve, for a question of the client to the registry: a refusal takes nothing from either.
     double reserve(const std::string &client, const std::string &registry, TokenBuckets::Clock::time_point now,
                    double maxWait)
     {
+        const std::string key = client + ' ' + registry;
+        const double registryWait = m_perRegistry.reserve(key, now, -1); // looked at, nothing taken
+        if (registryWait > maxWait)
+            return registryWait;
         const double overall = m_overall.reserve(client, now, maxWait);
         if (overall > maxWait)
             return overall;
-        return std::max(overall, m_perRegistry.reserve(client + ' ' + registry, now, maxWait));
+        return std::max(overall, m_perRegistry.reserve(key, now, maxWait));
     }
     double take(const std::string &client, const std::string &registry, TokenBuckets::Clock::time_point now)
     {
@@ -96,6 +107,13 @@ public:
         m_perRegistry.share(shared, prefix);
         m_overall.share(shared, prefix + "all:");
     }
+
+    // The client's budget as the IETF RateLimit-Policy and RateLimit fields say it (draft-ietf-httpapi-ratelimit-
+    // headers): "registry" (the registry named; none: left out) and "all", each a burst (q) that refills in w
+    // seconds, and what is left of it (r) and the seconds until it is whole again (t). A client with r=0 is
+    // answered 429.
+    std::pair<std::string, std::string> fields(const std::string &client, const std::string &registry,
+                                               TokenBuckets::Clock::time_point now);
 
 private:
     TokenBuckets m_perRegistry, m_overall;

@@ -20,7 +20,7 @@ constexpr std::chrono::seconds kRetryAfter { 1 };
 
 // A token bucket as a hash {tokens, at}: refilled at ARGV[1] a second up to ARGV[2]. A token is taken when
 // the wait for it is at most ARGV[3] milliseconds (into debt, for a question asked later); returns that wait
-// (0: at once), or, when it is longer, the wait with nothing taken.
+// (0: at once), or, when it is longer, the wait with nothing taken, and the thousandths of tokens left.
 const char kBucketScript[] = R"(
 local now = redis.call('TIME')
 local nowMs = tonumber(now[1]) * 1000 + math.floor(tonumber(now[2]) / 1000)
@@ -36,7 +36,7 @@ if wait <= tonumber(ARGV[3]) then
 end
 redis.call('HSET', KEYS[1], 'tokens', tostring(tokens), 'at', tostring(nowMs))
 redis.call('PEXPIRE', KEYS[1], math.ceil((burst - tokens) / rate) + 1000)
-return wait
+return {wait, math.floor(tokens * 1000)}
 )";
 
 } // namespace
@@ -267,7 +267,8 @@ void SharedState::set(const QByteArray &key, const QByteArray &value, int second
     command(5, argv, lengths);
 }
 
-std::optional<double> SharedState::bucket(const QByteArray &key, double perSecond, double burst, double maxWait)
+std::optional<double> SharedState::bucket(const QByteArray &key, double perSecond, double burst, double maxWait,
+                                          double *left)
 {
     const std::lock_guard lock(m_mutex);
     const QByteArray rate = QByteArray::number(perSecond, 'g', 12), size = QByteArray::number(burst, 'g', 12),
@@ -282,7 +283,10 @@ std::optional<double> SharedState::bucket(const QByteArray &key, double perSecon
                                size_t(size.size()),
                                size_t(longest.size()) };
     const Reply reply = command(7, argv, lengths);
-    if (!reply.ok() || reply.reply->type != REDIS_REPLY_INTEGER)
+    if (!reply.ok() || reply.reply->type != REDIS_REPLY_ARRAY || reply.reply->elements != 2
+        || reply.reply->element[0]->type != REDIS_REPLY_INTEGER || reply.reply->element[1]->type != REDIS_REPLY_INTEGER)
         return std::nullopt;
-    return double(reply.reply->integer) / 1000;
+    if (left)
+        *left = double(reply.reply->element[1]->integer) / 1000;
+    return double(reply.reply->element[0]->integer) / 1000;
 }

@@ -46,8 +46,9 @@ public:
     void set(const QByteArray &key, const QByteArray &value, int seconds);
     // A token bucket kept in Redis (on Redis's clock, so that all instances agree): the seconds until a token
     // is there, 0 when there is one now. It is taken when that wait is at most maxWait (into debt, for a
-    // question asked later), and not otherwise. No value when Redis cannot be asked.
-    std::optional<double> bucket(const QByteArray &key, double perSecond, double burst, double maxWait);
+    // question asked later), and not otherwise; *left: the tokens left. No value when Redis cannot be asked.
+    std::optional<double> bucket(const QByteArray &key, double perSecond, double burst, double maxWait,
+                                 double *left = nullptr);
 
     bool up() const; // Redis answered the last time it was asked
 

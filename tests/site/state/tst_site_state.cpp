@@ -198,6 +198,9 @@ void TestSiteLimits::clientBudgetPerRegistry()
     for (int i = 0; i < 5; ++i)
         QCOMPARE(budget.take("192.0.2.2", "com", t0), 0.0);
     QCOMPARE(budget.take("192.0.2.2", "com", t0), 3.0); // that registry's: twenty a minute
+    QCOMPARE(budget.fields("192.0.2.2", "com", t0),
+             std::pair(std::string(R"("registry";q=5;w=15, "all";q=25;w=25)"),
+                       std::string(R"("registry";r=0;t=15, "all";r=20;t=5)"))); // the refusal took nothing
 }
 
 void TestSiteLimits::registryHealth()
