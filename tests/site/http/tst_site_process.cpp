@@ -39,6 +39,7 @@ struct Page
     QByteArray allowOrigin;
     QByteArray etag;
     QByteArray cacheControl;
+    QByteArray rateLimit;
 };
 
 Page get(const QString &url, const QByteArray &ifNoneMatch = {})
@@ -60,7 +61,8 @@ Page get(const QString &url, const QByteArray &ifNoneMatch = {})
                 reply->rawHeader("Retry-After"),
                 reply->rawHeader("Access-Control-Allow-Origin"),
                 reply->rawHeader("ETag"),
-                reply->rawHeader("Cache-Control") };
+                reply->rawHeader("Cache-Control"),
+                reply->rawHeader("RateLimit") };
     delete reply;
     return page;
 }
@@ -237,6 +239,9 @@ void TestSiteProcess::apiAnswersAsDescribed()
     const Page limited = fetch(u"/api/v1/lookup?q=other.com"_qs);
     QCOMPARE(limited.status, 429);
     QVERIFY(limited.retryAfter.toInt() > 0);
+    // The budget the answers said: one question to .com left after the first, none at the 429.
+    QVERIFY2(found.rateLimit.startsWith("\"registry\";r=1;"), found.rateLimit.constData());
+    QVERIFY2(limited.rateLimit.startsWith("\"registry\";r=0;"), limited.rateLimit.constData());
     QCOMPARE(fetch(u"/api/v1/availability?name=free&extensions=com"_qs).status, 200); // kept: free of budget
     QCOMPARE(fetch(u"/api/v1/availability?name=a.b.c"_qs).status, 400);
     // A parameter given twice, or a limit passed, is refused in words that say so.
