@@ -33,8 +33,8 @@ struct SiteOptions : LookupOptions
     ResultCache::Settings cache; // no cache when maxBytes is 0
     int clientLookupsPerMinute = 20; // to one registry
     int clientBurst = 5;
-    int clientTotalPerMinute = 60; // to all registries together
-    int clientTotalBurst = 25;
+    int clientTotalPerMinute = 120; // to all registries together
+    int clientTotalBurst = 60;
     QUrl redis; // shared state for several instances; empty: this instance's own memory,
     QList<SharedState::Endpoint> sentinels; // unless these Sentinels name a master
     QString redisMaster;

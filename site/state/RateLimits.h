@@ -75,7 +75,7 @@ public:
     struct Limits
     {
         double perRegistryPerMinute = 20, perRegistryBurst = 5;
-        double overallPerMinute = 60, overallBurst = 25;
+        double overallPerMinute = 120, overallBurst = 60;
     };
     explicit ClientBudget(const Limits &limits)
         : m_perRegistry(limits.perRegistryPerMinute / 60.0, limits.perRegistryBurst)
