@@ -68,7 +68,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
     QMutexLocker lock(&file.mutex);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (file.document.isNull() && !m_folder.isEmpty())
-        std::tie(file.document, file.fetchedAt) = kept(file);
+        readKept(file);
     if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds) {
         const QJsonDocument document = file.document;
         lock.unlock();
@@ -79,6 +79,12 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
     if (file.fetching)
         return;
     file.fetching = true;
+    // A file at hand is asked for only if it changed.
+    Upstream::Fields validators;
+    if (!file.document.isNull() && !file.etag.isEmpty())
+        validators.append({ "If-None-Match", file.etag });
+    if (!file.document.isNull() && !file.lastModified.isEmpty())
+        validators.append({ "If-Modified-Since", file.lastModified });
     lock.unlock();
     // The waiters are answered when the fetch ends, or, should the lookup that fetches end first (the site
     // stopping), when it is gone.
@@ -87,32 +93,41 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
         if (!std::exchange(*ended, true))
             deliver(file, Message(MessageId::BootstrapAbandoned));
     });
-    Upstream::httpGet(network, file.source, "application/json", policy, limits, context,
-                      [this, &file, now, ended](const Answer &answer) {
-                          if (std::exchange(*ended, true))
-                              return;
-                          const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
-                          Message error;
-                          {
-                              const QMutexLocker lock(&file.mutex);
-                              if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
-                                  file.document = fetched;
-                                  file.fetchedAt = now;
-                                  keep(file, answer.body);
-                              } else if (!file.document.isNull()) {
-                                  // A stale file is better than none; it is fetched again in five minutes,
-                                  // not by every lookup meanwhile.
-                                  file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
-                              } else {
-                                  const Message why = !answer.ok() ? answer.error
-                                      : answer.status != 200       ? Message(MessageId::Status, answer.status)
-                                      : answer.cut                 ? Message(MessageId::FileTooLong)
-                                                                   : Message(MessageId::NotABootstrapFile);
-                                  error = Message(MessageId::BootstrapUnreadable, why);
-                              }
-                          }
-                          deliver(file, error);
-                      });
+    Upstream::httpGet(
+        network, file.source, "application/json", policy, limits, context,
+        [this, &file, now, ended](const Answer &answer) {
+            if (std::exchange(*ended, true))
+                return;
+            const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
+            Message error;
+            {
+                const QMutexLocker lock(&file.mutex);
+                if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
+                    file.document = fetched;
+                    file.fetchedAt = now;
+                    file.etag = answer.etag;
+                    file.lastModified = answer.lastModified;
+                    keep(file, answer.body);
+                } else if (answer.ok() && answer.status == 304 && !file.document.isNull()) {
+                    file.fetchedAt = now; // unchanged: kept for another time to live
+                    if (!answer.etag.isEmpty())
+                        file.etag = answer.etag;
+                    keep(file, QByteArray());
+                } else if (!file.document.isNull()) {
+                    // A stale file is better than none; it is fetched again in five minutes,
+                    // not by every lookup meanwhile.
+                    file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
+                } else {
+                    const Message why = !answer.ok() ? answer.error
+                        : answer.status != 200       ? Message(MessageId::Status, answer.status)
+                        : answer.cut                 ? Message(MessageId::FileTooLong)
+                                                     : Message(MessageId::NotABootstrapFile);
+                    error = Message(MessageId::BootstrapUnreadable, why);
+                }
+            }
+            deliver(file, error);
+        },
+        validators);
 }
 
 namespace {
@@ -127,25 +142,45 @@ QString keptName(const QUrl &source)
 
 } // namespace
 
-std::pair<QJsonDocument, QDateTime> RdapBootstrap::kept(const File &file) const
+void RdapBootstrap::readKept(File &file) const
 {
-    QFile stored(QDir(m_folder).filePath(keptName(file.source)));
+    const QString name = QDir(m_folder).filePath(keptName(file.source));
+    QFile stored(name);
     if (!stored.open(QIODevice::ReadOnly) || stored.size() > (8 << 20))
-        return {};
+        return;
     const QJsonDocument document = QJsonDocument::fromJson(stored.readAll());
     if (!document.isObject())
-        return {};
-    return { document, stored.fileTime(QFileDevice::FileModificationTime).toUTC() };
+        return;
+    file.document = document;
+    file.fetchedAt = stored.fileTime(QFileDevice::FileModificationTime).toUTC();
+    QFile validators(name + u".validators"_qs);
+    if (validators.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = validators.read(4096).split('\n');
+        file.etag = lines.value(0).trimmed();
+        file.lastModified = lines.value(1).trimmed();
+    }
 }
 
 void RdapBootstrap::keep(const File &file, const QByteArray &bytes) const
 {
     if (m_folder.isEmpty())
         return;
+    const QString name = QDir(m_folder).filePath(keptName(file.source));
     // Written whole or not at all: another process may read it meanwhile.
-    QSaveFile stored(QDir(m_folder).filePath(keptName(file.source)));
-    if (stored.open(QIODevice::WriteOnly) && stored.write(bytes) == bytes.size())
-        stored.commit();
+    if (!bytes.isEmpty()) {
+        QSaveFile stored(name);
+        if (!stored.open(QIODevice::WriteOnly) || stored.write(bytes) != bytes.size() || !stored.commit())
+            return;
+    } else { // unchanged: its time is now
+        QFile stored(name);
+        if (!stored.open(QIODevice::ReadWrite)
+            || !stored.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime))
+            return;
+    }
+    QSaveFile validators(name + u".validators"_qs);
+    const QByteArray lines = file.etag + '\n' + file.lastModified + '\n';
+    if (validators.open(QIODevice::WriteOnly) && validators.write(lines) == lines.size())
+        validators.commit();
 }
 
 void RdapBootstrap::deliver(File &file, const Message &error)

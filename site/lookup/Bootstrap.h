@@ -18,8 +18,9 @@ class QNetworkAccessManager;
 
 // IANA's RDAP bootstrap files (RFC 9224): which RDAP service answers for which extension (dns.json), address
 // block (ipv4.json, ipv6.json) or AS number range (asn.json). The domain file's address is given; the others
-// are read from beside it. Each is fetched when first needed and kept for a time to live; shared by all
-// lookups, on any thread.
+// are read from beside it. Each is fetched when first needed and kept for a time to live, then asked for again
+// with its validators (If-None-Match, If-Modified-Since), so that an unchanged file is not downloaded again;
+// shared by all lookups, on any thread.
 class RdapBootstrap
 {
 public:
@@ -62,6 +63,7 @@ private:
         QMutex mutex;
         QJsonDocument document;
         QDateTime fetchedAt;
+        QByteArray etag, lastModified; // the server's validators of the document, for a conditional refresh
         bool fetching = false; // one lookup fetches it; the others wait for that
         QList<Waiter> waiters;
     };
@@ -72,8 +74,10 @@ private:
     void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
                  QObject *context, FileReady ready);
 
-    // A file kept in the folder: its document and when it was fetched; a null document when there is none.
-    std::pair<QJsonDocument, QDateTime> kept(const File &file) const;
+    // A file kept in the folder: its document, when it was fetched, and its validators (beside it, in a file of
+    // two lines); a null document when there is none.
+    void readKept(File &file) const;
+    // Keeps the file's bytes (none: the bytes kept are still the file's, fetched again now) and its validators.
     void keep(const File &file, const QByteArray &bytes) const;
 
     const int m_ttlSeconds;

@@ -43,10 +43,11 @@ class HttpFetch : public QObject
 {
 public:
     HttpFetch(QNetworkAccessManager &network, const QByteArray &accept, const AddressPolicy &policy,
-              const Limits &limits, Upstream::Done done, QObject *context)
+              const Limits &limits, Upstream::Done done, QObject *context, Upstream::Fields fields = {})
         : QObject(context)
         , m_network(network)
         , m_accept(accept)
+        , m_fields(std::move(fields))
         , m_policy(policy)
         , m_limits(limits)
         , m_done(std::move(done))
@@ -92,6 +93,8 @@ private:
         QNetworkRequest request(url);
         request.setRawHeader("Accept", m_accept);
         request.setRawHeader("User-Agent", "quelcor-site");
+        for (const auto &[name, value] : m_fields)
+            request.setRawHeader(name, value);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         m_answer = Answer();
         m_sent = false;
@@ -133,6 +136,8 @@ private:
         answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         answer.retryAfter = reply->rawHeader("Retry-After");
         answer.cacheControl = reply->rawHeader("Cache-Control");
+        answer.etag = reply->rawHeader("ETag");
+        answer.lastModified = reply->rawHeader("Last-Modified");
         const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303
             || answer.status == 307 || answer.status == 308;
         const QByteArray location = reply->rawHeader("Location").trimmed();
@@ -175,6 +180,7 @@ private:
     static constexpr int kMaxRedirects = 3;
     QNetworkAccessManager &m_network;
     const QByteArray m_accept;
+    const Upstream::Fields m_fields;
     const AddressPolicy m_policy;
     const Limits m_limits;
     const Upstream::Done m_done;
@@ -275,6 +281,12 @@ void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &
              const Limits &limits, QObject *context, Done done)
 {
     (new HttpFetch(network, accept, policy, limits, std::move(done), context))->ask(url);
+}
+
+void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+             const Limits &limits, QObject *context, Done done, const Fields &fields)
+{
+    (new HttpFetch(network, accept, policy, limits, std::move(done), context, fields))->ask(url);
 }
 
 void whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits, QObject *context,

@@ -5,10 +5,12 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
+#include <utility>
 
 class QNetworkAccessManager;
 
@@ -29,6 +31,7 @@ struct Answer
     QByteArray retryAfter; // HTTP Retry-After, as sent
     QByteArray cacheControl; // HTTP Cache-Control, as sent
     QUrl url; // HTTP: where the answer came from, after any redirects
+    QByteArray etag, lastModified; // HTTP validators, as sent
     Message error; // why no complete answer came; none on success
 
     bool ok() const { return error.isNull(); }
@@ -44,6 +47,10 @@ using Done = std::function<void(const Answer &)>;
 // the one answer time.
 void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
              const Limits &limits, QObject *context, Done done);
+// The same, with more request header fields (If-None-Match, If-Modified-Since).
+using Fields = QList<std::pair<QByteArray, QByteArray>>;
+void httpGet(QNetworkAccessManager &network, const QUrl &url, const QByteArray &accept, const AddressPolicy &policy,
+             const Limits &limits, QObject *context, Done done, const Fields &fields);
 
 // One whois question (RFC 3912): the query and CR LF, then everything until the server closes.
 void whois(const QHostAddress &address, quint16 port, const QByteArray &query, const Limits &limits, QObject *context,

@@ -38,6 +38,7 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     const QByteArray method = words.value(0);
     QByteArray path = words.value(1);
     m_log.append(QString::fromLatin1(method + ' ' + path));
+    m_heads.append(request.left(end));
     path = path.left(path.indexOf('?') < 0 ? path.size() : path.indexOf('?'));
 
     Reply reply;

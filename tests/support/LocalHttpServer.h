@@ -42,6 +42,7 @@ public:
 
     void route(const QByteArray &path, Reply reply) { m_routes.insert(path, std::move(reply)); }
     QStringList log() const { return m_log; } // "GET /path" for each request
+    QList<QByteArray> heads() const { return m_heads; } // each request's head, as it came
 
 private:
     void serve(QTcpSocket *socket);
@@ -49,4 +50,5 @@ private:
     QTcpServer m_server;
     QHash<QByteArray, Reply> m_routes;
     QStringList m_log;
+    QList<QByteArray> m_heads;
 };

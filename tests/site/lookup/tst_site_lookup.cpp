@@ -294,12 +294,19 @@ void TestSiteLookup::bootstrapRefetchedAfterItsTimeToLive()
 {
     LocalHttpServer rdap;
     QVERIFY(rdap.listen());
-    rdap.route("/dns.json", json(bootstrapFile({ { { "com" }, rdap.base() + "/" } })));
+    LocalHttpServer::Reply file = json(bootstrapFile({ { { "com" }, rdap.base() + "/" } }));
+    file.headers = "ETag: \"v1\"\r\n";
+    rdap.route("/dns.json", file);
     RdapBootstrap bootstrap(QUrl(rdap.base() + "/dns.json"), 0);
     const Lookup lookup(bootstrap, settingsFor(1));
     QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
+    // Asked again with its validator: unchanged, not downloaded again, still read.
+    rdap.route("/dns.json", json("", 304));
     QCOMPARE(lookup.run(QStringLiteral("example.com")).outcome, Outcome::NotRegistered);
     QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 2);
+    QList<QByteArray> asked = rdap.heads();
+    asked.removeIf([](const QByteArray &head) { return !head.startsWith("GET /dns.json"); });
+    QVERIFY(!asked.value(0).contains("If-None-Match") && asked.value(1).contains("\r\nIf-None-Match: \"v1\""));
 
     // A file that cannot be fetched again: the one already read still serves.
     rdap.route("/dns.json", json("down", 503));
