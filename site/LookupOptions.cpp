@@ -1,8 +1,10 @@
 #include "LookupOptions.h"
 
+#include "query/DomainName.h"
 #include "query/PublicSuffixes.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 std::optional<quint16> portNumber(const QString &text)
 {
@@ -60,6 +62,10 @@ QList<QCommandLineOption> LookupOptions::commandLine() const
                          "domain it lies in (%1).")
               .arg(QLatin1StringView(PublicSuffixes::kDefaultFile)),
           QStringLiteral("file"), QLatin1StringView(PublicSuffixes::kDefaultFile) },
+        { QStringLiteral("routes"),
+          QStringLiteral("A file of the operator's routes, over the bootstrap files and the whois root: a line an "
+                         "extension, then a tab, then an RDAP service's URL or a whois server (host[:port])."),
+          QStringLiteral("file") },
         { QStringLiteral("registry-questions-per-second"),
           QStringLiteral("Questions a second to one registry server (%1).").arg(registryQuestionsPerSecond),
           QStringLiteral("n"), QString::number(registryQuestionsPerSecond) },
@@ -109,6 +115,30 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
     if (lookup.whoisRoot.isEmpty() || !rootPort)
         return fail(QStringLiteral("--whois-root takes a host and an optional port"));
     lookup.whoisRootPort = *rootPort;
+
+    if (parser.isSet(u"routes"_qs)) {
+        QFile file(parser.value(u"routes"_qs));
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("--routes: cannot read %1").arg(file.fileName()));
+        int number = 0;
+        for (const QByteArray &raw : file.readAll().split('\n')) {
+            ++number;
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.isEmpty() || line.startsWith(u'#'))
+                continue;
+            const QStringList fields = line.split(QRegularExpression(QStringLiteral("\\s+")));
+            QString named = fields.value(0);
+            if (named.startsWith(u'.'))
+                named.remove(0, 1);
+            const DomainName extension = DomainName::fromInput(u"x."_qs + named);
+            const LookupSettings::Server server = LookupSettings::Server::fromText(fields.value(1));
+            if (fields.size() != 2 || !extension.ok() || server.isNull())
+                return fail(QStringLiteral("--routes: %1, line %2: not an extension and a server")
+                                .arg(file.fileName())
+                                .arg(number));
+            lookup.routes.insert(extension.ace.mid(2), server);
+        }
+    }
 
     QList<QHostAddress> allowed;
     for (const QString &text : parser.values(u"allow-address"_qs)) {

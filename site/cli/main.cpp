@@ -318,23 +318,9 @@ int main(int argc, char **argv)
         : parser.isSet(records)              ? Format::Records
                                              : Format::Text;
     if (parser.isSet(server)) {
-        const QString named = parser.value(server);
-        if (named.contains(u"://")) {
-            QUrl base(named, QUrl::StrictMode);
-            if (!base.isValid() || (base.scheme() != u"http" && base.scheme() != u"https") || base.host().isEmpty())
-                return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
-            if (!base.path().endsWith(u'/'))
-                base.setPath(base.path() + u'/');
-            options.lookup.rdapServer = base;
-        } else {
-            const qsizetype colon = named.lastIndexOf(u':');
-            const bool hasPort = colon > 0 && named.count(u':') == 1;
-            const std::optional<quint16> port = hasPort ? portNumber(named.mid(colon + 1)) : std::optional<quint16>(43);
-            options.lookup.whoisServer = hasPort ? named.left(colon) : named;
-            if (!port || options.lookup.whoisServer.isEmpty())
-                return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
-            options.lookup.whoisServerPort = *port;
-        }
+        options.lookup.server = LookupSettings::Server::fromText(parser.value(server));
+        if (options.lookup.server.isNull())
+            return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
     }
     if (parser.isSet(timeout)) {
         bool ok = false;

@@ -3,6 +3,7 @@
 #include "LookupJob.h"
 
 #include <QEventLoop>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -48,11 +49,11 @@ void LookupJob::start()
         finish();
     });
     m_deadline.start(kLongestLookup * 1000);
-    if (m_settings.rdapServer.isValid())
-        return rdap(m_settings.rdapServer);
-    if (!m_settings.whoisServer.isEmpty()) {
+    if (const LookupSettings::Server *named = m_settings.namedFor(m_query)) {
+        if (named->rdap.isValid())
+            return rdap(named->rdap);
         m_hop = 1; // asked as the registry's server
-        return whois(m_settings.whoisServer, m_settings.whoisServerPort);
+        return whois(named->whois, named->whoisPort);
     }
     m_bootstrap.serviceFor(m_query, m_network, m_settings.policy, m_settings.limits, this,
                            [this](const RdapBootstrap::Service &service) {
@@ -123,6 +124,48 @@ void LookupJob::paced(const QString &host, std::function<void()> ask, const QStr
         return finish();
     }
     QTimer::singleShot(int(wait * 1000), this, std::move(ask));
+}
+
+LookupSettings::Server LookupSettings::Server::fromText(const QString &text)
+{
+    Server server;
+    const QString trimmed = text.trimmed();
+    if (trimmed.contains(u"://")) {
+        QUrl base(trimmed, QUrl::StrictMode);
+        if (!base.isValid() || (base.scheme() != u"http" && base.scheme() != u"https") || base.host().isEmpty())
+            return Server();
+        if (!base.path().endsWith(u'/'))
+            base.setPath(base.path() + u'/');
+        server.rdap = base;
+        return server;
+    }
+    const qsizetype colon = trimmed.lastIndexOf(u':');
+    const bool hasPort = colon > 0 && trimmed.count(u':') == 1;
+    bool ok = true;
+    const uint port = hasPort ? trimmed.mid(colon + 1).toUInt(&ok) : 43;
+    server.whois = hasPort ? trimmed.left(colon) : trimmed;
+    static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.-]+$"));
+    if (!ok || port == 0 || port > 65535 || !hostName.match(server.whois).hasMatch())
+        return Server();
+    server.whoisPort = quint16(port);
+    return server;
+}
+
+const LookupSettings::Server *LookupSettings::namedFor(const Query &query) const
+{
+    if (!server.isNull())
+        return &server;
+    if (query.kind != Query::Kind::Domain || routes.isEmpty())
+        return nullptr;
+    for (QString suffix = query.text; !suffix.isEmpty();) {
+        if (const auto found = routes.constFind(suffix); found != routes.cend())
+            return &*found;
+        const qsizetype dot = suffix.indexOf(u'.');
+        if (dot < 0)
+            break;
+        suffix = suffix.mid(dot + 1);
+    }
+    return nullptr;
 }
 
 void Lookup::start(const Query &query, QObject *context, Done done) const

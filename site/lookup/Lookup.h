@@ -11,6 +11,7 @@
 #include "state/RegistryHealth.h"
 #include "state/ResultCache.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -31,11 +32,21 @@ struct LookupSettings
     quint16 whoisPort = 43; // the port of every whois server named in a referral
     AddressPolicy policy;
     Limits limits;
-    // A server named by the user (quelcor-lookup --server): every question goes to this RDAP service, or to this
-    // whois server as the registry's (its referral still followed), in place of the bootstrap files and the root.
-    QUrl rdapServer;
-    QString whoisServer;
-    quint16 whoisServerPort = 43;
+    // A server named over the bootstrap files and the whois root: an RDAP service, or a whois server asked as the
+    // registry's (its referral still followed).
+    struct Server
+    {
+        QUrl rdap;
+        QString whois;
+        quint16 whoisPort = 43;
+        bool isNull() const { return !rdap.isValid() && whois.isEmpty(); }
+        // "https://rdap.example/" or "whois.example[:port]"; a null server for neither.
+        static Server fromText(const QString &text);
+    };
+    Server server; // for every question (quelcor-lookup --server)
+    QHash<QString, Server> routes; // the operator's, by extension ("com", "co.uk"): the longest that a name ends in
+    // The server named for a question: the one for every question, else the route of its extension; null.
+    const Server *namedFor(const Query &query) const;
     // Questions to one registry server, so that a burst of users does not get the site blocked; none when null.
     std::shared_ptr<TokenBuckets> pacing;
     // Each registry server's own word (asked to wait) and health (rested after failures); none when null.

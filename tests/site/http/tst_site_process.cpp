@@ -365,6 +365,8 @@ void TestSiteProcess::commandLine_data()
     } << 0 << QStringList { R"({"ldhName":"example.com","status":["client transfer prohibited"],)" };
     QTest::newRow("a server named") << QStringList { "--server", "NAMED", "--timeout", "5", "free.com" } << 0
                                     << QStringList { "free.com: Registered" };
+    QTest::newRow("an operator's route") << QStringList { "--routes", "ROUTES", "free.com" } << 0
+                                         << QStringList { "free.com: Registered" };
     QTest::newRow("a timeout out of range") << QStringList { "--timeout", "0", "x.com" } << 2 << QStringList {};
     QTest::newRow("a file of questions") << QStringList { "--csv", "--file", "QUESTIONS" } << 0
                                          << QStringList { "free.com,free.com,domain,available,,,,,,,,free.com is not "
@@ -400,6 +402,11 @@ void TestSiteProcess::commandLine()
     questions.write("# names to check\n\nfree.com\n  example.com  \n");
     questions.close();
     arguments.replaceInStrings(u"QUESTIONS"_qs, questions.fileName());
+    QFile routes(folder.filePath(u"routes.tsv"_qs));
+    QVERIFY(routes.open(QIODevice::WriteOnly));
+    routes.write("# the operator's\n.com\t" + rdap.base().toUtf8() + "/named\n");
+    routes.close();
+    arguments.replaceInStrings(u"ROUTES"_qs, routes.fileName());
 
     // Run twice: the second run reads the bootstrap file it kept and asks only for the records.
     for (int run = 0; run < 2; ++run) {
