@@ -333,19 +333,6 @@ bool isContact(QStringView field)
 
 } // namespace
 
-const QStringList &RdapFields::fieldNames()
-{
-    static const QStringList names = [] {
-        QStringList all;
-        for (const TextField &field : kTextFields)
-            all.append(QLatin1StringView(field.name));
-        for (const ListField &field : kListFields)
-            all.append(QLatin1StringView(field.name));
-        return all;
-    }();
-    return names;
-}
-
 void RdapFields::merge(const RdapFields &record, const QString &source, bool registrarRecord)
 {
     for (const TextField &field : kTextFields) {

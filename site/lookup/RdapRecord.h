@@ -28,11 +28,11 @@ struct RdapFields
     QString holder; // the registrant's name, else its organisation
     QString abuse; // the abuse contact: name or organisation, e-mail and telephone
     // Fields the record withholds (RFC 9537, or a placeholder such as "REDACTED FOR PRIVACY" in its place), by
-    // their names in fieldNames(), with the reason the record gives (empty when it gives none).
+    // their names in the API ("holder"), with the reason the record gives (empty when it gives none).
     QMap<QString, QString> withheld;
     // Everything the record says it withholds, as it names it ("Registrant Name", "Tech Email").
     QStringList withheldItems;
-    // The server or URL each field came from, by its name in fieldNames(), once records are merged.
+    // The server or URL each field came from, by its name in the API, once records are merged.
     QMap<QString, QString> sources;
 
     // Reads the fields a record has; fields already known are kept (the registry's record is read first).
@@ -41,8 +41,6 @@ struct RdapFields
     // the contacts, which the registrar holds and the registry only copies.
     void merge(const RdapFields &record, const QString &source, bool registrarRecord);
 
-    // The names of the fields, as the API names them, in the order pages show them.
-    static const QStringList &fieldNames();
     // A text that stands where a withheld value was ("REDACTED FOR PRIVACY", "XXXX"); registries/withheld.tsv.
     static bool isPlaceholder(const QString &text);
 

@@ -122,16 +122,6 @@ QByteArray entityTag(const QJsonObject &lookup)
     return "W/\"" + hash.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals).left(22) + '"';
 }
 
-Response lookupResponse(const LookupResult &result, const PageLanguage &words)
-{
-    return Response {
-        200,
-        "application/json",
-        QJsonDocument(lookup(result, words, QDateTime::currentDateTimeUtc())).toJson(QJsonDocument::Compact),
-        {}
-    };
-}
-
 QJsonObject availability(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                          const PageLanguage &words)
 {

@@ -15,7 +15,6 @@ namespace Api {
 
 // The result as the API's JSON; now: when it is served (a cached result says when it was looked up).
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now);
-Response lookupResponse(const LookupResult &result, const PageLanguage &words);
 // A validator of a lookup's answer: the same for every answer that says the same (whether it came from the cache,
 // when it was looked up and how the question was spelled aside), in the same language.
 QByteArray entityTag(const QJsonObject &lookup);
