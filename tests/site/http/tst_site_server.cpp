@@ -64,6 +64,7 @@ private slots:
     void stopLetsTheLookupInFlightFinish();
     void clientBehindAProxyCannotChooseItsAddress();
     void instancesShareResultsAndLimitsOnRedis();
+    void registryWordSharedOnRedis();
     void redisGoneAndBack();
     void lyingSentinelNotFollowed_data();
     void lyingSentinelNotFollowed();
@@ -316,6 +317,22 @@ void TestSiteServer::instancesShareResultsAndLimitsOnRedis()
     const Exchange refused = served(first.port(), lookupOf("fourth.zz"));
     QVERIFY2(refused.answer.startsWith("HTTP/1.1 429"), refused.answer.left(80).constData());
     QVERIFY(refused.answer.contains("Retry-After: "));
+}
+
+void TestSiteServer::registryWordSharedOnRedis()
+{
+    // A registry that asks for a minute's rest is left alone by every instance, whatever name is asked.
+    RedisServer redis;
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% Query rate limit exceeded. Please try again in 60 seconds.\r\n";
+    const QStringList options = whoisAt(whois) + QStringList { "--redis", redis.url() };
+    SiteProcess first(options), second(options);
+    QVERIFY(first.started() && second.started());
+    QVERIFY(served(first.port(), lookupOf("one.zz")).answer.contains("Try again in 60 s."));
+    const Exchange other = served(second.port(), lookupOf("two.zz"));
+    QVERIFY2(other.answer.contains("The registry is limiting how often it is asked. Try again in 6"),
+             other.answer.right(400).constData());
+    QCOMPARE(whois.server(1).queries.size(), 1);
 }
 
 void TestSiteServer::redisGoneAndBack()
