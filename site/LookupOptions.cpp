@@ -89,11 +89,10 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
     if (!lookup.ianaRdap.path().endsWith(u'/'))
         lookup.ianaRdap.setPath(lookup.ianaRdap.path() + u'/');
 
-    // The list is read once, when first asked; a list that cannot be read is said now, not at the first lookup.
+    // Read once, now: a list that cannot be read is said at start, not at the first lookup.
     const QString suffixes = parser.value(u"public-suffixes"_qs);
-    if (PublicSuffixes::read(suffixes).size() == 0)
+    if (!PublicSuffixes::load(suffixes))
         return fail(QStringLiteral("--public-suffixes: %1 is no Public Suffix List that can be read").arg(suffixes));
-    PublicSuffixes::setFile(suffixes);
 
     bool ok = false;
     bootstrapTtlSeconds = parser.value(u"bootstrap-ttl"_qs).toInt(&ok);
@@ -107,14 +106,11 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
     if (!referralPort)
         return fail(QStringLiteral("a port is a number from 1 to 65535"));
     lookup.whoisPort = *referralPort;
-    const QString root = parser.value(u"whois-root"_qs);
-    const qsizetype colon = root.lastIndexOf(u':');
-    const bool hasPort = colon > 0 && root.count(u':') == 1;
-    lookup.whoisRoot = hasPort ? root.left(colon) : root;
-    const std::optional<quint16> rootPort = hasPort ? portNumber(root.mid(colon + 1)) : std::optional<quint16>(43);
-    if (lookup.whoisRoot.isEmpty() || !rootPort)
+    const LookupSettings::Server root = LookupSettings::Server::fromText(parser.value(u"whois-root"_qs));
+    if (root.whois.isEmpty())
         return fail(QStringLiteral("--whois-root takes a host and an optional port"));
-    lookup.whoisRootPort = *rootPort;
+    lookup.whoisRoot = root.whois;
+    lookup.whoisRootPort = root.whoisPort;
 
     if (parser.isSet(u"routes"_qs)) {
         QFile file(parser.value(u"routes"_qs));

@@ -144,7 +144,7 @@ LookupSettings::Server LookupSettings::Server::fromText(const QString &text)
     bool ok = true;
     const uint port = hasPort ? trimmed.mid(colon + 1).toUInt(&ok) : 43;
     server.whois = hasPort ? trimmed.left(colon) : trimmed;
-    static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.-]+$"));
+    static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.:-]+$")); // a name, IPv4 or IPv6
     if (!ok || port == 0 || port > 65535 || !hostName.match(server.whois).hasMatch())
         return Server();
     server.whoisPort = quint16(port);

@@ -9,7 +9,7 @@
 namespace {
 
 QMutex chosenLock;
-QString chosenFile = QString::fromLatin1(PublicSuffixes::kDefaultFile);
+std::optional<PublicSuffixes> chosen; // the list loaded, or the default once read
 
 QString ace(const QString &name)
 {
@@ -24,19 +24,22 @@ QString ace(const QString &name)
 
 } // namespace
 
-void PublicSuffixes::setFile(const QString &path)
+bool PublicSuffixes::load(const QString &path)
 {
+    PublicSuffixes list = read(path);
+    if (list.size() == 0)
+        return false;
     const QMutexLocker locker(&chosenLock);
-    chosenFile = path;
+    chosen = std::move(list);
+    return true;
 }
 
 const PublicSuffixes &PublicSuffixes::instance()
 {
-    static const PublicSuffixes list = [] {
-        const QMutexLocker locker(&chosenLock);
-        return read(chosenFile);
-    }();
-    return list;
+    const QMutexLocker locker(&chosenLock);
+    if (!chosen)
+        chosen = read(QString::fromLatin1(kDefaultFile));
+    return *chosen;
 }
 
 PublicSuffixes PublicSuffixes::read(const QString &path)

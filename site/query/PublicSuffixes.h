@@ -10,9 +10,11 @@
 class PublicSuffixes
 {
 public:
-    // The list the process reads, once, when first asked; the operator's own copy where one was named.
+    // The list the process uses: the one loaded, else the default file, read once when first asked.
     static const PublicSuffixes &instance();
-    static void setFile(const QString &path);
+    // Reads the list at the path and makes it the process's; false (and nothing changed) when it cannot be read.
+    // Before the first lookup.
+    static bool load(const QString &path);
     static constexpr char kDefaultFile[] = "/usr/share/publicsuffix/public_suffix_list.dat";
 
     // Reads a list in the Public Suffix List's text form; a file that cannot be read gives an empty list, which
