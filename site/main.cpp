@@ -118,6 +118,8 @@ int main(int argc, char **argv)
                   .toStdString());
 
     server.run();
+    if (shared) // no answer from Redis reaches the loops and lookups from now on
+        shared->stop();
     const bool allFinished = pool.running() == 0;
     Log::line(std::string("quelcor-site: stopped") + (allFinished ? "" : "; lookups still under way were left"));
     Log::flush();

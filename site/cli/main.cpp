@@ -2,6 +2,7 @@
 
 #include "LookupOptions.h"
 #include "lookup/Bootstrap.h"
+#include "lookup/Coverage.h"
 #include "lookup/Lookup.h"
 #include "pages/Api.h"
 #include "pages/Findings.h"
@@ -249,6 +250,24 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
     return QCoreApplication::exec();
 }
 
+int printCoverage(RdapBootstrap &bootstrap, const LookupSettings &settings)
+{
+    QTextStream out(stdout);
+    QMap<QString, int> counts;
+    const QList<TldRoute> routes = coverage(bootstrap, settings);
+    for (const TldRoute &route : routes) {
+        ++counts[route.kind()];
+        out << route.tld << '\t' << route.kind() << '\t' << (route.rdap.isValid() ? route.rdap.toString() : u"-"_qs)
+            << '\t' << (route.whois.isEmpty() ? u"-"_qs : route.whois) << (route.operators ? "\toperator's\n" : "\n");
+    }
+    const QJsonDocument file = bootstrap.domainFile();
+    out << "# " << routes.size() << " top-level domains: " << counts.value(u"both"_qs) << " by RDAP and whois, "
+        << counts.value(u"rdap"_qs) << " by RDAP alone, " << counts.value(u"whois"_qs) << " by whois alone, "
+        << counts.value(u"none"_qs) << " by neither (domain bootstrap file of "
+        << file.object().value(u"publication"_qs).toString().left(10) << ")\n";
+    return routes.isEmpty() ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -289,7 +308,12 @@ int main(int argc, char **argv)
         u"url|host[:port]"_qs);
     const QCommandLineOption timeout(
         u"timeout"_qs, u"Seconds each server has for its whole answer, connecting included (30)."_qs, u"seconds"_qs);
-    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout });
+    const QCommandLineOption coverage(
+        u"coverage"_qs,
+        u"Prints how each top-level domain of the root zone is looked up, from the files at hand (no network): its "
+        "route (both, rdap, whois or none), RDAP service and whois server, a line each; then the counts."_qs);
+    parser.addOptions(
+        { help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout, coverage });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -338,6 +362,8 @@ int main(int argc, char **argv)
     settings.pacing
         = std::make_shared<TokenBuckets>(options.registryQuestionsPerSecond, 2.0 * options.registryQuestionsPerSecond);
     settings.health = std::make_shared<RegistryHealth>(); // a registry's word holds for the run's other questions
+    if (parser.isSet(coverage))
+        return printCoverage(bootstrap, options.lookup);
     const Lookup lookup(bootstrap, settings);
     Output output { format, parser.isSet(raw), userLanguage() };
     if (parser.isSet(availability)) {

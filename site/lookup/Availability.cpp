@@ -58,32 +58,56 @@ public:
         m_deadline.start(m_settings.deadlineSeconds * 1000);
         for (const QString &extension : std::as_const(m_question.extensions)) {
             const QString domain = m_question.name + u'.' + extension;
-            // A kept answer first: it costs nothing.
+            // A kept answer first: it costs nothing. This instance's own at once; another's, from Redis, without
+            // waiting on this thread.
             if (m_settings.cache) {
-                if (const std::optional<LookupResult> kept
-                    = LookupResult::kept(*m_settings.cache, domain, QDateTime::currentDateTimeUtc())) {
+                const QDateTime now = QDateTime::currentDateTimeUtc();
+                if (const std::optional<LookupResult> kept = LookupResult::kept(*m_settings.cache, domain, now)) {
                     answer(fromResult(extension, *kept, Row::Source::Cache));
                     continue;
                 }
-            }
-            if (!m_settings.resolver) {
-                m_waiting.push_back(extension);
-                continue;
-            }
-            // A name with name servers is registered; any other answer goes to the registry.
-            Dns::delegation(*m_settings.resolver, domain, this, [this, extension, domain](Dns::Delegation delegation) {
-                if (delegation == Dns::Delegation::Delegated) {
-                    Row row { extension, domain, Row::State::Registered, Row::Source::Dns, {}, {} };
-                    return answer(row);
+                if (m_settings.cache->shared()) {
+                    m_settings.cache->askShared(domain,
+                                                SharedState::deliveredTo<std::optional<QByteArray>>(
+                                                    this, [this, extension](std::optional<QByteArray> bytes) {
+                                                        const std::optional<LookupResult> kept = bytes
+                                                            ? LookupResult::deserialised(
+                                                                *bytes, QDateTime::currentDateTimeUtc())
+                                                            : std::nullopt;
+                                                        if (kept)
+                                                            answer(fromResult(extension, *kept, Row::Source::Cache));
+                                                        else
+                                                            notKept(extension);
+                                                        askNext();
+                                                    }));
+                    continue;
                 }
-                m_waiting.push_back(extension);
-                askNext();
-            });
+            }
+            notKept(extension);
         }
         askNext();
     }
 
 private:
+    // An extension with no kept answer: the DNS first, where there is a resolver, then the registry.
+    void notKept(const QString &extension)
+    {
+        if (!m_settings.resolver) {
+            m_waiting.push_back(extension);
+            return;
+        }
+        // A name with name servers is registered; any other answer goes to the registry.
+        const QString domain = m_question.name + u'.' + extension;
+        Dns::delegation(*m_settings.resolver, domain, this, [this, extension, domain](Dns::Delegation delegation) {
+            if (delegation == Dns::Delegation::Delegated) {
+                Row row { extension, domain, Row::State::Registered, Row::Source::Dns, {}, {} };
+                return answer(row);
+            }
+            m_waiting.push_back(extension);
+            askNext();
+        });
+    }
+
     Row unknown(const QString &extension, const Message &why) const
     {
         return Row {
@@ -106,20 +130,28 @@ private:
             m_waiting.pop_front();
             if (m_answered.contains(extension))
                 continue;
+            ++m_asking;
             // Only a question to a registry counts against the client's budget; one past it waits for the
             // budget while the check has time for it, and is not asked otherwise.
-            double wait = 0;
-            if (m_settings.clientLookups) {
-                const double left = m_settings.deadlineSeconds - m_clock.elapsed() / 1000.0 - kLongestQuestion;
-                wait = m_settings.clientLookups->reserve(m_client, extension.section(u'.', -1).toStdString(),
-                                                         TokenBuckets::Clock::now(), qMax(0.0, left));
-                if (wait > qMax(0.0, left)) {
-                    answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
-                    continue;
-                }
+            if (!m_settings.clientLookups) {
+                ask(extension);
+                continue;
             }
-            ++m_asking;
-            QTimer::singleShot(int(wait * 1000), this, [this, extension] { ask(extension); });
+            const double left = qMax(0.0, m_settings.deadlineSeconds - m_clock.elapsed() / 1000.0 - kLongestQuestion);
+            const auto budgeted = [this, extension, left](double wait) {
+                if (wait > left) {
+                    --m_asking;
+                    answer(unknown(extension, Message(MessageId::ClientLimitedCheck)));
+                    return askNext();
+                }
+                QTimer::singleShot(int(wait * 1000), this, [this, extension] { ask(extension); });
+            };
+            const std::string registry = extension.section(u'.', -1).toStdString();
+            if (m_settings.clientLookups->shared()) // counted with every instance's, without waiting here
+                m_settings.clientLookups->reserve(m_client, registry, left,
+                                                  SharedState::deliveredTo<double>(this, budgeted));
+            else
+                budgeted(m_settings.clientLookups->reserve(m_client, registry, TokenBuckets::Clock::now(), left));
         }
     }
 

@@ -69,10 +69,22 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (file.document.isNull() && !m_folder.isEmpty())
         readKept(file);
-    if (!file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds) {
+    if (file.document.isNull())
+        readShipped(file);
+    const bool fresh = !file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds;
+    if (fresh || file.shipped) {
+        // The shipped copy serves at once while a fresh one is fetched, for no lookup in particular.
+        const bool refresh = !fresh && !file.fetching;
+        file.fetching = file.fetching || refresh;
         const QJsonDocument document = file.document;
         lock.unlock();
         ready(document, Message());
+        if (refresh) {
+            QObject *home = context; // the thread's own object, at the top of the lookup's parents
+            while (home->parent())
+                home = home->parent();
+            fetch(file, network, policy, limits, home, {});
+        }
         return;
     }
     file.waiters.append(Waiter { context, std::move(ready) });
@@ -86,6 +98,13 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
     if (!file.document.isNull() && !file.lastModified.isEmpty())
         validators.append({ "If-Modified-Since", file.lastModified });
     lock.unlock();
+    fetch(file, network, policy, limits, context, validators);
+}
+
+void RdapBootstrap::fetch(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
+                          QObject *context, const Upstream::Fields &validators)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     // The waiters are answered when the fetch ends, or, should the lookup that fetches end first (the site
     // stopping), when it is gone.
     auto ended = std::make_shared<bool>(false);
@@ -104,17 +123,18 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
                 const QMutexLocker lock(&file.mutex);
                 if (answer.ok() && answer.status == 200 && !answer.cut && fetched.isObject()) {
                     file.document = fetched;
+                    file.shipped = false;
                     file.fetchedAt = now;
                     file.etag = answer.etag;
                     file.lastModified = answer.lastModified;
                     keep(file, answer.body);
-                } else if (answer.ok() && answer.status == 304 && !file.document.isNull()) {
+                } else if (answer.ok() && answer.status == 304 && !file.document.isNull() && !file.shipped) {
                     file.fetchedAt = now; // unchanged: kept for another time to live
                     if (!answer.etag.isEmpty())
                         file.etag = answer.etag;
                     keep(file, QByteArray());
                 } else if (!file.document.isNull()) {
-                    // A stale file is better than none; it is fetched again in five minutes,
+                    // A stale (or the shipped) file is better than none; it is fetched again in five minutes,
                     // not by every lookup meanwhile.
                     file.fetchedAt = now.addSecs(qMin(300, m_ttlSeconds) - m_ttlSeconds);
                 } else {
@@ -128,6 +148,37 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
             deliver(file, error);
         },
         validators);
+}
+
+void RdapBootstrap::readShipped(File &file) const
+{
+    if (file.source.host() != u"data.iana.org")
+        return; // a snapshot of IANA's files only stands in for IANA's own
+    const QJsonDocument document = shipped(file.source.fileName());
+    if (!document.isObject())
+        return;
+    file.document = document;
+    file.shipped = true;
+    file.fetchedAt = QDateTime::fromString(document.object().value(u"publication").toString(), Qt::ISODate).toUTC();
+    if (!file.fetchedAt.isValid())
+        file.fetchedAt = QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+}
+
+QJsonDocument RdapBootstrap::shipped(const QString &fileName)
+{
+    QFile file(u":/site/iana/"_qs + fileName);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()) : QJsonDocument();
+}
+
+QJsonDocument RdapBootstrap::domainFile()
+{
+    File &file = m_files[Dns];
+    const QMutexLocker lock(&file.mutex);
+    if (file.document.isNull() && !m_folder.isEmpty())
+        readKept(file);
+    if (file.document.isNull())
+        readShipped(file);
+    return file.document;
 }
 
 namespace {

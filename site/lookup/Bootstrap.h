@@ -20,7 +20,9 @@ class QNetworkAccessManager;
 // block (ipv4.json, ipv6.json) or AS number range (asn.json). The domain file's address is given; the others
 // are read from beside it. Each is fetched when first needed and kept for a time to live, then asked for again
 // with its validators (If-None-Match, If-Modified-Since), so that an unchanged file is not downloaded again;
-// shared by all lookups, on any thread.
+// shared by all lookups, on any thread. For IANA's own files the program carries a snapshot of them, which
+// serves at once until a fresh copy has been fetched, so that a new site routes its first lookup without
+// waiting on the network.
 class RdapBootstrap
 {
 public:
@@ -40,6 +42,11 @@ public:
     // else when it has been fetched (by this lookup or by another that asked first).
     void serviceFor(const Query &query, QNetworkAccessManager &network, const AddressPolicy &policy,
                     const Limits &limits, QObject *context, std::function<void(const Service &)> done);
+
+    // The domain file at hand, without the network: the one kept in the folder, else the snapshot; null for none.
+    QJsonDocument domainFile();
+    // A file of the snapshot of IANA's files ("dns.json", "ipv4.json", "ipv6.json", "asn.json"); null for none.
+    static QJsonDocument shipped(const QString &fileName);
 
     // The service for a name in a domain file: the entry that matches the longest run of labels at the end of
     // the name wins; of its URLs, the first https one, else the first.
@@ -64,6 +71,7 @@ private:
         QJsonDocument document;
         QDateTime fetchedAt;
         QByteArray etag, lastModified; // the server's validators of the document, for a conditional refresh
+        bool shipped = false; // the document is the snapshot's, until a fresh one is fetched
         bool fetching = false; // one lookup fetches it; the others wait for that
         QList<Waiter> waiters;
     };
@@ -74,6 +82,11 @@ private:
     void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
                  QObject *context, FileReady ready);
 
+    // Fetches the file; its waiters are answered when that ends (or when context is gone).
+    void fetch(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
+               QObject *context, const Upstream::Fields &validators);
+    // The snapshot's copy of the file, when the file is IANA's.
+    void readShipped(File &file) const;
     // A file kept in the folder: its document, when it was fetched, and its validators (beside it, in a file of
     // two lines); a null document when there is none.
     void readKept(File &file) const;

@@ -86,6 +86,18 @@ void LookupJob::finish()
 // said as a limit; once the registry's record is there, as a note on the registrar's record left out.
 void LookupJob::paced(const QString &host, std::function<void()> ask, const QString &server)
 {
+    // What the other instances heard of the server first, from Redis, without waiting on this thread.
+    if (m_settings.health && m_settings.health->shared()) {
+        m_settings.health->hear((server.isEmpty() ? host : server).toLower().toStdString(),
+                                SharedState::deliveredTo<>(
+                                    this, [this, host, ask = std::move(ask), server] { pacedNow(host, ask, server); }));
+        return;
+    }
+    pacedNow(host, std::move(ask), server);
+}
+
+void LookupJob::pacedNow(const QString &host, std::function<void()> ask, const QString &server)
+{
     // The registry's own word and health first: a server that asked to wait, or that rests after failures, is
     // not asked; once the registry's record is there, the record it would give is left out with a note.
     if (m_settings.health) {
@@ -107,23 +119,28 @@ void LookupJob::paced(const QString &host, std::function<void()> ask, const QStr
             return finish();
         }
     }
-    const double wait = m_settings.pacing
-        ? m_settings.pacing->reserve(host.toLower().toStdString(), TokenBuckets::Clock::now(), kLongestPace)
-        : 0;
-    if (wait <= 0)
-        return ask();
-    if (wait > kLongestPace) {
-        const qint64 seconds = qint64(std::ceil(wait));
-        if (m_result.outcome == Outcome::Found) {
-            m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, seconds));
+    const auto paced = [this, host, ask = std::move(ask)](double wait) {
+        if (wait <= 0)
+            return ask();
+        if (wait > kLongestPace) {
+            const qint64 seconds = qint64(std::ceil(wait));
+            if (m_result.outcome == Outcome::Found) {
+                m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, seconds));
+                return finish();
+            }
+            m_result.outcome = Outcome::RateLimited;
+            m_result.retryAfterSeconds = seconds;
+            m_result.message = Message(MessageId::Paced, host, seconds);
             return finish();
         }
-        m_result.outcome = Outcome::RateLimited;
-        m_result.retryAfterSeconds = seconds;
-        m_result.message = Message(MessageId::Paced, host, seconds);
-        return finish();
-    }
-    QTimer::singleShot(int(wait * 1000), this, std::move(ask));
+        QTimer::singleShot(int(wait * 1000), this, ask);
+    };
+    if (!m_settings.pacing)
+        return paced(0);
+    const std::string key = host.toLower().toStdString();
+    if (m_settings.pacing->shared()) // counted with every instance's questions, without waiting on this thread
+        return m_settings.pacing->reserve(key, kLongestPace, SharedState::deliveredTo<double>(this, paced));
+    paced(m_settings.pacing->reserve(key, TokenBuckets::Clock::now(), kLongestPace));
 }
 
 LookupSettings::Server LookupSettings::Server::fromText(const QString &text)

@@ -45,6 +45,7 @@ private:
     // Asks now, or when the site's pace for that server allows; not at all while the server asked to wait or rests.
     // server: the server as its health is kept (host[:port]); the host when empty.
     void paced(const QString &host, std::function<void()> ask, const QString &server = QString());
+    void pacedNow(const QString &host, std::function<void()> ask, const QString &server);
     // What a server's answer says of it, for the registries' health: asked to wait for limitedFor seconds (-1: it
     // did not), answered, or failed.
     void heard(const QString &server, const Answer &answer, qint64 limitedFor = -1);

@@ -81,12 +81,35 @@ LookupPool::~LookupPool()
     }
 }
 
+QString LookupPool::keyOf(const Job &job)
+{
+    return job.query.ok() && !job.query.special() && !job.availability ? job.query.asked() : QString();
+}
+
+bool LookupPool::askShared(const std::shared_ptr<Job> &job, SharedState::Got done) const
+{
+    const QString key = keyOf(*job);
+    if (!m_settings.cache || !m_settings.cache->shared() || key.isEmpty()
+        || m_settings.cache->find(key, QDateTime::currentDateTimeUtc()))
+        return false;
+    m_settings.cache->askShared(key, std::move(done));
+    return true;
+}
+
+bool LookupPool::kept(const Job &job) const
+{
+    const QString key = keyOf(job);
+    return m_settings.cache && !key.isEmpty()
+        && (job.keptElsewhere || m_settings.cache->find(key, QDateTime::currentDateTimeUtc()));
+}
+
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
-    job->key = job->query.ok() && !job->query.special() && !job->availability ? job->query.asked() : QString();
+    job->key = keyOf(*job);
     if (m_settings.cache && !job->key.isEmpty()) {
-        std::optional<LookupResult> kept
-            = LookupResult::kept(*m_settings.cache, job->key, QDateTime::currentDateTimeUtc());
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        std::optional<LookupResult> kept = job->keptElsewhere ? LookupResult::deserialised(*job->keptElsewhere, now)
+                                                              : LookupResult::kept(*m_settings.cache, job->key, now);
         if (kept) {
             job->result = std::move(*kept);
             job->state = Job::Done;
@@ -96,7 +119,7 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
     }
     // A client's budget counts the lookups that ask a registry; a kept answer costs nothing (a check counts each
     // registry it asks, as it asks).
-    if (m_settings.clientLookups && !job->availability) {
+    if (m_settings.clientLookups && !job->availability && !job->counted) {
         const double wait
             = m_settings.clientLookups->take(job->client, job->query.registry(), TokenBuckets::Clock::now());
         if (wait > 0) {

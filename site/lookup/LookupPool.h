@@ -45,6 +45,8 @@ public:
         QString key; // the query in canonical form; lookups of the same key share one answer
         std::atomic<int> state { Queued };
         LookupResult result; // valid once Done
+        std::optional<QByteArray> keptElsewhere; // what Redis keeps for the question, found before it was submitted
+        bool counted = false; // the client's budget counted it before it was submitted
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
@@ -65,6 +67,12 @@ public:
     ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
 
     Admission submit(const std::shared_ptr<Job> &job, int *retryAfter = nullptr);
+    // What another instance kept for the job's question on Redis, asked without waiting, to be put in its
+    // keptElsewhere before it is submitted; done is called on the Redis thread. False (done is not called) when
+    // nothing is asked: no shared cache, a question not kept, or one this instance keeps itself.
+    bool askShared(const std::shared_ptr<Job> &job, SharedState::Got done) const;
+    // Whether the job's question would be answered from what is kept (here, or found on Redis), at no cost.
+    bool kept(const Job &job) const;
     // A job still waiting is taken out of the queue; false when it is already running or done.
     bool cancel(const std::shared_ptr<Job> &job);
     // No more jobs start; those waiting are cancelled. Running ones go on.
@@ -75,6 +83,7 @@ public:
     const Settings &settings() const { return m_settings; }
 
 private:
+    static QString keyOf(const Job &job);
     void dispatch(); // with m_mutex held
     void checked(const std::shared_ptr<Job> &job); // an availability check is done
     void finished(const std::shared_ptr<Job> &job, const LookupResult &result);

@@ -1,5 +1,7 @@
 #include "Admission.h"
 
+#include <cmath>
+
 namespace asio = boost::asio;
 using Http::kTuple;
 
@@ -46,6 +48,28 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
     wake->expires_after(m_queueDeadline);
     std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
     job->query = std::move(query);
+    // What another instance kept, from Redis, and the client's budget as every instance counts it: awaited on this
+    // loop, never waited for on its thread, and not past a short deadline (Redis slow or gone: this instance's own
+    // memory answers).
+    if (m_pool.settings().cache && m_pool.settings().cache->shared()) {
+        const std::optional<std::optional<QByteArray>> kept = co_await awaited<std::optional<QByteArray>>(
+            [&](std::function<void(std::optional<QByteArray>)> done) { return m_pool.askShared(job, done); });
+        if (kept)
+            job->keptElsewhere = *kept;
+    }
+    ClientBudget *budget = m_pool.settings().clientLookups;
+    if (budget && budget->shared() && !m_pool.kept(*job)) {
+        const std::string registry = job->query.registry();
+        std::optional<double> wait = co_await awaited<double>([&](std::function<void(double)> done) {
+            budget->reserve(client, registry, 0, std::move(done));
+            return true;
+        });
+        if (!wait) // Redis too slow: this instance's own count
+            wait = budget->take(client, registry, TokenBuckets::Clock::now());
+        if (*wait > 0)
+            co_return refused(LookupPool::Admission::ClientLimited, int(std::ceil(*wait)));
+        job->counted = true;
+    }
     int retryAfter = 0;
     const LookupPool::Admission admission = m_pool.submit(job, &retryAfter);
     if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
@@ -66,6 +90,24 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
     asked.job = std::move(job);
     asked.kept = admission == LookupPool::Admission::Answered;
     co_return asked;
+}
+
+template<class T>
+asio::awaitable<std::optional<T>> Admission::awaited(const std::function<bool(std::function<void(T)>)> &ask)
+{
+    auto answer = std::make_shared<std::optional<T>>();
+    auto heard = std::make_shared<asio::steady_timer>(m_io);
+    heard->expires_after(SharedState::kQueueDeadline + std::chrono::milliseconds(50));
+    const bool asked = ask([answer, weak = std::weak_ptr(heard), executor = m_io.get_executor()](T value) {
+        asio::post(executor, [answer, weak, value = std::move(value)] {
+            *answer = std::move(value);
+            if (const auto timer = weak.lock())
+                timer->cancel();
+        });
+    });
+    if (asked)
+        co_await heard->async_wait(kTuple);
+    co_return *answer;
 }
 
 std::pair<Admission::Asked, Admission::Wake> Admission::check(const ManyExtensions &question, const std::string &client)

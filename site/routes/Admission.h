@@ -7,7 +7,9 @@
 #include <boost/asio.hpp>
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -40,6 +42,10 @@ public:
 private:
     std::shared_ptr<LookupPool::Job> job(const std::string &client, const Wake &wake);
     Asked refused(LookupPool::Admission admission, int retryAfter) const;
+    // What ask asks of another thread (false: nothing asked), its answer awaited on this loop until it comes or a
+    // short deadline passes (no value then).
+    template<class T>
+    boost::asio::awaitable<std::optional<T>> awaited(const std::function<bool(std::function<void(T)>)> &ask);
 
     LookupPool &m_pool;
     boost::asio::io_context &m_io;

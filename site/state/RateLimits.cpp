@@ -24,11 +24,6 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
 
 double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left)
 {
-    if (m_shared) {
-        if (const std::optional<double> wait
-            = m_shared->bucket(m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, maxWait, left))
-            return *wait;
-    }
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);
     const double wait = qMax(0.0, 1 - bucket.tokens) / m_perSecond;
@@ -37,6 +32,44 @@ double TokenBuckets::reserve(const std::string &key, Clock::time_point now, doub
     if (left)
         *left = bucket.tokens;
     return wait;
+}
+
+void TokenBuckets::reserve(const std::string &key, double maxWait, std::function<void(double)> done)
+{
+    if (!m_shared)
+        return done(reserve(key, Clock::now(), maxWait));
+    m_shared->buckets({ sharedBucket(key) }, maxWait,
+                      [this, key, maxWait, done = std::move(done)](std::optional<SharedState::Taken> taken) {
+                          if (!taken)
+                              return done(reserve(key, Clock::now(), maxWait));
+                          mirror(key, taken->left.value(0));
+                          done(taken->wait);
+                      });
+}
+
+void TokenBuckets::mirror(const std::string &key, double left)
+{
+    const std::lock_guard lock(m_mutex);
+    Bucket &bucket = refilled(key, Clock::now());
+    bucket.tokens = left;
+}
+
+void ClientBudget::reserve(const std::string &client, const std::string &registry, double maxWait,
+                           std::function<void(double)> done)
+{
+    SharedState *shared = m_overall.shared();
+    const std::string key = client + ' ' + registry;
+    if (!shared)
+        return done(reserve(client, registry, TokenBuckets::Clock::now(), maxWait));
+    shared->buckets(
+        { m_perRegistry.sharedBucket(key), m_overall.sharedBucket(client) }, maxWait,
+        [this, client, registry, key, maxWait, done = std::move(done)](std::optional<SharedState::Taken> taken) {
+            if (!taken)
+                return done(reserve(client, registry, TokenBuckets::Clock::now(), maxWait));
+            m_perRegistry.mirror(key, taken->left.value(0));
+            m_overall.mirror(client, taken->left.value(1));
+            done(taken->wait);
+        });
 }
 
 std::pair<std::string, std::string> ClientBudget::fields(const std::string &client, const std::string &registry,

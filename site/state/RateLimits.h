@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -32,6 +33,9 @@ public:
     // Reserves the next token when it comes within maxWait seconds (taking it now, into debt): the seconds to
     // wait before using it. A longer wait is returned with nothing taken, so that refusals build no debt.
     double reserve(const std::string &key, Clock::time_point now, double maxWait, double *left = nullptr);
+    // As reserve, on this instance's buckets and on Redis's where they are shared: done is called with the wait on
+    // the Redis thread, or at once without Redis (or, when Redis cannot answer in time, with this instance's own).
+    void reserve(const std::string &key, double maxWait, std::function<void(double)> done);
     // What is left in a key's bucket now, taking nothing: its tokens, and the seconds until it is full.
     std::pair<double, double> peek(const std::string &key, Clock::time_point now)
     {
@@ -42,13 +46,21 @@ public:
     double burst() const { return m_burst; }
     double perSecond() const { return m_perSecond; }
 
-    // Kept on Redis under the prefix, so that every instance counts the same; this instance's own buckets
-    // stay the fallback when Redis cannot be asked.
+    // Counted on Redis under the prefix, so that every instance counts the same (reserve with done); this
+    // instance's own buckets follow Redis's count as it answers, and stay the count when Redis cannot be asked.
     void share(SharedState *shared, const QByteArray &prefix)
     {
         m_shared = shared;
         m_prefix = prefix;
     }
+
+    SharedState *shared() const { return m_shared; }
+    SharedState::Bucket sharedBucket(const std::string &key) const
+    {
+        return { m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst };
+    }
+    // The tokens Redis says are left in a key's bucket, counting every instance's questions.
+    void mirror(const std::string &key, double left);
 
 private:
     struct Bucket
@@ -96,12 +108,16 @@ public:
             return overall;
         return std::max(overall, m_perRegistry.reserve(key, now, maxWait));
     }
+    // As reserve, counted on Redis where the budget is shared, as TokenBuckets::reserve with done is.
+    void reserve(const std::string &client, const std::string &registry, double maxWait,
+                 std::function<void(double)> done);
     double take(const std::string &client, const std::string &registry, TokenBuckets::Clock::time_point now)
     {
         return reserve(client, registry, now, 0);
     }
 
-    // Kept on Redis, as the token buckets are.
+    // Counted on Redis, as the token buckets are.
+    bool shared() const { return m_overall.shared() != nullptr; }
     void share(SharedState *shared, const QByteArray &prefix)
     {
         m_perRegistry.share(shared, prefix);

@@ -15,24 +15,31 @@ qint64 secondsUntil(RegistryHealth::Clock::time_point until, RegistryHealth::Clo
 
 } // namespace
 
+void RegistryHealth::hear(const std::string &host, std::function<void()> done)
+{
+    if (!m_shared)
+        return done();
+    m_shared->get(m_prefix + QByteArray::fromStdString(host),
+                  [this, host, done = std::move(done)](std::optional<QByteArray> shared) {
+                      const qint64 left
+                          = shared ? (shared->toLongLong() - QDateTime::currentMSecsSinceEpoch() + 999) / 1000 : 0;
+                      if (left > 0) {
+                          const std::lock_guard lock(m_mutex);
+                          Host &record = m_hosts[host];
+                          record.limitedUntil
+                              = std::max(record.limitedUntil, Clock::now() + std::chrono::seconds(left));
+                      }
+                      done();
+                  });
+}
+
 RegistryHealth::Turn RegistryHealth::turn(const std::string &host, Clock::time_point now)
 {
-    // Another instance's record of the registry's word: the time, on the wall clock, until which it asked.
-    std::optional<QByteArray> shared;
-    if (m_shared)
-        shared = m_shared->get(m_prefix + QByteArray::fromStdString(host));
     const std::lock_guard lock(m_mutex);
     const auto found = m_hosts.find(host);
-    if (shared) {
-        const qint64 left = (shared->toLongLong() - QDateTime::currentMSecsSinceEpoch() + 999) / 1000;
-        if (left > 0) {
-            Host &record = m_hosts[host];
-            record.limitedUntil = std::max(record.limitedUntil, now + std::chrono::seconds(left));
-        }
-    }
-    if (found == m_hosts.end() && !shared)
+    if (found == m_hosts.end())
         return Turn();
-    Host &record = m_hosts[host];
+    Host &record = found->second;
     if (record.limitedUntil > now)
         return Turn { Turn::Limited, secondsUntil(record.limitedUntil, now) };
     if (record.failures >= kFailures) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -33,8 +34,11 @@ public:
         qint64 seconds = 0;
     };
 
-    // Whether a question may go to the host now. While resting, the first question after the rest is let through
-    // as the probe; the others wait for its answer.
+    // What the other instances heard of the host, taken from Redis into this instance's record; done is called
+    // then (on the Redis thread), or at once without Redis.
+    void hear(const std::string &host, std::function<void()> done);
+    // Whether a question may go to the host now, as this instance knows it. While resting, the first question after the
+    // rest is let through as the probe; the others wait for its answer.
     Turn turn(const std::string &host, Clock::time_point now);
 
     // What the host said or did: asked to wait (seconds; kept with a little jitter, so that instances do not all
@@ -49,6 +53,7 @@ public:
         m_shared = shared;
         m_prefix = prefix;
     }
+    bool shared() const { return m_shared != nullptr; }
 
     // Each host's state for /metrics: quelcor_registry_state (0 asked, 1 limited, 2 resting, 3 probing) and the
     // seconds it is still limited or resting.

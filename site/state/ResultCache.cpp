@@ -13,10 +13,6 @@ QByteArray sharedKey(const QString &key)
 
 std::optional<ResultCache::Kept> ResultCache::find(const QString &key, const QDateTime &now)
 {
-    if (m_shared) {
-        if (std::optional<QByteArray> bytes = m_shared->get(sharedKey(key)))
-            return Kept { *bytes, nullptr, 0 };
-    }
     const QMutexLocker lock(&m_mutex);
     const auto found = m_index.constFind(key);
     if (found == m_index.constEnd())
@@ -28,6 +24,13 @@ std::optional<ResultCache::Kept> ResultCache::find(const QString &key, const QDa
     }
     m_entries.splice(m_entries.begin(), m_entries, entry);
     return Kept { entry->bytes, entry->decoded, qMax<qint64>(entry->stored.secsTo(now), 0) };
+}
+
+void ResultCache::askShared(const QString &key, SharedState::Got done) const
+{
+    if (!m_shared)
+        return done(std::nullopt);
+    m_shared->get(sharedKey(key), std::move(done));
 }
 
 void ResultCache::store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now,

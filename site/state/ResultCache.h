@@ -42,16 +42,20 @@ public:
         qint64 ageSeconds = 0; // with decoded: how long ago it was kept
     };
 
-    // What is kept for the key; no value when nothing fresh is.
+    // What this instance keeps for the key; no value when nothing fresh is.
     std::optional<Kept> find(const QString &key, const QDateTime &now);
+    // What another instance kept for the key on Redis, as bytes; done is called on the Redis thread (at once, with
+    // nothing, without Redis).
+    bool shared() const { return m_shared != nullptr; }
+    void askShared(const QString &key, SharedState::Got done) const;
     // Keeps the bytes (and their decoded form) for the given time, which must be positive.
     void store(const QString &key, const QByteArray &bytes, int seconds, const QDateTime &now,
                std::shared_ptr<const void> decoded = {});
 
     qint64 bytes() const;
 
-    // Kept on Redis too, so that every instance sees what one found; this instance's memory stays the
-    // fallback when Redis cannot be asked.
+    // Kept on Redis too (not waited for), so that every instance can see what one found; this instance's memory
+    // stays the fallback when Redis cannot be asked.
     void share(SharedState *shared) { m_shared = shared; }
 
 private:

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include <sys/socket.h>
 
@@ -18,25 +19,35 @@ constexpr timeval kConnectTimeout { 0, 200'000 };
 constexpr timeval kCommandTimeout { 0, 200'000 };
 constexpr std::chrono::seconds kRetryAfter { 1 };
 
-// A token bucket as a hash {tokens, at}: refilled at ARGV[1] a second up to ARGV[2]. A token is taken when
-// the wait for it is at most ARGV[3] milliseconds (into debt, for a question asked later); returns that wait
-// (0: at once), or, when it is longer, the wait with nothing taken, and the thousandths of tokens left.
+// Token buckets, each a hash {tokens, at} (KEYS), refilled at ARGV[2i] a second up to ARGV[2i+1]. A token is
+// taken from each when the longest wait for one is at most ARGV[1] milliseconds (into debt, for a question asked
+// later), and from none otherwise; returns that wait (0: at once) and the thousandths of tokens left in each.
 const char kBucketScript[] = R"(
 local now = redis.call('TIME')
 local nowMs = tonumber(now[1]) * 1000 + math.floor(tonumber(now[2]) / 1000)
-local rate = tonumber(ARGV[1]) / 1000
-local burst = tonumber(ARGV[2])
-local state = redis.call('HMGET', KEYS[1], 'tokens', 'at')
-local tokens = tonumber(state[1]) or burst
-local at = tonumber(state[2]) or nowMs
-tokens = math.min(burst, tokens + math.max(0, nowMs - at) * rate)
-local wait = math.ceil(math.max(0, 1 - tokens) / rate)
-if wait <= tonumber(ARGV[3]) then
-  tokens = tokens - 1
+local wait = 0
+local buckets = {}
+for i, key in ipairs(KEYS) do
+  local rate = tonumber(ARGV[2 * i]) / 1000
+  local burst = tonumber(ARGV[2 * i + 1])
+  local state = redis.call('HMGET', key, 'tokens', 'at')
+  local tokens = tonumber(state[1]) or burst
+  local at = tonumber(state[2]) or nowMs
+  tokens = math.min(burst, tokens + math.max(0, nowMs - at) * rate)
+  wait = math.max(wait, math.ceil(math.max(0, 1 - tokens) / rate))
+  buckets[i] = { tokens, rate, burst }
 end
-redis.call('HSET', KEYS[1], 'tokens', tostring(tokens), 'at', tostring(nowMs))
-redis.call('PEXPIRE', KEYS[1], math.ceil((burst - tokens) / rate) + 1000)
-return {wait, math.floor(tokens * 1000)}
+local answer = { wait }
+for i, key in ipairs(KEYS) do
+  local tokens, rate, burst = buckets[i][1], buckets[i][2], buckets[i][3]
+  if wait <= tonumber(ARGV[1]) then
+    tokens = tokens - 1
+  end
+  redis.call('HSET', key, 'tokens', tostring(tokens), 'at', tostring(nowMs))
+  redis.call('PEXPIRE', key, math.ceil((burst - tokens) / rate) + 1000)
+  answer[i + 1] = math.floor(tokens * 1000)
+end
+return answer
 )";
 
 } // namespace
@@ -65,20 +76,76 @@ SharedState::SharedState(Place place)
     : m_place(std::move(place))
     , m_server(m_place.redis)
 {
-    const std::lock_guard lock(m_mutex);
-    connected();
+    m_thread = std::thread([this] { serve(); });
 }
 
 SharedState::~SharedState()
 {
-    if (m_context)
-        redisFree(m_context);
+    stop();
 }
 
-bool SharedState::up() const
+void SharedState::stop()
 {
-    const std::lock_guard lock(m_mutex);
-    return m_up;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_stopping)
+            return;
+        m_stopping = true;
+        m_queue.clear();
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+    if (m_context) {
+        redisFree(m_context);
+        m_context = nullptr;
+    }
+}
+
+void SharedState::put(Call call)
+{
+    {
+        std::unique_lock lock(m_mutex);
+        const bool gone = m_gone && std::chrono::steady_clock::now() < m_nextTry;
+        if (!m_stopping && !gone && m_queue.size() < kMostQueued) {
+            m_queue.push_back(std::move(call));
+            lock.unlock();
+            m_wake.notify_one();
+            return;
+        }
+    }
+    if (call.done)
+        call.done(nullptr);
+}
+
+void SharedState::serve()
+{
+    // Connected at once, so that a Redis that cannot be reached is said in the log at the start; and again now
+    // and then while it is gone, asked or not, so that the site shares again as soon as Redis is back.
+    connected();
+    for (;;) {
+        Call call;
+        {
+            std::unique_lock lock(m_mutex);
+            if (!m_wake.wait_for(lock, kRetryAfter, [this] { return m_stopping || !m_queue.empty(); })) {
+                lock.unlock();
+                connected();
+                continue;
+            }
+            if (m_stopping)
+                return;
+            call = std::move(m_queue.front());
+            m_queue.pop_front();
+        }
+        if (std::chrono::steady_clock::now() > call.deadline) { // waited too long: the caller has gone on
+            if (call.done)
+                call.done(nullptr);
+            continue;
+        }
+        const Reply reply = command(call.words);
+        if (call.done)
+            call.done(reply.ok() ? &reply : nullptr);
+    }
 }
 
 void SharedState::lost(const QString &why)
@@ -87,9 +154,12 @@ void SharedState::lost(const QString &why)
         redisFree(m_context);
         m_context = nullptr;
     }
-    m_up = false;
     Metrics::instance().redisUp = 0;
-    m_nextTry = std::chrono::steady_clock::now() + kRetryAfter;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_gone = true;
+        m_nextTry = std::chrono::steady_clock::now() + kRetryAfter;
+    }
     // Said once, and again only for another reason.
     if (m_saidWhy != why) {
         m_saidWhy = why;
@@ -106,8 +176,11 @@ bool SharedState::connected()
 {
     if (m_context)
         return true;
-    if (std::chrono::steady_clock::now() < m_nextTry)
-        return false;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_gone && std::chrono::steady_clock::now() < m_nextTry)
+            return false;
+    }
     if (!m_place.sentinels.isEmpty()) {
         QString why;
         const std::optional<Endpoint> master = masterNamed(&why);
@@ -124,7 +197,10 @@ bool SharedState::connected()
     }
     if (!connectTo(m_server, !m_place.sentinels.isEmpty()))
         return false;
-    m_up = true;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_gone = false;
+    }
     Metrics::instance().redisUp = 1;
     if (!m_saidWhy.isEmpty()) {
         m_saidWhy.clear();
@@ -144,6 +220,14 @@ bool SharedState::connectTo(const Endpoint &server, bool asMaster)
         return false;
     }
     redisSetTimeout(m_context, kCommandTimeout);
+    if (!asMaster) { // a server that takes the connection but does not answer is not there
+        const char *argv[] = { "PING" };
+        const size_t lengths[] = { 4 };
+        if (!Reply::of(m_context, 1, argv, lengths).ok()) {
+            lost(QString::fromUtf8(m_context->errstr[0] ? m_context->errstr : "no answer to PING"));
+            return false;
+        }
+    }
     if (asMaster) {
         // What a Sentinel says is checked with the server itself: a replica, or one that is not answering as a
         // master, is not written to.
@@ -232,12 +316,18 @@ std::optional<SharedState::Endpoint> SharedState::masterNamed(QString *why)
     return std::nullopt;
 }
 
-SharedState::Reply SharedState::command(int argc, const char **argv, const size_t *lengths)
+SharedState::Reply SharedState::command(const QList<QByteArray> &words)
 {
     Reply reply;
     if (!connected())
         return reply;
-    reply = Reply::of(m_context, argc, argv, lengths);
+    std::vector<const char *> argv;
+    std::vector<size_t> lengths;
+    for (const QByteArray &word : words) {
+        argv.push_back(word.constData());
+        lengths.push_back(size_t(word.size()));
+    }
+    reply = Reply::of(m_context, int(argv.size()), argv.data(), lengths.data());
     if (!reply.reply)
         lost(QString::fromUtf8(m_context->errstr));
     else if (reply.reply->type == REDIS_REPLY_ERROR && std::string_view(reply.reply->str).starts_with("READONLY"))
@@ -245,48 +335,43 @@ SharedState::Reply SharedState::command(int argc, const char **argv, const size_
     return reply;
 }
 
-std::optional<QByteArray> SharedState::get(const QByteArray &key, bool *asked)
+void SharedState::get(const QByteArray &key, Got done)
 {
-    const std::lock_guard lock(m_mutex);
-    const char *argv[] = { "GET", key.constData() };
-    const size_t lengths[] = { 3, size_t(key.size()) };
-    const Reply reply = command(2, argv, lengths);
-    if (asked)
-        *asked = reply.ok();
-    if (!reply.ok() || reply.reply->type != REDIS_REPLY_STRING)
-        return std::nullopt;
-    return QByteArray(reply.reply->str, qsizetype(reply.reply->len));
+    put(Call { { "GET", key }, std::chrono::steady_clock::now() + kQueueDeadline, [done](const Reply *reply) {
+                  if (!reply || reply->reply->type != REDIS_REPLY_STRING)
+                      return done(std::nullopt);
+                  done(QByteArray(reply->reply->str, qsizetype(reply->reply->len)));
+              } });
 }
 
 void SharedState::set(const QByteArray &key, const QByteArray &value, int seconds)
 {
-    const std::lock_guard lock(m_mutex);
-    const QByteArray ttl = QByteArray::number(seconds);
-    const char *argv[] = { "SET", key.constData(), value.constData(), "EX", ttl.constData() };
-    const size_t lengths[] = { 3, size_t(key.size()), size_t(value.size()), 2, size_t(ttl.size()) };
-    command(5, argv, lengths);
+    put(Call { { "SET", key, value, "EX", QByteArray::number(seconds) },
+               std::chrono::steady_clock::now() + kQueueDeadline,
+               {} });
 }
 
-std::optional<double> SharedState::bucket(const QByteArray &key, double perSecond, double burst, double maxWait,
-                                          double *left)
+void SharedState::buckets(const QList<Bucket> &buckets, double maxWait, std::function<void(std::optional<Taken>)> done)
 {
-    const std::lock_guard lock(m_mutex);
-    const QByteArray rate = QByteArray::number(perSecond, 'g', 12), size = QByteArray::number(burst, 'g', 12),
-                     longest = QByteArray::number(qint64(maxWait * 1000));
-    const char *argv[]
-        = { "EVAL", kBucketScript, "1", key.constData(), rate.constData(), size.constData(), longest.constData() };
-    const size_t lengths[] = { 4,
-                               sizeof kBucketScript - 1,
-                               1,
-                               size_t(key.size()),
-                               size_t(rate.size()),
-                               size_t(size.size()),
-                               size_t(longest.size()) };
-    const Reply reply = command(7, argv, lengths);
-    if (!reply.ok() || reply.reply->type != REDIS_REPLY_ARRAY || reply.reply->elements != 2
-        || reply.reply->element[0]->type != REDIS_REPLY_INTEGER || reply.reply->element[1]->type != REDIS_REPLY_INTEGER)
-        return std::nullopt;
-    if (left)
-        *left = double(reply.reply->element[1]->integer) / 1000;
-    return double(reply.reply->element[0]->integer) / 1000;
+    QList<QByteArray> words { "EVAL", QByteArray::fromRawData(kBucketScript, sizeof kBucketScript - 1),
+                              QByteArray::number(buckets.size()) };
+    for (const Bucket &bucket : buckets)
+        words.append(bucket.key);
+    words.append(QByteArray::number(qint64(maxWait * 1000)));
+    for (const Bucket &bucket : buckets)
+        words << QByteArray::number(bucket.perSecond, 'g', 12) << QByteArray::number(bucket.burst, 'g', 12);
+    const qsizetype count = buckets.size();
+    put(Call { std::move(words), std::chrono::steady_clock::now() + kQueueDeadline,
+               [done = std::move(done), count](const Reply *reply) {
+                   const redisReply *r = reply ? reply->reply.get() : nullptr;
+                   if (!r || r->type != REDIS_REPLY_ARRAY || r->elements != size_t(count) + 1)
+                       return done(std::nullopt);
+                   Taken taken;
+                   for (size_t i = 0; i < r->elements; ++i) {
+                       if (r->element[i]->type != REDIS_REPLY_INTEGER)
+                           return done(std::nullopt);
+                       (i == 0 ? taken.wait : taken.left.emplace_back()) = double(r->element[i]->integer) / 1000;
+                   }
+                   done(taken);
+               } });
 }

@@ -2,19 +2,29 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
 #include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
+#include <thread>
+#include <type_traits>
 
 struct redisContext;
 
-// The state that several instances of the site share on Redis (--redis): kept results and the token buckets.
-// Every call answers within a short time or not at all (no value): then the caller uses its own memory. When
-// Redis is gone the site says so once in its log, tries again now and then, and says so when it is back.
-// Safe on any thread: calls take turns on one connection.
+// The state that several instances of the site share on Redis (--redis): kept results, the token buckets and the
+// registries' word. No caller ever waits on Redis: every call is put in a bounded queue and answered on the Redis
+// thread of its own, which alone holds the connection; a call waits there at most a short time (kQueueDeadline),
+// and is answered with nothing when Redis cannot be asked in time, is gone, or the queue is full: then the caller
+// uses its own memory. When Redis is gone the site says so once in its log, tries again now and then, and says so
+// when it is back.
 //
 // With Sentinels, the master is the one they name: asked again whenever the connection is lost or the server
 // says it is no longer the master (after a failover), so that the site follows a failover without a restart. A
@@ -37,34 +47,86 @@ public:
     };
     explicit SharedState(const QUrl &url); // redis://host[:port][/db]
     explicit SharedState(Place place);
-    ~SharedState();
+    ~SharedState(); // stop()
     SharedState(const SharedState &) = delete;
     SharedState &operator=(const SharedState &) = delete;
 
-    // A value kept under the key; no value when there is none or Redis cannot be asked.
-    std::optional<QByteArray> get(const QByteArray &key, bool *asked = nullptr);
-    void set(const QByteArray &key, const QByteArray &value, int seconds);
-    // A token bucket kept in Redis (on Redis's clock, so that all instances agree): the seconds until a token
-    // is there, 0 when there is one now. It is taken when that wait is at most maxWait (into debt, for a
-    // question asked later), and not otherwise; *left: the tokens left. No value when Redis cannot be asked.
-    std::optional<double> bucket(const QByteArray &key, double perSecond, double burst, double maxWait,
-                                 double *left = nullptr);
+    static constexpr std::chrono::milliseconds kQueueDeadline { 250 }; // a call not asked by then is answered
+    static constexpr std::size_t kMostQueued = 4096;
 
-    bool up() const; // Redis answered the last time it was asked
+    // Each answer comes on the Redis thread (or at once, on the caller's, when Redis is known to be gone).
+    using Got = std::function<void(std::optional<QByteArray>)>;
+    // The value kept under the key; none when there is none or Redis cannot be asked.
+    void get(const QByteArray &key, Got done);
+    void set(const QByteArray &key, const QByteArray &value, int seconds); // not waited for
+    // Token buckets kept in Redis (on Redis's clock, so that all instances agree), taken together: the seconds
+    // until each has a token, the longest of them (0: at once), and the tokens then left in each. A token is taken
+    // from every one when that wait is at most maxWait (into debt, for a question asked later), and from none
+    // otherwise.
+    struct Bucket
+    {
+        QByteArray key;
+        double perSecond = 1, burst = 1;
+    };
+    struct Taken
+    {
+        double wait = 0;
+        QList<double> left; // in the order of the buckets
+    };
+    void buckets(const QList<Bucket> &buckets, double maxWait, std::function<void(std::optional<Taken>)> done);
+
+    // Ends the Redis thread: what is still queued is dropped unanswered, so that no answer reaches a caller that is
+    // gone. Called once the server's loops have stopped, before what they served is destroyed.
+    void stop();
+
+    // An answer handed to target's thread, through the top of target's parents (the thread's own object, which
+    // outlives the Redis thread's work), and to done only while target lives.
+    template<class... Args>
+    static std::function<void(Args...)> deliveredTo(QObject *target,
+                                                    std::type_identity_t<std::function<void(Args...)>> done)
+    {
+        QObject *home = target;
+        while (home->parent())
+            home = home->parent();
+        return [home, target = QPointer<QObject>(target), done = std::move(done)](Args... args) {
+            QMetaObject::invokeMethod(
+                home,
+                [target, done, args...] {
+                    if (target)
+                        done(args...);
+                },
+                Qt::QueuedConnection);
+        };
+    }
 
 private:
     struct Reply;
-    Reply command(int argc, const char **argv, const size_t *lengths); // with m_mutex held
-    bool connected(); // with m_mutex held: a connection, or a new one when the last try is long enough ago
-    bool connectTo(const Endpoint &server, bool asMaster); // with m_mutex held
-    std::optional<Endpoint> masterNamed(QString *why); // with m_mutex held: asks the Sentinels
-    void lost(const QString &why); // with m_mutex held
+    struct Call
+    {
+        QList<QByteArray> words;
+        std::chrono::steady_clock::time_point deadline;
+        std::function<void(const Reply *)> done; // null: not waited for
+    };
+    void put(Call call); // answers at once, with nothing, when Redis is gone for now or the queue is full
+    void serve(); // the Redis thread
+
+    // On the Redis thread only:
+    Reply command(const QList<QByteArray> &words);
+    bool connected(); // a connection, or a new one when the last try is long enough ago
+    bool connectTo(const Endpoint &server, bool asMaster);
+    std::optional<Endpoint> masterNamed(QString *why); // asks the Sentinels
+    void lost(const QString &why);
 
     const Place m_place;
     Endpoint m_server; // the Redis asked now: the one of its own, or the last master named
-    mutable std::mutex m_mutex;
     redisContext *m_context = nullptr;
-    bool m_up = false;
     QString m_saidWhy; // why Redis was last said to be gone; empty while it is there
-    std::chrono::steady_clock::time_point m_nextTry {};
+
+    std::mutex m_mutex; // the queue and what put() reads of the connection's state
+    std::condition_variable m_wake;
+    std::deque<Call> m_queue;
+    bool m_stopping = false;
+    std::chrono::steady_clock::time_point m_nextTry {}; // while Redis is gone: when it is tried again
+    bool m_gone = false;
+    std::thread m_thread;
 };

@@ -14,6 +14,7 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <algorithm>
 #include <future>
 
 namespace {
@@ -66,6 +67,7 @@ private slots:
     void instancesShareResultsAndLimitsOnRedis();
     void registryWordSharedOnRedis();
     void redisGoneAndBack();
+    void redisThatNeverAnswers();
     void lyingSentinelNotFollowed_data();
     void lyingSentinelNotFollowed();
 };
@@ -357,6 +359,38 @@ void TestSiteServer::redisGoneAndBack()
     QTRY_VERIFY_WITH_TIMEOUT(served(site.port(), lookupOf("three.zz")).answer.startsWith("HTTP/1.1 200")
                                  && site.log().join(u'\n').contains(u"is back"),
                              20000);
+}
+
+void TestSiteServer::redisThatNeverAnswers()
+{
+    // A Redis that takes connections and never answers (a hung host, its packets dropped): lookups under way at
+    // once are answered from the site's own memory, none fails, and the site says so.
+    QTcpServer blackHole;
+    QVERIFY(blackHole.listen(QHostAddress::LocalHost));
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = "% This query returned 0 objects.\r\n";
+    SiteProcess site(
+        whoisAt(whois)
+        + QStringList { "--redis", u"redis://127.0.0.1:%1"_qs.arg(blackHole.serverPort()), "--client-burst", "20" });
+    QVERIFY(site.started());
+    std::vector<std::future<Exchange>> answers;
+    for (int i = 0; i < 8; ++i)
+        answers.push_back(std::async(std::launch::async, [&site, i] {
+            return exchange(site.port(), lookupOf("name" + QByteArray::number(i) + ".zz"), 10000);
+        }));
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(answers.begin(), answers.end(),
+                                         [](const std::future<Exchange> &answer) {
+                                             return answer.wait_for(std::chrono::seconds(0))
+                                                 == std::future_status::ready;
+                                         }),
+                             20000); // the registry's stand-in answers on this thread
+    for (std::future<Exchange> &answer : answers) {
+        const Exchange answered = answer.get();
+        QVERIFY2(answered.answer.startsWith("HTTP/1.1 200") && answered.answer.contains("There is no lookup service"),
+                 answered.answer.left(80).constData());
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"cannot be reached"), 10000);
+    QVERIFY(!site.log().join(u'\n').contains(u"is back")); // taking a connection is not answering
 }
 
 void TestSiteServer::lyingSentinelNotFollowed_data()

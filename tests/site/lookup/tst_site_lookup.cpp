@@ -6,6 +6,7 @@
 #include "SiteTesting.h"
 #include "lookup/Availability.h"
 #include "lookup/Bootstrap.h"
+#include "lookup/Coverage.h"
 #include "lookup/Dns.h"
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
@@ -102,6 +103,8 @@ private slots:
     void retryAfter();
     void rdapRecordWithRegistrar();
     void bootstrapRefetchedAfterItsTimeToLive();
+    void shippedRoutes_data();
+    void shippedRoutes();
     void rdapOutcomes_data();
     void rdapOutcomes();
     void rdapHostileServers_data();
@@ -314,6 +317,64 @@ void TestSiteLookup::bootstrapRefetchedAfterItsTimeToLive()
     QCOMPARE(stale.outcome, Outcome::NotRegistered);
     QVERIFY(stale.notes.isEmpty());
     QCOMPARE(rdap.log().count(u"GET /dns.json"_qs), 3);
+}
+
+void TestSiteLookup::shippedRoutes_data()
+{
+    QTest::addColumn<QString>("question"); // a top-level domain, an address or an AS number
+    QTest::addColumn<QString>("kind"); // for a top-level domain, its route
+    QTest::addColumn<QString>("rdap");
+    QTest::newRow("com: both") << "com"
+                               << "both"
+                               << "https://rdap.verisign.com/com/v1/";
+    QTest::newRow("de: whois alone") << "de"
+                                     << "whois"
+                                     << "";
+    QTest::newRow("an IDN: by its A-label") << "xn--p1ai"
+                                            << "whois"
+                                            << "";
+    QTest::newRow("io: the operator's route over both") << "io"
+                                                        << "rdap"
+                                                        << "https://rdap.example/io/";
+    QTest::newRow("an IPv4 address") << "8.8.8.8"
+                                     << ""
+                                     << "https://rdap.arin.net/registry/";
+    QTest::newRow("an IPv6 address") << "2001:4860::8888"
+                                     << ""
+                                     << "https://rdap.arin.net/registry/";
+    QTest::newRow("an AS number") << "AS3333"
+                                  << ""
+                                  << "https://rdap.db.ripe.net/";
+}
+
+void TestSiteLookup::shippedRoutes()
+{
+    // The snapshot of IANA's files the programs carry: what a new site routes with before it has fetched them.
+    QFETCH(QString, question);
+    QFETCH(QString, kind);
+    QFETCH(QString, rdap);
+    const Query query = Query::fromInput(question);
+    if (query.kind == Query::Kind::Address) {
+        const bool v4 = query.address.protocol() == QAbstractSocket::IPv4Protocol;
+        QCOMPARE(RdapBootstrap::findAddressService(RdapBootstrap::shipped(v4 ? u"ipv4.json"_qs : u"ipv6.json"_qs),
+                                                   query.address, v4 ? 32 : 128)
+                     .toString(),
+                 rdap);
+        return;
+    }
+    if (query.kind == Query::Kind::AsNumber) {
+        QCOMPARE(RdapBootstrap::findAsService(RdapBootstrap::shipped(u"asn.json"_qs), query.asNumber).toString(), rdap);
+        return;
+    }
+    LookupSettings settings;
+    settings.routes.insert(u"io"_qs, LookupSettings::Server::fromText(u"https://rdap.example/io/"_qs));
+    RdapBootstrap bootstrap(QUrl(u"https://data.iana.org/rdap/dns.json"_qs), 86400);
+    const QList<TldRoute> routes = coverage(bootstrap, settings);
+    QVERIFY(routes.size() > 1400);
+    const auto route = std::find_if(routes.begin(), routes.end(), [&](const TldRoute &r) { return r.tld == question; });
+    QVERIFY(route != routes.end());
+    QCOMPARE(route->kind(), kind);
+    QCOMPARE(route->rdap.toString(), rdap);
 }
 
 void TestSiteLookup::rdapOutcomes_data()

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Bootstrap.h"
+#include "Lookup.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+// How each top-level domain of the root zone is looked up, from the files at hand and without the network: by
+// RDAP where the domain bootstrap file names a service, by whois where the root zone names a server, and by the
+// operator's route over both.
+struct TldRoute
+{
+    QString tld; // its A-label
+    QUrl rdap;
+    QString whois;
+    bool operators = false; // the operator's route
+
+    // "both", "rdap", "whois" or "none".
+    QString kind() const;
+};
+
+QList<TldRoute> coverage(RdapBootstrap &bootstrap, const LookupSettings &settings);
