@@ -1,8 +1,9 @@
 // Clients and a registry for loading quelcor-site, run by bench/site_load:
-//   bench_site_clients registry PORT DELAY_MS|trickle|mixed
+//   bench_site_clients registry PORT DELAY_MS|trickle|mixed|limited
 //                                                          a whois server that answers after DELAY_MS, or trickles,
 //                                                          or (mixed) answers at once, but a name slow* after 2 s
-//                                                          and a name fail* not at all (it closes)
+//                                                          and a name fail* not at all (it closes), or (limited)
+//                                                          asks to be left alone for a minute
 //   bench_site_clients hold SITE_PORT IDLE SLOW SECONDS [ADDRESSES]
 //                                                          IDLE idle and SLOW slow-head connections held open
 //                                                          (from 127.0.2.1 on, or from ADDRESSES addresses; each
@@ -178,8 +179,10 @@ int registry(quint16 port, const QString &mode)
                 timer->start(2000);
             } else {
                 timer->setSingleShot(true);
-                QObject::connect(timer, &QTimer::timeout, socket, [socket] {
-                    socket->write("% This query returned 0 objects.\r\n");
+                QObject::connect(timer, &QTimer::timeout, socket, [socket, mode] {
+                    socket->write(mode == u"limited"
+                                      ? "% Query rate limit exceeded. Please try again in 60 seconds.\r\n"
+                                      : "% This query returned 0 objects.\r\n");
                     socket->disconnectFromHost();
                 });
                 timer->start(delay);
