@@ -134,6 +134,15 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                options.clientTotalPerMinute, 1),
         number(u"client-total-burst", u"Questions one client address may put to all registries at once.",
                options.clientTotalBurst, 1),
+        number(u"watch-most-names", u"Domain names watched at once (calendars, feeds and histories asked for).",
+               options.watch.mostNames, 1),
+        number(u"watch-most-per-set", u"Domain names one calendar or feed may watch.", options.watch.mostPerSet, 1),
+        number(u"watch-recheck-seconds",
+               u"Seconds between the looks at a watched name far from its dates; a quarter within 30 days of its "
+               u"expiry, a 24th within 7 days or while it is leaving.",
+               options.watch.recheckSeconds, 1, u"seconds"),
+        number(u"watch-keep-days", u"Days a name stays watched after it was last asked for.", options.watch.keepDays,
+               1),
         number(u"drain-timeout",
                u"Seconds after SIGTERM that /healthz answers 503 while requests are still served, so that a load "
                u"balancer takes this instance out first.",

@@ -8,6 +8,7 @@
 #include "routes/SiteApplication.h"
 #include "state/ResultCache.h"
 #include "state/SharedState.h"
+#include "watch/Watchlist.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -35,6 +36,7 @@ struct SiteOptions : LookupOptions
     int clientBurst = 5;
     int clientTotalPerMinute = 120; // to all registries together
     int clientTotalBurst = 60;
+    Watchlist::Settings watch;
     QUrl redis; // shared state for several instances; empty: this instance's own memory,
     QList<SharedState::Endpoint> sentinels; // unless these Sentinels name a master
     QString redisMaster;

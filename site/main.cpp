@@ -12,6 +12,7 @@
 #include "state/RateLimits.h"
 #include "state/ResultCache.h"
 #include "state/SharedState.h"
+#include "watch/Watchlist.h"
 
 #include <QCoreApplication>
 
@@ -82,19 +83,27 @@ int main(int argc, char **argv)
         lookupSettings.pacing->share(shared.get(), "quelcor:registry:");
         lookupSettings.health->share(shared.get(), "quelcor:registry-wait:");
     }
+    Watchlist watchlist(options->watch);
+    watchlist.share(shared.get());
     LookupPool::Settings poolSettings = options->pool;
+    poolSettings.seen
+        = [&watchlist](const LookupResult &result) { watchlist.saw(result, QDateTime::currentDateTimeUtc()); };
     poolSettings.cache = options->cache.maxBytes > 0 ? &cache : nullptr;
     poolSettings.clientLookups = &clientLookups;
     poolSettings.resolver = options->resolver;
     poolSettings.availabilityExtensions = options->availabilityExtensions;
     LookupPool pool(lookup, poolSettings);
+    Watcher watcher(watchlist, pool); // re-checks the watched names as they fall due
+    SiteApplication::Settings application = options->application;
+    application.watchlist = &watchlist;
+    application.watcher = &watcher;
     HttpServer::Settings settings = options->server;
     settings.maxConnections = maxConnections;
     settings.openConnections = &Metrics::instance().connectionsOpen;
     settings.closing = [&pool] { pool.stop(); }; // lookups still waiting to start are answered 503
     HttpServer server(
         [&](boost::asio::io_context &io, const std::atomic<bool> &draining) {
-            return std::make_unique<SiteApplication>(pages, pool, io, draining, options->application);
+            return std::make_unique<SiteApplication>(pages, pool, io, draining, application);
         },
         settings);
 
@@ -118,6 +127,7 @@ int main(int argc, char **argv)
                   .toStdString());
 
     server.run();
+    watcher.stop();
     if (shared) // no answer from Redis reaches the loops and lookups from now on
         shared->stop();
     const bool allFinished = pool.running() == 0;

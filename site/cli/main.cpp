@@ -10,6 +10,8 @@
 #include "pages/Report.h"
 #include "query/Question.h"
 #include "state/RateLimits.h"
+#include "watch/Subscriptions.h"
+#include "watch/Watch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,6 +22,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
@@ -189,36 +192,16 @@ bool readQuestions(const QString &name, QStringList &questions, QString *error)
     return true;
 }
 
-// The lookups, a few at once; their answers printed in the order of the questions. Exit status 1 when one was
-// not answered.
-int lookUp(const Lookup &lookup, const QStringList &questions, const Output &output)
+// The lookups, a few at once; each answer handed on in the order of the questions (with a counter on a terminal's
+// standard error for many). Returns when all are answered.
+void lookUpEach(const Lookup &lookup, const QStringList &questions,
+                const std::function<void(const QString &question, const LookupResult &result)> &answered)
 {
-    QTextStream out(stdout);
     QList<std::optional<LookupResult>> results(questions.size());
     qsizetype started = 0, printed = 0, done = 0;
-    int failed = 0;
     const bool progress = ::isatty(STDERR_FILENO) && questions.size() >= 10;
     QElapsedTimer clock;
     clock.start();
-    if (output.format == Format::Csv)
-        out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
-               "message\n";
-    const auto print = [&](const QString &question, const LookupResult &shown) {
-        failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
-        if (output.format == Format::Json) {
-            // With the question as typed, so that answers to a file can be matched to its lines.
-            QJsonObject answer = Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc());
-            answer.insert(u"question"_qs, question);
-            out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
-        } else if (output.format == Format::Records) {
-            for (const SourceRecord &record : shown.records)
-                out << Pages::visible(record.text) << (record.text.endsWith(u'\n') ? "" : "\n");
-        } else if (output.format == Format::Csv)
-            out << csvOf(question, shown, output.words);
-        else
-            out << (printed ? "\n" : "") << textOf(question, shown, output.words, output.raw);
-        out.flush();
-    };
     std::function<void()> startNext = [&] {
         while (started < questions.size() && started - done < kAtOnce) {
             const qsizetype index = started++;
@@ -227,7 +210,7 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
                              results[index] = result;
                              ++done;
                              for (; printed < questions.size() && results[printed]; ++printed) {
-                                 print(questions[printed], *results[printed]);
+                                 answered(questions[printed], *results[printed]);
                                  results[printed].reset();
                              }
                              if (progress) {
@@ -242,12 +225,130 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
                              }
                              if (progress)
                                  std::fputs("\r\033[K", stderr);
-                             QCoreApplication::exit(failed ? 1 : 0);
+                             QCoreApplication::exit(0);
                          });
         }
     };
     QTimer::singleShot(0, QCoreApplication::instance(), startNext);
-    return QCoreApplication::exec();
+    QCoreApplication::exec();
+}
+
+// The lookups, their answers printed in the order of the questions. Exit status 1 when one was not answered.
+int lookUp(const Lookup &lookup, const QStringList &questions, const Output &output)
+{
+    QTextStream out(stdout);
+    int failed = 0;
+    bool first = true;
+    if (output.format == Format::Csv)
+        out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
+               "message\n";
+    lookUpEach(lookup, questions, [&](const QString &question, const LookupResult &shown) {
+        failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
+        if (output.format == Format::Json) {
+            // With the question as typed, so that answers to a file can be matched to its lines.
+            QJsonObject answer = Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc());
+            answer.insert(u"question"_qs, question);
+            out << QJsonDocument(answer).toJson(QJsonDocument::Compact) << '\n';
+        } else if (output.format == Format::Records) {
+            for (const SourceRecord &record : shown.records)
+                out << Pages::visible(record.text) << (record.text.endsWith(u'\n') ? "" : "\n");
+        } else if (output.format == Format::Csv)
+            out << csvOf(question, shown, output.words);
+        else
+            out << (first ? "" : "\n") << textOf(question, shown, output.words, output.raw);
+        first = false;
+        out.flush();
+    });
+    return failed ? 1 : 0;
+}
+
+// Watching from a cron job: each name looked up, compared with what the state file holds of it, what changed
+// printed, and the state file written again, whole or not at all. Exit status 3 when something changed, else 1
+// when a name could not be looked up, else 0.
+int watch(const Lookup &lookup, const QStringList &questions, const Output &output, const QString &stateFile)
+{
+    QJsonObject state;
+    QFile file(stateFile);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly) || file.size() > (64 << 20)) {
+            std::fprintf(stderr, "quelcor-lookup: cannot read %s\n", qPrintable(stateFile));
+            return 2;
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+        if (!document.isObject() || !document.object().value(u"names").isObject()) {
+            // Not written by this program: left as it is, not overwritten.
+            std::fprintf(stderr, "quelcor-lookup: %s is not a watch state file; it is left as it is\n",
+                         qPrintable(stateFile));
+            return 2;
+        }
+        state = document.object().value(u"names").toObject();
+        file.close();
+    }
+    QTextStream out(stdout);
+    if (output.format == Format::Csv)
+        out << "question,name,field,before,after\n";
+    int changed = 0, failed = 0;
+    lookUpEach(lookup, questions, [&](const QString &question, const LookupResult &result) {
+        const std::optional<Sighting> sighting = Sighting::of(result, QDateTime::currentDateTimeUtc());
+        const QString name = result.query;
+        if (!sighting) {
+            ++failed;
+            const QString why = result.message.isNull()
+                ? Findings::verdictLine(output.words, result, Verdict::of(result, QDate::currentDate()),
+                                        Findings::Markup::Text)
+                      .label
+                : output.words.render(result.message);
+            if (output.format == Format::Json)
+                out << QJsonDocument(QJsonObject { { u"question"_qs, question },
+                                                   { u"name"_qs, name },
+                                                   { u"answered"_qs, false },
+                                                   { u"message"_qs, why } })
+                           .toJson(QJsonDocument::Compact)
+                    << '\n';
+            else if (output.format == Format::Text)
+                out << Pages::visible(question) << ": " << Pages::visible(why) << '\n';
+            return;
+        }
+        History history;
+        QJsonArray kept = state.value(name).toArray();
+        history = History::fromBytes(QJsonDocument(kept).toJson(QJsonDocument::Compact));
+        const std::optional<Sighting> before
+            = history.sightings.isEmpty() ? std::nullopt : std::optional(history.sightings.last());
+        const QList<Change> found = before ? changes(*before, *sighting) : QList<Change>();
+        if (history.add(*sighting))
+            state.insert(name, QJsonDocument::fromJson(history.toBytes()).array());
+        changed += found.isEmpty() ? 0 : 1;
+        if (output.format == Format::Json) {
+            QJsonArray list;
+            for (const Change &change : found)
+                list.append(QJsonObject {
+                    { u"field"_qs, change.field }, { u"before"_qs, change.before }, { u"after"_qs, change.after } });
+            out << QJsonDocument(QJsonObject { { u"question"_qs, question },
+                                               { u"name"_qs, name },
+                                               { u"answered"_qs, true },
+                                               { u"first"_qs, !before.has_value() },
+                                               { u"changes"_qs, list },
+                                               { u"now"_qs, sighting->toJson() } })
+                       .toJson(QJsonDocument::Compact)
+                << '\n';
+        } else if (output.format == Format::Csv) {
+            for (const Change &change : found)
+                out << csvRow({ question, name, change.field, change.before, change.after });
+        } else if (!before) {
+            out << Subscriptions::sightingWords(Pages::visible(name), *sighting, output.words) << '\n';
+        } else {
+            for (const Change &change : found)
+                out << Pages::visible(Subscriptions::changeWords(name, change, output.words)) << '\n';
+        }
+        out.flush();
+    });
+    QSaveFile saved(stateFile);
+    const QByteArray bytes = QJsonDocument(QJsonObject { { u"names"_qs, state } }).toJson(QJsonDocument::Indented);
+    if (!saved.open(QIODevice::WriteOnly) || saved.write(bytes) != bytes.size() || !saved.commit()) {
+        std::fprintf(stderr, "quelcor-lookup: cannot write %s\n", qPrintable(stateFile));
+        return 2;
+    }
+    return changed ? 3 : failed ? 1 : 0;
 }
 
 int printCoverage(RdapBootstrap &bootstrap, const LookupSettings &settings)
@@ -308,12 +409,18 @@ int main(int argc, char **argv)
         u"url|host[:port]"_qs);
     const QCommandLineOption timeout(
         u"timeout"_qs, u"Seconds each server has for its whole answer, connecting included (30)."_qs, u"seconds"_qs);
+    const QCommandLineOption watchState(
+        u"watch"_qs,
+        u"Watches the names: looks each up, prints what changed since the last run (its phase, registrar, name "
+        "servers, statuses or expiry) and keeps what it saw in the state file, written whole or not at all. Exit "
+        "status 3 when something changed."_qs,
+        u"statefile"_qs);
     const QCommandLineOption coverage(
         u"coverage"_qs,
         u"Prints how each top-level domain of the root zone is looked up, from the files at hand (no network): its "
         "route (both, rdap, whois or none), RDAP service and whois server, a line each; then the counts."_qs);
-    parser.addOptions(
-        { help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout, coverage });
+    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout, coverage,
+                        watchState });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -379,5 +486,10 @@ int main(int argc, char **argv)
         return usage(error);
     if (questions.isEmpty())
         return usage(u"no question given"_qs);
+    if (parser.isSet(watchState)) {
+        if (parser.isSet(records) || parser.isSet(raw))
+            return usage(u"--watch prints what changed: not with --records or --raw"_qs);
+        return watch(lookup, questions, output, parser.value(watchState));
+    }
     return lookUp(lookup, questions, output);
 }

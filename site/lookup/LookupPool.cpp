@@ -106,7 +106,7 @@ bool LookupPool::kept(const Job &job) const
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
     job->key = keyOf(*job);
-    if (m_settings.cache && !job->key.isEmpty()) {
+    if (m_settings.cache && !job->key.isEmpty() && !job->fresh) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         std::optional<LookupResult> kept = job->keptElsewhere ? LookupResult::deserialised(*job->keptElsewhere, now)
                                                               : LookupResult::kept(*m_settings.cache, job->key, now);
@@ -194,6 +194,8 @@ void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &r
 {
     if (m_settings.cache && !job->key.isEmpty())
         result.keep(*m_settings.cache, job->key, QDateTime::currentDateTimeUtc());
+    if (m_settings.seen)
+        m_settings.seen(result);
     std::vector<std::shared_ptr<Job>> followers;
     {
         const std::lock_guard lock(m_mutex);

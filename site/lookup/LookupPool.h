@@ -35,6 +35,7 @@ public:
         ClientBudget *clientLookups = nullptr; // lookups a client address may ask for over time; no bound when null
         std::optional<Dns::Resolver> resolver; // for availability checks; none: each extension asks its registry
         QStringList availabilityExtensions = ManyExtensions::usual(); // a name without extension in
+        std::function<void(const LookupResult &)> seen; // each lookup's result as it ends, on its thread
     };
 
     struct Job
@@ -47,6 +48,7 @@ public:
         LookupResult result; // valid once Done
         std::optional<QByteArray> keptElsewhere; // what Redis keeps for the question, found before it was submitted
         bool counted = false; // the client's budget counted it before it was submitted
+        bool fresh = false; // asked of the registry even when an answer is kept (a watched name's re-check)
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).

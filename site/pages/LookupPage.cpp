@@ -115,6 +115,17 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result,
     }
     if (result.cachedAgeSeconds >= 0)
         data.set("cached", value(words.text(kCached).arg(result.cachedAgeSeconds)));
+    // A name the registry answered for may be watched: its history, calendar and feed.
+    if (result.kind == Query::Kind::Domain
+        && (verdict.kind == Verdict::Kind::Registered || verdict.kind == Verdict::Kind::Available
+            || verdict.kind == Verdict::Kind::Reserved)) {
+        data.set("watch",
+                 value(u"/watch/history?name="_qs + QString::fromLatin1(QUrl::toPercentEncoding(result.query))));
+        data.set("watchLabel",
+                 value(words.text(QT_TRANSLATE_NOOP("Page",
+                                                    "Watch: its history, a calendar of its dates, a feed of "
+                                                    "its changes"))));
+    }
     Data rows = fieldRows(Findings::fields(words, result, verdict), result.records);
     const bool readable = !rows.is_empty_list();
     if (readable) {

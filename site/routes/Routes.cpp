@@ -28,14 +28,20 @@ const Routes::Route Routes::kRoutes[] = {
     { http::verb::get, QLatin1StringView("/api/v1/lookup"), &Routes::apiLookup },
     { http::verb::get, QLatin1StringView("/api/v1/availability"), &Routes::apiAvailability },
     { http::verb::get, QLatin1StringView("/api/v1/openapi.json"), &Routes::apiDescription },
+    { http::verb::get, QLatin1StringView("/api/v1/history"), &Routes::apiHistory },
+    { http::verb::get, QLatin1StringView("/watch/calendar.ics"), &Routes::watchCalendar },
+    { http::verb::get, QLatin1StringView("/watch/feed.atom"), &Routes::watchFeed },
+    { http::verb::get, QLatin1StringView("/watch/history"), &Routes::watchHistory },
 };
 
 Routes::Routes(const Pages &pages, LookupPool &pool, asio::io_context &io, std::chrono::seconds queueDeadline,
-               const std::atomic<bool> &draining)
+               const std::atomic<bool> &draining, Watchlist *watchlist, Watcher *watcher)
     : m_pages(pages)
     , m_pool(pool)
     , m_admission(pool, io, queueDeadline)
     , m_draining(draining)
+    , m_watchlist(watchlist)
+    , m_watcher(watcher)
 {
 }
 

@@ -4,6 +4,7 @@
 #include "http/Application.h"
 #include "lookup/LookupPool.h"
 #include "pages/Pages.h"
+#include "watch/Subscriptions.h"
 
 #include <boost/asio.hpp>
 #include <boost/beast.hpp>
@@ -18,6 +19,9 @@
 #include <optional>
 #include <string>
 
+class Watchlist;
+class Watcher;
+
 // Which handler answers which request: the one table of the site's paths (in Routes.cpp), with the small
 // handlers; the lookup page's in LookupRoutes.cpp, the API's in ApiRoutes.cpp. One set for each I/O loop.
 class Routes
@@ -27,7 +31,7 @@ public:
     using Reply = Http::Reply;
 
     Routes(const Pages &pages, LookupPool &pool, boost::asio::io_context &io, std::chrono::seconds queueDeadline,
-           const std::atomic<bool> &draining);
+           const std::atomic<bool> &draining, Watchlist *watchlist = nullptr, Watcher *watcher = nullptr);
 
     // The answer to a request, its length set (a HEAD's without the body). peer: the connection's own address;
     // client: the address that limits count. An answer sent in parts sets *parts, and its reply holds the
@@ -86,8 +90,24 @@ private:
     boost::asio::awaitable<Reply> apiDescription(const Exchange &exchange);
     static Reply refusedApi(const Exchange &exchange, const Admission::Asked &asked);
 
+    // WatchRoutes.cpp
+    boost::asio::awaitable<Reply> watchCalendar(const Exchange &exchange);
+    boost::asio::awaitable<Reply> watchFeed(const Exchange &exchange);
+    boost::asio::awaitable<Reply> watchHistory(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiHistory(const Exchange &exchange);
+    // The set of names a parameter names ("a.com,b.de"), watched from now on, with what the site saw of each; no
+    // value, and *refusal, for a set that is empty, too large or holds what is no domain name.
+    std::optional<QList<Subscriptions::Named>> watchedSet(const Exchange &exchange, const QString &parameter,
+                                                          Reply *refusal);
+    // A calendar, feed or history: with its ETag (a 304 for a reader that has it) and kept for an hour.
+    static Reply subscription(const Exchange &exchange, const QByteArray &body, const char *contentType);
+    // A bad question as plain text, in the page's language (a calendar program or feed reader shows it as it is).
+    static Reply refused(const Exchange &exchange, const QString &why);
+
     const Pages &m_pages;
     LookupPool &m_pool;
     Admission m_admission;
     const std::atomic<bool> &m_draining;
+    Watchlist *m_watchlist;
+    Watcher *m_watcher;
 };

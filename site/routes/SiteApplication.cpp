@@ -67,7 +67,7 @@ SiteApplication::SiteApplication(const Pages &pages, LookupPool &pool, asio::io_
                                  const std::atomic<bool> &draining, const Settings &settings)
     : m_settings(settings)
     , m_draining(draining)
-    , m_routes(pages, pool, io, settings.queueDeadline, draining)
+    , m_routes(pages, pool, io, settings.queueDeadline, draining, settings.watchlist, settings.watcher)
     , m_kept(pages)
 {
 }

@@ -20,6 +20,8 @@ public:
     {
         std::chrono::seconds queueDeadline { 20 }; // a lookup waiting for a worker; then 503
         QList<QHostAddress> trustedProxies; // whose X-Forwarded-For names the client
+        Watchlist *watchlist = nullptr; // the names watched over time; the watch's paths are not served without
+        Watcher *watcher = nullptr;
     };
 
     SiteApplication(const Pages &pages, LookupPool &pool, boost::asio::io_context &io,

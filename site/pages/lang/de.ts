@@ -634,6 +634,130 @@
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>Inhaber nicht veröffentlicht</translation>
     </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Beobachten: Verlauf, Kalender seiner Termine, Feed seiner Änderungen</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 ist kein Domainname, der beobachtet werden kann.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Nennen Sie die zu beobachtenden Domainnamen, zum Beispiel names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Es können höchstens %1 Namen gemeinsam beobachtet werden.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms erlaubt bis zu fünf Angaben in Tagen, jeweils von 0 bis 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>Was diese Website bei %1 gesehen hat, das Neueste zuerst: jedes Mal, wenn sich etwas geändert hat.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Noch nichts: Die Website fragt den Namen jetzt ab und erneut, wenn seine Termine näher rücken. Schauen Sie später wieder vorbei.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Gesehen</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Was sich geändert hat</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Beobachten</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Abonnieren Sie ohne Konto: Geben Sie einem Kalenderprogramm die Adresse des Kalenders, einem Feedreader die des Feeds.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Kalender seiner Termine (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Feed seiner Änderungen (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Verlauf als JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>registriert</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>abgelaufen, in der Karenzzeit</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>in der Wiederherstellungsfrist</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>zur Löschung vorgemerkt</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>verfügbar</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>von seiner Registry reserviert</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>läuft am %1 ab</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ist jetzt %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1: %2 – bisher %3, jetzt %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 läuft ab</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1: Die Karenzzeit endet</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1: Die Wiederherstellungsfrist endet</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 wird möglicherweise frei</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>geschätzt</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -634,6 +634,130 @@
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>titular no publicado</translation>
     </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Vigilar: su historial, un calendario de sus fechas, un canal de sus cambios</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 no es un nombre de dominio que se pueda vigilar.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Indique los nombres de dominio que desea vigilar, por ejemplo names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Se pueden vigilar como máximo %1 nombres a la vez.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms admite hasta cinco números de días, de 0 a 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>Lo que este sitio ha visto de %1, lo más reciente primero: cada vez que algo cambió.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Nada todavía: el sitio busca el nombre ahora, y de nuevo cuando se acerquen sus fechas. Vuelva más tarde.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Qué cambió</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Vigilar</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Suscríbase sin cuenta: un programa de calendario admite la dirección del calendario; un lector de canales, la del canal.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Calendario de sus fechas (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Canal de sus cambios (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Historial en JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historial de %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>registrado</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>vencido, en período de gracia</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>en período de redención</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>pendiente de eliminación</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>disponible</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>reservado por su registro</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 está %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>vence el %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ahora está %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1: %2 – antes %3, ahora %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 vence</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1: termina su período de gracia</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1: termina su período de redención</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 podría quedar libre</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimación</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

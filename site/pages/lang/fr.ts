@@ -309,17 +309,17 @@
     <message>
         <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Le service de recherche du registre (%1) a échoué à plusieurs reprises ; il sera de nouveau interrogé dans %2 s.</translation>
+        <translation>Le service de recherche du registre (%1) a échoué à plusieurs reprises&#x202f;; il sera de nouveau interrogé dans %2&#xa0;s.</translation>
     </message>
     <message>
         <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 limite la fréquence des requêtes ; sa fiche n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+        <translation>%1 limite la fréquence des requêtes&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2&#xa0;s.</translation>
     </message>
     <message>
         <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 a échoué à plusieurs reprises ; sa fiche n&apos;est pas affichée. Réessayez dans %2 s.</translation>
+        <translation>%1 a échoué à plusieurs reprises&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2&#xa0;s.</translation>
     </message>
 </context>
 <context>
@@ -633,6 +633,130 @@
         <source>holder withheld</source>
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>titulaire non publié</translation>
+    </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Suivre&#xa0;: son historique, un calendrier de ses dates, un flux de ses modifications</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 n&apos;est pas un nom de domaine qui peut être suivi.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Indiquez les noms de domaine à suivre, par exemple names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Au plus %1 noms peuvent être suivis ensemble.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms accepte jusqu&apos;à cinq nombres de jours, de 0 à 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>Ce que ce site a vu de %1, du plus récent au plus ancien&#xa0;: chaque changement constaté.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Rien pour l&apos;instant&#xa0;: le site recherche le nom maintenant, puis de nouveau à l&apos;approche de ses dates. Revenez plus tard.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Vu le</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Ce qui a changé</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Abonnez-vous sans compte&#xa0;: un logiciel d&apos;agenda accepte l&apos;adresse du calendrier, un lecteur de flux celle du flux.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Calendrier de ses dates (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Flux de ses modifications (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Historique au format JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique de %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>enregistré</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>expiré, en période de grâce</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>en période de rédemption</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>en attente de suppression</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>disponible</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>réservé par son registre</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>expire le %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 est désormais %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1&#xa0;: %2 – avant %3, désormais %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 expire</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1&#xa0;: fin de la période de grâce</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1&#xa0;: fin de la période de rédemption</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 pourrait devenir libre</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimation</translation>
     </message>
 </context>
 <context>

@@ -634,6 +634,130 @@
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>titolare non pubblicato</translation>
     </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Monitorare: cronologia, calendario delle sue date, feed delle sue modifiche</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 non è un nome di dominio che si può monitorare.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Indicare i nomi di dominio da monitorare, ad esempio names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Si possono monitorare al massimo %1 nomi insieme.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms accetta fino a cinque numeri di giorni, da 0 a 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>Ciò che questo sito ha visto di %1, dal più recente: ogni volta che qualcosa è cambiato.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Ancora nulla: il sito cerca il nome ora, e di nuovo quando le sue date si avvicinano. Tornare più tardi.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Che cosa è cambiato</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Monitorare</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Abbonarsi senza account: un programma di calendario accetta l&apos;indirizzo del calendario, un lettore di feed quello del feed.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Calendario delle sue date (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Feed delle sue modifiche (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Cronologia in JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Cronologia di %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>registrato</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>scaduto, nel periodo di grazia</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>nel periodo di riscatto</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>in attesa di cancellazione</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>disponibile</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>riservato dal suo registro</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 è %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>scade il giorno %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 ora è %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1: %2 – prima %3, ora %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 scade</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1: termina il periodo di grazia</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1: termina il periodo di riscatto</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 potrebbe essere libero</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>stima</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

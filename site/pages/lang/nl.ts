@@ -634,6 +634,130 @@
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>houder niet gepubliceerd</translation>
     </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Volgen: de geschiedenis, een kalender van de datums, een feed van de wijzigingen</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 is geen domeinnaam die gevolgd kan worden.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Noem de domeinnamen die u wilt volgen, bijvoorbeeld names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Er kunnen hoogstens %1 namen samen worden gevolgd.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms accepteert hoogstens vijf aantallen dagen, van 0 tot en met 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>Wat deze site van %1 heeft gezien, nieuwste eerst: elke keer dat er iets veranderde.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Nog niets: de site zoekt de naam nu op, en opnieuw wanneer de datums naderen. Kom later terug.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Gezien</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Wat er veranderde</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Volgen</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Abonneer u zonder account: een agendaprogramma neemt het adres van de kalender, een feedlezer dat van de feed.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Kalender van de datums (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Feed van de wijzigingen (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Geschiedenis als JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Geschiedenis van %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>geregistreerd</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>verlopen, in de respijtperiode</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>in de quarantaineperiode</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>gemarkeerd voor verwijdering</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>beschikbaar</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>gereserveerd door zijn register</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>verloopt op %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 is nu %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1: %2 – voorheen %3, nu %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 verloopt</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1: de respijtperiode eindigt</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1: de quarantaineperiode eindigt</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 komt mogelijk vrij</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>schatting</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -634,6 +634,130 @@
         <extracomment>Of a domain name whose holder the registrar does not show (RFC 9537 redaction)</extracomment>
         <translation>titular não publicado</translation>
     </message>
+    <message>
+        <source>Watch: its history, a calendar of its dates, a feed of its changes</source>
+        <translation>Acompanhar: o seu histórico, um calendário das suas datas, um feed das suas alterações</translation>
+    </message>
+    <message>
+        <source>%1 is not a domain name that can be watched.</source>
+        <translation>%1 não é um nome de domínio que possa ser acompanhado.</translation>
+    </message>
+    <message>
+        <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <translation>Indique os nomes de domínio a acompanhar, por exemplo names=example.com,example.org.</translation>
+    </message>
+    <message>
+        <source>At most %1 names can be watched together.</source>
+        <translation>Podem acompanhar-se no máximo %1 nomes em conjunto.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
+        <translation>alarms aceita até cinco números de dias, de 0 a 366.</translation>
+    </message>
+    <message>
+        <source>What this site saw of %1, newest first: each time something changed.</source>
+        <translation>O que este site viu de %1, do mais recente para o mais antigo: cada vez que algo mudou.</translation>
+    </message>
+    <message>
+        <source>Nothing yet: the site looks the name up now, and again as its dates near. Come back later.</source>
+        <translation>Ainda nada: o site pesquisa o nome agora, e de novo quando as suas datas se aproximarem. Volte mais tarde.</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>O que mudou</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Acompanhar</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
+        <translation>Subscreva sem conta: um programa de calendário aceita o endereço do calendário; um leitor de feeds, o do feed.</translation>
+    </message>
+    <message>
+        <source>Calendar of its dates (iCalendar)</source>
+        <translation>Calendário das suas datas (iCalendar)</translation>
+    </message>
+    <message>
+        <source>Feed of its changes (Atom)</source>
+        <translation>Feed das suas alterações (Atom)</translation>
+    </message>
+    <message>
+        <source>History as JSON</source>
+        <translation>Histórico em JSON</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Histórico de %1</translation>
+    </message>
+    <message>
+        <source>registered</source>
+        <translation>registado</translation>
+    </message>
+    <message>
+        <source>expired, in its grace period</source>
+        <translation>expirado, no período de tolerância</translation>
+    </message>
+    <message>
+        <source>in its redemption period</source>
+        <translation>no período de resgate</translation>
+    </message>
+    <message>
+        <source>pending delete</source>
+        <translation>pendente de eliminação</translation>
+    </message>
+    <message>
+        <source>available</source>
+        <translation>disponível</translation>
+    </message>
+    <message>
+        <source>reserved by its registry</source>
+        <translation>reservado pelo seu registo</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 está %2</translation>
+    </message>
+    <message>
+        <source>expires %1</source>
+        <translation>expira a %1</translation>
+    </message>
+    <message>
+        <source>%1 is now %2</source>
+        <translation>%1 está agora %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>%1: %2 was %3, is now %4</source>
+        <translation>%1: %2 – antes %3, agora %4</translation>
+    </message>
+    <message>
+        <source>%1 expires</source>
+        <translation>%1 expira</translation>
+    </message>
+    <message>
+        <source>%1: its grace period ends</source>
+        <translation>%1: termina o período de tolerância</translation>
+    </message>
+    <message>
+        <source>%1: its redemption period ends</source>
+        <translation>%1: termina o período de resgate</translation>
+    </message>
+    <message>
+        <source>%1 may be free</source>
+        <translation>%1 poderá ficar livre</translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation>estimativa</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

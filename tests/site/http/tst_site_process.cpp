@@ -25,6 +25,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -80,6 +81,37 @@ Page served(const QString &url, const QByteArray &ifNoneMatch = {})
     return page;
 }
 
+// quelcor-lookup run to its end with the arguments, in a C locale: its exit code and its output.
+std::pair<int, QString> runLookup(const QStringList &arguments)
+{
+    QProcess lookup;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LANG"_qs, u"C.UTF-8"_qs);
+    lookup.setProcessEnvironment(environment);
+    lookup.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-lookup"), arguments);
+    if (!lookup.waitForStarted())
+        return { -1, QString() };
+    QEventLoop loop; // serving this thread's stand-ins meanwhile
+    QObject::connect(&lookup, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30'000, &loop, &QEventLoop::quit);
+    if (lookup.state() != QProcess::NotRunning)
+        loop.exec();
+    const QString out = QString::fromUtf8(lookup.readAllStandardOutput() + lookup.readAllStandardError());
+    return { lookup.exitStatus() == QProcess::NormalExit ? lookup.exitCode() : -1, out };
+}
+
+// An RDAP record of a name: its registrar, statuses, expiry and name server.
+QByteArray recordOf(const char *name, const char *registrar, const char *status, const QDate &expires)
+{
+    return QStringLiteral(
+               R"({"ldhName":"%1","status":["%3"],"events":[{"eventAction":"expiration","eventDate":"%4T00:00:00Z"}],
+        "entities":[{"roles":["registrar"],"vcardArray":["vcard",[["fn",{},"text","%2"]]]}],
+        "nameservers":[{"ldhName":"ns1.%2.example"}]})")
+        .arg(QLatin1StringView(name), QLatin1StringView(registrar), QLatin1StringView(status),
+             expires.toString(Qt::ISODate))
+        .toUtf8();
+}
+
 } // namespace
 
 class TestSiteProcess : public QObject
@@ -94,6 +126,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void restartOnTheSamePort();
+    void watchedFromCron();
+    void watchedBySubscription();
     void plainPagesAndMissingOnes_data();
     void plainPagesAndMissingOnes();
     void badCommandLines_data();
@@ -410,24 +444,135 @@ void TestSiteProcess::commandLine()
 
     // Run twice: the second run reads the bootstrap file it kept and asks only for the records.
     for (int run = 0; run < 2; ++run) {
-        QProcess lookup;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"LANG"_qs, u"C.UTF-8"_qs);
-        lookup.setProcessEnvironment(environment);
-        lookup.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-lookup"),
-                     QStringList { u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs,
-                                   u"127.0.0.1"_qs, u"--cache-dir"_qs, folder.filePath(u"cache"_qs), u"--dns-server"_qs,
-                                   u"none"_qs, u"--whois-root"_qs, u"127.0.0.1:1"_qs }
-                         + arguments);
-        QVERIFY(lookup.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(lookup.state() == QProcess::NotRunning, 30'000);
-        const QString out = QString::fromUtf8(lookup.readAllStandardOutput());
-        QVERIFY2(lookup.exitStatus() == QProcess::NormalExit && lookup.exitCode() == exitCode,
-                 qPrintable(out + QString::fromUtf8(lookup.readAllStandardError())));
+        const auto [code, out]
+            = runLookup(QStringList { u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs,
+                                      u"127.0.0.1"_qs, u"--cache-dir"_qs, folder.filePath(u"cache"_qs),
+                                      u"--dns-server"_qs, u"none"_qs, u"--whois-root"_qs, u"127.0.0.1:1"_qs }
+                        + arguments);
+        QVERIFY2(code == exitCode, qPrintable(out));
         for (const QString &line : lines)
             QVERIFY2(out.contains(line), qPrintable(out));
     }
     QVERIFY(rdap.log().count(u"GET /dns.json"_qs) <= 1);
+}
+
+void TestSiteProcess::watchedFromCron()
+{
+    // A name's life, a run of the command line a step: each change is told once (exit status 3), an unchanged
+    // name is not (0), and the state file keeps what was seen.
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    const QDate today = QDate::currentDate();
+    struct Step
+    {
+        QByteArray record; // empty: not registered
+        int exitCode;
+        QString said; // empty: nothing
+    };
+    const Step steps[] = {
+        { recordOf("watched.com", "Alpha", "active", today.addDays(100)), 0,
+          u"watched.com is registered; expires "_qs + today.addDays(100).toString(Qt::ISODate) },
+        { recordOf("watched.com", "Alpha", "active", today.addDays(100)), 0, {} },
+        { recordOf("watched.com", "Beta", "active", today.addDays(100)), 3,
+          u"watched.com: Registrar was Alpha, is now Beta"_qs },
+        { recordOf("watched.com", "Beta", "redemption period", today.addDays(-50)), 3,
+          u"watched.com is now in its redemption period"_qs },
+        { recordOf("watched.com", "Beta", "pending delete", today.addDays(-50)), 3,
+          u"watched.com is now pending delete"_qs },
+        { {}, 3, u"watched.com is now available"_qs },
+        { recordOf("watched.com", "Gamma", "active", today.addDays(365)), 3, u"watched.com is now registered"_qs },
+        { recordOf("watched.com", "Gamma", "active", today.addDays(365)), 0, {} },
+    };
+    QTemporaryDir folder;
+    const QString state = folder.filePath(u"watched.json"_qs);
+    for (const Step &step : steps) {
+        rdap.route("/domain/watched.com",
+                   step.record.isEmpty() ? LocalHttpServer::Reply { 404, "{}", "application/rdap+json" }
+                                         : LocalHttpServer::Reply { 200, step.record, "application/rdap+json" });
+        const auto [code, out]
+            = runLookup({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
+                          u"--cache-dir"_qs, folder.filePath(u"cache"_qs), u"--dns-server"_qs, u"none"_qs,
+                          u"--watch"_qs, state, u"watched.com"_qs });
+        QVERIFY2(code == step.exitCode && (step.said.isEmpty() ? out.isEmpty() : out.contains(step.said)),
+                 qPrintable(QString::number(code) + u' ' + out));
+    }
+    // A file that is not a state file is left as it is.
+    QFile other(folder.filePath(u"other.json"_qs));
+    QVERIFY(other.open(QIODevice::WriteOnly) && other.write("[1, 2]") == 6);
+    other.close();
+    QCOMPARE(runLookup({ u"--watch"_qs, other.fileName(), u"watched.com"_qs }).first, 2);
+    QVERIFY(other.open(QIODevice::ReadOnly) && other.readAll() == "[1, 2]");
+}
+
+void TestSiteProcess::watchedBySubscription()
+{
+    // A name a feed and a calendar watch: the site looks it up again and again (here every two seconds, each
+    // second near its dates), each change is one entry more, and the calendar moves with it.
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    SiteProcess site({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
+                       u"--whois-root"_qs, u"127.0.0.1:1"_qs, u"--watch-recheck-seconds"_qs, u"2"_qs,
+                       u"--watch-most-per-set"_qs, u"3"_qs });
+    QVERIFY(site.started());
+    const QString feed = site.base() + u"/watch/feed.atom?names=watched.com"_qs;
+    const QDate today = QDate::currentDate();
+    const QDate renewed = today.addDays(365);
+    const std::pair<QByteArray, QString> steps[] = {
+        { recordOf("watched.com", "Alpha", "active", today.addDays(5)), u"watched.com is registered"_qs },
+        { recordOf("watched.com", "Alpha", "redemption period", today.addDays(-50)),
+          u"watched.com is now in its redemption period"_qs },
+        { recordOf("watched.com", "Alpha", "pending delete", today.addDays(-50)),
+          u"watched.com is now pending delete"_qs },
+        { {}, u"watched.com is now available"_qs },
+        { recordOf("watched.com", "Gamma", "active", renewed), u"watched.com is now registered"_qs },
+    };
+    qsizetype entries = 0;
+    Page answer;
+    for (const auto &[record, told] : steps) {
+        rdap.route("/domain/watched.com",
+                   record.isEmpty() ? LocalHttpServer::Reply { 404, "{}", "application/rdap+json" }
+                                    : LocalHttpServer::Reply { 200, record, "application/rdap+json" });
+        ++entries;
+        QTRY_VERIFY_WITH_TIMEOUT((answer = served(feed)).body.count("<entry>") == entries, 20000);
+        const QByteArray newest = answer.body.mid(answer.body.indexOf("<entry>"));
+        QVERIFY2(newest.left(newest.indexOf("</title>")).contains(told.toUtf8()), answer.body.constData());
+        if (record.contains("Alpha")) { // looked at again: nothing more to tell
+            const qsizetype asked = rdap.log().count(u"GET /domain/watched.com"_qs);
+            QTRY_VERIFY_WITH_TIMEOUT(rdap.log().count(u"GET /domain/watched.com"_qs) > asked, 10000);
+            QCOMPARE(served(feed).body.count("<entry>"), entries);
+        }
+    }
+    QCOMPARE(answer.contentType, "application/atom+xml; charset=utf-8");
+    QCOMPARE(served(feed, answer.etag).status, 304); // a reader that has it gets nothing again
+
+    // The calendar and the feed as Debian's parsers read them.
+    const Page calendar = served(site.base() + u"/watch/calendar.ics?names=watched.com&alarms=30,7"_qs);
+    QTemporaryDir folder;
+    QFile calendarFile(folder.filePath(u"watched.ics"_qs)), feedFile(folder.filePath(u"watched.atom"_qs));
+    QVERIFY(calendarFile.open(QIODevice::WriteOnly) && calendarFile.write(calendar.body) == calendar.body.size());
+    QVERIFY(feedFile.open(QIODevice::WriteOnly) && feedFile.write(answer.body) == answer.body.size());
+    calendarFile.close();
+    feedFile.close();
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::MergedChannels);
+    reader.start(u"/usr/bin/python3"_qs,
+                 { QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/api/read-watch.py"), calendarFile.fileName(),
+                   feedFile.fileName() });
+    QVERIFY(reader.waitForFinished(60'000));
+    const QString read = QString::fromUtf8(reader.readAll());
+    QVERIFY2(
+        reader.exitCode() == 0 && read.endsWith(u"ok\n")
+            && read.startsWith(u"event "_qs + renewed.toString(Qt::ISODate) + u" watched.com expires alarms 7,30\n"_qs)
+            && read.count(u"\nentry "_qs) == 5,
+        qPrintable(read));
+
+    // Questions the watch does not take.
+    for (const char *names : { "a.com,b.com,c.com,d.com", "exa_mple.com", "", "8.8.8.8" })
+        QCOMPARE(served(site.base() + u"/watch/feed.atom?names="_qs + QLatin1StringView(names)).status, 400);
 }
 
 void TestSiteProcess::slowLookupHoldsUpNobody()

@@ -7,6 +7,7 @@
 #include "state/RateLimits.h"
 #include "state/RegistryHealth.h"
 #include "state/ResultCache.h"
+#include "watch/Watch.h"
 
 #include <QTest>
 
@@ -41,6 +42,8 @@ class TestSiteLimits : public QObject
 {
     Q_OBJECT
 private slots:
+    void lifeDatesAhead_data();
+    void lifeDatesAhead();
     void cacheLifetimes_data();
     void cacheLifetimes();
     void cacheExpiresAndEvicts();
@@ -250,6 +253,58 @@ void TestSiteLimits::forwardedAddress()
     QFETCH(QString, client);
     const QList<QHostAddress> trusted { QHostAddress(u"10.0.0.5"_qs), QHostAddress(u"10.0.0.6"_qs) };
     QCOMPARE(clientAddress(peer, header, trusted), client);
+}
+
+void TestSiteLimits::lifeDatesAhead_data()
+{
+    // A sighting on 1 June 2026 (its phase, expiry, last change), and the dates ahead: kind and days after 1 June,
+    // an estimate marked "~".
+    QTest::addColumn<int>("phase");
+    QTest::addColumn<QString>("expires");
+    QTest::addColumn<QString>("lastChanged");
+    QTest::addColumn<QStringList>("dates");
+    using Phase = Sighting::Phase;
+    QTest::newRow("registered: its expiry") << int(Phase::Registered) << "2026-07-01"
+                                            << "" << QStringList { "0 30" };
+    QTest::newRow("registered, no expiry known") << int(Phase::Registered) << ""
+                                                 << "" << QStringList {};
+    QTest::newRow("grace: 45, 30 and 5 days from the expiry")
+        << int(Phase::Grace) << "2026-05-22"
+        << "2026-05-23" << QStringList { "0 -10", "1 ~35", "2 ~65", "3 ~70" };
+    QTest::newRow("redemption: from the record's last change") << int(Phase::Redemption) << "2026-04-01"
+                                                               << "2026-05-30" << QStringList { "2 ~28", "3 ~33" };
+    QTest::newRow("redemption, a last change before the expiry: from the sighting")
+        << int(Phase::Redemption) << "2026-04-01"
+        << "2026-03-01" << QStringList { "2 ~30", "3 ~35" };
+    QTest::newRow("pending delete") << int(Phase::PendingDelete) << "2026-04-01"
+                                    << "" << QStringList { "3 ~5" };
+    QTest::newRow("available: none") << int(Phase::Available) << ""
+                                     << "" << QStringList {};
+}
+
+void TestSiteLimits::lifeDatesAhead()
+{
+    QFETCH(int, phase);
+    QFETCH(QString, expires);
+    QFETCH(QString, lastChanged);
+    QFETCH(QStringList, dates);
+    Sighting sighting;
+    sighting.seen = QDateTime(QDate(2026, 6, 1), QTime(12, 0), Qt::UTC);
+    sighting.phase = Sighting::Phase(phase);
+    sighting.expires = expires;
+    sighting.lastChanged = lastChanged;
+    QStringList found;
+    for (const LifeDate &date : lifeDates(sighting))
+        found.append(u"%1 %2%3"_qs.arg(int(date.kind))
+                         .arg(date.estimated ? u"~" : u"")
+                         .arg(QDate(2026, 6, 1).daysTo(date.date)));
+    QCOMPARE(found, dates);
+    // A history keeps a sighting only when it differs from the one before.
+    History history;
+    QVERIFY(history.add(sighting));
+    sighting.seen = sighting.seen.addDays(1);
+    QVERIFY(!history.add(sighting));
+    QCOMPARE(History::fromBytes(history.toBytes()).sightings.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSiteLimits)

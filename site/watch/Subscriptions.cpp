@@ -1,0 +1,215 @@
+#include "Subscriptions.h"
+
+#include <QCryptographicHash>
+#include <QUuid>
+
+#include <algorithm>
+
+namespace Subscriptions {
+
+namespace {
+
+// The namespace of the site's UUIDs (version 5): feeds and entries keep their ids from one answer to the next.
+const QUuid kNamespace(u"6f1b2f5e-3c1a-5b7e-9a43-0c2d8e7f4a61"_qs);
+
+QString uuid(const QString &name)
+{
+    return QUuid::createUuidV5(kNamespace, name).toString(QUuid::WithoutBraces);
+}
+
+// A TEXT value of iCalendar: backslashes, semicolons, commas and line breaks escaped.
+QString icalText(QString text)
+{
+    text.replace(u'\\', u"\\\\"_qs).replace(u';', u"\\;"_qs).replace(u',', u"\\,"_qs);
+    text.replace(u"\r\n"_qs, u"\\n"_qs).replace(u'\n', u"\\n"_qs).remove(u'\r');
+    return text;
+}
+
+// A content line, folded at 75 octets (a UTF-8 sequence never split), ended by CRLF.
+void line(QByteArray &out, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    qsizetype start = 0, width = 75;
+    while (bytes.size() - start > width) {
+        qsizetype end = start + width;
+        while (end > start && (uchar(bytes[end]) & 0xC0) == 0x80) // inside a character: fold before it
+            --end;
+        out += bytes.mid(start, end - start) + "\r\n ";
+        start = end;
+        width = 74; // the blank that starts a folded line counts
+    }
+    out += bytes.mid(start) + "\r\n";
+}
+
+QString xml(QString text)
+{
+    text.replace(u'&', u"&amp;"_qs).replace(u'<', u"&lt;"_qs).replace(u'>', u"&gt;"_qs).replace(u'"', u"&quot;"_qs);
+    QString out;
+    for (const QChar c : std::as_const(text)) // no control characters: they are not XML
+        if (c.unicode() >= 0x20 || c == u'\n' || c == u'\t')
+            out += c;
+    return out;
+}
+
+QString fieldWords(const QString &field, const PageLanguage &words)
+{
+    if (field == u"registrar")
+        return words.text(QT_TRANSLATE_NOOP("Page", "Registrar"));
+    if (field == u"name servers")
+        return words.text(QT_TRANSLATE_NOOP("Page", "Name servers"));
+    if (field == u"statuses")
+        return words.text(QT_TRANSLATE_NOOP("Page", "Status"));
+    if (field == u"expires")
+        return words.text(QT_TRANSLATE_NOOP("Page", "Expires"));
+    return field;
+}
+
+} // namespace
+
+QString phaseWords(Sighting::Phase phase, const PageLanguage &words)
+{
+    switch (phase) {
+    case Sighting::Phase::Registered:
+        return words.text(QT_TRANSLATE_NOOP("Page", "registered"));
+    case Sighting::Phase::Grace:
+        return words.text(QT_TRANSLATE_NOOP("Page", "expired, in its grace period"));
+    case Sighting::Phase::Redemption:
+        return words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period"));
+    case Sighting::Phase::PendingDelete:
+        return words.text(QT_TRANSLATE_NOOP("Page", "pending delete"));
+    case Sighting::Phase::Available:
+        return words.text(QT_TRANSLATE_NOOP("Page", "available"));
+    case Sighting::Phase::Reserved:
+        return words.text(QT_TRANSLATE_NOOP("Page", "reserved by its registry"));
+    }
+    return QString();
+}
+
+QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words)
+{
+    QString text = words.text(QT_TRANSLATE_NOOP("Page", "%1 is %2")).arg(name, phaseWords(sighting.phase, words));
+    if (!sighting.expires.isEmpty() && sighting.phase == Sighting::Phase::Registered)
+        text += u"; "_qs + words.text(QT_TRANSLATE_NOOP("Page", "expires %1")).arg(sighting.expires);
+    return text;
+}
+
+QString changeWords(const QString &name, const Change &change, const PageLanguage &words)
+{
+    if (change.field == u"phase") {
+        for (Sighting::Phase phase :
+             { Sighting::Phase::Registered, Sighting::Phase::Grace, Sighting::Phase::Redemption,
+               Sighting::Phase::PendingDelete, Sighting::Phase::Available, Sighting::Phase::Reserved }) {
+            if (Sighting::phaseName(phase) == change.after)
+                return words.text(QT_TRANSLATE_NOOP("Page", "%1 is now %2")).arg(name, phaseWords(phase, words));
+        }
+    }
+    const QString none = words.text(QT_TRANSLATE_NOOP("Page", "none"));
+    return words.text(QT_TRANSLATE_NOOP("Page", "%1: %2 was %3, is now %4"))
+        .arg(name, fieldWords(change.field, words), change.before.isEmpty() ? none : change.before,
+             change.after.isEmpty() ? none : change.after);
+}
+
+QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words)
+{
+    QString text;
+    switch (date.kind) {
+    case LifeDate::Kind::Expires:
+        text = words.text(QT_TRANSLATE_NOOP("Page", "%1 expires")).arg(name);
+        break;
+    case LifeDate::Kind::GraceEnds:
+        text = words.text(QT_TRANSLATE_NOOP("Page", "%1: its grace period ends")).arg(name);
+        break;
+    case LifeDate::Kind::RedemptionEnds:
+        text = words.text(QT_TRANSLATE_NOOP("Page", "%1: its redemption period ends")).arg(name);
+        break;
+    case LifeDate::Kind::MayBeFree:
+        text = words.text(QT_TRANSLATE_NOOP("Page", "%1 may be free")).arg(name);
+        break;
+    }
+    return date.estimated ? text + u" ("_qs + words.text(QT_TRANSLATE_NOOP("Page", "estimate")) + u')' : text;
+}
+
+QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, const PageLanguage &words)
+{
+    QByteArray out;
+    line(out, u"BEGIN:VCALENDAR"_qs);
+    line(out, u"VERSION:2.0"_qs);
+    line(out, u"PRODID:-//Quelcor//Quelcor site//EN"_qs);
+    line(out, u"CALSCALE:GREGORIAN"_qs);
+    line(out, u"METHOD:PUBLISH"_qs);
+    QStringList all;
+    for (const Named &named : names)
+        all.append(named.name);
+    line(out, u"X-WR-CALNAME:"_qs + icalText(u"Quelcor: "_qs + all.join(u", ")));
+    for (const Named &named : names) {
+        if (named.history.sightings.isEmpty())
+            continue;
+        const Sighting &latest = named.history.sightings.last();
+        for (const LifeDate &date : lifeDates(latest)) {
+            const QString summary = dateWords(named.name, date, words);
+            line(out, u"BEGIN:VEVENT"_qs);
+            line(out, u"UID:"_qs + uuid(named.name + u' ' + QString::number(int(date.kind))) + u"@quelcor"_qs);
+            line(out, u"DTSTAMP:"_qs + latest.seen.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_qs));
+            line(out, u"DTSTART;VALUE=DATE:"_qs + date.date.toString(u"yyyyMMdd"_qs));
+            line(out, u"DTEND;VALUE=DATE:"_qs + date.date.addDays(1).toString(u"yyyyMMdd"_qs));
+            line(out, u"SUMMARY:"_qs + icalText(summary));
+            line(out, u"DESCRIPTION:"_qs + icalText(sightingWords(named.name, latest, words)));
+            line(out, u"TRANSP:TRANSPARENT"_qs);
+            for (const int days : alarmDays) {
+                line(out, u"BEGIN:VALARM"_qs);
+                line(out, u"ACTION:DISPLAY"_qs);
+                line(out, u"DESCRIPTION:"_qs + icalText(summary));
+                line(out, u"TRIGGER:-P%1D"_qs.arg(days));
+                line(out, u"END:VALARM"_qs);
+            }
+            line(out, u"END:VEVENT"_qs);
+        }
+    }
+    line(out, u"END:VCALENDAR"_qs);
+    return out;
+}
+
+QByteArray feed(const QList<Named> &names, const QString &lookupBase, const PageLanguage &words)
+{
+    struct Entry
+    {
+        QString name, title;
+        QDateTime at;
+    };
+    QList<Entry> entries;
+    QStringList all;
+    for (const Named &named : names) {
+        all.append(named.name);
+        const QList<Sighting> &sightings = named.history.sightings;
+        for (qsizetype i = 0; i < sightings.size(); ++i) {
+            QStringList said;
+            if (i == 0) {
+                said.append(sightingWords(named.name, sightings[i], words));
+            } else {
+                for (const Change &change : changes(sightings[i - 1], sightings[i]))
+                    said.append(changeWords(named.name, change, words));
+            }
+            entries.append({ named.name, said.join(u"; "), sightings[i].seen.toUTC() });
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.at > b.at; });
+    const auto stamp = [](const QDateTime &at) { return at.toString(u"yyyy-MM-dd'T'HH:mm:ss'Z'"_qs); };
+    QString out = u"<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<feed xmlns=\"http://www.w3.org/2005/Atom\" "
+                  "xml:lang=\""_qs
+        + words.tag() + u"\">\n"_qs;
+    out += u"  <title>"_qs + xml(u"Quelcor: "_qs + all.join(u", ")) + u"</title>\n"_qs;
+    out += u"  <id>urn:uuid:"_qs + uuid(all.join(u',')) + u"</id>\n"_qs;
+    out += u"  <updated>"_qs + stamp(entries.isEmpty() ? QDateTime::fromSecsSinceEpoch(0, Qt::UTC) : entries.first().at)
+        + u"</updated>\n  <author><name>Quelcor</name></author>\n"_qs;
+    for (const Entry &entry : std::as_const(entries)) {
+        out += u"  <entry>\n    <title>"_qs + xml(entry.title) + u"</title>\n"_qs;
+        out += u"    <id>urn:uuid:"_qs + uuid(entry.name + u' ' + stamp(entry.at)) + u"</id>\n"_qs;
+        out += u"    <updated>"_qs + stamp(entry.at) + u"</updated>\n"_qs;
+        out += u"    <link href=\""_qs + xml(lookupBase + u"?domain="_qs + entry.name) + u"\"/>\n"_qs;
+        out += u"    <content type=\"text\">"_qs + xml(entry.title) + u"</content>\n  </entry>\n"_qs;
+    }
+    out += u"</feed>\n"_qs;
+    return out.toUtf8();
+}
+
+} // namespace Subscriptions

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Watch.h"
+#include "pages/PageLanguage.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// A watched set's histories as the open formats that calendars and feed readers read, in a page's language.
+namespace Subscriptions {
+
+struct Named
+{
+    QString name; // its A-label
+    History history;
+};
+
+// An iCalendar (RFC 5545) of the names' dates ahead (lifeDates of each latest sighting): an all-day event a date,
+// each with an alarm the given days before. The same histories give the same bytes (for the calendar's ETag).
+QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, const PageLanguage &words);
+
+// An Atom feed (RFC 4287) of what the site saw change: an entry for each name's first sighting and for each
+// sighting after it, newest first; a drop-catch phase (redemption, pending delete, available) told as such.
+// lookupBase: the lookup page's absolute address, for each entry's link ("https://site/hosting/quelcor.php").
+QByteArray feed(const QList<Named> &names, const QString &lookupBase, const PageLanguage &words);
+
+// A sighting's phase, a change and a date in words.
+QString phaseWords(Sighting::Phase phase, const PageLanguage &words);
+QString changeWords(const QString &name, const Change &change, const PageLanguage &words);
+QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words);
+QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words);
+
+} // namespace Subscriptions
