@@ -120,6 +120,7 @@ private:
         Row row { extension, m_question.name + u'.' + extension, stateOf(result), source, result.expires, {} };
         if (row.state == Row::State::Unknown)
             row.why = result.message;
+        row.busy = result.outcome == LookupResult::Outcome::RateLimited;
         return row;
     }
 

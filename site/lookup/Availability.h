@@ -28,6 +28,7 @@ struct Row
     Source source = Source::Registry;
     QString expires; // "yyyy-MM-dd" where the record says
     Message why; // Unknown: why there is no answer
+    bool busy = false; // Unknown because the registry, or the pace towards it, limits questions
 };
 
 // A registry's answer as a row's state.

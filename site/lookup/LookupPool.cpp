@@ -103,6 +103,11 @@ bool LookupPool::kept(const Job &job) const
         && (job.keptElsewhere || m_settings.cache->find(key, QDateTime::currentDateTimeUtc()));
 }
 
+bool LookupPool::costs(const Job &job) const
+{
+    return job.query.ok() && !job.query.special() && !job.availability && !job.counted && !kept(job);
+}
+
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
 {
     job->key = keyOf(*job);
@@ -119,7 +124,7 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
     }
     // A client's budget counts the lookups that ask a registry; a kept answer costs nothing (a check counts each
     // registry it asks, as it asks).
-    if (m_settings.clientLookups && !job->availability && !job->counted) {
+    if (m_settings.clientLookups && costs(*job)) {
         const double wait
             = m_settings.clientLookups->take(job->client, job->query.registry(), TokenBuckets::Clock::now());
         if (wait > 0) {

@@ -75,6 +75,9 @@ public:
     bool askShared(const std::shared_ptr<Job> &job, SharedState::Got done) const;
     // Whether the job's question would be answered from what is kept (here, or found on Redis), at no cost.
     bool kept(const Job &job) const;
+    // Whether the job may cost the client's budget: a question that asks a registry (not refused, not a special
+    // address or number, not kept).
+    bool costs(const Job &job) const;
     // A job still waiting is taken out of the queue; false when it is already running or done.
     bool cancel(const std::shared_ptr<Job> &job);
     // No more jobs start; those waiting are cancelled. Running ones go on.

@@ -239,7 +239,17 @@ QString rendered(const Message &message, Message::Translate translate, const voi
     if (message.id() == MessageId::Verbatim)
         return arguments.value(0);
     const QString translated = translate ? translate(catalog, "Message", english) : QString();
-    return Message::filled(translated.isEmpty() ? QString::fromUtf8(english) : translated, arguments);
+    const QString text = translated.isEmpty() ? QString::fromUtf8(english) : translated;
+    // A reason that is a sentence of its own loses its full stop where the text goes on after it ("... could not
+    // be resolved; whois was asked instead.", not "resolved.; whois").
+    for (qsizetype i = 0; i < message.arguments().size(); ++i) {
+        const qsizetype at = text.indexOf(u'%' + QString::number(i + 1));
+        const QChar after = at >= 0 && at + 2 < text.size() ? text.at(at + 2) : QChar();
+        if (std::holds_alternative<std::shared_ptr<const Message>>(message.arguments()[i])
+            && (after == u';' || after == u',' || after == u':' || after == u'.') && arguments[i].endsWith(u'.'))
+            arguments[i].chop(1);
+    }
+    return Message::filled(text, arguments);
 }
 
 bool equal(const Message::Argument &a, const Message::Argument &b)

@@ -33,11 +33,26 @@ std::pair<std::string, std::string> Pages::availabilityFrame(const QString &type
     data.set("extension", value(words.text(QT_TRANSLATE_NOOP("Page", "Extension"))));
     data.set("state", value(words.text(QT_TRANSLATE_NOOP("Page", "Answer"))));
     data.set("expires", value(words.text(QT_TRANSLATE_NOOP("Page", "Expires"))));
+    // Each extension's place, in the order asked, until its answer comes (shown by the script alone).
+    Data asking { Data::type::list };
+    for (const QString &extension : question.extensions) {
+        Data row;
+        row.set("for", value(extension));
+        row.set("domain", value(Pages::visible(DomainName::unicode(question.name + u'.' + extension))));
+        row.set("label", value(words.text(QT_TRANSLATE_NOOP("Page", "being asked"))));
+        asking.push_back(row);
+    }
+    data.set("asking", asking);
+    static const std::string script = Template::file("rows.js").toStdString();
+    data.set("script", script);
     // The rows go between the two halves of the page.
     const std::string marker = "\x01rows\x01";
     data.set("rows", marker);
     const std::string content = Template::render("availability", data);
-    const std::string whole = page(words, words.text(kLookupTitle), typed, content).toStdString();
+    const std::string whole
+        = page(words, Pages::visible(typed.trimmed().left(100)) + u" \u00B7 "_qs + words.text(kLookupTitle), typed,
+               content)
+              .toStdString();
     const std::size_t at = whole.find(marker);
     return { whole.substr(0, at), whole.substr(at + marker.size()) };
 }
@@ -77,6 +92,11 @@ RowWords rowWords(const Availability::Row &row, const PageLanguage &words)
         made.mark = "?";
         //: The answer for an extension whose registry could not be asked or did not answer
         label = QT_TRANSLATE_NOOP("Verdict", "Unknown");
+        if (row.busy) { // as a lookup's busy registry looks
+            made.kind = "warn";
+            made.mark = Findings::kBusyMark;
+            label = QT_TRANSLATE_NOOP("Verdict", "Registry busy");
+        }
         break;
     }
     made.label = words.text(label, "Verdict");
@@ -97,6 +117,7 @@ std::string Pages::availabilityRow(const Availability::Row &row, const PageLangu
     const RowWords made = rowWords(row, words);
     Data data;
     data.set("domain", value(Pages::visible(DomainName::unicode(row.domain))));
+    data.set("extension", value(row.extension));
     data.set("link",
              value(QStringLiteral("%1?domain=%2")
                        .arg(MakerPaths::lookupPage, QString::fromLatin1(QUrl::toPercentEncoding(row.domain)))));

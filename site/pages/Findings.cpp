@@ -291,7 +291,7 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
         break;
     case Kind::Busy:
         label = QT_TRANSLATE_NOOP("Verdict", "Registry busy");
-        mark = "\u29D7";
+        mark = kBusyMark;
         kind = "warn";
         message();
         break;

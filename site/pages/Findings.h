@@ -12,6 +12,9 @@
 // page and the terminal each show them as text); dates are in the language, with the time left.
 namespace Findings {
 
+// The mark of a busy registry, wherever one shows: a circle a quarter full (DejaVu and Liberation have it).
+inline constexpr const char *kBusyMark = "\u25D4";
+
 enum class Markup {
     Html, // the verdict's detail as markup: the catalog's words escaped, each value isolated (bdi)
     Text, // plain text

@@ -195,7 +195,15 @@ QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, c
                  value(words.text(kWelcome) + words.text(kWelcomeTopLevel) + words.text(kWelcomeAvailability)));
         content = Template::render("welcome", data);
     }
-    return page(words, words.text(kLookupTitle), typed, content, result ? "said" : nullptr);
+    // A result's title names the question and its verdict, so that tabs and the history tell them apart.
+    QString title = words.text(kLookupTitle);
+    if (result) {
+        const Findings::VerdictLine line
+            = Findings::verdictLine(words, *result, Verdict::of(*result, QDate::currentDate()), Findings::Markup::Text);
+        const QString asked = Pages::visible(typed.trimmed().left(100));
+        title = (line.label.isEmpty() ? asked : asked + u": "_qs + line.label) + u" \u00B7 "_qs + title;
+    }
+    return page(words, title, typed, content, result ? "said" : nullptr);
 }
 
 Response Pages::lookupRefused(int status, const QString &typed, const Message &message, const PageLanguage &words)

@@ -116,13 +116,14 @@ QByteArray Pages::versionFile(const QString &variable, const QString &version)
 
 const QList<QPair<QByteArray, QByteArray>> &Pages::securityHeaders()
 {
-    // The one script of the pages is allowed by its hash: no other, and none from elsewhere.
-    static const QByteArray scriptHash
-        = QCryptographicHash::hash(Template::file("copy.js"), QCryptographicHash::Sha256).toBase64();
+    // The pages' two scripts are allowed by their hashes: no other, and none from elsewhere.
+    const auto hashOf = [](const char *name) {
+        return "'sha256-" + QCryptographicHash::hash(Template::file(name), QCryptographicHash::Sha256).toBase64() + "'";
+    };
     static const QList<QPair<QByteArray, QByteArray>> headers {
         { "Content-Security-Policy",
-          "default-src 'none'; style-src 'self'; img-src 'self'; script-src 'sha256-" + scriptHash
-              + "'; form-action 'self'; base-uri 'none'; frame-ancestors 'none'" },
+          "default-src 'none'; style-src 'self'; img-src 'self'; script-src " + hashOf("copy.js") + ' '
+              + hashOf("rows.js") + "; form-action 'self'; base-uri 'none'; frame-ancestors 'none'" },
         { "X-Content-Type-Options", "nosniff" },
         { "Referrer-Policy", "no-referrer" },
         { "Cache-Control", "no-store" },

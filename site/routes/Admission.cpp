@@ -58,7 +58,7 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
             job->keptElsewhere = *kept;
     }
     ClientBudget *budget = m_pool.settings().clientLookups;
-    if (budget && budget->shared() && !m_pool.kept(*job)) {
+    if (budget && budget->shared() && m_pool.costs(*job)) {
         const std::string registry = job->query.registry();
         std::optional<double> wait = co_await awaited<double>([&](std::function<void(double)> done) {
             budget->reserve(client, registry, 0, std::move(done));

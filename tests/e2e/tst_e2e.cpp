@@ -269,7 +269,7 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
                              10000);
 
     // Copy beside the answer (the first stop after the field and its button), then beside the record (after
-    // the record's download link): the clipboard holds the text as the page shows it.
+    // the name's Watch link and the record's download link): the clipboard holds the text as the page shows it.
     const auto press = [&](int tabs, const QString &key) {
         QStringList keys(tabs, QStringLiteral("Tab"));
         keys.append(key);
@@ -281,13 +281,13 @@ void TestEndToEnd::domainLookedUpThroughTheSite()
     for (const QString &shownText :
          { u"Registrato"_qs, u"example.com"_qs, u"9999"_qs, u"13 agosto 2099"_qs, u"DNSSEC"_qs })
         QVERIFY2(answer.contains(shownText), qPrintable(answer));
-    QVERIFY(press(4, QStringLiteral("space")));
+    QVERIFY(press(5, QStringLiteral("space")));
     QTRY_VERIFY2_WITH_TIMEOUT(m_display->clipboard().contains(u"\"ldhName\": \"EXAMPLE.COM\""_qs),
                               qPrintable(m_display->clipboard().left(300)), 10000);
     m_display->settledScreenshot(kMain, kShots + QStringLiteral("/site-03-copied.png"));
 
     // Download: the record as the registry sent it, under a name made from the question.
-    QVERIFY(press(3, QStringLiteral("Return")));
+    QVERIFY(press(4, QStringLiteral("Return")));
     QFile kept(home.filePath(QStringLiteral("Downloads/example.com-rdap.json")));
     QTRY_VERIFY_WITH_TIMEOUT(kept.exists() && kept.size() == record.size(), 10000);
     QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>geschätzt</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>wird abgefragt</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

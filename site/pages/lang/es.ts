@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>estimación</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>consultando</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>estimation</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>en cours de demande</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>stima</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>in corso di richiesta</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

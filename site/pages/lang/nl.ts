@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>schatting</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>wordt opgevraagd</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -758,6 +758,10 @@
         <source>estimate</source>
         <translation>estimativa</translation>
     </message>
+    <message>
+        <source>being asked</source>
+        <translation>a ser consultado</translation>
+    </message>
 </context>
 <context>
     <name>Status</name>

@@ -15,6 +15,11 @@
     document.body.removeChild(area);
     if (!copied && navigator.clipboard) navigator.clipboard.writeText(text);
   }
+  // A polite status line, for what a screen reader should hear of the buttons.
+  var status = document.createElement('p');
+  status.setAttribute('role', 'status');
+  status.className = 'said-aside';
+  document.body.appendChild(status);
   // A Copy button beside each answer and record, in the tools line made for it.
   document.querySelectorAll('[data-copy]').forEach(function (target) {
     var tools = document.querySelector('.tools[data-for="' + target.id + '"]');
@@ -29,7 +34,14 @@
       target.classList.add('copying');
       copy(target.tagName === 'PRE' ? target.textContent : target.innerText);
       target.classList.remove('copying');
+      // Said on the button for a moment, and to a screen reader through the status line.
       button.textContent = target.getAttribute('data-copied');
+      status.textContent = target.getAttribute('data-copied');
+      clearTimeout(button.back);
+      button.back = setTimeout(function () {
+        button.textContent = target.getAttribute('data-copy');
+        status.textContent = '';
+      }, 2000);
     });
     tools.appendChild(button);
   });
