@@ -309,14 +309,12 @@ int watch(const Lookup &lookup, const QStringList &questions, const Output &outp
                 out << Pages::visible(question) << ": " << Pages::visible(why) << '\n';
             return;
         }
-        History history;
-        QJsonArray kept = state.value(name).toArray();
-        history = History::fromBytes(QJsonDocument(kept).toJson(QJsonDocument::Compact));
+        History history = History::fromJson(state.value(name).toArray());
         const std::optional<Sighting> before
             = history.sightings.isEmpty() ? std::nullopt : std::optional(history.sightings.last());
         const QList<Change> found = before ? changes(*before, *sighting) : QList<Change>();
         if (history.add(*sighting))
-            state.insert(name, QJsonDocument::fromJson(history.toBytes()).array());
+            state.insert(name, history.toJson());
         changed += found.isEmpty() ? 0 : 1;
         if (output.format == Format::Json) {
             QJsonArray list;

@@ -1,5 +1,7 @@
 #include "Bootstrap.h"
 
+#include "state/SharedState.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -67,10 +69,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
 {
     QMutexLocker lock(&file.mutex);
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (file.document.isNull() && !m_folder.isEmpty())
-        readKept(file);
-    if (file.document.isNull())
-        readShipped(file);
+    readAtHand(file);
     const bool fresh = !file.document.isNull() && file.fetchedAt.secsTo(now) < m_ttlSeconds;
     if (fresh || file.shipped) {
         // The shipped copy serves at once while a fresh one is fetched, for no lookup in particular.
@@ -80,10 +79,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
         lock.unlock();
         ready(document, Message());
         if (refresh) {
-            QObject *home = context; // the thread's own object, at the top of the lookup's parents
-            while (home->parent())
-                home = home->parent();
-            fetch(file, network, policy, limits, home, {});
+            fetch(file, network, policy, limits, SharedState::homeOf(context), {}); // not the lookup's: the thread's
         }
         return;
     }
@@ -174,11 +170,16 @@ QJsonDocument RdapBootstrap::domainFile()
 {
     File &file = m_files[Dns];
     const QMutexLocker lock(&file.mutex);
+    readAtHand(file);
+    return file.document;
+}
+
+void RdapBootstrap::readAtHand(File &file) const
+{
     if (file.document.isNull() && !m_folder.isEmpty())
         readKept(file);
     if (file.document.isNull())
         readShipped(file);
-    return file.document;
 }
 
 namespace {

@@ -87,6 +87,8 @@ private:
                QObject *context, const Upstream::Fields &validators);
     // The snapshot's copy of the file, when the file is IANA's.
     void readShipped(File &file) const;
+    // For a file without a document (with its mutex held): the one kept in the folder, else the snapshot's.
+    void readAtHand(File &file) const;
     // A file kept in the folder: its document, when it was fetched, and its validators (beside it, in a file of
     // two lines); a null document when there is none.
     void readKept(File &file) const;

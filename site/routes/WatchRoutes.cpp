@@ -9,7 +9,6 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace asio = boost::asio;
@@ -143,9 +142,6 @@ asio::awaitable<Reply> Routes::apiHistory(const Exchange &exchange)
             Api::problem(400, u"Not a name that can be watched"_qs,
                          QString::fromStdString(set ? std::string("Name one domain name.") : refusal.body()).trimmed()),
             exchange.request.version());
-    QJsonArray sightings;
-    for (const Sighting &sighting : set->first().history.sightings)
-        sightings.append(sighting.toJson());
-    const QJsonObject answer { { u"name"_qs, set->first().name }, { u"history"_qs, sightings } };
+    const QJsonObject answer { { u"name"_qs, set->first().name }, { u"history"_qs, set->first().history.toJson() } };
     co_return subscription(exchange, QJsonDocument(answer).toJson(QJsonDocument::Compact), "application/json");
 }

@@ -79,15 +79,20 @@ public:
     // gone. Called once the server's loops have stopped, before what they served is destroyed.
     void stop();
 
+    // The object at the top of target's parents: on a lookup thread, the thread's own, which outlives its lookups.
+    static QObject *homeOf(QObject *target)
+    {
+        while (target->parent())
+            target = target->parent();
+        return target;
+    }
     // An answer handed to target's thread, through the top of target's parents (the thread's own object, which
     // outlives the Redis thread's work), and to done only while target lives.
     template<class... Args>
     static std::function<void(Args...)> deliveredTo(QObject *target,
                                                     std::type_identity_t<std::function<void(Args...)>> done)
     {
-        QObject *home = target;
-        while (home->parent())
-            home = home->parent();
+        QObject *home = homeOf(target);
         return [home, target = QPointer<QObject>(target), done = std::move(done)](Args... args) {
             QMetaObject::invokeMethod(
                 home,

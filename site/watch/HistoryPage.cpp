@@ -20,16 +20,9 @@ Response historyPage(const QString &name, const History &history, const PageLang
     Data rows { Data::type::list };
     const QList<Sighting> &sightings = history.sightings;
     for (qsizetype i = sightings.size() - 1; i >= 0; --i) {
-        QStringList said;
-        if (i == 0) {
-            said.append(Subscriptions::sightingWords(name, sightings[i], words));
-        } else {
-            for (const Change &change : changes(sightings[i - 1], sightings[i]))
-                said.append(Subscriptions::changeWords(name, change, words));
-        }
         Data row;
         row.set("when", value(sightings[i].seen.toUTC().toString(u"yyyy-MM-dd HH:mm 'UTC'"_qs)));
-        row.set("what", value(said.join(u"; ")));
+        row.set("what", value(Subscriptions::toldAt(name, history, i, words)));
         rows.push_back(row);
     }
     if (sightings.isEmpty())

@@ -95,14 +95,9 @@ QString sightingWords(const QString &name, const Sighting &sighting, const PageL
 
 QString changeWords(const QString &name, const Change &change, const PageLanguage &words)
 {
-    if (change.field == u"phase") {
-        for (Sighting::Phase phase :
-             { Sighting::Phase::Registered, Sighting::Phase::Grace, Sighting::Phase::Redemption,
-               Sighting::Phase::PendingDelete, Sighting::Phase::Available, Sighting::Phase::Reserved }) {
-            if (Sighting::phaseName(phase) == change.after)
-                return words.text(QT_TRANSLATE_NOOP("Page", "%1 is now %2")).arg(name, phaseWords(phase, words));
-        }
-    }
+    const std::optional<Sighting::Phase> phase = Sighting::phaseNamed(change.after);
+    if (change.field == u"phase" && phase)
+        return words.text(QT_TRANSLATE_NOOP("Page", "%1 is now %2")).arg(name, phaseWords(*phase, words));
     const QString none = words.text(QT_TRANSLATE_NOOP("Page", "none"));
     return words.text(QT_TRANSLATE_NOOP("Page", "%1: %2 was %3, is now %4"))
         .arg(name, fieldWords(change.field, words), change.before.isEmpty() ? none : change.before,
@@ -127,6 +122,17 @@ QString dateWords(const QString &name, const LifeDate &date, const PageLanguage 
         break;
     }
     return date.estimated ? text + u" ("_qs + words.text(QT_TRANSLATE_NOOP("Page", "estimate")) + u')' : text;
+}
+
+QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words)
+{
+    const QList<Sighting> &sightings = history.sightings;
+    if (index == 0)
+        return sightingWords(name, sightings[0], words);
+    QStringList said;
+    for (const Change &change : changes(sightings[index - 1], sightings[index]))
+        said.append(changeWords(name, change, words));
+    return said.join(u"; ");
 }
 
 QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, const PageLanguage &words)
@@ -180,17 +186,9 @@ QByteArray feed(const QList<Named> &names, const QString &lookupBase, const Page
     QStringList all;
     for (const Named &named : names) {
         all.append(named.name);
-        const QList<Sighting> &sightings = named.history.sightings;
-        for (qsizetype i = 0; i < sightings.size(); ++i) {
-            QStringList said;
-            if (i == 0) {
-                said.append(sightingWords(named.name, sightings[i], words));
-            } else {
-                for (const Change &change : changes(sightings[i - 1], sightings[i]))
-                    said.append(changeWords(named.name, change, words));
-            }
-            entries.append({ named.name, said.join(u"; "), sightings[i].seen.toUTC() });
-        }
+        for (qsizetype i = 0; i < named.history.sightings.size(); ++i)
+            entries.append(
+                { named.name, toldAt(named.name, named.history, i, words), named.history.sightings[i].seen.toUTC() });
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.at > b.at; });
     const auto stamp = [](const QDateTime &at) { return at.toString(u"yyyy-MM-dd'T'HH:mm:ss'Z'"_qs); };

@@ -30,5 +30,7 @@ QString phaseWords(Sighting::Phase phase, const PageLanguage &words);
 QString changeWords(const QString &name, const Change &change, const PageLanguage &words);
 QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words);
 QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words);
+// What the history's sighting at index tells: the first in words of its own, each later one by its changes.
+QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words);
 
 } // namespace Subscriptions

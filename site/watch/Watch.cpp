@@ -92,6 +92,16 @@ QString Sighting::phaseName(Phase phase)
     return QString();
 }
 
+std::optional<Sighting::Phase> Sighting::phaseNamed(const QString &name)
+{
+    for (Phase phase : { Phase::Registered, Phase::Grace, Phase::Redemption, Phase::PendingDelete, Phase::Available,
+                         Phase::Reserved }) {
+        if (phaseName(phase) == name)
+            return phase;
+    }
+    return std::nullopt;
+}
+
 QJsonObject Sighting::toJson() const
 {
     QJsonObject object { { u"seen"_qs, seen.toString(Qt::ISODate) }, { u"phase"_qs, phaseName(phase) } };
@@ -112,17 +122,10 @@ std::optional<Sighting> Sighting::fromJson(const QJsonObject &object)
 {
     Sighting sighting;
     sighting.seen = QDateTime::fromString(object.value(u"seen").toString(), Qt::ISODate);
-    const QString phase = object.value(u"phase").toString();
-    bool known = false;
-    for (Phase each : { Phase::Registered, Phase::Grace, Phase::Redemption, Phase::PendingDelete, Phase::Available,
-                        Phase::Reserved }) {
-        if (phaseName(each) == phase) {
-            sighting.phase = each;
-            known = true;
-        }
-    }
-    if (!known || !sighting.seen.isValid())
+    const std::optional<Phase> phase = phaseNamed(object.value(u"phase").toString());
+    if (!phase || !sighting.seen.isValid())
         return std::nullopt;
+    sighting.phase = *phase;
     sighting.registrar = object.value(u"registrar").toString();
     sighting.nameServers = listOf(object.value(u"nameServers"));
     sighting.statuses = listOf(object.value(u"statuses"));
@@ -191,22 +194,32 @@ bool History::add(const Sighting &sighting)
     return true;
 }
 
-QByteArray History::toBytes() const
+QJsonArray History::toJson() const
 {
     QJsonArray array;
     for (const Sighting &sighting : sightings)
         array.append(sighting.toJson());
-    return QJsonDocument(array).toJson(QJsonDocument::Compact);
+    return array;
 }
 
-History History::fromBytes(const QByteArray &bytes)
+History History::fromJson(const QJsonArray &array)
 {
     History history;
-    for (const QJsonValue &value : QJsonDocument::fromJson(bytes).array()) {
+    for (const QJsonValue &value : array) {
         if (const std::optional<Sighting> sighting = Sighting::fromJson(value.toObject()))
             history.sightings.append(*sighting);
     }
     if (history.sightings.size() > kMost)
         history.sightings.remove(0, history.sightings.size() - kMost);
     return history;
+}
+
+QByteArray History::toBytes() const
+{
+    return QJsonDocument(toJson()).toJson(QJsonDocument::Compact);
+}
+
+History History::fromBytes(const QByteArray &bytes)
+{
+    return fromJson(QJsonDocument::fromJson(bytes).array());
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -36,6 +37,7 @@ struct Sighting
     static std::optional<Sighting> of(const LookupResult &result, const QDateTime &now);
     bool sameAs(const Sighting &other) const; // all but when it was seen
     static QString phaseName(Phase phase); // "registered", "grace", "redemption", "pending-delete", ...
+    static std::optional<Phase> phaseNamed(const QString &name); // the other way round
     QJsonObject toJson() const;
     static std::optional<Sighting> fromJson(const QJsonObject &object);
 };
@@ -70,6 +72,8 @@ struct History
 
     // Adds the sighting when it differs from the latest (or is the first): true then.
     bool add(const Sighting &sighting);
-    QByteArray toBytes() const; // JSON
+    QJsonArray toJson() const;
+    static History fromJson(const QJsonArray &array); // the sightings that can be read
+    QByteArray toBytes() const; // the same as compact JSON
     static History fromBytes(const QByteArray &bytes); // empty for bytes that are not one
 };
