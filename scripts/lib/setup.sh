@@ -13,6 +13,7 @@ QUELCOR_PACKAGES=(
     xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema python3-icalendar python3-feedparser
     qt6-wayland weston dbus python3-pyatspi at-spi2-core orca speech-dispatcher
     clang-14 libclang-rt-14-dev
+    chromium chromium-driver python3-selenium poppler-utils nodejs
     dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts iproute2
 )
 
@@ -24,6 +25,8 @@ install_missing_packages() {
     for pkg in "${QUELCOR_PACKAGES[@]}"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
     done
+    # Debian's Node.js comes without npm; a Node.js from elsewhere may bring its own.
+    command -v npm >/dev/null || missing+=(npm)
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()
@@ -55,6 +58,20 @@ check_commands() {
     done <<<"$listed"
     [ ${#missing[@]} -eq 0 ] ||
         die "the tests run commands that no installed package brings; add their packages to QUELCOR_PACKAGES in scripts/lib/setup.sh: ${missing[*]}"
+}
+
+# What the browser test takes from the npm registry (axe-core), as tests/page/package-lock.json pins it, under
+# build/npm; installed again only when the lock file changes.
+install_npm_packages() {
+    local into="$QUELCOR_BUILD/npm" log
+    if cmp -s "$QUELCOR_ROOT/tests/page/package-lock.json" "$into/package-lock.json" && [ -d "$into/node_modules" ]; then
+        return 0
+    fi
+    rm -rf "$into" && mkdir -p "$into" || die "cannot make $into"
+    cp "$QUELCOR_ROOT/tests/page/package.json" "$QUELCOR_ROOT/tests/page/package-lock.json" "$into/"
+    log=$(mktemp)
+    (cd "$into" && npm ci --no-audit --no-fund) >"$log" 2>&1 || { cat "$log" >&2; rm -f "$log"; die "could not install the npm packages above"; }
+    rm -f "$log"
 }
 
 build_program() {
