@@ -276,6 +276,9 @@ void TestSiteProcess::apiAnswersAsDescribed()
     // The budget the answers said: one question to .com left after the first, none at the 429.
     QVERIFY2(found.rateLimit.startsWith("\"registry\";r=1;"), found.rateLimit.constData());
     QVERIFY2(limited.rateLimit.startsWith("\"registry\";r=0;"), limited.rateLimit.constData());
+    // Questions that ask no registry cost nothing: more of them than the burst allows are all answered.
+    for (const char *asksNothing : { "no_budget.com", "..bad", "x_y.com", "192.0.2.1", "198.51.100.1" })
+        QCOMPARE(served(site.base() + u"/hosting/quelcor.php?domain="_qs + QLatin1String(asksNothing)).status, 200);
     QCOMPARE(fetch(u"/api/v1/availability?name=free&extensions=com"_qs).status, 200); // kept: free of budget
     QCOMPARE(fetch(u"/api/v1/availability?name=a.b.c"_qs).status, 400);
     // A parameter given twice, or a limit passed, is refused in words that say so.
