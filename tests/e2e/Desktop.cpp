@@ -196,13 +196,19 @@ QImage Desktop::settledScreenshot(const QString &title, const QString &path, int
     run(QStringLiteral("xdotool"), { QStringLiteral("mousemove"), QStringLiteral("1279"), QStringLiteral("1023") });
     QDeadlineTimer deadline(timeoutMs);
     QImage previous = screenshot(title, path);
+    int nulls = previous.isNull(), unlike = 0; // said when it gives up, so that a failure tells what it saw
     for (;;) {
         QTest::qWait(100);
         const QImage image = screenshot(title, path);
         if (!image.isNull() && image == previous)
             return image;
-        if (deadline.hasExpired())
+        ++(image.isNull() ? nulls : unlike);
+        if (deadline.hasExpired()) {
+            qWarning("no settled screenshot of \"%s\": %d without the window (none or several of that name, or no "
+                     "picture of the screen), %d unlike the one before",
+                     qPrintable(title), nulls, unlike);
             return {};
+        }
         previous = image;
     }
 }
