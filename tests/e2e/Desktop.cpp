@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTime>
 
 Desktop::Desktop() = default;
 
@@ -30,8 +32,7 @@ bool Desktop::start(QString *error, bool withWindowManager)
     if (!withWindowManager)
         return true;
     m_windowManager.setProcessEnvironment(environment());
-    m_windowManager.setStandardOutputFile(QProcess::nullDevice());
-    m_windowManager.setStandardErrorFile(QProcess::nullDevice());
+    m_windowManager.setStandardOutputFile(QProcess::nullDevice()); // its standard error is kept for describe()
     m_windowManager.start(QStringLiteral("openbox"), { QStringLiteral("--sm-disable") });
     if (!m_windowManager.waitForStarted(5000)) {
         *error = QStringLiteral("openbox does not start: ") + m_windowManager.errorString();
@@ -85,19 +86,132 @@ QString Desktop::run(const QString &program, const QStringList &args, int *exitC
     // Keep this process's own servers answering meanwhile: the program under test may hold the display
     // until the page it asked this process for has arrived.
     QDeadlineTimer deadline(15000);
-    while (!p.waitForFinished(10) && !deadline.hasExpired())
+    while (p.state() != QProcess::NotRunning && !p.waitForFinished(10) && !deadline.hasExpired())
         QCoreApplication::processEvents();
+    const bool finished = p.state() == QProcess::NotRunning;
+    if (!finished) {
+        p.kill();
+        p.waitForFinished(1000);
+    }
+    const bool ok = finished && p.error() != QProcess::FailedToStart && p.exitStatus() == QProcess::NormalExit;
     if (exitCode)
-        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        *exitCode = ok ? p.exitCode() : -1;
+    // Kept for a failure's report: a helper that hung, crashed or complained (an X error, say) is the first
+    // thing to know when a window was not found.
+    QString complaint = QString::fromLocal8Bit(p.readAllStandardError()).simplified();
+    if (p.error() == QProcess::FailedToStart)
+        complaint = QStringLiteral("could not be started: ") + p.errorString();
+    else if (!finished)
+        complaint = QStringLiteral("did not finish within 15 seconds and was stopped ") + complaint;
+    else if (p.exitStatus() != QProcess::NormalExit)
+        complaint = QStringLiteral("crashed ") + complaint;
+    m_lastComplaint = complaint;
+    if (!complaint.isEmpty()) {
+        complaint = QStringLiteral("%1 %2 %3: %4")
+                        .arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")), program, args.value(0),
+                             complaint.left(300));
+        m_complaints.append(complaint);
+        if (m_complaints.size() > 20)
+            m_complaints.removeFirst();
+    }
     return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+QString Desktop::processState(const QProcess &process)
+{
+    if (process.state() != QProcess::NotRunning)
+        return QStringLiteral("running");
+    if (process.error() == QProcess::FailedToStart)
+        return QStringLiteral("never started");
+    return process.exitStatus() == QProcess::CrashExit ? QStringLiteral("crashed")
+                                                       : QStringLiteral("ended with status %1").arg(process.exitCode());
+}
+
+QString Desktop::stacks(qint64 pid)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gdb")).isEmpty())
+        return QStringLiteral("(gdb is not installed)");
+    QProcess gdb;
+    gdb.start(QStringLiteral("gdb"),
+              { QStringLiteral("-p"), QString::number(pid), QStringLiteral("-batch"), QStringLiteral("-ex"),
+                QStringLiteral("thread apply all bt 15") });
+    if (!gdb.waitForFinished(60000))
+        return QStringLiteral("(gdb did not finish within a minute)");
+    static const QRegularExpression stackLine(QStringLiteral("^(Thread |#)"));
+    const QStringList stack = QString::fromLocal8Bit(gdb.readAll()).split(u'\n').filter(stackLine);
+    return stack.isEmpty() ? QStringLiteral("(gdb could not attach: %1)")
+                                 .arg(QString::fromLocal8Bit(gdb.readAllStandardError()).simplified().left(300))
+                           : stack.join(u'\n');
+}
+
+QString Desktop::describe(const QString &shotPath)
+{
+    QStringList lines;
+    lines << QStringLiteral("display %1: its server %2 %3")
+                 .arg(m_display, processState(m_xvfb),
+                      QString::fromLocal8Bit(m_xvfb.readAllStandardError()).simplified());
+    if (m_windowManager.program().isEmpty())
+        lines << QStringLiteral("no window manager");
+    else
+        lines << QStringLiteral("window manager %1: %2 %3")
+                     .arg(m_windowManager.program(), processState(m_windowManager),
+                          QString::fromLocal8Bit(m_windowManager.readAllStandardError()).simplified());
+    // A window manager that no longer answers leaves every new window unmapped.
+    if (m_windowManager.state() == QProcess::Running)
+        lines << QStringLiteral("its threads:") << stacks(m_windowManager.processId());
+    int code = -1;
+    const QString tree = run(QStringLiteral("xwininfo"), { QStringLiteral("-root"), QStringLiteral("-tree") }, &code);
+    if (code != 0) {
+        lines << QStringLiteral("the display does not answer (xwininfo: %1)").arg(code);
+    } else {
+        lines << QStringLiteral("the window manager's view: ")
+                + run(QStringLiteral("xprop"),
+                      { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK"),
+                        QStringLiteral("_NET_ACTIVE_WINDOW"), QStringLiteral("_NET_CLIENT_LIST"),
+                        QStringLiteral("_NET_CURRENT_DESKTOP"), QStringLiteral("_NET_SHOWING_DESKTOP") })
+                      .simplified();
+        // xwininfo indents each level of the tree by three more blanks, the root's children by five: those,
+        // and the named windows in their frames.
+        static const QRegularExpression windowLine(QStringLiteral("^( {5}| {8})(0x[0-9a-f]+) (.*)$"));
+        for (const QString &line : tree.split(u'\n')) {
+            const QRegularExpressionMatch m = windowLine.match(line);
+            if (!m.hasMatch() || (m.capturedLength(1) == 8 && m.captured(3).startsWith(u"(has no name)")))
+                continue;
+            const QString id = m.captured(2);
+            static const QRegularExpression mapState(QStringLiteral("Map State: (\\w+)"));
+            const QString state
+                = mapState.match(run(QStringLiteral("xwininfo"), { QStringLiteral("-id"), id })).captured(1);
+            QString managed;
+            if (!m.captured(3).startsWith(u"(has no name)"))
+                managed = run(QStringLiteral("xprop"),
+                              { QStringLiteral("-id"), id, QStringLiteral("WM_STATE"), QStringLiteral("_NET_WM_STATE"),
+                                QStringLiteral("_NET_WM_DESKTOP") })
+                              .simplified();
+            lines << QStringLiteral("%1%2 %3 %4 %5")
+                         .arg(m.capturedLength(1) == 5 ? QString() : QStringLiteral("  in it: "), id, state,
+                              m.captured(3).simplified(), managed);
+        }
+    }
+    lines << QStringLiteral("what the helper programs said lately:")
+          << (m_complaints.isEmpty() ? QStringList { QStringLiteral("nothing") } : m_complaints);
+    const bool shot = !screenshot(QString(), shotPath).isNull();
+    lines << QStringLiteral("the whole screen: %1").arg(shot ? shotPath : QStringLiteral("no picture could be taken"));
+    return lines.join(u'\n');
 }
 
 QStringList Desktop::windows(const QString &title)
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
-    return run(QStringLiteral("xdotool"),
-               { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern })
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // xdotool ends with status 1 both when no window matches and when some window went away while it looked (an X
+    // error, which Debian 12's xdotool does not survive) or it was stopped: only the first means there is none.
+    for (int attempt = 1;; ++attempt) {
+        int code = -1;
+        const QString found = run(
+            QStringLiteral("xdotool"),
+            { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern }, &code);
+        if (code == 0 || (code == 1 && m_lastComplaint.isEmpty()) || attempt == 3)
+            return found.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
 }
 
 QStringList Desktop::waitForWindows(const QString &title, int timeoutMs)

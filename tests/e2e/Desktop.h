@@ -35,10 +35,22 @@ public:
     // The same, once the window has settled: the pointer moved off every window (no control drawn hovered), then
     // screenshots until two in a row are the same. A null image when it does not settle within timeoutMs.
     QImage settledScreenshot(const QString &title, const QString &path, int timeoutMs = 20000);
+    // What the display holds, for a failure's report: the display server and window manager (running or not,
+    // what they said), the window manager's view (its check window, the active window, its clients, the
+    // desktop), every top-level window and every window in a window manager's frame with its title, map state,
+    // geometry and window manager state, and what the helper programs complained of. A screenshot of the whole
+    // screen goes to shotPath.
+    QString describe(const QString &shotPath);
+    // Where a running process is: its threads' stacks as gdb prints them, or why they cannot be had.
+    static QString stacks(qint64 pid);
 
 private:
     bool startServer(QString *error);
     QString run(const QString &program, const QStringList &args, int *exitCode = nullptr);
+    static QString processState(const QProcess &process);
+
+    QString m_lastComplaint; // what the last helper program said on standard error, or why it failed
+    QStringList m_complaints; // the newest lines the helper programs wrote on standard error, for describe()
 
     QProcess m_xvfb;
     QProcess m_windowManager;

@@ -84,15 +84,20 @@ private slots:
 
 private:
     void startProgram(const QString &program, const QStringList &args = {});
+    QString programReport() const;
 
     std::unique_ptr<Desktop> m_display; // set up anew for each test by init()
     std::unique_ptr<QTemporaryDir> m_programDir; // staged anew for each test by init()
+    QTemporaryDir m_work; // the program's standard error, one file a test
     QProcess m_program;
+    QElapsedTimer m_started; // since the program's last start
+    qint64 m_endedAfter = -1;
 };
 
 void TestEndToEnd::initTestCase()
 {
     QVERIFY(QFile::exists(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-e2e")));
+    connect(&m_program, &QProcess::finished, this, [this] { m_endedAfter = m_started.elapsed(); });
 }
 
 // A fresh display for each test: the virtual server does not always outlive a program that used the web
@@ -110,6 +115,16 @@ void TestEndToEnd::init()
 
 void TestEndToEnd::cleanup()
 {
+    // A failure says what the test could not see: the program's state and words, and the display's.
+    if (QTest::currentTestFailed()) {
+        const QString shot = QStringLiteral("%1/failed-%2.png").arg(kShots, QTest::currentTestFunction());
+        qWarning("%s",
+                 qPrintable(QStringLiteral("what was there when the test failed:\n") + programReport() + u'\n'
+                            + m_display->describe(shot)));
+    } else if (const QByteArray said = TestFiles::read(m_work.filePath(QTest::currentTestFunction()));
+               !said.isEmpty()) {
+        qInfo("the program said:\n%s", said.constData());
+    }
     if (m_program.state() != QProcess::NotRunning) {
         m_program.kill();
         m_program.waitForFinished(5000);
@@ -121,9 +136,32 @@ void TestEndToEnd::startProgram(const QString &program, const QStringList &args)
 {
     m_program.setProcessEnvironment(m_display->environment());
     m_program.setWorkingDirectory(m_programDir->path());
-    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.setStandardOutputFile(QProcess::nullDevice());
+    m_program.setStandardErrorFile(m_work.filePath(QTest::currentTestFunction()), QIODevice::Append);
+    m_endedAfter = -1;
+    m_started.start();
     m_program.start(program, args);
     QVERIFY(m_program.waitForStarted(5000));
+}
+
+QString TestEndToEnd::programReport() const
+{
+    if (!m_started.isValid())
+        return QStringLiteral("the program was not started");
+    const QString state = m_program.state() != QProcess::NotRunning
+        ? QStringLiteral("still runs")
+        : QStringLiteral("%1 after %2 ms")
+              .arg(m_program.exitStatus() == QProcess::CrashExit
+                       ? QStringLiteral("crashed")
+                       : QStringLiteral("ended with status %1").arg(m_program.exitCode()))
+              .arg(m_endedAfter);
+    QString report
+        = QStringLiteral("the program, started %1 ms ago, %2; its standard error:\n%3")
+              .arg(m_started.elapsed())
+              .arg(state, QString::fromLocal8Bit(TestFiles::read(m_work.filePath(QTest::currentTestFunction()))));
+    if (m_program.state() == QProcess::Running)
+        report += QStringLiteral("\nits threads:\n") + Desktop::stacks(m_program.processId());
+    return report;
 }
 
 void TestEndToEnd::lookupPageFromTheMainWindow()
