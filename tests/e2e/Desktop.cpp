@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -192,6 +193,14 @@ QString Desktop::describe(const QString &shotPath)
                               m.captured(3).simplified(), managed);
         }
     }
+    QFile load(QStringLiteral("/proc/loadavg"));
+    const QStringList busiest
+        = run(QStringLiteral("ps"),
+              { QStringLiteral("-eo"), QStringLiteral("pcpu,etime,args"), QStringLiteral("--sort=-pcpu") })
+              .split(u'\n', Qt::SkipEmptyParts);
+    lines << QStringLiteral("the machine's load: %1; the busiest processes (%CPU, running for, command):")
+                 .arg(load.open(QIODevice::ReadOnly) ? QString::fromLatin1(load.readAll()).simplified() : QString())
+          << busiest.mid(1, 6);
     lines << QStringLiteral("what the helper programs said lately:")
           << (m_complaints.isEmpty() ? QStringList { QStringLiteral("nothing") } : m_complaints);
     const bool shot = !screenshot(QString(), shotPath).isNull();
@@ -217,10 +226,22 @@ QStringList Desktop::windows(const QString &title)
 QStringList Desktop::waitForWindows(const QString &title, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
+    QElapsedTimer sinceLast;
+    sinceLast.start();
+    int searches = 0;
+    qint64 longestGap = 0; // a search takes some 20 ms and the next follows 100 ms later
     for (;;) {
         const QStringList found = windows(title);
-        if (!found.isEmpty() || deadline.hasExpired())
+        ++searches;
+        longestGap = qMax(longestGap, sinceLast.restart());
+        if (!found.isEmpty())
             return found;
+        if (deadline.hasExpired()) {
+            // Told apart: a window that was not there, and a test that could not look (the machine stalled).
+            qWarning("no window \"%s\" within %d ms: %d searches, the longest %lld ms from one to the next",
+                     qPrintable(title), timeoutMs, searches, longestGap);
+            return found;
+        }
         QTest::qWait(100);
     }
 }

@@ -127,13 +127,19 @@ void TestEndToEnd::cleanup()
     }
     if (m_program.state() != QProcess::NotRunning) {
         m_program.kill();
-        m_program.waitForFinished(5000);
+        if (!m_program.waitForFinished(30000))
+            qWarning("the program did not end within 30 s of being killed");
     }
     m_display.reset();
 }
 
 void TestEndToEnd::startProgram(const QString &program, const QStringList &args)
 {
+    // QProcess does not start twice: a program of an earlier start that has not ended would be taken for this one.
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        QVERIFY2(m_program.waitForFinished(30000), "the program started before has not ended");
+    }
     m_program.setProcessEnvironment(m_display->environment());
     m_program.setWorkingDirectory(m_programDir->path());
     m_program.setStandardOutputFile(QProcess::nullDevice());
