@@ -10,7 +10,7 @@ QUELCOR_PACKAGES=(
     libboost1.81-dev libhiredis-dev libkainjow-mustache-dev qt6-l10n-tools redis-server redis-sentinel haproxy publicsuffix
     qt6-base-dev qt6-svg-dev qt6-declarative-dev qt6-webengine-dev libqt6webenginecore6-bin libqt6opengl6-dev libgl-dev libxcb1-dev
     fonts-liberation fontconfig
-    xvfb xdotool xclip x11-utils imagemagick openbox python3-jsonschema python3-icalendar python3-feedparser
+    xvfb xdotool xclip x11-utils imagemagick openbox gdb procps python3-jsonschema python3-icalendar python3-feedparser
     qt6-wayland weston dbus python3-pyatspi at-spi2-core orca speech-dispatcher
     clang-14 libclang-rt-14-dev
     chromium chromium-driver python3-selenium poppler-utils nodejs
