@@ -43,11 +43,12 @@ public:
     QString describe(const QString &shotPath);
     // Where a running process is: its threads' stacks as gdb prints them, or why they cannot be had.
     static QString stacks(qint64 pid);
+    // "running", "never started", "crashed" or "ended with status N".
+    static QString processState(const QProcess &process);
 
 private:
     bool startServer(QString *error);
     QString run(const QString &program, const QStringList &args, int *exitCode = nullptr);
-    static QString processState(const QProcess &process);
 
     QString m_lastComplaint; // what the last helper program said on standard error, or why it failed
     QStringList m_complaints; // the newest lines the helper programs wrote on standard error, for describe()

@@ -155,12 +155,8 @@ QString TestEndToEnd::programReport() const
     if (!m_started.isValid())
         return QStringLiteral("the program was not started");
     const QString state = m_program.state() != QProcess::NotRunning
-        ? QStringLiteral("still runs")
-        : QStringLiteral("%1 after %2 ms")
-              .arg(m_program.exitStatus() == QProcess::CrashExit
-                       ? QStringLiteral("crashed")
-                       : QStringLiteral("ended with status %1").arg(m_program.exitCode()))
-              .arg(m_endedAfter);
+        ? Desktop::processState(m_program)
+        : QStringLiteral("%1 after %2 ms").arg(Desktop::processState(m_program)).arg(m_endedAfter);
     QString report
         = QStringLiteral("the program, started %1 ms ago, %2; its standard error:\n%3")
               .arg(m_started.elapsed())
