@@ -45,6 +45,10 @@ QList<QCommandLineOption> LookupOptions::commandLine() const
         { QStringLiteral("whois-port"),
           QStringLiteral("Port of the whois servers that answers refer to (%1).").arg(lookup.whoisPort),
           QStringLiteral("port"), QString::number(lookup.whoisPort) },
+        { QStringLiteral("timeout"),
+          QStringLiteral("Seconds each server has for its whole answer, connecting included (%1).")
+              .arg(lookup.limits.answerMs / 1000),
+          QStringLiteral("seconds"), QString::number(lookup.limits.answerMs / 1000) },
         { QStringLiteral("allow-address"),
           QStringLiteral("An address that may be asked although it is not public (loopback, private); may be given "
                          "more than once."),
@@ -135,6 +139,12 @@ bool LookupOptions::read(const QCommandLineParser &parser, QString *error)
             lookup.routes.insert(extension.ace.mid(2), server);
         }
     }
+
+    const int seconds = parser.value(u"timeout"_qs).toInt(&ok);
+    if (!ok || seconds < 1 || seconds > 600)
+        return fail(QStringLiteral("--timeout takes a number of seconds from 1 to 600"));
+    lookup.limits.answerMs = seconds * 1000;
+    lookup.limits.connectMs = qMin(Limits().connectMs, seconds * 1000);
 
     QList<QHostAddress> allowed;
     for (const QString &text : parser.values(u"allow-address"_qs)) {

@@ -14,7 +14,7 @@ QUELCOR_PACKAGES=(
     qt6-wayland weston dbus python3-pyatspi at-spi2-core orca speech-dispatcher
     clang-14 libclang-rt-14-dev
     chromium chromium-driver python3-selenium poppler-utils nodejs
-    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts iproute2
+    dpkg-dev help2man lintian desktop-file-utils appstream man-db systemd devscripts iproute2 openssl ca-certificates
 )
 
 say() { printf 'quelcor: %s\n' "$*" >&2; }

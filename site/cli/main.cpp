@@ -405,8 +405,6 @@ int main(int argc, char **argv)
         u"Asks this server instead of the one the bootstrap files or the whois root name: an RDAP service's base URL "
         "(https://rdap.example/), or a whois server (host or host:port), asked as the registry's."_qs,
         u"url|host[:port]"_qs);
-    const QCommandLineOption timeout(
-        u"timeout"_qs, u"Seconds each server has for its whole answer, connecting included (30)."_qs, u"seconds"_qs);
     const QCommandLineOption watchState(
         u"watch"_qs,
         u"Watches the names: looks each up, prints what changed since the last run (its phase, registrar, name "
@@ -417,8 +415,8 @@ int main(int argc, char **argv)
         u"coverage"_qs,
         u"Prints how each top-level domain of the root zone is looked up, from the files at hand (no network): its "
         "route (both, rdap, whois or none), RDAP service and whois server, a line each; then the counts."_qs);
-    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, timeout, coverage,
-                        watchState });
+    parser.addOptions(
+        { help, version, raw, json, csv, file, availability, cacheDir, records, server, coverage, watchState });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -451,15 +449,6 @@ int main(int argc, char **argv)
         if (options.lookup.server.isNull())
             return usage(u"--server takes an http or https URL, or a whois server as host[:port]"_qs);
     }
-    if (parser.isSet(timeout)) {
-        bool ok = false;
-        const int seconds = parser.value(timeout).toInt(&ok);
-        if (!ok || seconds < 1 || seconds > 600)
-            return usage(u"--timeout takes a number of seconds from 1 to 600"_qs);
-        options.lookup.limits.answerMs = seconds * 1000;
-        options.lookup.limits.connectMs = qMin(options.lookup.limits.connectMs, seconds * 1000);
-    }
-
     RdapBootstrap bootstrap(options.bootstrap, options.bootstrapTtlSeconds);
     if (QDir().mkpath(parser.value(cacheDir)))
         bootstrap.keepIn(parser.value(cacheDir));

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMutexLocker>
+#include <QNetworkAccessManager>
 #include <QSaveFile>
 
 #include <functional>
@@ -53,6 +54,14 @@ QUrl bestService(const QJsonDocument &file, const std::function<int(const QStrin
     return best;
 }
 
+// IANA's own address of its files: https (or http) on its standard port, at data.iana.org.
+bool isIanas(const QUrl &source)
+{
+    const bool https = source.scheme() == u"https" && source.port(443) == 443;
+    const bool http = source.scheme() == u"http" && source.port(80) == 80;
+    return (https || http) && source.host() == u"data.iana.org" && source.userInfo().isEmpty();
+}
+
 } // namespace
 
 RdapBootstrap::RdapBootstrap(const QUrl &domainFile, int ttlSeconds)
@@ -79,7 +88,10 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
         lock.unlock();
         ready(document, Message());
         if (refresh) {
-            fetch(file, network, policy, limits, SharedState::homeOf(context), {}); // not the lookup's: the thread's
+            // For no lookup in particular: on a network of its own, owned by the thread's object, which outlives
+            // the lookup that happened to start it.
+            auto *own = new QNetworkAccessManager(SharedState::homeOf(context));
+            fetch(file, *own, policy, limits, own, {}, true);
         }
         return;
     }
@@ -98,7 +110,7 @@ void RdapBootstrap::current(File &file, QNetworkAccessManager &network, const Ad
 }
 
 void RdapBootstrap::fetch(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
-                          QObject *context, const Upstream::Fields &validators)
+                          QObject *context, const Upstream::Fields &validators, bool disposeContext)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // The waiters are answered when the fetch ends, or, should the lookup that fetches end first (the site
@@ -110,7 +122,9 @@ void RdapBootstrap::fetch(File &file, QNetworkAccessManager &network, const Addr
     });
     Upstream::httpGet(
         network, file.source, "application/json", policy, limits, context,
-        [this, &file, now, ended](const Answer &answer) {
+        [this, &file, now, ended, context, disposeContext](const Answer &answer) {
+            if (disposeContext)
+                context->deleteLater();
             if (std::exchange(*ended, true))
                 return;
             const QJsonDocument fetched = QJsonDocument::fromJson(answer.body);
@@ -148,7 +162,7 @@ void RdapBootstrap::fetch(File &file, QNetworkAccessManager &network, const Addr
 
 void RdapBootstrap::readShipped(File &file) const
 {
-    if (file.source.host() != u"data.iana.org")
+    if (!isIanas(file.source))
         return; // a snapshot of IANA's files only stands in for IANA's own
     const QJsonDocument document = shipped(file.source.fileName());
     if (!document.isObject())

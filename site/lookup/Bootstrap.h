@@ -20,9 +20,9 @@ class QNetworkAccessManager;
 // block (ipv4.json, ipv6.json) or AS number range (asn.json). The domain file's address is given; the others
 // are read from beside it. Each is fetched when first needed and kept for a time to live, then asked for again
 // with its validators (If-None-Match, If-Modified-Since), so that an unchanged file is not downloaded again;
-// shared by all lookups, on any thread. For IANA's own files the program carries a snapshot of them, which
-// serves at once until a fresh copy has been fetched, so that a new site routes its first lookup without
-// waiting on the network.
+// shared by all lookups, on any thread. For IANA's own files (at its own address: scheme, host and port) the program
+// carries a snapshot of them, which serves at once until a fresh copy has been fetched, so that a new site routes its
+// first lookup without waiting on the network.
 class RdapBootstrap
 {
 public:
@@ -82,9 +82,10 @@ private:
     void current(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
                  QObject *context, FileReady ready);
 
-    // Fetches the file; its waiters are answered when that ends (or when context is gone).
+    // Fetches the file; its waiters are answered when that ends (or when context is gone). disposeContext: the
+    // context is deleted when the fetch ends (a background refresh's own network).
     void fetch(File &file, QNetworkAccessManager &network, const AddressPolicy &policy, const Limits &limits,
-               QObject *context, const Upstream::Fields &validators);
+               QObject *context, const Upstream::Fields &validators, bool disposeContext = false);
     // The snapshot's copy of the file, when the file is IANA's.
     void readShipped(File &file) const;
     // For a file without a document (with its mutex held): the one kept in the folder, else the snapshot's.

@@ -12,7 +12,8 @@ namespace {
 
 using Outcome = LookupResult::Outcome;
 
-// The registrar's own record, where the registry's record links to it.
+// The registrar's own record, where the registry's record links to it; over https when the record came over https,
+// so that a plain http link does not take the lookup out of https.
 QUrl relatedLink(const QJsonObject &record, const QUrl &self)
 {
     for (const QJsonValue &value : record.value(u"links").toArray()) {
@@ -21,7 +22,12 @@ QUrl relatedLink(const QJsonObject &record, const QUrl &self)
             continue;
         if (!link.value(u"type").toString().contains(u"rdap+json"))
             continue;
-        const QUrl href = self.resolved(QUrl(link.value(u"href").toString()));
+        QUrl href = self.resolved(QUrl(link.value(u"href").toString()));
+        if (self.scheme() == u"https" && href.scheme() == u"http") {
+            href.setScheme(QStringLiteral("https"));
+            if (href.port() == 80)
+                href.setPort(-1);
+        }
         if (href.isValid() && href.adjusted(QUrl::StripTrailingSlash) != self.adjusted(QUrl::StripTrailingSlash))
             return href;
     }

@@ -9,6 +9,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
+#include <QSslError>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QTimer>
@@ -45,7 +47,7 @@ public:
     HttpFetch(QNetworkAccessManager &network, const QByteArray &accept, const AddressPolicy &policy,
               const Limits &limits, Upstream::Done done, QObject *context, Upstream::Fields fields = {})
         : QObject(context)
-        , m_network(network)
+        , m_network(&network)
         , m_accept(accept)
         , m_fields(std::move(fields))
         , m_policy(policy)
@@ -76,7 +78,7 @@ public:
                 refused.error = why;
                 return finish(redirected(refused));
             }
-            send(url);
+            send(url, *address);
         });
     }
 
@@ -88,9 +90,24 @@ private:
         return answer;
     }
 
-    void send(const QUrl &url)
+    // Sends the request to the address judged, not to the name: nothing resolves the name again, so a name that
+    // changes its address meanwhile (DNS rebinding) cannot lead the question elsewhere. The Host field, the TLS
+    // server name and the certificate's check stay on the name.
+    void send(const QUrl &url, const QHostAddress &address)
     {
-        QNetworkRequest request(url);
+        if (!m_network) {
+            Answer gone;
+            gone.error = Message(MessageId::NoAnswer);
+            return finish(gone);
+        }
+        QUrl target = url;
+        target.setHost(address.toString());
+        QNetworkRequest request(target);
+        const QByteArray host = QUrl::toAce(url.host());
+        request.setRawHeader("Host", url.port() < 0 ? host : host + ':' + QByteArray::number(url.port()));
+        request.setPeerVerifyName(QString::fromLatin1(host));
+        // HTTP/2 names the server by the request's address (:authority), not by the Host field.
+        request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
         request.setRawHeader("Accept", m_accept);
         request.setRawHeader("User-Agent", "quelcor-site");
         for (const auto &[name, value] : m_fields)
@@ -99,16 +116,66 @@ private:
         m_answer = Answer();
         m_sent = false;
         m_url = url;
-        m_reply = m_network.get(request);
-        connect(m_reply, &QNetworkReply::requestSent, this, [this] { m_sent = true; });
-        connect(m_reply, &QNetworkReply::readyRead, this, [this] {
+        m_untrusted.clear();
+        m_reply = m_network->get(request);
+        QNetworkReply *reply = m_reply;
+        connect(reply, &QNetworkReply::requestSent, this, [this] { m_sent = true; });
+        connect(reply, &QNetworkReply::readyRead, this, [this] {
             if (appendCapped(m_answer.body, m_reply->readAll(), m_limits.maxBytes)) {
                 m_answer.cut = true;
                 m_reply->abort();
             }
         });
-        connect(m_reply, &QNetworkReply::finished, this, &HttpFetch::received);
+        connect(reply, &QNetworkReply::sslErrors, this,
+                [this](const QList<QSslError> &errors) { m_untrusted = errors; }); // never ignored
+        connect(reply, &QNetworkReply::finished, this, &HttpFetch::received);
+        // The network it came from gone with it (its owner ended first): nothing more will come. Said later, not
+        // from inside the destruction, and not at all when this goes with that owner.
+        connect(reply, &QObject::destroyed, this, [this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    Answer gone;
+                    gone.error = m_stopped.isNull() ? Message(MessageId::NoAnswer) : m_stopped;
+                    finish(gone);
+                },
+                Qt::QueuedConnection);
+        });
         m_connectTimer.start(qMin(m_limits.connectMs, m_limits.answerMs));
+    }
+
+    // Why a server's certificate was refused, in words a visitor understands.
+    Message untrusted(const QString &otherwise) const
+    {
+        MessageId reason = MessageId::None;
+        for (const QSslError &error : m_untrusted) {
+            switch (error.error()) {
+            case QSslError::HostNameMismatch:
+                reason = MessageId::CertificateForAnotherName;
+                break;
+            case QSslError::SelfSignedCertificate:
+            case QSslError::SelfSignedCertificateInChain:
+                reason = MessageId::CertificateSelfSigned;
+                break;
+            case QSslError::CertificateExpired:
+            case QSslError::CertificateNotYetValid:
+                reason = MessageId::CertificateOutOfDate;
+                break;
+            case QSslError::UnableToGetLocalIssuerCertificate:
+            case QSslError::UnableToGetIssuerCertificate:
+            case QSslError::UnableToVerifyFirstCertificate:
+            case QSslError::CertificateUntrusted:
+                reason = MessageId::CertificateUnknownAuthority;
+                break;
+            default:
+                continue;
+            }
+            break;
+        }
+        const Message why = reason == MessageId::None
+            ? Message::verbatim(m_untrusted.isEmpty() ? otherwise : m_untrusted.first().errorString())
+            : Message(reason);
+        return Message(MessageId::NotTrusted, m_url.host(), why);
     }
 
     void stop(const Message &why)
@@ -126,7 +193,8 @@ private:
 
     void received()
     {
-        QNetworkReply *reply = std::exchange(m_reply, nullptr);
+        QNetworkReply *reply = m_reply;
+        m_reply = nullptr;
         reply->disconnect(this);
         reply->deleteLater();
         m_connectTimer.stop();
@@ -150,6 +218,8 @@ private:
         const bool broken = (error > 0 && error < 200) || (error >= 300 && error < 400 && !statusCame);
         if (!m_stopped.isNull())
             answer.error = m_stopped;
+        else if (error == QNetworkReply::SslHandshakeFailedError)
+            answer.error = untrusted(reply->errorString());
         else if (!answer.cut && broken && !redirect)
             answer.error = Message::verbatim(reply->errorString());
         else if (!answer.cut && (answer.status < 200 || answer.status > 599))
@@ -162,7 +232,15 @@ private:
             return finish(answer);
         }
         ++m_redirects;
-        ask(m_url.resolved(QUrl::fromEncoded(location)));
+        const QUrl next = m_url.resolved(QUrl::fromEncoded(location));
+        if (m_url.scheme() == u"https" && next.scheme() != u"https") {
+            // What was asked over https is not answered in plain text.
+            Answer refused = answer;
+            refused.error
+                = Message(MessageId::RedirectRefused, Message(MessageId::LeavesHttps, next.toDisplayString()));
+            return finish(refused);
+        }
+        ask(next);
     }
 
     void finish(const Answer &answer)
@@ -178,7 +256,7 @@ private:
     }
 
     static constexpr int kMaxRedirects = 3;
-    QNetworkAccessManager &m_network;
+    const QPointer<QNetworkAccessManager> m_network;
     const QByteArray m_accept;
     const Upstream::Fields m_fields;
     const AddressPolicy m_policy;
@@ -187,7 +265,8 @@ private:
     QElapsedTimer m_clock;
     QTimer m_deadline;
     QTimer m_connectTimer;
-    QNetworkReply *m_reply = nullptr;
+    QPointer<QNetworkReply> m_reply;
+    QList<QSslError> m_untrusted; // why the server's certificate was refused
     QUrl m_url;
     Answer m_answer;
     Message m_stopped; // why the site stopped waiting

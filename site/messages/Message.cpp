@@ -176,6 +176,19 @@ constexpr Row kRows[] = {
     //: %1: a server's host name; %2: a number of seconds
     { MessageId::RecordLeftOutResting,
       QT_TRANSLATE_NOOP("Message", "%1 has failed again and again; its record is left out. Try again in %2 s.") },
+    //: %1: a server's host name; %2: why (a reason of its own)
+    { MessageId::NotTrusted,
+      QT_TRANSLATE_NOOP("Message", "the server did not prove that it is %1 (%2), so nothing was asked of it") },
+    { MessageId::CertificateForAnotherName, QT_TRANSLATE_NOOP("Message", "its certificate is for another name") },
+    { MessageId::CertificateSelfSigned,
+      QT_TRANSLATE_NOOP("Message", "its certificate is signed by itself, not by a certificate authority") },
+    { MessageId::CertificateOutOfDate,
+      QT_TRANSLATE_NOOP("Message", "its certificate has expired or is not yet valid") },
+    { MessageId::CertificateUnknownAuthority,
+      QT_TRANSLATE_NOOP("Message", "its certificate is from an authority that is not trusted") },
+    //: %1: an address (URL) that begins with http://
+    { MessageId::LeavesHttps,
+      QT_TRANSLATE_NOOP("Message", "%1 would be asked in plain text, after a question asked over https") },
 };
 
 // A row out of place would give a message another's text.

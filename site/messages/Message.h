@@ -95,6 +95,12 @@ enum class MessageId : quint16 {
     RegistryResting,
     RecordLeftOutLimited,
     RecordLeftOutResting,
+    NotTrusted, // %1 a host name, %2 why (one of the four below, or a text from elsewhere)
+    CertificateForAnotherName,
+    CertificateSelfSigned,
+    CertificateOutOfDate,
+    CertificateUnknownAuthority,
+    LeavesHttps, // %1 the address (URL) that would leave https
 
     Count
 };

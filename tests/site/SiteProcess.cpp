@@ -2,8 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QTcpServer>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
 
 SiteProcess::SiteProcess(const QStringList &options, quint16 fixedPort)
 {
@@ -72,4 +79,59 @@ void SiteProcess::kill()
 {
     m_process.kill();
     m_process.waitForFinished(5000);
+}
+
+Page get(const QString &url, const QByteArray &ifNoneMatch)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request { QUrl(url) };
+    if (!ifNoneMatch.isEmpty())
+        request.setRawHeader("If-None-Match", ifNoneMatch);
+    request.setTransferTimeout(20'000);
+    QNetworkReply *reply = network.get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    Page page { reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                reply->readAll(),
+                reply->rawHeader("Content-Security-Policy"),
+                reply->rawHeader("Content-Disposition"),
+                reply->rawHeader("Content-Type"),
+                reply->rawHeader("Retry-After"),
+                reply->rawHeader("Access-Control-Allow-Origin"),
+                reply->rawHeader("ETag"),
+                reply->rawHeader("Cache-Control"),
+                reply->rawHeader("RateLimit") };
+    delete reply;
+    return page;
+}
+
+Page served(const QString &url, const QByteArray &ifNoneMatch)
+{
+    Page page;
+    QEventLoop loop;
+    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url, ifNoneMatch); }));
+    QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    asker->start();
+    loop.exec();
+    asker->wait();
+    return page;
+}
+
+std::pair<int, QString> runLookup(const QStringList &arguments)
+{
+    QProcess lookup;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LANG"_qs, u"C.UTF-8"_qs);
+    lookup.setProcessEnvironment(environment);
+    lookup.start(QStringLiteral(QUELCOR_BIN_DIR "/quelcor-lookup"), arguments);
+    if (!lookup.waitForStarted())
+        return { -1, QString() };
+    QEventLoop loop; // serving this thread's stand-ins meanwhile
+    QObject::connect(&lookup, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30'000, &loop, &QEventLoop::quit);
+    if (lookup.state() != QProcess::NotRunning)
+        loop.exec();
+    const QString out = QString::fromUtf8(lookup.readAllStandardOutput() + lookup.readAllStandardError());
+    return { lookup.exitStatus() == QProcess::NormalExit ? lookup.exitCode() : -1, out };
 }

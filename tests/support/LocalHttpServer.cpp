@@ -4,6 +4,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <utility>
+
 LocalHttpServer::LocalHttpServer(QObject *parent)
     : QObject(parent)
 {
@@ -15,14 +17,38 @@ LocalHttpServer::LocalHttpServer(QObject *parent)
     });
 }
 
+void LocalHttpServer::useTls(const QSslConfiguration &configuration)
+{
+    m_tls = std::make_unique<QSslServer>();
+    m_tls->setSslConfiguration(configuration);
+    // A connection is pending once its handshake is done.
+    connect(m_tls.get(), &QSslServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket *socket = m_tls->nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+            serve(socket); // what came with the handshake
+        }
+    });
+}
+
 bool LocalHttpServer::listen(quint16 port, const QHostAddress &address)
 {
-    return m_server.listen(address, port);
+    return m_tls ? m_tls->listen(address, port) : m_server.listen(address, port);
 }
 
 QString LocalHttpServer::base() const
 {
-    return QStringLiteral("http://%1:%2").arg(m_server.serverAddress().toString()).arg(port());
+    return QStringLiteral("%1://%2:%3")
+        .arg(m_tls ? u"https" : u"http", server().serverAddress().toString())
+        .arg(port());
+}
+
+void LocalHttpServer::closeSilent()
+{
+    for (const QPointer<QTcpSocket> &socket : std::exchange(m_silent, {})) {
+        if (socket)
+            socket->disconnectFromHost();
+    }
 }
 
 void LocalHttpServer::serve(QTcpSocket *socket)
@@ -47,8 +73,10 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     else
         reply = Reply { 404, "<html><body>Not Found</body></html>", "text/html", Reply::Mode::Normal, 100, {} };
 
-    if (reply.mode == Reply::Mode::Silent)
+    if (reply.mode == Reply::Mode::Silent) {
+        m_silent.append(socket);
         return;
+    }
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + " Status\r\nContent-Type: " + reply.contentType
         + "\r\n" + reply.headers;

@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 ist wiederholt ausgefallen; sein Eintrag fehlt hier. Versuchen Sie es in %2 s erneut.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>der Server hat nicht nachgewiesen, dass er %1 ist (%2), daher wurde er nichts gefragt</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>sein Zertifikat gilt für einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>sein Zertifikat ist von ihm selbst signiert, nicht von einer Zertifizierungsstelle</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>sein Zertifikat ist abgelaufen oder noch nicht gültig</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>sein Zertifikat stammt von einer Stelle, der nicht vertraut wird</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 würde im Klartext gefragt, nach einer Frage über https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 ha fallado una y otra vez; sus datos no se muestran. Vuelva a intentarlo dentro de %2 s.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>el servidor no demostró que es %1 (%2), así que no se le preguntó nada</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>su certificado es para otro nombre</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>su certificado está firmado por él mismo, no por una autoridad de certificación</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>su certificado ha caducado o aún no es válido</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>su certificado es de una autoridad en la que no se confía</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 se consultaría en texto sin cifrar, tras una pregunta hecha por https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

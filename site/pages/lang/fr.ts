@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 a échoué à plusieurs reprises&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2&#xa0;s.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>le serveur n&apos;a pas prouvé qu&apos;il est %1 (%2), donc rien ne lui a été demandé</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>son certificat est établi pour un autre nom</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>son certificat est signé par lui-même, et non par une autorité de certification</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>son certificat a expiré ou n&apos;est pas encore valide</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>son certificat provient d&apos;une autorité qui n&apos;est pas reconnue comme fiable</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 serait interrogé en clair, après une question posée en https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 non ha risposto più volte; i suoi dati non sono riportati. Riprovare tra %2 s.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>il server non ha dimostrato di essere %1 (%2), quindi non gli è stato chiesto nulla</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>il suo certificato è per un altro nome</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>il suo certificato è firmato da sé stesso, non da un&apos;autorità di certificazione</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>il suo certificato è scaduto o non è ancora valido</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>il suo certificato proviene da un&apos;autorità non attendibile</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 verrebbe interrogato in chiaro, dopo una domanda posta tramite https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 faalde keer op keer; zijn record ontbreekt. Probeer het over %2 s opnieuw.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>de server heeft niet bewezen dat hij %1 is (%2), dus is hem niets gevraagd</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>zijn certificaat is voor een andere naam</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>zijn certificaat is door hemzelf ondertekend, niet door een certificaatautoriteit</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>zijn certificaat is verlopen of nog niet geldig</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>zijn certificaat komt van een autoriteit die niet wordt vertrouwd</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 zou in platte tekst worden gevraagd, na een vraag via https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -321,6 +321,32 @@
         <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
         <translation>%1 falhou repetidamente; os seus dados não são apresentados. Tente novamente dentro de %2 s.</translation>
     </message>
+    <message>
+        <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
+        <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
+        <translation>o servidor não provou que é %1 (%2), por isso nada lhe foi perguntado</translation>
+    </message>
+    <message>
+        <source>its certificate is for another name</source>
+        <translation>o seu certificado é para outro nome</translation>
+    </message>
+    <message>
+        <source>its certificate is signed by itself, not by a certificate authority</source>
+        <translation>o seu certificado é assinado por ele próprio, não por uma autoridade de certificação</translation>
+    </message>
+    <message>
+        <source>its certificate has expired or is not yet valid</source>
+        <translation>o seu certificado expirou ou ainda não é válido</translation>
+    </message>
+    <message>
+        <source>its certificate is from an authority that is not trusted</source>
+        <translation>o seu certificado é de uma autoridade que não é de confiança</translation>
+    </message>
+    <message>
+        <source>%1 would be asked in plain text, after a question asked over https</source>
+        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <translation>%1 seria consultado em texto simples, depois de uma pergunta feita por https</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
