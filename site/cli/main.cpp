@@ -22,6 +22,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -42,9 +43,14 @@ const char kDescription[] = "Looks domain names, top-level domains, IP addresses
 
 enum class Format { Text, Json, Csv, Records };
 
-// A field for a CSV row (RFC 4180): quoted when it holds a comma, a quote or a line break.
+// A field for a CSV row (RFC 4180): quoted when it holds a comma, a quote or a line break. A text that a spreadsheet
+// would run as a formula (one that begins with =, +, -, @, a tab or a carriage return, and is not a plain number)
+// comes after an apostrophe, so that it is shown as the text it is.
 QString csvField(QString text)
 {
+    static const QRegularExpression number(u"^[+-]?[0-9]+([.][0-9]+)?$"_qs);
+    if (!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch())
+        text.prepend(u'\'');
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     return u'"' + text.replace(u"\""_qs, u"\"\""_qs) + u'"';
@@ -342,7 +348,11 @@ int watch(const Lookup &lookup, const QStringList &questions, const Output &outp
     });
     QSaveFile saved(stateFile);
     const QByteArray bytes = QJsonDocument(QJsonObject { { u"names"_qs, state } }).toJson(QJsonDocument::Indented);
-    if (!saved.open(QIODevice::WriteOnly) || saved.write(bytes) != bytes.size() || !saved.commit()) {
+    // The names a person watches are theirs: a new state file is readable by its owner only (one that exists keeps
+    // the permissions given to it).
+    const bool made = !QFile::exists(stateFile);
+    if (!saved.open(QIODevice::WriteOnly) || saved.write(bytes) != bytes.size()
+        || (made && !saved.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) || !saved.commit()) {
         std::fprintf(stderr, "quelcor-lookup: cannot write %s\n", qPrintable(stateFile));
         return 2;
     }

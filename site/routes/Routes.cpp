@@ -111,10 +111,14 @@ asio::awaitable<Reply> Routes::health(const Exchange &exchange)
 
 asio::awaitable<Reply> Routes::metrics(const Exchange &exchange)
 {
-    // Only to this machine: the figures are for the operator.
+    // Only to this machine, asked directly: the figures are for the operator. Behind a proxy on the same machine the
+    // peer is always loopback; what the proxy forwarded says whom for.
     beast::error_code ec;
     const unsigned version = exchange.request.version();
-    if (!asio::ip::make_address(exchange.peer, ec).is_loopback())
+    const auto &fields = exchange.request;
+    const bool forwarded = fields.find("X-Forwarded-For") != fields.end() || fields.find("Forwarded") != fields.end()
+        || fields.find("X-Real-IP") != fields.end();
+    if (forwarded || !asio::ip::make_address(exchange.peer, ec).is_loopback())
         co_return fromResponse(Pages::notFound(exchange.words), version, exchange.words);
     Reply reply = Replies::plain(http::status::ok, Metrics::instance().text().toStdString(), version);
     reply.set(http::field::content_type, "text/plain; version=0.0.4; charset=utf-8");

@@ -1,6 +1,7 @@
 #include "SiteApplication.h"
 
 #include "Replies.h"
+#include "http/HttpServer.h"
 #include "pages/Api.h"
 #include "state/Log.h"
 #include "state/Metrics.h"
@@ -11,14 +12,51 @@ namespace http = boost::beast::http;
 
 namespace {
 
-// Text from a request as one safe log line: no control characters, not too long.
+// Text from a request as one safe log line, not too long: control characters (C0, DEL, C1), line and paragraph
+// separators and bidirectional controls written as escapes (backslash, x or u, and the code in hex: ESC as x1b,
+// NEL as u0085), a backslash as two.
 std::string loggable(std::string_view text)
 {
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     out.reserve(text.size());
-    for (unsigned char c : text)
-        out += (c < 0x20 || c == 0x7f) ? '?' : char(c);
-    return out.size() > 300 ? out.substr(0, 300) + "..." : out;
+    std::size_t i = 0;
+    for (; i < text.size() && out.size() < 300; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const auto next = [&](std::size_t at) { return at < text.size() ? static_cast<unsigned char>(text[at]) : 0; };
+        unsigned code = 0; // a character to escape, and how many bytes it takes
+        std::size_t bytes = 1;
+        if (c < 0x20 || c == 0x7f) {
+            code = c;
+        } else if (c == 0xc2 && next(i + 1) >= 0x80 && next(i + 1) <= 0x9f) {
+            code = next(i + 1), bytes = 2;
+        } else if (c == 0xe2 && (next(i + 1) == 0x80 || next(i + 1) == 0x81)) {
+            const unsigned candidate = 0x2000 + ((next(i + 1) & 0x3f) << 6) + (next(i + 2) & 0x3f);
+            if ((candidate >= 0x2028 && candidate <= 0x202e) || (candidate >= 0x2066 && candidate <= 0x2069)
+                || candidate == 0x200e || candidate == 0x200f)
+                code = candidate, bytes = 3;
+        }
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (bytes == 1 && code == 0 && c >= 0x20) {
+            out += char(c);
+        } else if (bytes == 1) {
+            out += { '\\', 'x', kHex[c >> 4], kHex[c & 15] };
+        } else {
+            out += {
+                '\\', 'u', kHex[(code >> 12) & 15], kHex[(code >> 8) & 15], kHex[(code >> 4) & 15], kHex[code & 15]
+            };
+            i += bytes - 1;
+        }
+    }
+    return i < text.size() ? out + "..." : out;
+}
+
+// Whom a request comes from, as the log names it: the client that a trusted proxy forwarded for and that proxy
+// ("198.51.100.7 via 127.0.0.1"), or the peer.
+std::string loggedClient(const std::string &peer, const std::string &client)
+{
+    return client == peer ? peer : client + " via " + peer;
 }
 
 // A request's line in the access log: "address method target status length [language]"; a page in words of the
@@ -77,8 +115,14 @@ asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &requ
     Http::Answer answer;
     // An answer that never changes goes out as it was made, without the routes.
     const bool keepAlive = request.keep_alive() && !m_draining;
+    // The client the proxy forwarded for (when a trusted proxy forwarded), for the log and the limits.
+    const QByteArray forwarded = forwardedFor(request);
+    const std::string forwardedClient = forwarded.isEmpty()
+        ? peer
+        : clientAddress(QString::fromStdString(peer), forwarded, m_settings.trustedProxies).toStdString();
+    const std::string logged = loggedClient(peer, forwardedClient);
     if (const std::optional<KeptAnswers::Kept> kept = m_kept.find(request, keepAlive)) {
-        Log::line(AccessLine(peer, request)(kept->status, kept->length, kept->language));
+        Log::line(AccessLine(logged, request)(kept->status, kept->length, kept->language));
         ++kept->counted;
         if (kept->lookups)
             ++*kept->lookups;
@@ -86,10 +130,9 @@ asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &requ
         answer.close = !keepAlive;
         co_return answer;
     }
-    const QString client
-        = clientAddress(QString::fromStdString(peer), forwardedFor(request), m_settings.trustedProxies);
+    const std::string client = HttpServer::addressKey(forwardedClient); // an IPv6 client counted by its /64
     std::atomic<quint64> *keepable = nullptr; // a lookup page that may be kept for a moment: its lookups counter
-    answer.reply = co_await m_routes.respond(request, peer, client.toStdString(), &answer.parts, &keepable);
+    answer.reply = co_await m_routes.respond(request, peer, client, &answer.parts, &keepable);
     Http::Reply &reply = answer.reply;
     answer.close = !request.keep_alive() || m_draining || reply[http::field::connection] == "close";
     reply.keep_alive(!answer.close);
@@ -98,11 +141,11 @@ asio::awaitable<Http::Answer> SiteApplication::respond(const Http::Request &requ
     const std::string language = loggable(reply[http::field::content_language]);
     const unsigned status = reply.result_int();
     if (answer.parts)
-        answer.written = [line = AccessLine(peer, request), status, language](std::size_t length) {
+        answer.written = [line = AccessLine(logged, request), status, language](std::size_t length) {
             Log::line(line(status, length, language));
         };
     else
-        Log::line(AccessLine(peer, request)(status, reply.body().size(), language));
+        Log::line(AccessLine(logged, request)(status, reply.body().size(), language));
     Metrics::instance().countRequest(metricPath(request.target(), status), int(status));
     if (keepable && reply.result() == http::status::ok)
         answer.bytes = m_kept.keepPage(request, !answer.close, reply, keepable);

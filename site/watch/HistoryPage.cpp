@@ -2,6 +2,7 @@
 
 #include "Subscriptions.h"
 #include "pages/Frame.h"
+#include "pages/Pages.h"
 #include "pages/Template.h"
 
 #include <QUrl>
@@ -22,7 +23,7 @@ Response historyPage(const QString &name, const History &history, const PageLang
     for (qsizetype i = sightings.size() - 1; i >= 0; --i) {
         Data row;
         row.set("when", value(sightings[i].seen.toUTC().toString(u"yyyy-MM-dd HH:mm 'UTC'"_qs)));
-        row.set("what", value(Subscriptions::toldAt(name, history, i, words)));
+        row.set("what", value(Pages::visible(Subscriptions::toldAt(name, history, i, words))));
         rows.push_back(row);
     }
     if (sightings.isEmpty())

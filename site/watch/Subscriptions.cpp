@@ -1,5 +1,7 @@
 #include "Subscriptions.h"
 
+#include "pages/Pages.h"
+
 #include <QCryptographicHash>
 #include <QUuid>
 
@@ -41,13 +43,33 @@ void line(QByteArray &out, const QString &text)
     out += bytes.mid(start) + "\r\n";
 }
 
-QString xml(QString text)
+// Text in the feed: escaped, shown as the pages show it (control and bidirectional characters as symbols and codes),
+// and with only characters that XML allows: U+FFFE, U+FFFF and a surrogate out of its pair as codes too, so that a
+// registry's text never makes the feed one that readers drop.
+QString xml(const QString &text)
 {
-    text.replace(u'&', u"&amp;"_qs).replace(u'<', u"&lt;"_qs).replace(u'>', u"&gt;"_qs).replace(u'"', u"&quot;"_qs);
+    const QString shown = Pages::visible(text);
     QString out;
-    for (const QChar c : std::as_const(text)) // no control characters: they are not XML
-        if (c.unicode() >= 0x20 || c == u'\n' || c == u'\t')
-            out += c;
+    out.reserve(shown.size() + 16);
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const char16_t c = shown[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < shown.size() && shown[i + 1].isLowSurrogate()) {
+            out += shown[i];
+            out += shown[++i];
+        } else if (QChar::isSurrogate(c) || c >= 0xfffe) {
+            out += QStringLiteral("[U+%1]").arg(QString::number(uint(c), 16).toUpper());
+        } else if (c == u'&') {
+            out += u"&amp;"_qs;
+        } else if (c == u'<') {
+            out += u"&lt;"_qs;
+        } else if (c == u'>') {
+            out += u"&gt;"_qs;
+        } else if (c == u'"') {
+            out += u"&quot;"_qs;
+        } else {
+            out += QChar(c);
+        }
+    }
     return out;
 }
 

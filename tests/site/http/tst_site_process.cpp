@@ -323,6 +323,9 @@ void TestSiteProcess::commandLine_data()
                "exa_mple.com,,domain,refused,,,,,,,,\"A domain name holds only letters, digits, hyphens and dots.\"",
                "free.com,free.com,domain,available,,,,,,,,free.com is not registered."
            };
+    QTest::newRow("CSV, formulas from a registry shown as text")
+        << QStringList { "--csv", "formula.com" } << 0
+        << QStringList { "formula.com,formula.com,domain,registered,,'=cmd|' /C calc'!A0,,,,'@SUM(1+1)," };
     QTest::newRow("JSON")
         << QStringList { "--json", "free.com" } << 0
         << QStringList {
@@ -363,6 +366,10 @@ void TestSiteProcess::commandLine()
                      "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
                  "application/rdap+json" });
     rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/domain/formula.com",
+               { 200, R"json({"ldhName":"formula.com","status":["@SUM(1+1)"],"entities":[{"roles":
+        ["registrar"],"vcardArray":["vcard",[["fn",{},"text","=cmd|' /C calc'!A0"]]]}]})json",
+                 "application/rdap+json" });
     rdap.route("/named/domain/free.com", { 200, R"({"ldhName":"free.com"})", "application/rdap+json" });
     arguments.replaceInStrings(u"NAMED"_qs, rdap.base() + u"/named"_qs);
     QTemporaryDir folder;
@@ -433,6 +440,7 @@ void TestSiteProcess::watchedFromCron()
         QVERIFY2(code == step.exitCode && (step.said.isEmpty() ? out.isEmpty() : out.contains(step.said)),
                  qPrintable(QString::number(code) + u' ' + out));
     }
+    QCOMPARE(int(QFile::permissions(state) & 0x0077), 0); // neither the group nor others read the names watched
     // A file that is not a state file is left as it is.
     QFile other(folder.filePath(u"other.json"_qs));
     QVERIFY(other.open(QIODevice::WriteOnly) && other.write("[1, 2]") == 6);
@@ -463,7 +471,9 @@ void TestSiteProcess::watchedBySubscription()
         { recordOf("watched.com", "Alpha", "pending delete", today.addDays(-50)),
           u"watched.com is now pending delete"_qs },
         { {}, u"watched.com is now available"_qs },
-        { recordOf("watched.com", "Gamma", "active", renewed), u"watched.com is now registered"_qs },
+        // A registrar's name with what XML does not allow and what a page must not show raw.
+        { recordOf("watched.com", R"(Gamma\uFFFE\uFFFF\u001b\u0085\u202e)", "active", renewed),
+          u"watched.com is now registered"_qs },
     };
     qsizetype entries = 0;
     Page answer;
@@ -504,6 +514,10 @@ void TestSiteProcess::watchedBySubscription()
             && read.startsWith(u"event "_qs + renewed.toString(Qt::ISODate) + u" watched.com expires alarms 7,30\n"_qs)
             && read.count(u"\nentry "_qs) == 5,
         qPrintable(read));
+
+    QVERIFY(answer.body.contains("Gamma[U+FFFE][U+FFFF]\u241B[U+0085][U+202E]"));
+    QVERIFY(served(site.base() + u"/watch/history?name=watched.com"_qs)
+                .body.contains("Gamma\uFFFE\uFFFF\u241B[U+0085][U+202E]"));
 
     // Questions the watch does not take.
     for (const char *names : { "a.com,b.com,c.com,d.com", "exa_mple.com", "", "8.8.8.8" })

@@ -100,6 +100,8 @@ void TestSiteScale::instancesBehindTheBalancer()
     QTRY_VERIFY_WITH_TIMEOUT(served(front, "GET /healthz HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                                  .answer.startsWith("HTTP/1.1 200"),
                              10000);
+    QVERIFY(served(front, "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
+                .answer.startsWith("HTTP/1.1 404")); // the operator's figures, not the internet's
     // Every instance checked and up: two checks each (rise 2), besides the one request above.
     QTRY_VERIFY_WITH_TIMEOUT(
         std::all_of(sites.begin(), sites.end(),

@@ -294,6 +294,16 @@ void TestSiteServer::clientBehindAProxyCannotChooseItsAddress()
     QVERIFY(served(site.port(), behindProxy("1.2.3.4", "one.zz")).answer.startsWith("HTTP/1.1 200"));
     const Exchange second = served(site.port(), behindProxy("5.6.7.8", "two.zz"));
     QVERIFY2(second.answer.startsWith("HTTP/1.1 429"), second.answer.left(80).constData());
+    // An IPv6 client holds a /64: another address of it is the same client.
+    QVERIFY(served(site.port(), behindProxy("1.2.3.4", "three.zz").replace("198.51.100.7", "2001:db8::1"))
+                .answer.startsWith("HTTP/1.1 200"));
+    QVERIFY(served(site.port(), behindProxy("1.2.3.4", "four.zz").replace("198.51.100.7", "2001:db8::2"))
+                .answer.startsWith("HTTP/1.1 429"));
+    // The log names the client and the proxy, and shows a request's control characters as escapes.
+    served(site.port(), lookupOf("a\xc2\x85\xe2\x80\xae.zz"));
+    QTRY_VERIFY(site.log().join(u'\n').contains(u"127.0.0.1 GET /hosting/quelcor.php?domain=a\\u0085\\u202e.zz"_qs));
+    QVERIFY(
+        site.log().join(u'\n').contains(u"2001:db8::2 via 127.0.0.1 GET /hosting/quelcor.php?domain=four.zz 429"_qs));
 }
 
 void TestSiteServer::instancesShareResultsAndLimitsOnRedis()
@@ -353,6 +363,10 @@ void TestSiteServer::redisGoneAndBack()
     QTRY_VERIFY_WITH_TIMEOUT(site.log().join(u'\n').contains(u"cannot be reached"), 10000);
     QVERIFY(served(site.port(), "GET /metrics HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n")
                 .answer.contains("quelcor_redis_up 0"));
+    // Through a proxy on this machine the peer is loopback too: what it forwarded keeps the figures private.
+    QVERIFY(served(site.port(),
+                   "GET /metrics HTTP/1.1\r\nHost: x\r\nX-Forwarded-For: 198.51.100.7\r\nConnection: close\r\n\r\n")
+                .answer.startsWith("HTTP/1.1 404"));
 
     // The site tries again when it is next used, once a second has passed since it lost Redis.
     redis.start();
