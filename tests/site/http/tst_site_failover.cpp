@@ -71,7 +71,7 @@ void TestSiteFailover::sharedAgainAfterAFailover()
     const quint16 ports[] = { first.port(), second.port() };
 
     // Load: a lookup every 50 ms, each from a client of its own, alternating between the instances.
-    std::atomic<bool> loading = true;
+    std::atomic<bool> loading = true, loadEnded = false;
     std::atomic<int> asked = 0, failed = 0;
     QByteArray firstFailure;
     std::thread load([&] {
@@ -84,6 +84,7 @@ void TestSiteFailover::sharedAgainAfterAFailover()
                 firstFailure = answer.answer.left(200);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
+        loadEnded = true;
     });
     QTRY_VERIFY_WITH_TIMEOUT(asked >= 10, 30000); // the load under way
 
@@ -108,7 +109,9 @@ void TestSiteFailover::sharedAgainAfterAFailover()
     const Exchange refused = served(second.port(), lookupFrom("budget3.zz", "203.0.113.9"));
     QVERIFY2(refused.answer.startsWith("HTTP/1.1 429"), refused.answer.left(80).constData());
 
+    // The fake whois server answers on this thread: it serves the load's last lookup while the load ends.
     loading = false;
+    QTRY_VERIFY_WITH_TIMEOUT(loadEnded, 10000);
     load.join();
     QVERIFY(asked > 20);
     QVERIFY2(failed == 0, firstFailure.constData());
