@@ -179,14 +179,18 @@ constexpr Row kRows[] = {
     //: %1: a server's host name; %2: why (a reason of its own)
     { MessageId::NotTrusted,
       QT_TRANSLATE_NOOP("Message", "the server did not prove that it is %1 (%2), so nothing was asked of it") },
+    //: Why a server's certificate was refused: said inside "the server did not prove that it is %1 (…)"
     { MessageId::CertificateForAnotherName, QT_TRANSLATE_NOOP("Message", "its certificate is for another name") },
+    //: Why a server's certificate was refused: said inside "the server did not prove that it is %1 (…)"
     { MessageId::CertificateSelfSigned,
       QT_TRANSLATE_NOOP("Message", "its certificate is signed by itself, not by a certificate authority") },
+    //: Why a server's certificate was refused: said inside "the server did not prove that it is %1 (…)"
     { MessageId::CertificateOutOfDate,
       QT_TRANSLATE_NOOP("Message", "its certificate has expired or is not yet valid") },
+    //: Why a server's certificate was refused: said inside "the server did not prove that it is %1 (…)"
     { MessageId::CertificateUnknownAuthority,
       QT_TRANSLATE_NOOP("Message", "its certificate is from an authority that is not trusted") },
-    //: %1: an address (URL) that begins with http://
+    //: Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://
     { MessageId::LeavesHttps,
       QT_TRANSLATE_NOOP("Message", "%1 would be asked in plain text, after a question asked over https") },
 };

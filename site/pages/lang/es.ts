@@ -328,23 +328,27 @@
     </message>
     <message>
         <source>its certificate is for another name</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>su certificado es para otro nombre</translation>
     </message>
     <message>
         <source>its certificate is signed by itself, not by a certificate authority</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>su certificado está firmado por él mismo, no por una autoridad de certificación</translation>
     </message>
     <message>
         <source>its certificate has expired or is not yet valid</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>su certificado ha caducado o aún no es válido</translation>
     </message>
     <message>
         <source>its certificate is from an authority that is not trusted</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>su certificado es de una autoridad en la que no se confía</translation>
     </message>
     <message>
         <source>%1 would be asked in plain text, after a question asked over https</source>
-        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <extracomment>Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://</extracomment>
         <translation>%1 se consultaría en texto sin cifrar, tras una pregunta hecha por https</translation>
     </message>
 </context>

@@ -328,23 +328,27 @@
     </message>
     <message>
         <source>its certificate is for another name</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>son certificat est établi pour un autre nom</translation>
     </message>
     <message>
         <source>its certificate is signed by itself, not by a certificate authority</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>son certificat est signé par lui-même, et non par une autorité de certification</translation>
     </message>
     <message>
         <source>its certificate has expired or is not yet valid</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>son certificat a expiré ou n&apos;est pas encore valide</translation>
     </message>
     <message>
         <source>its certificate is from an authority that is not trusted</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>son certificat provient d&apos;une autorité qui n&apos;est pas reconnue comme fiable</translation>
     </message>
     <message>
         <source>%1 would be asked in plain text, after a question asked over https</source>
-        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <extracomment>Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://</extracomment>
         <translation>%1 serait interrogé en clair, après une question posée en https</translation>
     </message>
 </context>

@@ -328,23 +328,27 @@
     </message>
     <message>
         <source>its certificate is for another name</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>o seu certificado é para outro nome</translation>
     </message>
     <message>
         <source>its certificate is signed by itself, not by a certificate authority</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>o seu certificado é assinado por ele próprio, não por uma autoridade de certificação</translation>
     </message>
     <message>
         <source>its certificate has expired or is not yet valid</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>o seu certificado expirou ou ainda não é válido</translation>
     </message>
     <message>
         <source>its certificate is from an authority that is not trusted</source>
+        <extracomment>Why a server&apos;s certificate was refused: said inside &quot;the server did not prove that it is %1 (…)&quot;</extracomment>
         <translation>o seu certificado é de uma autoridade que não é de confiança</translation>
     </message>
     <message>
         <source>%1 would be asked in plain text, after a question asked over https</source>
-        <extracomment>%1: an address (URL) that begins with http://</extracomment>
+        <extracomment>Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://</extracomment>
         <translation>%1 seria consultado em texto simples, depois de uma pergunta feita por https</translation>
     </message>
 </context>
