@@ -136,6 +136,13 @@ std::optional<SiteOptions> SiteOptions::parse(const QStringList &arguments, cons
                options.clientTotalBurst, 1),
         number(u"watch-most-names", u"Domain names watched at once (calendars, feeds and histories asked for).",
                options.watch.mostNames, 1),
+        number(u"watch-most-per-client",
+               u"Domain names one client address (an IPv6 /64) may bring to the watch; their first lookups count as "
+               u"its lookups.",
+               options.watch.mostPerClient, 1),
+        number(u"watch-requests-per-minute",
+               u"Calendars, feeds and histories one client address may ask for a minute (as many at once).",
+               options.watch.requestsPerMinute, 1),
         number(u"watch-most-per-set", u"Domain names one calendar or feed may watch.", options.watch.mostPerSet, 1),
         number(u"watch-recheck-seconds",
                u"Seconds between the looks at a watched name far from its dates; a quarter within 30 days of its "

@@ -119,10 +119,13 @@ void LookupJob::pacedNow(const QString &host, std::function<void()> ask, const Q
             return finish();
         }
     }
-    const auto paced = [this, host, ask = std::move(ask)](double wait) {
+    // The site's own lookups take a token only while half the burst is left for visitors, and wait for none.
+    const double longest = m_forSite ? 0 : kLongestPace;
+    const double keep = m_forSite && m_settings.pacing ? m_settings.pacing->burst() / 2 : 0;
+    const auto paced = [this, host, longest, ask = std::move(ask)](double wait) {
         if (wait <= 0)
             return ask();
-        if (wait > kLongestPace) {
+        if (wait > longest) {
             const qint64 seconds = qint64(std::ceil(wait));
             if (m_result.outcome == Outcome::Found) {
                 m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, seconds));
@@ -139,8 +142,8 @@ void LookupJob::pacedNow(const QString &host, std::function<void()> ask, const Q
         return paced(0);
     const std::string key = host.toLower().toStdString();
     if (m_settings.pacing->shared()) // counted with every instance's questions, without waiting on this thread
-        return m_settings.pacing->reserve(key, kLongestPace, SharedState::deliveredTo<double>(this, paced));
-    paced(m_settings.pacing->reserve(key, TokenBuckets::Clock::now(), kLongestPace));
+        return m_settings.pacing->reserve(key, longest, SharedState::deliveredTo<double>(this, paced), keep);
+    paced(m_settings.pacing->reserve(key, TokenBuckets::Clock::now(), longest, nullptr, keep));
 }
 
 LookupSettings::Server LookupSettings::Server::fromText(const QString &text)
@@ -185,9 +188,10 @@ const LookupSettings::Server *LookupSettings::namedFor(const Query &query) const
     return nullptr;
 }
 
-void Lookup::start(const Query &query, QObject *context, Done done) const
+void Lookup::start(const Query &query, QObject *context, Done done, For asker) const
 {
     auto *job = new LookupJob(*this, query, std::move(done), context);
+    job->m_forSite = asker == For::Site;
     LookupResult &result = job->m_result;
     if (!query.ok()) {
         result.outcome = Outcome::Refused;

@@ -66,9 +66,12 @@ public:
     }
 
     using Done = std::function<void(const LookupResult &)>;
+    // Whom a lookup is for: a visitor, or the site itself (a watched name's re-check), which asks a registry only
+    // while half of the pace towards it is left, and never waits for it: the rest is always the visitors'.
+    enum class For { Visitor, Site };
     // Starts a lookup of the question on this thread; done is called on this thread when it ends, unless the
     // context is gone first. Safe from any thread that runs an event loop.
-    void start(const Query &query, QObject *context, Done done) const;
+    void start(const Query &query, QObject *context, Done done, For asker = For::Visitor) const;
 
     // A lookup waited for in a local event loop, for callers without one of their own (tests, tools).
     LookupResult run(const QString &input) const;

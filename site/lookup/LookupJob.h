@@ -67,4 +67,5 @@ private:
     QTimer m_deadline;
     int m_hop = 0;
     bool m_finished = false;
+    bool m_forSite = false; // the site's own lookup: only with the share of a registry's pace that visitors leave
 };

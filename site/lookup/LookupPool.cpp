@@ -108,10 +108,10 @@ bool LookupPool::costs(const Job &job) const
     return job.query.ok() && !job.query.special() && !job.availability && !job.counted && !kept(job);
 }
 
-LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *retryAfter)
+LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
 {
     job->key = keyOf(*job);
-    if (m_settings.cache && !job->key.isEmpty() && !job->fresh) {
+    if (m_settings.cache && !job->key.isEmpty() && !job->recheck) {
         const QDateTime now = QDateTime::currentDateTimeUtc();
         std::optional<LookupResult> kept = job->keptElsewhere ? LookupResult::deserialised(*job->keptElsewhere, now)
                                                               : LookupResult::kept(*m_settings.cache, job->key, now);
@@ -120,17 +120,6 @@ LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job, int *r
             job->state = Job::Done;
             Metrics::instance().countLookup(kindName(job->result.kind), QStringLiteral("cached"));
             return Admission::Answered;
-        }
-    }
-    // A client's budget counts the lookups that ask a registry; a kept answer costs nothing (a check counts each
-    // registry it asks, as it asks).
-    if (m_settings.clientLookups && costs(*job)) {
-        const double wait
-            = m_settings.clientLookups->take(job->client, job->query.registry(), TokenBuckets::Clock::now());
-        if (wait > 0) {
-            if (retryAfter)
-                *retryAfter = int(std::ceil(wait));
-            return Admission::ClientLimited;
         }
     }
     const std::lock_guard lock(m_mutex);
@@ -189,7 +178,9 @@ void LookupPool::dispatch()
             continue;
         }
         QMetaObject::invokeMethod(context, [this, job, context] {
-            m_lookup.start(job->query, context, [this, job](const LookupResult &result) { finished(job, result); });
+            m_lookup.start(
+                job->query, context, [this, job](const LookupResult &result) { finished(job, result); },
+                job->recheck ? Lookup::For::Site : Lookup::For::Visitor);
         });
     }
     Metrics::instance().lookupsQueued = int(m_queue.size());

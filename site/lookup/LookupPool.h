@@ -48,7 +48,9 @@ public:
         LookupResult result; // valid once Done
         std::optional<QByteArray> keptElsewhere; // what Redis keeps for the question, found before it was submitted
         bool counted = false; // the client's budget counted it before it was submitted
-        bool fresh = false; // asked of the registry even when an answer is kept (a watched name's re-check)
+        // A watched name's re-check: asked of the registry even when an answer is kept, with the share of the
+        // registry's pace that visitors leave.
+        bool recheck = false;
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
@@ -62,13 +64,13 @@ public:
         Answered, // from the cache: the result is there already
         Busy, // the queue is full
         ClientBusy, // the client has its share of lookups under way
-        ClientLimited, // the client has asked for too many lookups lately; *retryAfter says for how long
+        ClientLimited, // (not the pool's: its caller's) the client has asked for too many lookups lately
     };
 
     LookupPool(const Lookup &lookup, Settings settings);
     ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
 
-    Admission submit(const std::shared_ptr<Job> &job, int *retryAfter = nullptr);
+    Admission submit(const std::shared_ptr<Job> &job);
     // What another instance kept for the job's question on Redis, asked without waiting, to be put in its
     // keptElsewhere before it is submitted; done is called on the Redis thread. False (done is not called) when
     // nothing is asked: no shared cache, a question not kept, or one this instance keeps itself.

@@ -1,5 +1,6 @@
 #include "Admission.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace asio = boost::asio;
@@ -57,23 +58,16 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
         if (kept)
             job->keptElsewhere = *kept;
     }
-    ClientBudget *budget = m_pool.settings().clientLookups;
-    if (budget && budget->shared() && m_pool.costs(*job)) {
-        const std::string registry = job->query.registry();
-        std::optional<double> wait = co_await awaited<double>([&](std::function<void(double)> done) {
-            budget->reserve(client, registry, 0, std::move(done));
-            return true;
-        });
-        if (!wait) // Redis too slow: this instance's own count
-            wait = budget->take(client, registry, TokenBuckets::Clock::now());
-        if (*wait > 0)
-            co_return refused(LookupPool::Admission::ClientLimited, int(std::ceil(*wait)));
+    // A question that asks a registry costs the client's budget; a kept answer costs nothing.
+    if (m_pool.settings().clientLookups && m_pool.costs(*job)) {
+        const double wait = co_await charge(client, job->query.registry());
+        if (wait > 0)
+            co_return refused(LookupPool::Admission::ClientLimited, int(std::ceil(wait)));
         job->counted = true;
     }
-    int retryAfter = 0;
-    const LookupPool::Admission admission = m_pool.submit(job, &retryAfter);
+    const LookupPool::Admission admission = m_pool.submit(job);
     if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
-        co_return refused(admission, retryAfter);
+        co_return refused(admission, 0);
     while (job->state != LookupPool::Job::Done) {
         auto [ec] = co_await wake->async_wait(kTuple);
         const int state = job->state;
@@ -90,6 +84,51 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
     asked.job = std::move(job);
     asked.kept = admission == LookupPool::Admission::Answered;
     co_return asked;
+}
+
+asio::awaitable<double> Admission::charge(const std::string &client, const std::string &registry)
+{
+    ClientBudget *budget = m_pool.settings().clientLookups;
+    if (!budget)
+        co_return 0.0;
+    std::optional<double> wait;
+    if (budget->shared())
+        wait = co_await awaited<double>([&](std::function<void(double)> done) {
+            budget->reserve(client, registry, 0, std::move(done));
+            return true;
+        });
+    if (!wait) // no Redis, or too slow: this instance's own count
+        wait = budget->take(client, registry, TokenBuckets::Clock::now());
+    co_return *wait;
+}
+
+asio::awaitable<void> Admission::lookups(const QStringList &names, const std::string &client,
+                                         std::chrono::milliseconds wait,
+                                         const std::function<void(const QString &)> &notTaken)
+{
+    auto wake = std::make_shared<asio::steady_timer>(m_io);
+    wake->expires_after(wait);
+    std::vector<std::shared_ptr<LookupPool::Job>> jobs;
+    for (const QString &name : names) {
+        std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
+        job->query = Query::fromInput(name);
+        job->counted = true;
+        const LookupPool::Admission admission = m_pool.submit(job);
+        if (admission == LookupPool::Admission::Accepted)
+            jobs.push_back(std::move(job));
+        else if (admission != LookupPool::Admission::Answered)
+            notTaken(name);
+    }
+    const auto underWay = [&jobs] {
+        return std::any_of(jobs.begin(), jobs.end(), [](const auto &job) {
+            return job->state != LookupPool::Job::Done && job->state != LookupPool::Job::Cancelled;
+        });
+    };
+    while (underWay()) {
+        auto [ec] = co_await wake->async_wait(kTuple);
+        if (!ec) // the wait is over; what is still under way goes on
+            break;
+    }
 }
 
 template<class T>
@@ -116,10 +155,9 @@ std::pair<Admission::Asked, Admission::Wake> Admission::check(const ManyExtensio
     wake->expires_at(asio::steady_timer::time_point::max());
     std::shared_ptr<LookupPool::Job> job = this->job(client, wake); // woken by each row, and at the end
     job->availability = question;
-    int retryAfter = 0;
-    const LookupPool::Admission admission = m_pool.submit(job, &retryAfter);
+    const LookupPool::Admission admission = m_pool.submit(job);
     if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
-        return { refused(admission, retryAfter), wake };
+        return { refused(admission, 0), wake };
     Asked asked;
     asked.job = std::move(job);
     return { asked, wake };

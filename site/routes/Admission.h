@@ -13,9 +13,10 @@
 #include <string>
 #include <utility>
 
-// A question put to the lookup pool from one I/O loop, and the answer: the job, or why it was not run. Every
-// refusal (the site is busy, the client asks too much) has one status, Retry-After and message, for the page and
-// the API alike.
+// A question put to the lookup pool from one I/O loop, and the answer: the job, or why it was not run. Here it is
+// decided whether a question is answered from what is kept and what it costs the client who asks (the pool only
+// runs jobs). Every refusal (the site is busy, the client asks too much) has one status, Retry-After and message,
+// for the page and the API alike.
 class Admission
 {
 public:
@@ -33,6 +34,16 @@ public:
     // A lookup, waited for until it is done, or refused; one that waits in the queue past the queue deadline is
     // refused as the busy site's.
     boost::asio::awaitable<Asked> lookup(Query query, const std::string &client);
+
+    // What a question to the registry costs the client, taken from the client's budget (as every instance counts
+    // it where the budget is shared): 0 when taken, else the seconds until it would be (nothing taken then).
+    boost::asio::awaitable<double> charge(const std::string &client, const std::string &registry);
+
+    // Lookups of the names for the client (charged already), waited for until all are done or the wait is over;
+    // those the pool cannot take now are handed to notTaken. Their results reach whoever the pool tells.
+    boost::asio::awaitable<void> lookups(const QStringList &names, const std::string &client,
+                                         std::chrono::milliseconds wait,
+                                         const std::function<void(const QString &)> &notTaken);
 
     // A check of a name in many extensions, started: the job (or the refusal), and the timer that the job
     // cancels each time a row comes and when it is done.

@@ -95,14 +95,20 @@ private:
     boost::asio::awaitable<Reply> watchFeed(const Exchange &exchange);
     boost::asio::awaitable<Reply> watchHistory(const Exchange &exchange);
     boost::asio::awaitable<Reply> apiHistory(const Exchange &exchange);
-    // The set of names a parameter names ("a.com,b.de"), watched from now on, with what the site saw of each; no
-    // value, and *refusal, for a set that is empty, too large or holds what is no domain name.
-    std::optional<QList<Subscriptions::Named>> watchedSet(const Exchange &exchange, const QString &parameter,
-                                                          Reply *refusal);
-    // A calendar, feed or history: with its ETag (a 304 for a reader that has it) and kept for an hour.
-    static Reply subscription(const Exchange &exchange, const QByteArray &body, const char *contentType);
-    // A bad question as plain text, in the page's language (a calendar program or feed reader shows it as it is).
-    static Reply refused(const Exchange &exchange, const QString &why);
+    // The set of names a parameter names ("a.com,b.de"), watched from now on, with what the site saw of each (the
+    // first lookups of new names waited for a moment); no value, and *refusal, for a set that is empty, too large
+    // or holds what is no domain name, for a client past its budget or share, and when the watch is full.
+    boost::asio::awaitable<std::optional<QList<Subscriptions::Named>>>
+    watchedSet(const Exchange &exchange, const QString &parameter, Reply *refusal);
+    // A calendar, feed or history of the set: with its ETag (a 304 for a reader that has it) and kept for an hour,
+    // or a minute while a name of the set has not been seen yet.
+    static Reply subscription(const Exchange &exchange, const QByteArray &body, const char *contentType,
+                              const QList<Subscriptions::Named> &set);
+    // A question refused, as plain text in the page's language (a calendar program or feed reader shows it as it
+    // is): a bad question by default.
+    static Reply refused(const Exchange &exchange, const QString &why,
+                         boost::beast::http::status status = boost::beast::http::status::bad_request,
+                         int retryAfter = 0);
 
     const Pages &m_pages;
     LookupPool &m_pool;

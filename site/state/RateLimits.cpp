@@ -22,11 +22,12 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
     return bucket;
 }
 
-double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left)
+double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left,
+                             double keep)
 {
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);
-    const double wait = qMax(0.0, 1 - bucket.tokens) / m_perSecond;
+    const double wait = qMax(0.0, 1 + keep - bucket.tokens) / m_perSecond;
     if (wait <= maxWait)
         bucket.tokens -= 1;
     if (left)
@@ -34,14 +35,14 @@ double TokenBuckets::reserve(const std::string &key, Clock::time_point now, doub
     return wait;
 }
 
-void TokenBuckets::reserve(const std::string &key, double maxWait, std::function<void(double)> done)
+void TokenBuckets::reserve(const std::string &key, double maxWait, std::function<void(double)> done, double keep)
 {
     if (!m_shared)
-        return done(reserve(key, Clock::now(), maxWait));
-    m_shared->buckets({ sharedBucket(key) }, maxWait,
-                      [this, key, maxWait, done = std::move(done)](std::optional<SharedState::Taken> taken) {
+        return done(reserve(key, Clock::now(), maxWait, nullptr, keep));
+    m_shared->buckets({ sharedBucket(key, keep) }, maxWait,
+                      [this, key, maxWait, keep, done = std::move(done)](std::optional<SharedState::Taken> taken) {
                           if (!taken)
-                              return done(reserve(key, Clock::now(), maxWait));
+                              return done(reserve(key, Clock::now(), maxWait, nullptr, keep));
                           mirror(key, taken->left.value(0));
                           done(taken->wait);
                       });

@@ -31,11 +31,13 @@ public:
     // Takes a token: 0 when there was one, else the seconds until there will be (nothing is taken).
     double take(const std::string &key, Clock::time_point now) { return reserve(key, now, 0); }
     // Reserves the next token when it comes within maxWait seconds (taking it now, into debt): the seconds to
-    // wait before using it. A longer wait is returned with nothing taken, so that refusals build no debt.
-    double reserve(const std::string &key, Clock::time_point now, double maxWait, double *left = nullptr);
+    // wait before using it. A longer wait is returned with nothing taken, so that refusals build no debt. keep:
+    // tokens the reservation must leave in the bucket (kept for others).
+    double reserve(const std::string &key, Clock::time_point now, double maxWait, double *left = nullptr,
+                   double keep = 0);
     // As reserve, on this instance's buckets and on Redis's where they are shared: done is called with the wait on
     // the Redis thread, or at once without Redis (or, when Redis cannot answer in time, with this instance's own).
-    void reserve(const std::string &key, double maxWait, std::function<void(double)> done);
+    void reserve(const std::string &key, double maxWait, std::function<void(double)> done, double keep = 0);
     // What is left in a key's bucket now, taking nothing: its tokens, and the seconds until it is full.
     std::pair<double, double> peek(const std::string &key, Clock::time_point now)
     {
@@ -55,9 +57,9 @@ public:
     }
 
     SharedState *shared() const { return m_shared; }
-    SharedState::Bucket sharedBucket(const std::string &key) const
+    SharedState::Bucket sharedBucket(const std::string &key, double keep = 0) const
     {
-        return { m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst };
+        return { m_prefix + QByteArray::fromStdString(key), m_perSecond, m_burst, keep };
     }
     // The tokens Redis says are left in a key's bucket, counting every instance's questions.
     void mirror(const std::string &key, double left);

@@ -19,22 +19,24 @@ constexpr timeval kConnectTimeout { 0, 200'000 };
 constexpr timeval kCommandTimeout { 0, 200'000 };
 constexpr std::chrono::seconds kRetryAfter { 1 };
 
-// Token buckets, each a hash {tokens, at} (KEYS), refilled at ARGV[2i] a second up to ARGV[2i+1]. A token is
-// taken from each when the longest wait for one is at most ARGV[1] milliseconds (into debt, for a question asked
-// later), and from none otherwise; returns that wait (0: at once) and the thousandths of tokens left in each.
+// Token buckets, each a hash {tokens, at} (KEYS), refilled at ARGV[3i-1] a second up to ARGV[3i], ARGV[3i+1] of
+// them kept for others. A token is taken from each when the longest wait for one is at most ARGV[1] milliseconds
+// (into debt, for a question asked later), and from none otherwise; returns that wait (0: at once) and the
+// thousandths of tokens left in each.
 const char kBucketScript[] = R"(
 local now = redis.call('TIME')
 local nowMs = tonumber(now[1]) * 1000 + math.floor(tonumber(now[2]) / 1000)
 local wait = 0
 local buckets = {}
 for i, key in ipairs(KEYS) do
-  local rate = tonumber(ARGV[2 * i]) / 1000
-  local burst = tonumber(ARGV[2 * i + 1])
+  local rate = tonumber(ARGV[3 * i - 1]) / 1000
+  local burst = tonumber(ARGV[3 * i])
+  local keep = tonumber(ARGV[3 * i + 1])
   local state = redis.call('HMGET', key, 'tokens', 'at')
   local tokens = tonumber(state[1]) or burst
   local at = tonumber(state[2]) or nowMs
   tokens = math.min(burst, tokens + math.max(0, nowMs - at) * rate)
-  wait = math.max(wait, math.ceil(math.max(0, 1 - tokens) / rate))
+  wait = math.max(wait, math.ceil(math.max(0, 1 + keep - tokens) / rate))
   buckets[i] = { tokens, rate, burst }
 end
 local answer = { wait }
@@ -351,6 +353,11 @@ void SharedState::set(const QByteArray &key, const QByteArray &value, int second
                {} });
 }
 
+void SharedState::expire(const QByteArray &key, int seconds)
+{
+    put(Call { { "EXPIRE", key, QByteArray::number(seconds) }, std::chrono::steady_clock::now() + kQueueDeadline, {} });
+}
+
 void SharedState::buckets(const QList<Bucket> &buckets, double maxWait, std::function<void(std::optional<Taken>)> done)
 {
     QList<QByteArray> words { "EVAL", QByteArray::fromRawData(kBucketScript, sizeof kBucketScript - 1),
@@ -359,7 +366,8 @@ void SharedState::buckets(const QList<Bucket> &buckets, double maxWait, std::fun
         words.append(bucket.key);
     words.append(QByteArray::number(qint64(maxWait * 1000)));
     for (const Bucket &bucket : buckets)
-        words << QByteArray::number(bucket.perSecond, 'g', 12) << QByteArray::number(bucket.burst, 'g', 12);
+        words << QByteArray::number(bucket.perSecond, 'g', 12) << QByteArray::number(bucket.burst, 'g', 12)
+              << QByteArray::number(bucket.keep, 'g', 12);
     const qsizetype count = buckets.size();
     put(Call { std::move(words), std::chrono::steady_clock::now() + kQueueDeadline,
                [done = std::move(done), count](const Reply *reply) {

@@ -59,6 +59,7 @@ public:
     // The value kept under the key; none when there is none or Redis cannot be asked.
     void get(const QByteArray &key, Got done);
     void set(const QByteArray &key, const QByteArray &value, int seconds); // not waited for
+    void expire(const QByteArray &key, int seconds); // a key's life from now; not waited for
     // Token buckets kept in Redis (on Redis's clock, so that all instances agree), taken together: the seconds
     // until each has a token, the longest of them (0: at once), and the tokens then left in each. A token is taken
     // from every one when that wait is at most maxWait (into debt, for a question asked later), and from none
@@ -67,6 +68,7 @@ public:
     {
         QByteArray key;
         double perSecond = 1, burst = 1;
+        double keep = 0; // tokens a taking must leave (kept for others)
     };
     struct Taken
     {

@@ -14,6 +14,8 @@ namespace {
 // The namespace of the site's UUIDs (version 5): feeds and entries keep their ids from one answer to the next.
 const QUuid kNamespace(u"6f1b2f5e-3c1a-5b7e-9a43-0c2d8e7f4a61"_qs);
 
+constexpr qsizetype kMostFeed = 512 * 1024; // UTF-16 units of entries in one feed, about a megabyte at most
+
 QString uuid(const QString &name)
 {
     return QUuid::createUuidV5(kNamespace, name).toString(QUuid::WithoutBraces);
@@ -222,6 +224,8 @@ QByteArray feed(const QList<Named> &names, const QString &lookupBase, const Page
     out += u"  <updated>"_qs + stamp(entries.isEmpty() ? QDateTime::fromSecsSinceEpoch(0, Qt::UTC) : entries.first().at)
         + u"</updated>\n  <author><name>Quelcor</name></author>\n"_qs;
     for (const Entry &entry : std::as_const(entries)) {
+        if (out.size() > kMostFeed) // the newest entries only: a feed stays one a reader takes
+            break;
         out += u"  <entry>\n    <title>"_qs + xml(entry.title) + u"</title>\n"_qs;
         out += u"    <id>urn:uuid:"_qs + uuid(entry.name + u' ' + stamp(entry.at)) + u"</id>\n"_qs;
         out += u"    <updated>"_qs + stamp(entry.at) + u"</updated>\n"_qs;

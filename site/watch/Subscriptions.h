@@ -21,7 +21,8 @@ struct Named
 QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, const PageLanguage &words);
 
 // An Atom feed (RFC 4287) of what the site saw change: an entry for each name's first sighting and for each
-// sighting after it, newest first; a drop-catch phase (redemption, pending delete, available) told as such.
+// sighting after it, newest first, as many as fit in about a megabyte; a drop-catch phase (redemption, pending
+// delete, available) told as such.
 // lookupBase: the lookup page's absolute address, for each entry's link ("https://site/hosting/quelcor.php").
 QByteArray feed(const QList<Named> &names, const QString &lookupBase, const PageLanguage &words);
 

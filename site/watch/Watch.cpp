@@ -10,6 +10,28 @@
 namespace {
 
 constexpr int kGraceDays = 45, kRedemptionDays = 30, kPendingDeleteDays = 5;
+// What one sighting keeps of a registry's text, whatever the registry sends.
+constexpr qsizetype kMostRegistrar = 200, kMostStatuses = 16, kMostStatus = 100, kMostNameServers = 32,
+                    kMostNameServer = 255;
+
+// The text, cut to at most `most` UTF-16 units (never inside a character), with "…" where it was cut.
+QString bounded(const QString &text, qsizetype most)
+{
+    if (text.size() <= most)
+        return text;
+    qsizetype end = most - 1;
+    if (end > 0 && text[end - 1].isHighSurrogate())
+        --end;
+    return text.left(end) + u'\u2026';
+}
+
+QStringList bounded(const QStringList &list, qsizetype most, qsizetype mostEach)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < qMin(list.size(), most); ++i)
+        kept.append(bounded(list[i], mostEach));
+    return kept;
+}
 
 QStringList sorted(QStringList list)
 {
@@ -56,11 +78,11 @@ std::optional<Sighting> Sighting::of(const LookupResult &result, const QDateTime
     default:
         return std::nullopt;
     }
-    sighting.registrar = result.registrar;
+    sighting.registrar = bounded(result.registrar, kMostRegistrar);
     for (const QString &server : result.nameServers)
         sighting.nameServers.append(server.toLower());
-    sighting.nameServers = sorted(sighting.nameServers);
-    sighting.statuses = sorted(result.statuses);
+    sighting.nameServers = bounded(sorted(sighting.nameServers), kMostNameServers, kMostNameServer);
+    sighting.statuses = bounded(sorted(result.statuses), kMostStatuses, kMostStatus);
     const QDate expires = RdapFields::dateOf(result.expires), changed = RdapFields::dateOf(result.lastChanged);
     sighting.expires = expires.isValid() ? expires.toString(Qt::ISODate) : QString();
     sighting.lastChanged = changed.isValid() ? changed.toString(Qt::ISODate) : QString();
@@ -189,8 +211,7 @@ bool History::add(const Sighting &sighting)
     if (!sightings.isEmpty() && sightings.last().sameAs(sighting))
         return false;
     sightings.append(sighting);
-    if (sightings.size() > kMost)
-        sightings.remove(0, sightings.size() - kMost);
+    bound();
     return true;
 }
 
@@ -209,9 +230,16 @@ History History::fromJson(const QJsonArray &array)
         if (const std::optional<Sighting> sighting = Sighting::fromJson(value.toObject()))
             history.sightings.append(*sighting);
     }
-    if (history.sightings.size() > kMost)
-        history.sightings.remove(0, history.sightings.size() - kMost);
+    history.bound();
     return history;
+}
+
+void History::bound()
+{
+    if (sightings.size() > kMost)
+        sightings.remove(0, sightings.size() - kMost);
+    while (sightings.size() > 1 && toBytes().size() > kMostBytes)
+        sightings.removeFirst();
 }
 
 QByteArray History::toBytes() const

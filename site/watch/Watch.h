@@ -14,7 +14,8 @@
 #include <optional>
 
 // What the site saw of a domain name once, as watching compares it: the name's phase in a registration's life,
-// and what changes in a registration. A failure or a busy registry is no sighting.
+// and what changes in a registration, each bounded (a registrar's name of 200 characters, 16 statuses of 100, 32
+// name servers), whatever a registry sends. A failure or a busy registry is no sighting.
 struct Sighting
 {
     enum class Phase {
@@ -63,11 +64,12 @@ struct LifeDate
 };
 QList<LifeDate> lifeDates(const Sighting &sighting);
 
-// A name's history: each sighting that differed from the one before it, oldest first; at most kMost, the oldest
-// going first.
+// A name's history: each sighting that differed from the one before it, oldest first; at most kMost, and at most
+// kMostBytes as JSON, the oldest going first.
 struct History
 {
     static constexpr qsizetype kMost = 64;
+    static constexpr qsizetype kMostBytes = 64 * 1024;
     QList<Sighting> sightings;
 
     // Adds the sighting when it differs from the latest (or is the first): true then.
@@ -76,4 +78,5 @@ struct History
     static History fromJson(const QJsonArray &array); // the sightings that can be read
     QByteArray toBytes() const; // the same as compact JSON
     static History fromBytes(const QByteArray &bytes); // empty for bytes that are not one
+    void bound(); // the oldest sightings dropped until it holds at most kMost and kMostBytes
 };

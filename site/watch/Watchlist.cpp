@@ -16,30 +16,75 @@ constexpr int kMostAtOnce = 8; // re-checks the watcher has under way at once
 
 Watchlist::Watchlist(Settings settings)
     : m_settings(settings)
+    , m_requests(settings.requestsPerMinute / 60.0, qMax(settings.requestsPerMinute, 1))
 {
 }
 
-void Watchlist::watch(const QStringList &names, const QDateTime &now)
+double Watchlist::request(const std::string &client)
 {
-    QStringList unknown;
+    return m_requests.take(client, TokenBuckets::Clock::now());
+}
+
+QStringList Watchlist::unwatched(const QStringList &names) const
+{
+    const std::lock_guard lock(m_mutex);
+    QStringList found;
+    for (const QString &name : names) {
+        if (!m_names.contains(name))
+            found.append(name);
+    }
+    return found;
+}
+
+Watchlist::Refusal Watchlist::room(const std::string &client, qsizetype count) const
+{
+    const std::lock_guard lock(m_mutex);
+    return roomFor(client, count);
+}
+
+Watchlist::Refusal Watchlist::roomFor(const std::string &client, qsizetype count) const
+{
+    if (count == 0)
+        return Refusal::None;
+    const auto owned = m_perClient.find(client);
+    if ((owned == m_perClient.end() ? 0 : owned->second) + count > m_settings.mostPerClient)
+        return Refusal::ClientFull;
+    if (m_names.size() + count > m_settings.mostNames)
+        return Refusal::Full;
+    return Refusal::None;
+}
+
+Watchlist::Refusal Watchlist::watch(const QStringList &names, const std::string &client, const QDateTime &now,
+                                    const QStringList &lookingUp)
+{
+    QStringList unknown, renewed; // new here; asked for again after an hour or more
     {
         const std::lock_guard lock(m_mutex);
+        qsizetype added = 0;
+        for (const QString &name : names)
+            added += m_names.contains(name) ? 0 : 1;
+        if (const Refusal refusal = roomFor(client, added); refusal != Refusal::None)
+            return refusal;
         for (const QString &name : names) {
             auto found = m_names.find(name);
             if (found == m_names.end()) {
-                if (m_names.size() >= m_settings.mostNames) { // the least recently asked goes
-                    const auto oldest = std::min_element(
-                        m_names.begin(), m_names.end(), [](const Name &a, const Name &b) { return a.asked < b.asked; });
-                    m_names.erase(oldest);
-                }
                 found = m_names.insert(name, Name {});
+                found->client = client;
+                ++m_perClient[client];
                 unknown.append(name);
+            } else if (found->asked.secsTo(now) >= 3600) {
+                renewed.append(name);
             }
             found->asked = now;
+            if (lookingUp.contains(name))
+                found->askedAgain = now.addSecs(kAskedAgainSeconds);
         }
     }
     if (!m_shared)
-        return;
+        return Refusal::None;
+    // Kept on Redis as long as the name is watched, counted from the last time any instance was asked for it.
+    for (const QString &name : std::as_const(renewed))
+        m_shared->expire(sharedKey(name), m_settings.keepDays * 86400);
     for (const QString &name : std::as_const(unknown)) {
         m_shared->get(sharedKey(name), [this, name](std::optional<QByteArray> bytes) {
             if (!bytes)
@@ -50,15 +95,25 @@ void Watchlist::watch(const QStringList &names, const QDateTime &now)
             if (found != m_names.end() && found->history.sightings.isEmpty())
                 found->history = kept;
         });
+        m_shared->expire(sharedKey(name), m_settings.keepDays * 86400);
     }
+    return Refusal::None;
 }
 
 void Watchlist::saw(const LookupResult &result, const QDateTime &now)
 {
     const std::optional<Sighting> sighting = Sighting::of(result, now);
-    if (!sighting)
+    if (!sighting) {
+        // A re-check the pace held back (visitors came first): due again when the pace allows.
+        if (result.outcome == LookupResult::Outcome::RateLimited && result.retryAfterSeconds > 0) {
+            const std::lock_guard lock(m_mutex);
+            if (const auto found = m_names.find(result.query); found != m_names.end())
+                found->askedAgain = now.addSecs(qMin<qint64>(result.retryAfterSeconds, kAskedAgainSeconds));
+        }
         return;
+    }
     QByteArray changed;
+    qint64 keepSeconds = 0;
     std::function<void()> lookedUp;
     {
         const std::lock_guard lock(m_mutex);
@@ -69,12 +124,13 @@ void Watchlist::saw(const LookupResult &result, const QDateTime &now)
         found->askedAgain = QDateTime();
         if (found->history.add(*sighting))
             changed = found->history.toBytes();
+        keepSeconds = now.secsTo(found->asked.addDays(m_settings.keepDays));
         lookedUp = m_lookedUp;
     }
     if (lookedUp)
         lookedUp();
-    if (m_shared && !changed.isEmpty())
-        m_shared->set(sharedKey(result.query), changed, (m_settings.keepDays + 366) * 86400);
+    if (m_shared && !changed.isEmpty() && keepSeconds > 0)
+        m_shared->set(sharedKey(result.query), changed, int(keepSeconds));
 }
 
 History Watchlist::history(const QString &name) const
@@ -120,6 +176,8 @@ QStringList Watchlist::due(const QDateTime &now, int most, QDateTime *next)
     const std::lock_guard lock(m_mutex);
     for (auto it = m_names.begin(); it != m_names.end();) {
         if (it->asked.addDays(m_settings.keepDays) < now) { // nobody asks for it any more
+            if (const auto owned = m_perClient.find(it->client); owned != m_perClient.end() && --owned->second <= 0)
+                m_perClient.erase(owned);
             it = m_names.erase(it);
             continue;
         }
@@ -185,9 +243,9 @@ void Watcher::run()
         for (const QString &name : m_watchlist.due(now, kMostAtOnce, &next)) {
             auto job = std::make_shared<LookupPool::Job>();
             job->query = Query::fromInput(name);
-            job->client = "watch"; // the site's own: paced towards each registry, counted in no client's budget
+            job->client = "watch"; // the site's own: counted in no client's budget
             job->counted = true;
-            job->fresh = true;
+            job->recheck = true;
             const LookupPool::Admission taken = m_pool.submit(job);
             if (taken != LookupPool::Admission::Accepted && taken != LookupPool::Admission::Answered)
                 m_watchlist.notTaken(name, now);

@@ -81,12 +81,14 @@ void SiteProcess::kill()
     m_process.waitForFinished(5000);
 }
 
-Page get(const QString &url, const QByteArray &ifNoneMatch)
+Page get(const QString &url, const QByteArray &ifNoneMatch, const QByteArray &forwardedFor)
 {
     QNetworkAccessManager network;
     QNetworkRequest request { QUrl(url) };
     if (!ifNoneMatch.isEmpty())
         request.setRawHeader("If-None-Match", ifNoneMatch);
+    if (!forwardedFor.isEmpty())
+        request.setRawHeader("X-Forwarded-For", forwardedFor);
     request.setTransferTimeout(20'000);
     QNetworkReply *reply = network.get(request);
     QEventLoop loop;
@@ -106,11 +108,11 @@ Page get(const QString &url, const QByteArray &ifNoneMatch)
     return page;
 }
 
-Page served(const QString &url, const QByteArray &ifNoneMatch)
+Page served(const QString &url, const QByteArray &ifNoneMatch, const QByteArray &forwardedFor)
 {
     Page page;
     QEventLoop loop;
-    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url, ifNoneMatch); }));
+    std::unique_ptr<QThread> asker(QThread::create([&] { page = get(url, ifNoneMatch, forwardedFor); }));
     QObject::connect(asker.get(), &QThread::finished, &loop, &QEventLoop::quit);
     asker->start();
     loop.exec();

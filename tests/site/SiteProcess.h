@@ -44,10 +44,10 @@ struct Page
     QByteArray rateLimit;
 };
 
-// A GET of the URL, waited for (20 s at most).
-Page get(const QString &url, const QByteArray &ifNoneMatch = {});
+// A GET of the URL, waited for (20 s at most); forwardedFor: an X-Forwarded-For to send.
+Page get(const QString &url, const QByteArray &ifNoneMatch = {}, const QByteArray &forwardedFor = {});
 // The same, from a thread of its own, while this one serves the test's fake servers.
-Page served(const QString &url, const QByteArray &ifNoneMatch = {});
+Page served(const QString &url, const QByteArray &ifNoneMatch = {}, const QByteArray &forwardedFor = {});
 // quelcor-lookup run to its end with the arguments, in a C locale, while this thread serves the test's fake
 // servers: its exit code (-1 when it did not end normally within 30 s) and its output.
 std::pair<int, QString> runLookup(const QStringList &arguments);

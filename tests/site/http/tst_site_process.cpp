@@ -4,6 +4,7 @@
 #include "FakeDns.h"
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
+#include "RawHttp.h"
 #include "SiteProcess.h"
 
 #include "VersionText.h"
@@ -57,6 +58,7 @@ private slots:
     void restartOnTheSamePort();
     void watchedFromCron();
     void watchedBySubscription();
+    void watchingIsPaidForAndBounded();
     void plainPagesAndMissingOnes_data();
     void plainPagesAndMissingOnes();
     void badCommandLines_data();
@@ -459,7 +461,7 @@ void TestSiteProcess::watchedBySubscription()
                { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
     SiteProcess site({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
                        u"--whois-root"_qs, u"127.0.0.1:1"_qs, u"--watch-recheck-seconds"_qs, u"2"_qs,
-                       u"--watch-most-per-set"_qs, u"3"_qs });
+                       u"--watch-most-per-set"_qs, u"3"_qs, u"--watch-requests-per-minute"_qs, u"100000"_qs });
     QVERIFY(site.started());
     const QString feed = site.base() + u"/watch/feed.atom?names=watched.com"_qs;
     const QDate today = QDate::currentDate();
@@ -522,6 +524,54 @@ void TestSiteProcess::watchedBySubscription()
     // Questions the watch does not take.
     for (const char *names : { "a.com,b.com,c.com,d.com", "exa_mple.com", "", "8.8.8.8" })
         QCOMPARE(served(site.base() + u"/watch/feed.atom?names="_qs + QLatin1StringView(names)).status, 400);
+}
+
+void TestSiteProcess::watchingIsPaidForAndBounded()
+{
+    // Clients told apart by the trusted proxy's X-Forwarded-For. Each may ask the registry of .com twice at once,
+    // bring three names, and ask for three calendars, feeds or histories a minute; five names are watched at most,
+    // each for a day after it was last asked for. Budgets and histories are kept on Redis.
+    RedisServer redis;
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    rdap.route("/dns.json",
+               { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
+    for (const char *name : { "a.com", "b.com", "c.com", "d.com", "e.com", "f.com", "g.com" })
+        rdap.route("/domain/" + QByteArray(name),
+                   { 200, recordOf(name, "Alpha", "active", QDate::currentDate().addDays(99)), "application/rdap+json" });
+    SiteProcess site({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
+                       u"--whois-root"_qs, u"127.0.0.1:1"_qs, u"--trusted-proxy"_qs, u"127.0.0.1"_qs,
+                       u"--client-burst"_qs, u"2"_qs, u"--client-lookups-per-minute"_qs, u"1"_qs,
+                       u"--watch-most-names"_qs, u"5"_qs, u"--watch-most-per-client"_qs, u"3"_qs,
+                       u"--watch-requests-per-minute"_qs, u"3"_qs, u"--watch-keep-days"_qs, u"1"_qs,
+                       u"--redis"_qs, redis.url() });
+    QVERIFY(site.started());
+    const auto ask = [&](const char *path, const char *client) {
+        return served(site.base() + QLatin1StringView(path), {}, client);
+    };
+    // New names are the asker's lookups: two paid for, the third refused with the wait, as a lookup would be.
+    Page page = ask("/watch/calendar.ics?names=a.com,b.com,c.com", "192.0.2.1");
+    QCOMPARE(page.status, 429);
+    QVERIFY(page.retryAfter.toInt() > 0);
+    QCOMPARE(rdap.log().filter(u"GET /domain/"_qs).size(), 2);
+    QCOMPARE(ask("/api/v1/lookup?q=d.com", "192.0.2.1").status, 429);
+    // Names already watched cost another client nothing, and were looked up before the first answer.
+    page = ask("/watch/feed.atom?names=a.com,b.com", "192.0.2.2");
+    QCOMPARE(page.status, 200);
+    QCOMPARE(page.body.count("<entry>"), 2);
+    QCOMPARE(rdap.log().filter(u"GET /domain/"_qs).size(), 2);
+    // A client's share of names, then the whole watch: refused, nobody's name pushed out.
+    QCOMPARE(ask("/watch/feed.atom?names=d.com,e.com", "192.0.2.2").status, 200);
+    QCOMPARE(ask("/watch/feed.atom?names=f.com,g.com", "192.0.2.2").status, 429);
+    QCOMPARE(ask("/watch/feed.atom?names=f.com", "192.0.2.3").status, 200);
+    QCOMPARE(ask("/watch/feed.atom?names=g.com", "192.0.2.4").status, 503);
+    QVERIFY(ask("/api/v1/history?name=a.com", "192.0.2.4").body.contains("Alpha"));
+    // Its requests have a budget of their own.
+    QCOMPARE(ask("/watch/history?name=a.com", "192.0.2.4").status, 200);
+    QCOMPARE(ask("/watch/history?name=a.com", "192.0.2.4").status, 429);
+    // A history is kept on Redis as long as its name is watched, no longer.
+    const auto kept = [&] { return redis.ask("TTL quelcor:history:a.com").mid(1).trimmed().toInt(); };
+    QTRY_VERIFY(kept() > 86000 && kept() <= 86400);
 }
 
 void TestSiteProcess::slowLookupHoldsUpNobody()

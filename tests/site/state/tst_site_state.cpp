@@ -185,6 +185,11 @@ void TestSiteLimits::pacingRefusalsBuildNoDebt()
     for (int i = 0; i < 20; ++i) // refused: they take nothing
         QCOMPARE(pace.reserve("whois.example", t0, 2), 3.0);
     QCOMPARE(pace.reserve("whois.example", t0 + std::chrono::seconds(3), 2), 0.0);
+    // The site's own questions leave a token to visitors: of two, they take one, and a visitor still goes at once.
+    TokenBuckets shared(1, 2);
+    QCOMPARE(shared.reserve("whois.example", t0, 0, nullptr, 1), 0.0);
+    QCOMPARE(shared.reserve("whois.example", t0, 0, nullptr, 1), 1.0);
+    QCOMPARE(shared.reserve("whois.example", t0, 0), 0.0);
 }
 
 void TestSiteLimits::clientBudgetPerRegistry()
@@ -305,6 +310,21 @@ void TestSiteLimits::lifeDatesAhead()
     sighting.seen = sighting.seen.addDays(1);
     QVERIFY(!history.add(sighting));
     QCOMPARE(History::fromBytes(history.toBytes()).sightings.size(), 1);
+    // Whatever a registry sends, a sighting and a history stay small.
+    LookupResult flood;
+    flood.kind = Query::Kind::Domain;
+    flood.outcome = LookupResult::Outcome::Found;
+    flood.registrar = QString(100'000, u'R');
+    for (int i = 0; i < 100; ++i) {
+        flood.statuses.append(QString(1000, QChar(u'a' + i % 26)) + QString::number(i));
+        flood.nameServers.append(u"ns%1."_qs.arg(i) + QString(1000, u'n'));
+    }
+    for (int i = 0; i < 20; ++i) {
+        flood.registrar[0] = QChar(u'A' + i % 26);
+        QVERIFY(history.add(*Sighting::of(flood, sighting.seen.addDays(i))));
+    }
+    QVERIFY(history.toBytes().size() <= History::kMostBytes && history.sightings.size() > 1);
+    QVERIFY(history.sightings.last().registrar.size() <= 200 && history.sightings.last().statuses.size() <= 16);
 }
 
 QTEST_GUILESS_MAIN(TestSiteLimits)
