@@ -70,8 +70,13 @@ QString longDate(const PageLanguage &words, const QString &iso)
         return iso;
     const QDate date = RdapFields::dateOf(iso);
     //: %1: what a record wrote where a date belongs, which is none ("294247-01-10T04:00:54Z")
-    return date.isValid() ? QLocale(words.tag()).toString(date, words.text(kDateFormat))
-                          : words.text(QT_TRANSLATE_NOOP("Page", "%1 (not a date)")).arg(iso);
+    if (!date.isValid())
+        return words.text(QT_TRANSLATE_NOOP("Page", "%1 (not a date)")).arg(iso);
+    const QString text = QLocale(words.tag()).toString(date, words.text(kDateFormat));
+    // French writes the first of a month as an ordinal: "1er mai 2027".
+    if (date.day() == 1 && words.tag().startsWith(u"fr") && text.startsWith(u"1 "))
+        return u"1er"_qs + text.mid(1);
+    return text;
 }
 
 QString withheldText(const PageLanguage &words, const QString &reason)

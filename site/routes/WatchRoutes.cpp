@@ -34,8 +34,8 @@ Reply Routes::refused(const Exchange &exchange, const QString &why, http::status
     return reply;
 }
 
-asio::awaitable<std::optional<QList<Subscriptions::Named>>>
-Routes::watchedSet(const Exchange &exchange, const QString &parameter, Reply *refusal)
+asio::awaitable<std::optional<QList<Subscriptions::Named>>> Routes::watchedSet(const Exchange &exchange,
+                                                                               const QString &parameter, Reply *refusal)
 {
     if (!m_watchlist) {
         *refusal = Replies::fromResponse(Pages::notFound(exchange.words), exchange.request.version(), exchange.words);
@@ -172,9 +172,8 @@ Reply Routes::subscription(const Exchange &exchange, const QByteArray &body, con
     reply.set(http::field::access_control_allow_origin, "*");
     const QByteArray tag = '"' + QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex().left(32) + '"';
     // A name not seen yet: asked again soon, rather than kept without it for an hour.
-    const bool whole = std::all_of(set.begin(), set.end(), [](const auto &named) {
-        return !named.history.sightings.isEmpty();
-    });
+    const bool whole
+        = std::all_of(set.begin(), set.end(), [](const auto &named) { return !named.history.sightings.isEmpty(); });
     return Replies::validated(reply, exchange.request[http::field::if_none_match], tag,
                               whole ? kFreshSeconds : kUnderWaySeconds);
 }
@@ -192,7 +191,9 @@ asio::awaitable<Reply> Routes::watchCalendar(const Exchange &exchange)
         if (!ok || days < 0 || days > 366 || alarms.size() == 5)
             co_return refused(exchange,
                               exchange.words.text(QT_TRANSLATE_NOOP(
-                                  "Page", "alarms takes up to five numbers of days, from 0 to 366.")));
+                                  "Page",
+                                  "alarms takes up to five numbers of days before a date, each from 0 to 366 "
+                                  "(such as alarms=30,7).")));
         alarms.append(days);
     }
     Reply refusal;

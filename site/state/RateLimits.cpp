@@ -22,8 +22,7 @@ TokenBuckets::Bucket &TokenBuckets::refilled(const std::string &key, Clock::time
     return bucket;
 }
 
-double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left,
-                             double keep)
+double TokenBuckets::reserve(const std::string &key, Clock::time_point now, double maxWait, double *left, double keep)
 {
     const std::lock_guard lock(m_mutex);
     Bucket &bucket = refilled(key, now);

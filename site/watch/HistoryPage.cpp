@@ -1,6 +1,7 @@
 #include "HistoryPage.h"
 
 #include "Subscriptions.h"
+#include "pages/Findings.h"
 #include "pages/Frame.h"
 #include "pages/Pages.h"
 #include "pages/Template.h"
@@ -22,7 +23,12 @@ Response historyPage(const QString &name, const History &history, const PageLang
     const QList<Sighting> &sightings = history.sightings;
     for (qsizetype i = sightings.size() - 1; i >= 0; --i) {
         Data row;
-        row.set("when", value(sightings[i].seen.toUTC().toString(u"yyyy-MM-dd HH:mm 'UTC'"_qs)));
+        const QDateTime seen = sightings[i].seen.toUTC();
+        //: When the site saw a change. %1: a date in words; %2: the time of day (UTC).
+        row.set(
+            "when",
+            value(words.text(QT_TRANSLATE_NOOP("Page", "%1, %2 UTC"))
+                      .arg(Findings::longDate(words, seen.date().toString(Qt::ISODate)), seen.toString(u"HH:mm"_qs))));
         row.set("what", value(Pages::visible(Subscriptions::toldAt(name, history, i, words))));
         rows.push_back(row);
     }
@@ -35,13 +41,15 @@ Response historyPage(const QString &name, const History &history, const PageLang
         data.set("rows", rows);
         data.set("hasRows", true);
     }
+    //: The heading of a column of dates and times (UTC) at which the site saw a change.
     data.set("whenLabel", value(words.text(QT_TRANSLATE_NOOP("Page", "Seen"))));
     data.set("whatLabel", value(words.text(QT_TRANSLATE_NOOP("Page", "What changed"))));
+    //: A heading, above the addresses of the name's calendar and feed.
     data.set("watchLabel", value(words.text(QT_TRANSLATE_NOOP("Page", "Watch"))));
     data.set("watchIntro",
              value(words.text(QT_TRANSLATE_NOOP("Page",
-                                                "Subscribe without an account: a calendar program takes the "
-                                                "calendar's address, a feed reader the feed's."))));
+                                                "Subscribe without an account: give the calendar's address to a "
+                                                "calendar program, and the feed's to a feed reader."))));
     data.set("calendarLabel", value(words.text(QT_TRANSLATE_NOOP("Page", "Calendar of its dates (iCalendar)"))));
     data.set("calendar", value(u"/watch/calendar.ics?names="_qs + encoded));
     data.set("feedLabel", value(words.text(QT_TRANSLATE_NOOP("Page", "Feed of its changes (Atom)"))));

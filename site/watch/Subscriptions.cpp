@@ -1,6 +1,8 @@
 #include "Subscriptions.h"
 
+#include "pages/Findings.h"
 #include "pages/Pages.h"
+#include "pages/Statuses.h"
 
 #include <QCryptographicHash>
 #include <QUuid>
@@ -75,17 +77,23 @@ QString xml(const QString &text)
     return out;
 }
 
-QString fieldWords(const QString &field, const PageLanguage &words)
+// A field's value in a change, as the lookup page shows it: statuses in words, a date with its month's name.
+QString valueWords(const QString &field, const QString &value, const PageLanguage &words)
 {
-    if (field == u"registrar")
-        return words.text(QT_TRANSLATE_NOOP("Page", "Registrar"));
-    if (field == u"name servers")
-        return words.text(QT_TRANSLATE_NOOP("Page", "Name servers"));
-    if (field == u"statuses")
-        return words.text(QT_TRANSLATE_NOOP("Page", "Status"));
+    //: A field's value in a watched name's history when the record gave none: a registrar, name servers, statuses
+    //: or an expiry date.
+    if (value.isEmpty())
+        return words.text(QT_TRANSLATE_NOOP("Page", "(none)"));
     if (field == u"expires")
-        return words.text(QT_TRANSLATE_NOOP("Page", "Expires"));
-    return field;
+        return Findings::longDate(words, value);
+    if (field != u"statuses")
+        return value;
+    QStringList shown;
+    for (const QString &status : value.split(u", "_qs)) {
+        const char *english = Statuses::phrase(status);
+        shown.append(english ? words.text(english, "Status") : status);
+    }
+    return shown.join(u", ");
 }
 
 } // namespace
@@ -100,7 +108,7 @@ QString phaseWords(Sighting::Phase phase, const PageLanguage &words)
     case Sighting::Phase::Redemption:
         return words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period"));
     case Sighting::Phase::PendingDelete:
-        return words.text(QT_TRANSLATE_NOOP("Page", "pending delete"));
+        return words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted"));
     case Sighting::Phase::Available:
         return words.text(QT_TRANSLATE_NOOP("Page", "available"));
     case Sighting::Phase::Reserved:
@@ -111,26 +119,44 @@ QString phaseWords(Sighting::Phase phase, const PageLanguage &words)
 
 QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words)
 {
-    QString text = words.text(QT_TRANSLATE_NOOP("Page", "%1 is %2")).arg(name, phaseWords(sighting.phase, words));
     if (!sighting.expires.isEmpty() && sighting.phase == Sighting::Phase::Registered)
-        text += u"; "_qs + words.text(QT_TRANSLATE_NOOP("Page", "expires %1")).arg(sighting.expires);
-    return text;
+        //: What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.
+        return words.text(QT_TRANSLATE_NOOP("Page", "%1 is registered and expires on %2"))
+            .arg(name, Findings::longDate(words, sighting.expires));
+    //: What the site saw of a watched name first. %1: the domain name; %2: its phase, one of "registered", "expired,
+    //: in its grace period", "in its redemption period", "about to be deleted", "available", "reserved by its
+    //: registry".
+    return words.text(QT_TRANSLATE_NOOP("Page", "%1 is %2")).arg(name, phaseWords(sighting.phase, words));
 }
 
 QString changeWords(const QString &name, const Change &change, const PageLanguage &words)
 {
     const std::optional<Sighting::Phase> phase = Sighting::phaseNamed(change.after);
     if (change.field == u"phase" && phase)
+        //: A watched name's phase changed. %1: the domain name; %2: its phase, one of "registered", "expired, in its
+        //: grace period", "in its redemption period", "about to be deleted", "available", "reserved by its registry".
         return words.text(QT_TRANSLATE_NOOP("Page", "%1 is now %2")).arg(name, phaseWords(*phase, words));
-    const QString none = words.text(QT_TRANSLATE_NOOP("Page", "none"));
-    return words.text(QT_TRANSLATE_NOOP("Page", "%1: %2 was %3, is now %4"))
-        .arg(name, fieldWords(change.field, words), change.before.isEmpty() ? none : change.before,
-             change.after.isEmpty() ? none : change.after);
+    const char *sentence = nullptr;
+    //: A watched name's record changed. %1: the domain name; %2 and %3: the values before and after, or "(none)".
+    if (change.field == u"registrar")
+        sentence = QT_TRANSLATE_NOOP("Page", "%1: the registrar was %2 and is now %3");
+    //: As above; %2 and %3: lists of name servers, or "(none)".
+    else if (change.field == u"name servers")
+        sentence = QT_TRANSLATE_NOOP("Page", "%1: the name servers were %2 and are now %3");
+    //: As above; %2 and %3: lists of statuses in words, or "(none)".
+    else if (change.field == u"statuses")
+        sentence = QT_TRANSLATE_NOOP("Page", "%1: the statuses were %2 and are now %3");
+    //: As above; %2 and %3: dates in words, or "(none)".
+    else
+        sentence = QT_TRANSLATE_NOOP("Page", "%1: the expiry date was %2 and is now %3");
+    return words.text(sentence).arg(name, valueWords(change.field, change.before, words),
+                                    valueWords(change.field, change.after, words));
 }
 
 QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words)
 {
     QString text;
+    //: Titles of a calendar's events, on the day they name. %1: the domain name.
     switch (date.kind) {
     case LifeDate::Kind::Expires:
         text = words.text(QT_TRANSLATE_NOOP("Page", "%1 expires")).arg(name);
@@ -142,9 +168,10 @@ QString dateWords(const QString &name, const LifeDate &date, const PageLanguage 
         text = words.text(QT_TRANSLATE_NOOP("Page", "%1: its redemption period ends")).arg(name);
         break;
     case LifeDate::Kind::MayBeFree:
-        text = words.text(QT_TRANSLATE_NOOP("Page", "%1 may be free")).arg(name);
+        text = words.text(QT_TRANSLATE_NOOP("Page", "%1 may become available")).arg(name);
         break;
     }
+    //: In parentheses after a calendar event's title whose date is an estimate.
     return date.estimated ? text + u" ("_qs + words.text(QT_TRANSLATE_NOOP("Page", "estimate")) + u')' : text;
 }
 
@@ -153,10 +180,13 @@ QString toldAt(const QString &name, const History &history, qsizetype index, con
     const QList<Sighting> &sightings = history.sightings;
     if (index == 0)
         return sightingWords(name, sightings[0], words);
-    QStringList said;
+    QString said;
     for (const Change &change : changes(sightings[index - 1], sightings[index]))
-        said.append(changeWords(name, change, words));
-    return said.join(u"; ");
+        //: Two changes of a watched name seen at once, one after the other.
+        said = said.isEmpty()
+            ? changeWords(name, change, words)
+            : words.text(QT_TRANSLATE_NOOP("Page", "%1; %2")).arg(said, changeWords(name, change, words));
+    return said;
 }
 
 QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, const PageLanguage &words)

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Expires</source>
-        <translation>Läuft ab</translation>
+        <translation>Ablaufdatum</translation>
     </message>
     <message>
         <source>Name servers</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>about to be deleted by the registry</source>
-        <translation>wird in Kürze von der Registry gelöscht</translation>
+        <translation>von der Registry zur Löschung vorgemerkt</translation>
     </message>
     <message>
         <source>expired</source>
@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
         <translation>%1 ist kein Domainname, der beobachtet werden kann.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Nennen Sie die zu beobachtenden Domainnamen, zum Beispiel names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
         <translation>Es können höchstens %1 Namen gemeinsam beobachtet werden.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms erlaubt bis zu fünf Angaben in Tagen, jeweils von 0 bis 366.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,7 +692,8 @@
     </message>
     <message>
         <source>Seen</source>
-        <translation>Gesehen</translation>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
+        <translation>Gesehen am</translation>
     </message>
     <message>
         <source>What changed</source>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
         <translation>Beobachten</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Abonnieren Sie ohne Konto: Geben Sie einem Kalenderprogramm die Adresse des Kalenders, einem Feedreader die des Feeds.</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>in der Wiederherstellungsfrist</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>zur Löschung vorgemerkt</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>verfügbar</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 ist %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>läuft am %1 ab</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 ist jetzt %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1: %2 – bisher %3, jetzt %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 läuft ab</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1: Die Wiederherstellungsfrist endet</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 wird möglicherweise frei</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>geschätzt</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>wird abgefragt</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Von dieser Adresse wurden in letzter Zeit viele Kalender, Feeds und Verläufe angefordert. Versuchen Sie es in %1 s erneut.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>Die Website beobachtet bereits so viele Namen, wie sie kann. Versuchen Sie es in einer Stunde erneut.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>Von dieser Adresse aus werden bereits %1 Namen beobachtet, mehr sind nicht möglich. Ein Name, nach dem niemand mehr fragt, wird nach %2 Tagen nicht mehr beobachtet.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Ein Name, den die Website noch nicht kennt, wird zuerst abgefragt, und das zählt als Abfrage von Ihnen: Von dieser Adresse kamen in letzter Zeit viele Abfragen. Versuchen Sie es in %1 s erneut; die bisher abgefragten Namen werden weiter beobachtet.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms erwartet bis zu fünf Angaben in Tagen vor einem Termin, jede von 0 bis 366 (zum Beispiel alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1, %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Abonnieren ohne Konto: Tragen Sie die Adresse des Kalenders in ein Kalenderprogramm ein und die des Feeds in einen Feedreader.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(keine Angabe)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>zur Löschung vorgemerkt</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 ist registriert und läuft am %2 ab</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: Der Registrar war %2 und ist jetzt %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: Die Nameserver waren %2 und sind jetzt %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: Der Status war %2 und ist jetzt %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: Das Ablaufdatum war %2 und ist jetzt %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 wird möglicherweise frei</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -907,7 +963,7 @@
     </message>
     <message>
         <source>about to be deleted</source>
-        <translation>wird in Kürze gelöscht</translation>
+        <translation>zur Löschung vorgemerkt</translation>
     </message>
     <message>
         <source>being restored</source>

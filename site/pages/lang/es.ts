@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
         <translation>%1 no es un nombre de dominio que se pueda vigilar.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Indique los nombres de dominio que desea vigilar, por ejemplo names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
         <translation>Se pueden vigilar como máximo %1 nombres a la vez.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms admite hasta cinco números de días, de 0 a 366.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,7 +692,8 @@
     </message>
     <message>
         <source>Seen</source>
-        <translation>Visto</translation>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
+        <translation>Visto el</translation>
     </message>
     <message>
         <source>What changed</source>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
-        <translation>Vigilar</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Suscríbase sin cuenta: un programa de calendario admite la dirección del calendario; un lector de canales, la del canal.</translation>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
+        <translation>Vigilancia</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>en período de redención</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>pendiente de eliminación</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>disponible</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 está %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>vence el %1</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 ahora está %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>ninguno</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1: %2 – antes %3, ahora %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 vence</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1: termina su período de redención</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 podría quedar libre</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>estimación</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>consultando</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Desde esta dirección se han pedido muchos calendarios, canales e historiales últimamente. Inténtelo de nuevo dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>El sitio ya vigila tantos nombres como puede. Inténtelo de nuevo dentro de una hora.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>Desde esta dirección ya se vigilan %1 nombres, el máximo permitido. Un nombre que nadie consulta deja de vigilarse al cabo de %2 días.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Un nombre nuevo para el sitio se busca primero, y eso cuenta como una búsqueda suya: desde esta dirección se han hecho muchas búsquedas últimamente. Inténtelo de nuevo dentro de %1 s; los nombres buscados hasta ahora se siguen vigilando.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms admite hasta cinco números de días antes de una fecha, cada uno de 0 a 366 (por ejemplo alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1, %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Suscríbase sin cuenta: indique la dirección del calendario en un programa de calendario y la del canal en un lector de canales.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(sin datos)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>a punto de ser eliminado</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 está registrado y vence el %2</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: el registrador era %2 y ahora es %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: los servidores de nombres eran %2 y ahora son %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: los estados eran %2 y ahora son %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: la fecha de vencimiento era %2 y ahora es %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 podría quedar disponible</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
-        <translation>%1 n&apos;est pas un nom de domaine qui peut être suivi.</translation>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
+        <translation>%1 n&apos;est pas un nom de domaine qui puisse être suivi.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Indiquez les noms de domaine à suivre, par exemple names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
-        <translation>Au plus %1 noms peuvent être suivis ensemble.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms accepte jusqu&apos;à cinq nombres de jours, de 0 à 366.</translation>
+        <translation>Vous pouvez suivre au plus %1 noms à la fois.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,6 +692,7 @@
     </message>
     <message>
         <source>Seen</source>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
         <translation>Vu le</translation>
     </message>
     <message>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
-        <translation>Suivre</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Abonnez-vous sans compte&#xa0;: un logiciel d&apos;agenda accepte l&apos;adresse du calendrier, un lecteur de flux celle du flux.</translation>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
+        <translation>Suivi</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>en période de rédemption</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>en attente de suppression</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>disponible</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 est %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>expire le %1</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 est désormais %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1&#xa0;: %2 – avant %3, désormais %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 expire</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1&#xa0;: fin de la période de rédemption</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 pourrait devenir libre</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>estimation</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>en cours de demande</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Beaucoup de calendriers, de flux et d&apos;historiques ont été demandés depuis cette adresse ces derniers temps. Réessayez dans %1&#xa0;s.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>Le site suit déjà autant de noms qu&apos;il le peut. Réessayez dans une heure.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>Depuis cette adresse, %1 noms sont déjà suivis, soit le maximum autorisé. Un nom que personne ne consulte cesse d&apos;être suivi au bout de %2&#xa0;jours.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Un nom que le site ne connaît pas encore est d&apos;abord recherché, et cela compte comme une de vos recherches&#xa0;: beaucoup de recherches ont été demandées depuis cette adresse ces derniers temps. Réessayez dans %1&#xa0;s&#x202f;; les noms déjà recherchés restent suivis.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms accepte jusqu&apos;à cinq nombres de jours avant une date, chacun de 0 à 366 (par exemple alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1 à %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Abonnez-vous sans compte&#xa0;: donnez l&apos;adresse du calendrier à un logiciel d&apos;agenda, et celle du flux à un lecteur de flux.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(aucune valeur)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>sur le point d&apos;être supprimé</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 est enregistré et expire le %2</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1&#xa0;: le bureau d&apos;enregistrement était %2 et est désormais %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1&#xa0;: les serveurs de noms étaient %2 et sont désormais %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1&#xa0;: les statuts étaient %2 et sont désormais %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1&#xa0;: la date d&apos;expiration était %2 et est désormais %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 pourrait devenir disponible</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1&#x202f;; %2</translation>
     </message>
 </context>
 <context>

@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
-        <translation>%1 non è un nome di dominio che si può monitorare.</translation>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
+        <translation>%1 non è un nome di dominio che si possa monitorare.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Indicare i nomi di dominio da monitorare, ad esempio names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
         <translation>Si possono monitorare al massimo %1 nomi insieme.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms accetta fino a cinque numeri di giorni, da 0 a 366.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,7 +692,8 @@
     </message>
     <message>
         <source>Seen</source>
-        <translation>Visto</translation>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
+        <translation>Visto il</translation>
     </message>
     <message>
         <source>What changed</source>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
-        <translation>Monitorare</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Abbonarsi senza account: un programma di calendario accetta l&apos;indirizzo del calendario, un lettore di feed quello del feed.</translation>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
+        <translation>Monitoraggio</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>nel periodo di riscatto</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>in attesa di cancellazione</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>disponibile</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 è %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>scade il giorno %1</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 ora è %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>nessuno</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1: %2 – prima %3, ora %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 scade</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1: termina il periodo di riscatto</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 potrebbe essere libero</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>stima</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>in corso di richiesta</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Da questo indirizzo sono stati richiesti molti calendari, feed e cronologie di recente. Riprovare tra %1 s.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>Il sito monitora già tutti i nomi che può. Riprovare tra un&apos;ora.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>Da questo indirizzo si monitorano già %1 nomi, il massimo consentito. Un nome che nessuno richiede smette di essere monitorato dopo %2 giorni.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Un nome nuovo per il sito viene prima cercato, e questo conta come una sua ricerca: dal suo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1 s; i nomi cercati finora restano monitorati.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms accetta fino a cinque numeri di giorni prima di una data, ciascuno da 0 a 366 (ad esempio alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1, ore %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Abbonarsi senza account: inserire l&apos;indirizzo del calendario in un programma di calendario e quello del feed in un lettore di feed.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(nessun valore)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>prossimo alla cancellazione</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 è registrato e scade il %2</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: il registrar era %2 e ora è %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: i name server erano %2 e ora sono %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: gli stati erano %2 e ora sono %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: la data di scadenza era %2 e ora è %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 potrebbe tornare libero</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Expires</source>
-        <translation>Verloopt</translation>
+        <translation>Vervaldatum</translation>
     </message>
     <message>
         <source>Name servers</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>about to be deleted by the registry</source>
-        <translation>wordt binnenkort door het register verwijderd</translation>
+        <translation>in afwachting van verwijdering door het register</translation>
     </message>
     <message>
         <source>expired</source>
@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
         <translation>%1 is geen domeinnaam die gevolgd kan worden.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Noem de domeinnamen die u wilt volgen, bijvoorbeeld names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
-        <translation>Er kunnen hoogstens %1 namen samen worden gevolgd.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms accepteert hoogstens vijf aantallen dagen, van 0 tot en met 366.</translation>
+        <translation>Er kunnen hoogstens %1 namen tegelijk worden gevolgd.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,7 +692,8 @@
     </message>
     <message>
         <source>Seen</source>
-        <translation>Gezien</translation>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
+        <translation>Gezien op</translation>
     </message>
     <message>
         <source>What changed</source>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
         <translation>Volgen</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Abonneer u zonder account: een agendaprogramma neemt het adres van de kalender, een feedlezer dat van de feed.</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>in de quarantaineperiode</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>gemarkeerd voor verwijdering</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>beschikbaar</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 is %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>verloopt op %1</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 is nu %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>geen</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1: %2 – voorheen %3, nu %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 verloopt</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1: de quarantaineperiode eindigt</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 komt mogelijk vrij</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>schatting</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>wordt opgevraagd</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Vanaf dit adres zijn de laatste tijd veel kalenders, feeds en geschiedenissen opgevraagd. Probeer het over %1 s opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>De site volgt al zoveel namen als hij kan. Probeer het over een uur opnieuw.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>Vanaf dit adres worden al %1 namen gevolgd, het maximum. Een naam waar niemand meer naar vraagt, wordt na %2 dagen niet meer gevolgd.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Een naam die nieuw is voor de site, wordt eerst opgezocht, en dat telt als een zoekopdracht van u: vanaf dit adres zijn de laatste tijd veel zoekopdrachten gedaan. Probeer het over %1 s opnieuw; de namen die al zijn opgezocht, blijven gevolgd.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms accepteert maximaal vijf aantallen dagen vóór een datum, elk van 0 tot en met 366 (bijvoorbeeld alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1 om %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Abonneren zonder account: geef het adres van de kalender aan een agendaprogramma en dat van de feed aan een feedlezer.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(geen gegevens)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>in afwachting van verwijdering</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 is geregistreerd en verloopt op %2</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: de registrar was %2 en is nu %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: de nameservers waren %2 en zijn nu %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: de statussen waren %2 en zijn nu %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: de vervaldatum was %2 en is nu %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 komt mogelijk vrij</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -907,7 +963,7 @@
     </message>
     <message>
         <source>about to be deleted</source>
-        <translation>wordt binnenkort verwijderd</translation>
+        <translation>in afwachting van verwijdering</translation>
     </message>
     <message>
         <source>being restored</source>

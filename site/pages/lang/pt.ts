@@ -670,19 +670,17 @@
     </message>
     <message>
         <source>%1 is not a domain name that can be watched.</source>
+        <extracomment>A name asked to be watched that is not one; %1 is what was given.</extracomment>
         <translation>%1 não é um nome de domínio que possa ser acompanhado.</translation>
     </message>
     <message>
         <source>Name the domain names to watch, such as names=example.com,example.org.</source>
+        <extracomment>&quot;names=&quot; is the parameter of the address and stays as it is.</extracomment>
         <translation>Indique os nomes de domínio a acompanhar, por exemplo names=example.com,example.org.</translation>
     </message>
     <message>
         <source>At most %1 names can be watched together.</source>
         <translation>Podem acompanhar-se no máximo %1 nomes em conjunto.</translation>
-    </message>
-    <message>
-        <source>alarms takes up to five numbers of days, from 0 to 366.</source>
-        <translation>alarms aceita até cinco números de dias, de 0 a 366.</translation>
     </message>
     <message>
         <source>What this site saw of %1, newest first: each time something changed.</source>
@@ -694,7 +692,8 @@
     </message>
     <message>
         <source>Seen</source>
-        <translation>Visto</translation>
+        <extracomment>The heading of a column of dates and times (UTC) at which the site saw a change.</extracomment>
+        <translation>Visto em</translation>
     </message>
     <message>
         <source>What changed</source>
@@ -702,11 +701,8 @@
     </message>
     <message>
         <source>Watch</source>
-        <translation>Acompanhar</translation>
-    </message>
-    <message>
-        <source>Subscribe without an account: a calendar program takes the calendar&apos;s address, a feed reader the feed&apos;s.</source>
-        <translation>Subscreva sem conta: um programa de calendário aceita o endereço do calendário; um leitor de feeds, o do feed.</translation>
+        <extracomment>A heading, above the addresses of the name&apos;s calendar and feed.</extracomment>
+        <translation>Acompanhamento</translation>
     </message>
     <message>
         <source>Calendar of its dates (iCalendar)</source>
@@ -737,10 +733,6 @@
         <translation>no período de resgate</translation>
     </message>
     <message>
-        <source>pending delete</source>
-        <translation>pendente de eliminação</translation>
-    </message>
-    <message>
         <source>available</source>
         <translation>disponível</translation>
     </message>
@@ -750,26 +742,17 @@
     </message>
     <message>
         <source>%1 is %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 está %2</translation>
     </message>
     <message>
-        <source>expires %1</source>
-        <translation>expira a %1</translation>
-    </message>
-    <message>
         <source>%1 is now %2</source>
+        <extracomment>A watched name&apos;s phase changed. %1: the domain name; %2: its phase, one of &quot;registered&quot;, &quot;expired, in its grace period&quot;, &quot;in its redemption period&quot;, &quot;about to be deleted&quot;, &quot;available&quot;, &quot;reserved by its registry&quot;.</extracomment>
         <translation>%1 está agora %2</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>nenhum</translation>
-    </message>
-    <message>
-        <source>%1: %2 was %3, is now %4</source>
-        <translation>%1: %2 – antes %3, agora %4</translation>
-    </message>
-    <message>
         <source>%1 expires</source>
+        <extracomment>Titles of a calendar&apos;s events, on the day they name. %1: the domain name.</extracomment>
         <translation>%1 expira</translation>
     </message>
     <message>
@@ -781,16 +764,89 @@
         <translation>%1: termina o período de resgate</translation>
     </message>
     <message>
-        <source>%1 may be free</source>
-        <translation>%1 poderá ficar livre</translation>
-    </message>
-    <message>
         <source>estimate</source>
+        <extracomment>In parentheses after a calendar event&apos;s title whose date is an estimate.</extracomment>
         <translation>estimativa</translation>
     </message>
     <message>
         <source>being asked</source>
         <translation>a ser consultado</translation>
+    </message>
+    <message>
+        <source>This address has asked for many calendars, feeds and histories lately. Try again in %1 seconds.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Foram pedidos muitos calendários, feeds e históricos a partir deste endereço nos últimos tempos. Tente novamente dentro de %1 s.</translation>
+    </message>
+    <message>
+        <source>The site watches as many names as it can. Try again in an hour.</source>
+        <translation>O site já acompanha tantos nomes quanto consegue. Tente novamente dentro de uma hora.</translation>
+    </message>
+    <message>
+        <source>This address has brought %1 names to watch, as many as one may. A name nobody asks for is let go after %2 days.</source>
+        <extracomment>%1: the most names one address may bring; %2: the days a name stays watched after it was last asked for.</extracomment>
+        <translation>A partir deste endereço já se acompanham %1 nomes, o máximo permitido. Um nome que ninguém consulte deixa de ser acompanhado ao fim de %2 dias.</translation>
+    </message>
+    <message>
+        <source>A name new to the site is looked up first, and that counts as a lookup of yours: this address has asked for many lately. Try again in %1 seconds; the names looked up so far stay watched.</source>
+        <extracomment>%1: a number of seconds.</extracomment>
+        <translation>Um nome novo para o site é primeiro pesquisado, e isso conta como uma pesquisa sua: foram pedidas muitas pesquisas a partir deste endereço nos últimos tempos. Tente novamente dentro de %1 s; os nomes já pesquisados continuam a ser acompanhados.</translation>
+    </message>
+    <message>
+        <source>alarms takes up to five numbers of days before a date, each from 0 to 366 (such as alarms=30,7).</source>
+        <extracomment>&quot;alarms&quot; is the parameter of the address and stays as it is.</extracomment>
+        <translation>alarms aceita até cinco números de dias antes de uma data, cada um de 0 a 366 (por exemplo alarms=30,7).</translation>
+    </message>
+    <message>
+        <source>%1, %2 UTC</source>
+        <extracomment>When the site saw a change. %1: a date in words; %2: the time of day (UTC).</extracomment>
+        <translation>%1, %2 UTC</translation>
+    </message>
+    <message>
+        <source>Subscribe without an account: give the calendar&apos;s address to a calendar program, and the feed&apos;s to a feed reader.</source>
+        <translation>Subscreva sem conta: indique o endereço do calendário a um programa de calendário e o do feed a um leitor de feeds.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <extracomment>A field&apos;s value in a watched name&apos;s history when the record gave none: a registrar, name servers, statuses or an expiry date.</extracomment>
+        <translation>(sem valor)</translation>
+    </message>
+    <message>
+        <source>about to be deleted</source>
+        <translation>prestes a ser eliminado</translation>
+    </message>
+    <message>
+        <source>%1 is registered and expires on %2</source>
+        <extracomment>What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.</extracomment>
+        <translation>%1 está registado e expira a %2</translation>
+    </message>
+    <message>
+        <source>%1: the registrar was %2 and is now %3</source>
+        <extracomment>A watched name&apos;s record changed. %1: the domain name; %2 and %3: the values before and after, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: o agente de registo era %2 e agora é %3</translation>
+    </message>
+    <message>
+        <source>%1: the name servers were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of name servers, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: os servidores de nomes eram %2 e agora são %3</translation>
+    </message>
+    <message>
+        <source>%1: the statuses were %2 and are now %3</source>
+        <extracomment>As above; %2 and %3: lists of statuses in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: os estados eram %2 e agora são %3</translation>
+    </message>
+    <message>
+        <source>%1: the expiry date was %2 and is now %3</source>
+        <extracomment>As above; %2 and %3: dates in words, or &quot;(none)&quot;.</extracomment>
+        <translation>%1: a data de expiração era %2 e agora é %3</translation>
+    </message>
+    <message>
+        <source>%1 may become available</source>
+        <translation>%1 poderá ficar disponível</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>

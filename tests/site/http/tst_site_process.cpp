@@ -417,14 +417,15 @@ void TestSiteProcess::watchedFromCron()
     };
     const Step steps[] = {
         { recordOf("watched.com", "Alpha", "active", today.addDays(100)), 0,
-          u"watched.com is registered; expires "_qs + today.addDays(100).toString(Qt::ISODate) },
+          u"watched.com is registered and expires on "_qs
+              + QLocale(u"en"_qs).toString(today.addDays(100), u"d MMMM yyyy"_qs) },
         { recordOf("watched.com", "Alpha", "active", today.addDays(100)), 0, {} },
         { recordOf("watched.com", "Beta", "active", today.addDays(100)), 3,
-          u"watched.com: Registrar was Alpha, is now Beta"_qs },
+          u"watched.com: the registrar was Alpha and is now Beta"_qs },
         { recordOf("watched.com", "Beta", "redemption period", today.addDays(-50)), 3,
           u"watched.com is now in its redemption period"_qs },
         { recordOf("watched.com", "Beta", "pending delete", today.addDays(-50)), 3,
-          u"watched.com is now pending delete"_qs },
+          u"watched.com is now about to be deleted"_qs },
         { {}, 3, u"watched.com is now available"_qs },
         { recordOf("watched.com", "Gamma", "active", today.addDays(365)), 3, u"watched.com is now registered"_qs },
         { recordOf("watched.com", "Gamma", "active", today.addDays(365)), 0, {} },
@@ -471,7 +472,7 @@ void TestSiteProcess::watchedBySubscription()
         { recordOf("watched.com", "Alpha", "redemption period", today.addDays(-50)),
           u"watched.com is now in its redemption period"_qs },
         { recordOf("watched.com", "Alpha", "pending delete", today.addDays(-50)),
-          u"watched.com is now pending delete"_qs },
+          u"watched.com is now about to be deleted"_qs },
         { {}, u"watched.com is now available"_qs },
         // A registrar's name with what XML does not allow and what a page must not show raw.
         { recordOf("watched.com", R"(Gamma\uFFFE\uFFFF\u001b\u0085\u202e)", "active", renewed),
@@ -537,14 +538,31 @@ void TestSiteProcess::watchingIsPaidForAndBounded()
     rdap.route("/dns.json",
                { 200, R"({"services":[[["com"],[")" + rdap.base().toUtf8() + R"(/"]]]})", "application/json" });
     for (const char *name : { "a.com", "b.com", "c.com", "d.com", "e.com", "f.com", "g.com" })
-        rdap.route("/domain/" + QByteArray(name),
-                   { 200, recordOf(name, "Alpha", "active", QDate::currentDate().addDays(99)), "application/rdap+json" });
-    SiteProcess site({ u"--rdap-bootstrap"_qs, rdap.base() + u"/dns.json"_qs, u"--allow-address"_qs, u"127.0.0.1"_qs,
-                       u"--whois-root"_qs, u"127.0.0.1:1"_qs, u"--trusted-proxy"_qs, u"127.0.0.1"_qs,
-                       u"--client-burst"_qs, u"2"_qs, u"--client-lookups-per-minute"_qs, u"1"_qs,
-                       u"--watch-most-names"_qs, u"5"_qs, u"--watch-most-per-client"_qs, u"3"_qs,
-                       u"--watch-requests-per-minute"_qs, u"3"_qs, u"--watch-keep-days"_qs, u"1"_qs,
-                       u"--redis"_qs, redis.url() });
+        rdap.route(
+            "/domain/" + QByteArray(name),
+            { 200, recordOf(name, "Alpha", "active", QDate::currentDate().addDays(99)), "application/rdap+json" });
+    SiteProcess site({ u"--rdap-bootstrap"_qs,
+                       rdap.base() + u"/dns.json"_qs,
+                       u"--allow-address"_qs,
+                       u"127.0.0.1"_qs,
+                       u"--whois-root"_qs,
+                       u"127.0.0.1:1"_qs,
+                       u"--trusted-proxy"_qs,
+                       u"127.0.0.1"_qs,
+                       u"--client-burst"_qs,
+                       u"2"_qs,
+                       u"--client-lookups-per-minute"_qs,
+                       u"1"_qs,
+                       u"--watch-most-names"_qs,
+                       u"5"_qs,
+                       u"--watch-most-per-client"_qs,
+                       u"3"_qs,
+                       u"--watch-requests-per-minute"_qs,
+                       u"3"_qs,
+                       u"--watch-keep-days"_qs,
+                       u"1"_qs,
+                       u"--redis"_qs,
+                       redis.url() });
     QVERIFY(site.started());
     const auto ask = [&](const char *path, const char *client) {
         return served(site.base() + QLatin1StringView(path), {}, client);

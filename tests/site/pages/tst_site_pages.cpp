@@ -279,7 +279,7 @@ void TestSitePages::statusesInWords()
     const QString page
         = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, PageLanguage::forAcceptLanguage("de")));
     const QString expected
-        = u"<td>"_qs + cell + uR"(, <span title="pending delete">wird in Kürze gelöscht</span></td>)"_qs;
+        = u"<td>"_qs + cell + uR"(, <span title="pending delete">zur Löschung vorgemerkt</span></td>)"_qs;
     QVERIFY2(page.contains(expected), qPrintable(page));
 }
 
