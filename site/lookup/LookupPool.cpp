@@ -81,47 +81,14 @@ LookupPool::~LookupPool()
     }
 }
 
-QString LookupPool::keyOf(const Job &job)
+QString LookupPool::keyOf(const Query &query)
 {
-    return job.query.ok() && !job.query.special() && !job.availability ? job.query.asked() : QString();
-}
-
-bool LookupPool::askShared(const std::shared_ptr<Job> &job, SharedState::Got done) const
-{
-    const QString key = keyOf(*job);
-    if (!m_settings.cache || !m_settings.cache->shared() || key.isEmpty()
-        || m_settings.cache->find(key, QDateTime::currentDateTimeUtc()))
-        return false;
-    m_settings.cache->askShared(key, std::move(done));
-    return true;
-}
-
-bool LookupPool::kept(const Job &job) const
-{
-    const QString key = keyOf(job);
-    return m_settings.cache && !key.isEmpty()
-        && (job.keptElsewhere || m_settings.cache->find(key, QDateTime::currentDateTimeUtc()));
-}
-
-bool LookupPool::costs(const Job &job) const
-{
-    return job.query.ok() && !job.query.special() && !job.availability && !job.counted && !kept(job);
+    return query.ok() && !query.special() ? query.asked() : QString();
 }
 
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
 {
-    job->key = keyOf(*job);
-    if (m_settings.cache && !job->key.isEmpty() && !job->recheck) {
-        const QDateTime now = QDateTime::currentDateTimeUtc();
-        std::optional<LookupResult> kept = job->keptElsewhere ? LookupResult::deserialised(*job->keptElsewhere, now)
-                                                              : LookupResult::kept(*m_settings.cache, job->key, now);
-        if (kept) {
-            job->result = std::move(*kept);
-            job->state = Job::Done;
-            Metrics::instance().countLookup(kindName(job->result.kind), QStringLiteral("cached"));
-            return Admission::Answered;
-        }
-    }
+    job->key = job->availability ? QString() : keyOf(job->query);
     const std::lock_guard lock(m_mutex);
     // Waiting: at most maxQueued beyond the lookups that may start at once.
     const int free = qMax(0, m_settings.maxInFlight - m_running.load());

@@ -20,8 +20,8 @@
 class QThread;
 
 // Runs lookups on a small fixed set of threads, each with its event loop carrying many lookups at once while
-// they wait on other servers. At most maxInFlight are under way; the rest wait in a bounded queue, with the
-// deadline its caller keeps.
+// they wait on other servers; whether a question is asked at all, and whom it costs, is its caller's (Admission). At
+// most maxInFlight are under way; the rest wait in a bounded queue, with the deadline its caller keeps.
 class LookupPool
 {
 public:
@@ -46,11 +46,7 @@ public:
         QString key; // the query in canonical form; lookups of the same key share one answer
         std::atomic<int> state { Queued };
         LookupResult result; // valid once Done
-        std::optional<QByteArray> keptElsewhere; // what Redis keeps for the question, found before it was submitted
-        bool counted = false; // the client's budget counted it before it was submitted
-        // A watched name's re-check: asked of the registry even when an answer is kept, with the share of the
-        // registry's pace that visitors leave.
-        bool recheck = false;
+        bool recheck = false; // a watched name's re-check: with the share of the registry's pace that visitors leave
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
@@ -61,7 +57,6 @@ public:
 
     enum class Admission {
         Accepted, // queued or started; changed() says when it is done
-        Answered, // from the cache: the result is there already
         Busy, // the queue is full
         ClientBusy, // the client has its share of lookups under way
         ClientLimited, // (not the pool's: its caller's) the client has asked for too many lookups lately
@@ -70,16 +65,11 @@ public:
     LookupPool(const Lookup &lookup, Settings settings);
     ~LookupPool(); // stop(), then the threads end; lookups still under way are dropped
 
+    // Runs the job (its caller decided that it asks a registry, and whom it is charged to). Each result is kept in
+    // the cache under its question's key.
     Admission submit(const std::shared_ptr<Job> &job);
-    // What another instance kept for the job's question on Redis, asked without waiting, to be put in its
-    // keptElsewhere before it is submitted; done is called on the Redis thread. False (done is not called) when
-    // nothing is asked: no shared cache, a question not kept, or one this instance keeps itself.
-    bool askShared(const std::shared_ptr<Job> &job, SharedState::Got done) const;
-    // Whether the job's question would be answered from what is kept (here, or found on Redis), at no cost.
-    bool kept(const Job &job) const;
-    // Whether the job may cost the client's budget: a question that asks a registry (not refused, not a special
-    // address or number, not kept).
-    bool costs(const Job &job) const;
+    // The key a question's result is kept under; empty for one that is not kept (refused, special).
+    static QString keyOf(const Query &query);
     // A job still waiting is taken out of the queue; false when it is already running or done.
     bool cancel(const std::shared_ptr<Job> &job);
     // No more jobs start; those waiting are cancelled. Running ones go on.
@@ -90,7 +80,6 @@ public:
     const Settings &settings() const { return m_settings; }
 
 private:
-    static QString keyOf(const Job &job);
     void dispatch(); // with m_mutex held
     void checked(const std::shared_ptr<Job> &job); // an availability check is done
     void finished(const std::shared_ptr<Job> &job, const LookupResult &result);

@@ -1,5 +1,7 @@
 #include "Admission.h"
 
+#include "state/Metrics.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -49,24 +51,40 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
     wake->expires_after(m_queueDeadline);
     std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
     job->query = std::move(query);
-    // What another instance kept, from Redis, and the client's budget as every instance counts it: awaited on this
-    // loop, never waited for on its thread, and not past a short deadline (Redis slow or gone: this instance's own
-    // memory answers).
-    if (m_pool.settings().cache && m_pool.settings().cache->shared()) {
-        const std::optional<std::optional<QByteArray>> kept = co_await awaited<std::optional<QByteArray>>(
-            [&](std::function<void(std::optional<QByteArray>)> done) { return m_pool.askShared(job, done); });
-        if (kept)
-            job->keptElsewhere = *kept;
+    // What this instance or (from Redis) another keeps for the question is the answer, at no cost; Redis is
+    // awaited on this loop, never waited for on its thread, and not past a short deadline (Redis slow or gone:
+    // this instance's own memory answers).
+    ResultCache *cache = m_pool.settings().cache;
+    const QString key = LookupPool::keyOf(job->query);
+    if (cache && !key.isEmpty()) {
+        std::optional<LookupResult> kept = LookupResult::kept(*cache, key, QDateTime::currentDateTimeUtc());
+        if (!kept && cache->shared()) {
+            const std::optional<std::optional<QByteArray>> elsewhere
+                = co_await awaited<std::optional<QByteArray>>([&](std::function<void(std::optional<QByteArray>)> done) {
+                      cache->askShared(key, std::move(done));
+                      return true;
+                  });
+            if (elsewhere && *elsewhere)
+                kept = LookupResult::deserialised(**elsewhere, QDateTime::currentDateTimeUtc());
+        }
+        if (kept) {
+            job->result = std::move(*kept);
+            job->state = LookupPool::Job::Done;
+            Metrics::instance().countLookup(LookupPool::kindName(job->result.kind), QStringLiteral("cached"));
+            Asked asked;
+            asked.job = std::move(job);
+            asked.kept = true;
+            co_return asked;
+        }
     }
-    // A question that asks a registry costs the client's budget; a kept answer costs nothing.
-    if (m_pool.settings().clientLookups && m_pool.costs(*job)) {
+    // A question that asks a registry costs the client's budget.
+    if (!key.isEmpty() && m_pool.settings().clientLookups) {
         const double wait = co_await charge(client, job->query.registry());
         if (wait > 0)
             co_return refused(LookupPool::Admission::ClientLimited, int(std::ceil(wait)));
-        job->counted = true;
     }
     const LookupPool::Admission admission = m_pool.submit(job);
-    if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
+    if (admission != LookupPool::Admission::Accepted)
         co_return refused(admission, 0);
     while (job->state != LookupPool::Job::Done) {
         auto [ec] = co_await wake->async_wait(kTuple);
@@ -82,7 +100,6 @@ asio::awaitable<Admission::Asked> Admission::lookup(Query query, const std::stri
     }
     Asked asked;
     asked.job = std::move(job);
-    asked.kept = admission == LookupPool::Admission::Answered;
     co_return asked;
 }
 
@@ -112,11 +129,9 @@ asio::awaitable<void> Admission::lookups(const QStringList &names, const std::st
     for (const QString &name : names) {
         std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
         job->query = Query::fromInput(name);
-        job->counted = true;
-        const LookupPool::Admission admission = m_pool.submit(job);
-        if (admission == LookupPool::Admission::Accepted)
+        if (m_pool.submit(job) == LookupPool::Admission::Accepted)
             jobs.push_back(std::move(job));
-        else if (admission != LookupPool::Admission::Answered)
+        else
             notTaken(name);
     }
     const auto underWay = [&jobs] {
@@ -156,7 +171,7 @@ std::pair<Admission::Asked, Admission::Wake> Admission::check(const ManyExtensio
     std::shared_ptr<LookupPool::Job> job = this->job(client, wake); // woken by each row, and at the end
     job->availability = question;
     const LookupPool::Admission admission = m_pool.submit(job);
-    if (admission != LookupPool::Admission::Accepted && admission != LookupPool::Admission::Answered)
+    if (admission != LookupPool::Admission::Accepted)
         return { refused(admission, 0), wake };
     Asked asked;
     asked.job = std::move(job);

@@ -244,10 +244,8 @@ void Watcher::run()
             auto job = std::make_shared<LookupPool::Job>();
             job->query = Query::fromInput(name);
             job->client = "watch"; // the site's own: counted in no client's budget
-            job->counted = true;
             job->recheck = true;
-            const LookupPool::Admission taken = m_pool.submit(job);
-            if (taken != LookupPool::Admission::Accepted && taken != LookupPool::Admission::Answered)
+            if (m_pool.submit(job) != LookupPool::Admission::Accepted)
                 m_watchlist.notTaken(name, now);
         }
         std::unique_lock lock(m_mutex);
