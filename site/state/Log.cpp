@@ -1,6 +1,7 @@
 #include "Log.h"
 
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr std::size_t kMostPending = 8 * 1024 * 1024; // bytes waiting; beyond, lines are dropped
+constexpr std::size_t kBatch = 64 * 1024; // bytes that go out at once without waiting for more
+constexpr std::chrono::milliseconds kGather { 20 }; // how long lines wait for more to go out with
 
 class Writer
 {
@@ -38,9 +41,12 @@ public:
                 ++m_dropped;
                 return;
             }
-            wake = m_pending.empty() && !m_writing; // the writer sleeps only when nothing is left
+            // The writer sleeps only when nothing is left, and gathers lines for a moment: woken by the first, and
+            // by a full batch.
+            const std::size_t before = m_pending.size();
             m_pending += text;
             m_pending += '\n';
+            wake = (before == 0 && !m_writing) || (before < kBatch && m_pending.size() >= kBatch);
         }
         if (wake)
             m_more.notify_one();
@@ -49,7 +55,10 @@ public:
     void flush()
     {
         std::unique_lock lock(m_mutex);
+        ++m_flushing;
+        m_more.notify_one();
         m_written.wait(lock, [this] { return m_pending.empty() && !m_writing; });
+        --m_flushing;
     }
 
 private:
@@ -61,6 +70,10 @@ private:
             m_more.wait(lock, [this] { return !m_pending.empty() || m_dropped > 0 || m_ending; });
             if (m_pending.empty() && m_dropped == 0 && m_ending)
                 return;
+            // Lines that come within a moment go out in one write: a busy site wakes this thread a few dozen
+            // times a second, not once a request.
+            m_more.wait_for(lock, kGather,
+                            [this] { return m_pending.size() >= kBatch || m_ending || m_flushing > 0; });
             batch.clear();
             batch.swap(m_pending);
             if (m_dropped > 0)
@@ -88,6 +101,7 @@ private:
     std::size_t m_dropped = 0;
     bool m_writing = false;
     bool m_ending = false;
+    int m_flushing = 0; // callers of flush() waiting: no gathering then
     std::thread m_thread; // last: it starts once the rest is made
 };
 
