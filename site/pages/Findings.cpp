@@ -39,15 +39,6 @@ QString plainOr(const QString &text, Findings::Markup markup)
     return markup == Findings::Markup::Html ? text.toHtmlEscaped() : text;
 }
 
-// A catalog sentence with values in place: the sentence escaped where it is markup, each value isolated.
-QString sentence(const PageLanguage &words, const char *english, const QStringList &values, Findings::Markup markup)
-{
-    QStringList isolatedValues;
-    for (const QString &text : values)
-        isolatedValues.append(isolated(text, markup));
-    return Message::filled(plainOr(words.text(english), markup), isolatedValues);
-}
-
 // How far off a registered name's expiry is: "in 248 days", "expired 3 days ago", "expires today".
 QString timeLeft(const PageLanguage &words, qint64 days)
 {
@@ -63,6 +54,19 @@ QString timeLeft(const PageLanguage &words, qint64 days)
 } // namespace
 
 namespace Findings {
+
+QString sentence(const PageLanguage &words, const char *english, const QStringList &values, Markup markup)
+{
+    QStringList isolatedValues;
+    for (const QString &text : values)
+        isolatedValues.append(isolated(text, markup));
+    return Message::filled(plainOr(words.text(english), markup), isolatedValues);
+}
+
+QString joined(const PageLanguage &words, const char *english, const QStringList &parts, Markup markup)
+{
+    return Message::filled(plainOr(words.text(english), markup), parts);
+}
 
 QString longDate(const PageLanguage &words, const QString &iso)
 {

@@ -52,6 +52,13 @@ QString withheldText(const PageLanguage &words, const QString &reason);
 // alone when both forms are one.
 QString nameAsTyped(const QString &ace, const QString &typed);
 
+// A sentence of the catalog (marked QT_TRANSLATE_NOOP("Page", ...)) with its values in place: as text, each value
+// shown as the pages show text (control and bidirectional characters as symbols and codes); as markup, the
+// sentence escaped and each value escaped and isolated (bdi), so that right-to-left text cannot reorder the rest.
+QString sentence(const PageLanguage &words, const char *english, const QStringList &values, Markup markup);
+// The same with parts that are already in the form asked for (sentences made by sentence()), put in as they are.
+QString joined(const PageLanguage &words, const char *english, const QStringList &parts, Markup markup);
+
 // A date of the fields ("yyyy-MM-dd") in the language, with its month's name; one that could not be read as the
 // record wrote it.
 QString longDate(const PageLanguage &words, const QString &iso);

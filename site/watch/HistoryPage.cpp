@@ -29,7 +29,7 @@ Response historyPage(const QString &name, const History &history, const PageLang
             "when",
             value(words.text(QT_TRANSLATE_NOOP("Page", "%1, %2 UTC"))
                       .arg(Findings::longDate(words, seen.date().toString(Qt::ISODate)), seen.toString(u"HH:mm"_qs))));
-        row.set("what", value(Pages::visible(Subscriptions::toldAt(name, history, i, words))));
+        row.set("what", value(Subscriptions::toldAt(name, history, i, words, Findings::Markup::Html)));
         rows.push_back(row);
     }
     if (sightings.isEmpty())

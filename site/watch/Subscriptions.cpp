@@ -117,25 +117,27 @@ QString phaseWords(Sighting::Phase phase, const PageLanguage &words)
     return QString();
 }
 
-QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words)
+QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words, Markup markup)
 {
     if (!sighting.expires.isEmpty() && sighting.phase == Sighting::Phase::Registered)
         //: What the site saw of a watched name first. %1: the domain name; %2: its expiry date in words.
-        return words.text(QT_TRANSLATE_NOOP("Page", "%1 is registered and expires on %2"))
-            .arg(name, Findings::longDate(words, sighting.expires));
+        return Findings::sentence(words, QT_TRANSLATE_NOOP("Page", "%1 is registered and expires on %2"),
+                                  { name, Findings::longDate(words, sighting.expires) }, markup);
     //: What the site saw of a watched name first. %1: the domain name; %2: its phase, one of "registered", "expired,
     //: in its grace period", "in its redemption period", "about to be deleted", "available", "reserved by its
     //: registry".
-    return words.text(QT_TRANSLATE_NOOP("Page", "%1 is %2")).arg(name, phaseWords(sighting.phase, words));
+    return Findings::sentence(words, QT_TRANSLATE_NOOP("Page", "%1 is %2"), { name, phaseWords(sighting.phase, words) },
+                              markup);
 }
 
-QString changeWords(const QString &name, const Change &change, const PageLanguage &words)
+QString changeWords(const QString &name, const Change &change, const PageLanguage &words, Markup markup)
 {
     const std::optional<Sighting::Phase> phase = Sighting::phaseNamed(change.after);
     if (change.field == u"phase" && phase)
         //: A watched name's phase changed. %1: the domain name; %2: its phase, one of "registered", "expired, in its
         //: grace period", "in its redemption period", "about to be deleted", "available", "reserved by its registry".
-        return words.text(QT_TRANSLATE_NOOP("Page", "%1 is now %2")).arg(name, phaseWords(*phase, words));
+        return Findings::sentence(words, QT_TRANSLATE_NOOP("Page", "%1 is now %2"), { name, phaseWords(*phase, words) },
+                                  markup);
     const char *sentence = nullptr;
     //: A watched name's record changed. %1: the domain name; %2 and %3: the values before and after, or "(none)".
     if (change.field == u"registrar")
@@ -149,8 +151,10 @@ QString changeWords(const QString &name, const Change &change, const PageLanguag
     //: As above; %2 and %3: dates in words, or "(none)".
     else
         sentence = QT_TRANSLATE_NOOP("Page", "%1: the expiry date was %2 and is now %3");
-    return words.text(sentence).arg(name, valueWords(change.field, change.before, words),
-                                    valueWords(change.field, change.after, words));
+    return Findings::sentence(
+        words, sentence,
+        { name, valueWords(change.field, change.before, words), valueWords(change.field, change.after, words) },
+        markup);
 }
 
 QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words)
@@ -175,17 +179,18 @@ QString dateWords(const QString &name, const LifeDate &date, const PageLanguage 
     return date.estimated ? text + u" ("_qs + words.text(QT_TRANSLATE_NOOP("Page", "estimate")) + u')' : text;
 }
 
-QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words)
+QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words, Markup markup)
 {
     const QList<Sighting> &sightings = history.sightings;
     if (index == 0)
-        return sightingWords(name, sightings[0], words);
+        return sightingWords(name, sightings[0], words, markup);
     QString said;
-    for (const Change &change : changes(sightings[index - 1], sightings[index]))
+    for (const Change &change : changes(sightings[index - 1], sightings[index])) {
+        const QString told = changeWords(name, change, words, markup);
         //: Two changes of a watched name seen at once, one after the other.
-        said = said.isEmpty()
-            ? changeWords(name, change, words)
-            : words.text(QT_TRANSLATE_NOOP("Page", "%1; %2")).arg(said, changeWords(name, change, words));
+        said = said.isEmpty() ? told
+                              : Findings::joined(words, QT_TRANSLATE_NOOP("Page", "%1; %2"), { said, told }, markup);
+    }
     return said;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Watch.h"
+#include "pages/Findings.h"
 #include "pages/PageLanguage.h"
 
 #include <QByteArray>
@@ -26,12 +27,16 @@ QByteArray calendar(const QList<Named> &names, const QList<int> &alarmDays, cons
 // lookupBase: the lookup page's absolute address, for each entry's link ("https://site/hosting/quelcor.php").
 QByteArray feed(const QList<Named> &names, const QString &lookupBase, const PageLanguage &words);
 
-// A sighting's phase, a change and a date in words.
+// A sighting's phase, a change and a date in words: as text, a registry's values shown as the pages show text; as
+// markup (the history page), escaped and each value isolated, as the lookup page shows them.
+using Markup = Findings::Markup;
 QString phaseWords(Sighting::Phase phase, const PageLanguage &words);
-QString changeWords(const QString &name, const Change &change, const PageLanguage &words);
-QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words);
+QString changeWords(const QString &name, const Change &change, const PageLanguage &words, Markup markup = Markup::Text);
+QString sightingWords(const QString &name, const Sighting &sighting, const PageLanguage &words,
+                      Markup markup = Markup::Text);
 QString dateWords(const QString &name, const LifeDate &date, const PageLanguage &words);
 // What the history's sighting at index tells: the first in words of its own, each later one by its changes.
-QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words);
+QString toldAt(const QString &name, const History &history, qsizetype index, const PageLanguage &words,
+               Markup markup = Markup::Text);
 
 } // namespace Subscriptions

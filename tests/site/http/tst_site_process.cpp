@@ -520,7 +520,7 @@ void TestSiteProcess::watchedBySubscription()
 
     QVERIFY(answer.body.contains("Gamma[U+FFFE][U+FFFF]\u241B[U+0085][U+202E]"));
     QVERIFY(served(site.base() + u"/watch/history?name=watched.com"_qs)
-                .body.contains("Gamma\uFFFE\uFFFF\u241B[U+0085][U+202E]"));
+                .body.contains("<bdi>Gamma\uFFFE\uFFFF\u241B[U+0085][U+202E]</bdi>"));
 
     // Questions the watch does not take.
     for (const char *names : { "a.com,b.com,c.com,d.com", "exa_mple.com", "", "8.8.8.8" })
