@@ -4,8 +4,6 @@
 
 #include <QThread>
 
-#include <cmath>
-
 namespace {
 
 QString outcomeName(LookupResult::Outcome outcome)
@@ -49,10 +47,6 @@ QString LookupPool::kindName(Query::Kind kind)
     }
     return QStringLiteral("domain");
 }
-
-namespace {
-
-} // namespace
 
 LookupPool::LookupPool(const Lookup &lookup, Settings settings)
     : m_lookup(lookup)
