@@ -72,8 +72,7 @@ private:
                 return;
             // Lines that come within a moment go out in one write: a busy site wakes this thread a few dozen
             // times a second, not once a request.
-            m_more.wait_for(lock, kGather,
-                            [this] { return m_pending.size() >= kBatch || m_ending || m_flushing > 0; });
+            m_more.wait_for(lock, kGather, [this] { return m_pending.size() >= kBatch || m_ending || m_flushing > 0; });
             batch.clear();
             batch.swap(m_pending);
             if (m_dropped > 0)
