@@ -60,7 +60,8 @@ QString csvField(QString text)
 bool answered(const Verdict &verdict)
 {
     using Kind = Verdict::Kind;
-    return verdict.kind != Kind::Refused && verdict.kind != Kind::NoAnswer && verdict.kind != Kind::Busy;
+    return verdict.kind != Kind::Refused && verdict.kind != Kind::NoAnswer && verdict.kind != Kind::Busy
+        && verdict.kind != Kind::Unknown;
 }
 
 QString textOf(const QString &question, const LookupResult &result, const PageLanguage &words, bool raw)

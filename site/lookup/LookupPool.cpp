@@ -15,6 +15,8 @@ QString outcomeName(LookupResult::Outcome outcome)
         return QStringLiteral("special");
     case LookupResult::Outcome::Found:
         return QStringLiteral("found");
+    case LookupResult::Outcome::Unknown:
+        return QStringLiteral("unknown");
     case LookupResult::Outcome::NotRegistered:
         return QStringLiteral("not_registered");
     case LookupResult::Outcome::Reserved:

@@ -27,6 +27,7 @@ int LookupResult::lifetime(const ResultCache::Settings &settings) const
         seconds = settings.foundSeconds;
         break;
     case Outcome::NotRegistered:
+    case Outcome::Unknown:
         seconds = settings.notRegisteredSeconds;
         break;
     case Outcome::NoService:

@@ -31,6 +31,7 @@ struct LookupResult : RdapFields
         Refused, // what was typed is no domain name, address, network or AS number; nothing was asked
         Special, // a private, documentation or otherwise reserved address or AS number; nothing was asked
         Found, // a registration record
+        Unknown, // the registry answered, but nothing in its answer says whether the name is registered
         NotRegistered,
         Reserved, // the registry keeps the name from registration (reserved, blocked); perhaps with a record
         RateLimited,

@@ -114,6 +114,14 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
                                        WhoisText::referralKeys(m_query.kind == Query::Kind::Domain
                                                                    ? WhoisText::Onward::Domain
                                                                    : WhoisText::Onward::Number));
+            // "Registered" needs evidence: a record of the name asked, a field read, or a registrar's server named.
+            // Without any, the verdict is no more certain than the answer: unknown, the answer shown whole.
+            if (m_query.kind == Query::Kind::Domain && next.isEmpty() && !result.readAny()
+                && !WhoisText::namesName(text, m_query.text)) {
+                result.outcome = Outcome::Unknown;
+                result.message = Message(MessageId::UnknownAnswer, result.query);
+                return finish();
+            }
         }
     }
     if (hop >= 2 || next.isEmpty() || m_asked.contains(next.toLower()))

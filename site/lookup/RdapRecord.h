@@ -41,6 +41,14 @@ struct RdapFields
     // the contacts, which the registrar holds and the registry only copies.
     void merge(const RdapFields &record, const QString &source, bool registrarRecord);
 
+    // Whether anything of a registration was read: a date, the registrar, the holder, a status, a name server, or
+    // a field said to be withheld. An answer of which none is read is no evidence that a name is registered.
+    bool readAny() const
+    {
+        return !registrar.isEmpty() || !statuses.isEmpty() || !registered.isEmpty() || !expires.isEmpty()
+            || !lastChanged.isEmpty() || !nameServers.isEmpty() || !holder.isEmpty() || !withheld.isEmpty();
+    }
+
     // A text that stands where a withheld value was ("REDACTED FOR PRIVACY", "XXXX"); registries/withheld.tsv.
     static bool isPlaceholder(const QString &text);
 

@@ -192,6 +192,21 @@ bool rootHoldsNothing(const QString &answer)
     return false;
 }
 
+bool namesName(const QString &answer, const QString &name)
+{
+    for (const QStringView line : QStringView(answer).split(u'\n')) {
+        const qsizetype colon = line.indexOf(u':');
+        if (colon <= 0)
+            continue;
+        QStringView value = line.mid(colon + 1).trimmed();
+        if (value.endsWith(u'.'))
+            value.chop(1);
+        if (value.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 QStringList tableErrors()
 {
     return table().errors + keyErrors() + RdapFields::dateFormErrors();

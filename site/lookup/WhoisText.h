@@ -20,6 +20,10 @@ QString referral(const QString &answer, const QStringList &keys);
 enum class Onward { Root, Domain, Number };
 QStringList referralKeys(Onward answer);
 
+// Whether an answer names the name as a value ("Domain Name: EXAMPLE.COM", "Nombre de Dominio: zumba.com.ve"): a
+// record of that name.
+bool namesName(const QString &answer, const QString &name);
+
 // Whether the first whois server's answer says that it holds no record (of a top-level domain).
 bool rootHoldsNothing(const QString &answer);
 

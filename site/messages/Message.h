@@ -101,6 +101,7 @@ enum class MessageId : quint16 {
     CertificateOutOfDate,
     CertificateUnknownAuthority,
     LeavesHttps, // %1 the address (URL) that would leave https
+    UnknownAnswer, // %1 the domain name: the registry answered, in words the site does not read
 
     Count
 };

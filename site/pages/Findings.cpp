@@ -310,6 +310,14 @@ VerdictLine verdictLine(const PageLanguage &words, const LookupResult &result, c
         kind = "error";
         message();
         break;
+    case Kind::Unknown:
+        //: The verdict when the registry answered but its answer says neither that the name is registered nor
+        //: that it is free
+        label = QT_TRANSLATE_NOOP("Verdict", "Unknown");
+        mark = "?";
+        kind = "warn";
+        message();
+        break;
     case Kind::Allocated:
         //: The verdict on an address range or AS numbers that a registry has given out
         label = QT_TRANSLATE_NOOP("Verdict", "Allocated");

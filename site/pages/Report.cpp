@@ -15,6 +15,8 @@ QLatin1StringView nameOf(Verdict::Kind kind)
         return QLatin1StringView("busy");
     case Verdict::Kind::NoAnswer:
         break;
+    case Verdict::Kind::Unknown:
+        return QLatin1StringView("unknown");
     case Verdict::Kind::Allocated:
         return QLatin1StringView("allocated");
     case Verdict::Kind::NoRecord:

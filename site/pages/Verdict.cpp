@@ -23,6 +23,9 @@ Verdict Verdict::of(const LookupResult &result, QDate today)
     case Outcome::RateLimited:
         verdict.kind = Kind::Busy;
         return verdict;
+    case Outcome::Unknown:
+        verdict.kind = Kind::Unknown;
+        return verdict;
     case Outcome::NoService:
     case Outcome::Failed:
         verdict.kind = Kind::NoAnswer;

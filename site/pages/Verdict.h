@@ -16,6 +16,7 @@ struct Verdict
         Reserved, // the registry keeps the name from registration
         Busy, // the registry, or the site's pace towards it, limits questions
         NoAnswer, // no service, a failure, or a record that could not be read
+        Unknown, // the registry answered, but its answer does not say whether the name is registered
         Allocated, // an address range's or AS numbers' record: who holds them
         NoRecord, // no registry holds a record for the address or number
         TopLevelDomain, // the root zone's record of a top-level domain

@@ -351,6 +351,11 @@
         <extracomment>Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://</extracomment>
         <translation>%1 se consultaría en texto sin cifrar, tras una pregunta hecha por https</translation>
     </message>
+    <message>
+        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>El registro ha respondido, pero su respuesta no dice si %1 está registrado. Su respuesta se muestra abajo tal como llegó.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1069,7 +1074,9 @@
     </message>
     <message>
         <source>Unknown</source>
-        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer
+----------
+The verdict when the registry answered but its answer says neither that the name is registered nor that it is free</extracomment>
         <translation>Desconocido</translation>
     </message>
 </context>

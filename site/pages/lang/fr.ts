@@ -351,6 +351,11 @@
         <extracomment>Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://</extracomment>
         <translation>%1 serait interrogé en clair, après une question posée en https</translation>
     </message>
+    <message>
+        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>Le registre a répondu, mais sa réponse ne dit pas si %1 est enregistré. Sa réponse figure ci-dessous telle qu&apos;elle est arrivée.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -1069,7 +1074,9 @@
     </message>
     <message>
         <source>Unknown</source>
-        <extracomment>The answer for an extension whose registry could not be asked or did not answer</extracomment>
+        <extracomment>The answer for an extension whose registry could not be asked or did not answer
+----------
+The verdict when the registry answered but its answer says neither that the name is registered nor that it is free</extracomment>
         <translation>Inconnu</translation>
     </message>
 </context>

@@ -323,6 +323,9 @@ void TestSitePages::verdicts_data()
     QTest::newRow("throttled") << int(O::RateLimited) << int(K::Domain) << qint64(0) << none
                                << QStringList { ">Registry busy<", "Try again in 30 s." }
                                << QStringList { ">Registry ausgelastet<" };
+    QTest::newRow("unknown") << int(O::Unknown) << int(K::Domain) << qint64(0) << none
+                             << QStringList { "verdict warn", ">Unknown<", "does not say whether example.com is" }
+                             << QStringList { "verdict warn", ">Unbekannt<" };
     QTest::newRow("failed") << int(O::Failed) << int(K::Domain) << qint64(0) << none
                             << QStringList { "verdict error", ">No answer<" } << QStringList { ">Keine Antwort<" };
     QTest::newRow("network") << int(O::Found) << int(K::Network) << qint64(0) << none
@@ -363,6 +366,7 @@ void TestSitePages::verdicts()
     result.message = result.outcome == LookupResult::Outcome::NotRegistered
         ? Message(MessageId::NotRegistered, result.query)
         : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
+        : result.outcome == LookupResult::Outcome::Unknown     ? Message(MessageId::UnknownAnswer, result.query)
                                                                : Message(MessageId::NotARecord);
     for (const auto &[language, expected] :
          { std::pair(&PageLanguage::english(), english), std::pair(&PageLanguage::forAcceptLanguage("de"), german) }) {
