@@ -309,6 +309,7 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.srs.net.nz/found.txt", { "1999-02-16", "2014-02-16", "2013-01-16", "MarkMonitor", "", "", "unsigned" });
     row("whois.register.bg/found.txt", { "2003-06-30", "2014-06-30", "", "", "", "", "unsigned" });
     row("whois.nic.ch/found.txt", { "", "", "", "", "", "ns1.google.com", "unsigned" });
+    row("whois.nic.ve/found.txt", { "2010-10-27", "2011-10-27", "", "", "", "", "" }); // keys in Spanish
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
