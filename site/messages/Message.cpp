@@ -193,12 +193,10 @@ constexpr Row kRows[] = {
     //: Why a redirect was refused. %1: the address (URL) it leads to, which begins with http://
     { MessageId::LeavesHttps,
       QT_TRANSLATE_NOOP("Message", "%1 would be asked in plain text, after a question asked over https") },
-    //: Under the verdict "Unknown": the registry's answer, shown whole below, has no wording the site knows and no
-    //: field it reads. %1: the domain name.
+    //: Under the verdict "Unknown": the registry's answer (the page shows it whole) has no wording the site knows
+    //: and no field it reads. %1: the domain name.
     { MessageId::UnknownAnswer,
-      QT_TRANSLATE_NOOP("Message",
-                        "The registry answered, but its answer does not say whether %1 is registered. Its answer "
-                        "is shown below as it came.") },
+      QT_TRANSLATE_NOOP("Message", "The registry answered, but its answer does not say whether %1 is registered.") },
 };
 
 // A row out of place would give a message another's text.

@@ -352,9 +352,9 @@
         <translation>%1 würde im Klartext gefragt, nach einer Frage über https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>Die Registry hat geantwortet, aber ihre Antwort sagt nicht, ob %1 registriert ist. Ihre Antwort steht unten so, wie sie kam.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>Die Registry hat geantwortet, aber ihre Antwort sagt nicht, ob %1 registriert ist.</translation>
     </message>
 </context>
 <context>

@@ -352,9 +352,9 @@
         <translation>%1 se consultaría en texto sin cifrar, tras una pregunta hecha por https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>El registro ha respondido, pero su respuesta no dice si %1 está registrado. Su respuesta se muestra abajo tal como llegó.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>El registro ha respondido, pero su respuesta no dice si %1 está registrado.</translation>
     </message>
 </context>
 <context>

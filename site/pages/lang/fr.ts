@@ -352,9 +352,9 @@
         <translation>%1 serait interrogé en clair, après une question posée en https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>Le registre a répondu, mais sa réponse ne dit pas si %1 est enregistré. Sa réponse figure ci-dessous telle qu&apos;elle est arrivée.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>Le registre a répondu, mais sa réponse ne dit pas si %1 est enregistré.</translation>
     </message>
 </context>
 <context>

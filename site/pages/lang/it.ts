@@ -352,9 +352,9 @@
         <translation>%1 verrebbe interrogato in chiaro, dopo una domanda posta tramite https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>Il registro ha risposto, ma la sua risposta non dice se %1 è registrato. La risposta è riportata qui sotto così come è arrivata.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>Il registro ha risposto, ma la sua risposta non dice se %1 è registrato.</translation>
     </message>
 </context>
 <context>

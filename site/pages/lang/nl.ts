@@ -352,9 +352,9 @@
         <translation>%1 zou in platte tekst worden gevraagd, na een vraag via https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>Het register heeft geantwoord, maar uit het antwoord blijkt niet of %1 geregistreerd is. Het antwoord staat hieronder zoals het binnenkwam.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>Het register heeft geantwoord, maar uit het antwoord blijkt niet of %1 geregistreerd is.</translation>
     </message>
 </context>
 <context>

@@ -352,9 +352,9 @@
         <translation>%1 seria consultado em texto simples, depois de uma pergunta feita por https</translation>
     </message>
     <message>
-        <source>The registry answered, but its answer does not say whether %1 is registered. Its answer is shown below as it came.</source>
-        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer, shown whole below, has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
-        <translation>O registo respondeu, mas a sua resposta não diz se %1 está registado. A resposta é apresentada abaixo tal como chegou.</translation>
+        <source>The registry answered, but its answer does not say whether %1 is registered.</source>
+        <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
+        <translation>O registo respondeu, mas a sua resposta não diz se %1 está registado.</translation>
     </message>
 </context>
 <context>
