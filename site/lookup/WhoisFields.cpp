@@ -127,9 +127,11 @@ public:
     {
     }
     void set(Field field, const QString &key, const QString &value);
+    int block = 0; // the block of lines (between blank ones) being read
 
 private:
     RdapFields &m_fields;
+    int m_changedBlock = -1; // the block the last change was first read in
     const bool m_knownStatuses, m_knownServers, m_knownAbuse;
     QHash<int, QString> m_firstKey; // the spelling of the key that a field was first read from
 };
@@ -153,6 +155,16 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
     if (seen != m_firstKey.cend() && *seen != key)
         return;
     const bool first = seen == m_firstKey.cend();
+    // "changed:" repeated in the record's block, oldest first: the newest is the last change. A contact's further
+    // down does not count.
+    if (field == Changed && !first && block == m_changedBlock) {
+        const QString date = RdapFields::date(value);
+        if (RdapFields::dateOf(date) > RdapFields::dateOf(m_fields.lastChanged))
+            m_fields.lastChanged = date;
+        return;
+    }
+    if (field == Changed && first)
+        m_changedBlock = block;
     m_firstKey.insert(field, key);
     const auto keepFirst = [&](QString &into, const QString &text) {
         if (first && into.isEmpty())
@@ -234,6 +246,8 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
     QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            ++reader.block;
         const QStringView line
             = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
         // "Key: value", or a list's key alone on its line ("Nameservers")

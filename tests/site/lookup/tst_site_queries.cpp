@@ -310,6 +310,8 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.register.bg/found.txt", { "2003-06-30", "2014-06-30", "", "", "", "", "unsigned" });
     row("whois.nic.ch/found.txt", { "", "", "", "", "", "ns1.google.com", "unsigned" });
     row("whois.nic.ve/found.txt", { "2010-10-27", "2011-10-27", "", "", "", "", "" }); // keys in Spanish
+    row("whois.isoc.org.il/found.txt", // the newest of many changed: lines
+        { "", "", "2014-01-16", "Israel Internet Association ISOC-IL", "Transfer Locked", "ns.isoc.org.il", "" });
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
