@@ -525,6 +525,10 @@ void TestSiteQueries::datesAsWritten_data()
                                         << "2027-07-04";
     QTest::newRow("month's name, a dot after") << "2013-Aug-22."
                                                << "2013-08-22";
+    QTest::newRow("a weekday and an ordinal") << "Wednesday 15th January 2025"
+                                              << "2025-01-15";
+    QTest::newRow("a weekday, the month first, an ordinal") << "Tuesday, March 3rd, 2026 12:00 GMT"
+                                                            << "2026-03-03";
     QTest::newRow("a year no registry means") << "294247-01-10T04:00:54Z"
                                               << "294247-01-10T04:00:54Z";
     QTest::newRow("before the internet") << "0001-01-01T00:00:00Z"
