@@ -86,6 +86,8 @@ asio::awaitable<std::optional<QList<Subscriptions::Named>>> Routes::watchedSet(c
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const auto refuseFull = [&](Watchlist::Refusal full) {
+        //: The answer to a calendar, feed or history of a name new to the site when it watches as many names as it
+        //: may (the operator's bound); sent with Retry-After: 3600.
         if (full == Watchlist::Refusal::Full)
             return refused(exchange,
                            exchange.words.text(QT_TRANSLATE_NOOP(
@@ -118,7 +120,8 @@ asio::awaitable<std::optional<QList<Subscriptions::Named>>> Routes::watchedSet(c
             continue;
         }
         if (m_pool.settings().cache)
-            if (std::optional<LookupResult> result = LookupResult::kept(*m_pool.settings().cache, name, now)) {
+            if (std::optional<LookupResult> result
+                = LookupResult::kept(*m_pool.settings().cache, LookupPool::keyOf(Query::fromInput(name)), now)) {
                 kept.append(std::move(*result));
                 continue;
             }

@@ -108,6 +108,8 @@ QString phaseWords(Sighting::Phase phase, const PageLanguage &words)
     case Sighting::Phase::Redemption:
         return words.text(QT_TRANSLATE_NOOP("Page", "in its redemption period"));
     case Sighting::Phase::PendingDelete:
+        //: A watched name's phase, after "%1 is now" or "%1 is": the registry deletes it within days (the
+        //: lookup page's status "about to be deleted" in the Status context says the same).
         return words.text(QT_TRANSLATE_NOOP("Page", "about to be deleted"));
     case Sighting::Phase::Available:
         return words.text(QT_TRANSLATE_NOOP("Page", "available"));
@@ -172,6 +174,7 @@ QString dateWords(const QString &name, const LifeDate &date, const PageLanguage 
         text = words.text(QT_TRANSLATE_NOOP("Page", "%1: its redemption period ends")).arg(name);
         break;
     case LifeDate::Kind::MayBeFree:
+        //: A calendar event's title on the estimated day a leaving name may be registered again. %1: the name.
         text = words.text(QT_TRANSLATE_NOOP("Page", "%1 may become available")).arg(name);
         break;
     }

@@ -784,6 +784,7 @@
     </message>
     <message>
         <source>The site watches as many names as it can. Try again in an hour.</source>
+        <extracomment>The answer to a calendar, feed or history of a name new to the site when it watches as many names as it may (the operator&apos;s bound); sent with Retry-After: 3600.</extracomment>
         <translation>De site volgt al zoveel namen als hij kan. Probeer het over een uur opnieuw.</translation>
     </message>
     <message>
@@ -817,6 +818,7 @@
     </message>
     <message>
         <source>about to be deleted</source>
+        <extracomment>A watched name&apos;s phase, after &quot;%1 is now&quot; or &quot;%1 is&quot;: the registry deletes it within days (the lookup page&apos;s status &quot;about to be deleted&quot; in the Status context says the same).</extracomment>
         <translation>in afwachting van verwijdering</translation>
     </message>
     <message>
@@ -846,6 +848,7 @@
     </message>
     <message>
         <source>%1 may become available</source>
+        <extracomment>A calendar event&apos;s title on the estimated day a leaving name may be registered again. %1: the name.</extracomment>
         <translation>%1 komt mogelijk vrij</translation>
     </message>
     <message>
