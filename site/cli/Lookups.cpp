@@ -86,7 +86,7 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
     bool first = true;
     if (output.format == Format::Csv)
         out << "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,name_servers,"
-               "message\n";
+               "message,evidence\n";
     lookUpEach(lookup, questions, [&](const QString &question, const LookupResult &shown) {
         failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
         if (output.format == Format::Json) {

@@ -38,6 +38,8 @@ QString textOf(const QString &question, const LookupResult &result, const PageLa
     else
         out += line.label + (line.detail.isEmpty() ? QString() : QStringLiteral(" \u00B7 ") + line.detail);
     out += u'\n';
+    if (const QString evidence = Findings::evidenceLine(words, result); !evidence.isEmpty())
+        out += QStringLiteral("  %1\n").arg(evidence);
     const QList<Findings::Field> fields = Findings::fields(words, result, verdict);
     qsizetype width = 0;
     for (const Findings::Field &field : fields)
@@ -89,6 +91,7 @@ QString csvOf(const QString &question, const LookupResult &result, const PageLan
         result.statuses.join(u' '),
         result.nameServers.join(u' '),
         result.message.isNull() ? QString() : words.render(result.message),
+        words.render(result.evidence.message(result.query)),
     });
 }
 

@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     const QCommandLineOption csv(
         u"csv"_qs,
         u"Prints one CSV row a question: question, query, kind, verdict, holder, registrar, registered, expires, "
-        "days left, statuses, name servers, message."_qs);
+        "days left, statuses, name servers, message, evidence."_qs);
     const QCommandLineOption file(u"file"_qs,
                                   u"Reads the questions from a file, one a line (- for standard input); "
                                   "blank lines and lines starting with # are skipped."_qs,

@@ -101,6 +101,7 @@ private:
         Dns::delegation(*m_settings.resolver, domain, this, [this, extension, domain](Dns::Delegation delegation) {
             if (delegation == Dns::Delegation::Delegated) {
                 Row row { extension, domain, Row::State::Registered, Row::Source::Dns, {}, {} };
+                row.evidence.delegated = true;
                 return answer(row);
             }
             m_waiting.push_back(extension);
@@ -120,6 +121,7 @@ private:
         Row row { extension, m_question.name + u'.' + extension, stateOf(result), source, result.expires, {} };
         if (row.state == Row::State::Unknown)
             row.why = result.message;
+        row.evidence = result.evidence;
         row.busy = result.outcome == LookupResult::Outcome::RateLimited;
         return row;
     }

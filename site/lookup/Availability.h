@@ -29,6 +29,7 @@ struct Row
     QString expires; // "yyyy-MM-dd" where the record says
     Message why; // Unknown: why there is no answer
     bool busy = false; // Unknown because the registry, or the pace towards it, limits questions
+    Evidence evidence; // what the state rests on
 };
 
 // A registry's answer as a row's state.

@@ -138,6 +138,9 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
         result.message = Message(MessageId::RegistryUnreachable, url.host(), answer.error);
         return finish();
     }
+    // The answer's status decides, or the record it holds: either way the evidence is the status.
+    const QUrl from = answer.url.isEmpty() ? url : answer.url;
+    result.evidence = Evidence { from.toString(), 0, QString(), answer.status, false };
     if (answer.status == 404) {
         result.maxAgeSeconds = maxAge(answer.cacheControl);
         return notRegistered(result), finish();
@@ -147,7 +150,6 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
         return finish();
     }
     // The server that answered, which a redirect may have made another (ARIN's RDAP sends RIPE's addresses on).
-    const QUrl from = answer.url.isEmpty() ? url : answer.url;
     if (from != url)
         result.asked.append(from.toString());
     const QJsonDocument document = QJsonDocument::fromJson(answer.body);

@@ -44,9 +44,23 @@ int LookupResult::lifetime(const ResultCache::Settings &settings) const
     return qMax(seconds, 0);
 }
 
+Message Evidence::message(const QString &name) const
+{
+    if (delegated)
+        return Message(MessageId::EvidenceDelegated, name);
+    if (server.isEmpty())
+        return Message();
+    if (line > 0)
+        return Message(MessageId::EvidenceLine, server, QString::number(line), quote);
+    if (status > 0)
+        return Message(MessageId::EvidenceStatus, server, QString::number(status));
+    return Message(MessageId::EvidenceSilent, server, name);
+}
+
 namespace {
-// 2: messages as identifiers and arguments; 3: records as sent, more fields; 4: the host, withheld fields, sources
-constexpr quint32 kFormat = 4;
+// 2: messages as identifiers and arguments; 3: records as sent, more fields; 4: the host, withheld fields, sources;
+// 5: the evidence, and outcomes that a registry's answer leaves unknown
+constexpr quint32 kFormat = 5;
 } // namespace
 
 QByteArray LookupResult::serialised(const QDateTime &stored) const
@@ -57,6 +71,7 @@ QByteArray LookupResult::serialised(const QDateTime &stored) const
         << maxAgeSeconds << name << registrar << registrarId << registrarUrl << statuses << registered << expires
         << lastChanged << dnssec << whoisServer << rdapService << nameServers << range << type << country << holder
         << abuse << notes << asked << host << hostAddresses << hostStatuses << withheld << withheldItems << sources
+        << evidence.server << evidence.line << evidence.quote << evidence.status << evidence.delegated
         << qint32(records.size());
     for (const SourceRecord &record : records)
         out << record.source << record.text << record.cut << record.shown;
@@ -78,7 +93,8 @@ std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, 
         >> r.registrar >> r.registrarId >> r.registrarUrl >> r.statuses >> r.registered >> r.expires >> r.lastChanged
         >> r.dnssec >> r.whoisServer >> r.rdapService >> r.nameServers >> r.range >> r.type >> r.country >> r.holder
         >> r.abuse >> r.notes >> r.asked >> r.host >> r.hostAddresses >> r.hostStatuses >> r.withheld >> r.withheldItems
-        >> r.sources >> records;
+        >> r.sources >> r.evidence.server >> r.evidence.line >> r.evidence.quote >> r.evidence.status
+        >> r.evidence.delegated >> records;
     for (qint32 i = 0; i < records && in.status() == QDataStream::Ok; ++i) {
         SourceRecord record;
         in >> record.source >> record.text >> record.cut >> record.shown;

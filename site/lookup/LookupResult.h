@@ -24,6 +24,21 @@ struct SourceRecord
     const QString &display() const { return shown.isEmpty() ? text : shown; }
 };
 
+// What a verdict rests on, for a person to check it: the server that decided, and the line of its answer that did
+// (quoted as sent), or the HTTP status of its RDAP answer.
+struct Evidence
+{
+    QString server; // the whois server or RDAP URL; empty when no server decided
+    int line = 0; // the line quoted, from 1; 0 for none
+    QString quote; // that line, without the blanks around it
+    int status = 0; // the HTTP status of an RDAP answer; 0 for whois
+    bool delegated = false; // the DNS delegates the name to name servers (a check in many extensions)
+
+    bool isNull() const { return server.isEmpty() && !delegated; }
+    // The evidence in a sentence; none when there is none. `name` is the name asked.
+    Message message(const QString &name) const;
+};
+
 // A lookup's outcome, with the readable fields of the RDAP record (empty for whois).
 struct LookupResult : RdapFields
 {
@@ -52,6 +67,7 @@ struct LookupResult : RdapFields
     QList<SourceRecord> records; // raw records, registry first
     QList<Message> notes; // what else the user should know (a registrar that could not be asked, ...)
     QStringList asked; // every server asked, in order
+    Evidence evidence; // what the outcome rests on
 
     // Reads the registry's record of the host name (an RDAP nameserver object).
     void readHost(const QJsonObject &nameserver);

@@ -6,6 +6,15 @@
 
 namespace {
 
+Evidence quoted(const QString &server, const WhoisText::Quote &quote)
+{
+    Evidence evidence;
+    evidence.server = server;
+    evidence.line = quote.line;
+    evidence.quote = quote.text;
+    return evidence;
+}
+
 QString serverName(const QString &host, quint16 port)
 {
     return port == 43 ? host : QStringLiteral("%1:%2").arg(host).arg(port);
@@ -67,8 +76,10 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
           reading.verdict == Verdict::RateLimited ? (reading.retryAfterSeconds >= 0 ? reading.retryAfterSeconds : 60)
                                                   : -1);
     if (reading.verdict == Verdict::RateLimited) {
-        if (hop < 2)
+        if (hop < 2) {
+            result.evidence = quoted(server, reading.quote);
             return rateLimited(result, reading.retryAfterSeconds), finish();
+        }
         result.notes.append(Message(MessageId::ReferredWhoisLimited, server));
         return finish();
     }
@@ -76,13 +87,17 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
     QString next;
     if (hop == 0 && m_query.kind == Query::Kind::TopLevelDomain) {
         // The root's own record of the top-level domain.
-        if (WhoisText::rootHoldsNothing(text))
+        if (const WhoisText::Quote nothing = WhoisText::rootHoldsNothing(text); !nothing.isNull()) {
+            result.evidence = quoted(server, nothing);
             return notRegistered(result), finish();
+        }
         result.records.append(SourceRecord { server, text, answer.cut });
         result.outcome = Outcome::Found;
         RdapFields fields;
-        WhoisText::readFields(text, fields, true);
+        WhoisText::FieldLines lines;
+        WhoisText::readFields(text, fields, true, &lines);
         result.merge(fields, server, false);
+        result.evidence = quoted(server, lines.first);
         return finish();
     }
     if (hop == 0) {
@@ -96,12 +111,14 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
         }
     } else {
         result.records.append(SourceRecord { server, text, answer.cut });
+        WhoisText::FieldLines lines;
         if (reading.verdict != Verdict::NotRegistered) {
             RdapFields fields;
-            WhoisText::readFields(text, fields);
+            WhoisText::readFields(text, fields, false, &lines);
             result.merge(fields, server, hop >= 2);
         }
         if (hop == 1) {
+            result.evidence = quoted(server, reading.quote);
             if (reading.verdict == Verdict::NotRegistered)
                 return notRegistered(result), finish();
             if (reading.verdict == Verdict::Reserved) {
@@ -109,15 +126,23 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
                 result.message = Message(MessageId::Reserved, result.query);
                 return finish();
             }
+            if (reading.verdict == Verdict::Refused) {
+                result.outcome = Outcome::Unknown;
+                result.message = Message(MessageId::RegistryRefused, result.query);
+                return finish();
+            }
             result.outcome = Outcome::Found;
+            WhoisText::Quote referred;
             next = WhoisText::referral(text,
                                        WhoisText::referralKeys(m_query.kind == Query::Kind::Domain
                                                                    ? WhoisText::Onward::Domain
-                                                                   : WhoisText::Onward::Number));
+                                                                   : WhoisText::Onward::Number),
+                                       &referred);
             // "Registered" needs evidence: a record of the name asked, a field read, or a registrar's server named.
             // Without any, the verdict is no more certain than the answer: unknown, the answer shown whole.
-            if (m_query.kind == Query::Kind::Domain && next.isEmpty() && !result.readAny()
-                && !WhoisText::namesName(text, m_query.text)) {
+            const WhoisText::Quote named = WhoisText::namesName(text, m_query.text);
+            result.evidence = quoted(server, !named.isNull() ? named : !lines.first.isNull() ? lines.first : referred);
+            if (m_query.kind == Query::Kind::Domain && next.isEmpty() && !result.readAny() && named.isNull()) {
                 result.outcome = Outcome::Unknown;
                 result.message = Message(MessageId::UnknownAnswer, result.query);
                 return finish();

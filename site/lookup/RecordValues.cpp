@@ -109,7 +109,12 @@ QStringList RdapFields::dateFormErrors()
 
 QString RdapFields::date(const QString &text)
 {
-    const QString trimmed = text.trimmed();
+    QString trimmed = text.trimmed();
+    if (trimmed.size() > 1 && trimmed.startsWith(u'"') && trimmed.endsWith(u'"'))
+        trimmed = trimmed.mid(1, trimmed.size() - 2); // "2011-01-13T15:45:18+01:00", quoted as in YAML
+    // No date at all: "0000-00-00"
+    if (std::none_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isDigit() && c != u'0'; }))
+        return QString();
     // A registry means a year of the internet's: another (294247) is the text, not a date.
     const auto plausible
         = [](const QDate &date) { return date.isValid() && date.year() >= 1970 && date.year() < 2300; };

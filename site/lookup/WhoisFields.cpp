@@ -38,23 +38,33 @@ struct Keys
     QStringList errors;
 };
 
+// Each field by its name in the table.
+constexpr std::pair<const char *, Field> kGives[] = {
+    { "registrar", Registrar },
+    { "registrar-id", RegistrarId },
+    { "registrar-url", RegistrarUrl },
+    { "abuse", Abuse },
+    { "registered", Registered },
+    { "expires", Expires },
+    { "changed", Changed },
+    { "status", Status },
+    { "name-server", NameServer },
+    { "dnssec", Dnssec },
+    { "holder", Holder },
+    { "whois-server", WhoisServer },
+    { "signed", Signed },
+};
+
+const char *nameOf(Field field)
+{
+    return std::find_if(std::begin(kGives), std::end(kGives),
+                        [field](const auto &known) { return known.second == field; })
+        ->first;
+}
+
 Keys loadKeys()
 {
-    static const std::pair<const char *, Field> gives[] = {
-        { "registrar", Registrar },
-        { "registrar-id", RegistrarId },
-        { "registrar-url", RegistrarUrl },
-        { "abuse", Abuse },
-        { "registered", Registered },
-        { "expires", Expires },
-        { "changed", Changed },
-        { "status", Status },
-        { "name-server", NameServer },
-        { "dnssec", Dnssec },
-        { "holder", Holder },
-        { "whois-server", WhoisServer },
-        { "signed", Signed },
-    };
+    const auto &gives = kGives;
     Keys keys;
     for (const RegistryData::Row &row : RegistryData::rows("whois-keys.tsv", 3, &keys.errors)) {
         const QString &answer = row.fields[0], &key = row.fields[1], &given = row.fields[2];
@@ -64,6 +74,8 @@ Keys loadKeys()
             (answer == u"root" ? keys.root : keys.record).insert(key, field->second);
         else if ((answer == u"refer" || answer == u"domain" || answer == u"number") && given == u"referral")
             keys.referrals[answer].append(key + u':');
+        else if (answer == u"section" || answer == u"contact")
+            continue; // the contacts' (WhoisContacts.cpp)
         else
             keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
                                    .arg(row.line)
@@ -126,34 +138,37 @@ public:
         , m_knownAbuse(!fields.abuse.isEmpty())
     {
     }
-    void set(Field field, const QString &key, const QString &value);
+    // Whether the value was taken (not a placeholder, a date without digits, or another key's spelling).
+    bool set(Field field, const QString &key, const QString &value);
     int block = 0; // the block of lines (between blank ones) being read
 
 private:
+    template<typename KeepFirst> void take(Field field, const QString &value, const KeepFirst &keepFirst);
     RdapFields &m_fields;
     int m_changedBlock = -1; // the block the last change was first read in
     const bool m_knownStatuses, m_knownServers, m_knownAbuse;
     QHash<int, QString> m_firstKey; // the spelling of the key that a field was first read from
 };
 
-void FieldReader::set(Field field, const QString &key, const QString &value)
+bool FieldReader::set(Field field, const QString &key, const QString &value)
 {
-    if (value.isEmpty() || value.size() > 255)
-        return;
+    // "n/a", "-": no value
+    if (value.isEmpty() || value.size() > 255 || value == u"-" || value.compare(u"n/a"_qs, Qt::CaseInsensitive) == 0)
+        return false;
     // "Registrant Name: REDACTED FOR PRIVACY": withheld, and the next key that gives a holder (the
     // organisation) may still say who holds the name.
     if (field == Holder && RdapFields::isPlaceholder(value)) {
         if (m_fields.holder.isEmpty())
             m_fields.withheld.insert(QStringLiteral("holder"), QString());
-        return;
+        return false;
     }
     // "Registered: yes" says no date: a date's key without a digit in its value gives nothing.
     const bool dated = field == Registered || field == Expires || field == Changed;
     if (dated && std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c.isDigit(); }))
-        return;
+        return false;
     const auto seen = m_firstKey.constFind(field);
     if (seen != m_firstKey.cend() && *seen != key)
-        return;
+        return false;
     const bool first = seen == m_firstKey.cend();
     // "changed:" repeated in the record's block, oldest first: the newest is the last change. A contact's further
     // down does not count.
@@ -161,7 +176,7 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
         const QString date = RdapFields::date(value);
         if (RdapFields::dateOf(date) > RdapFields::dateOf(m_fields.lastChanged))
             m_fields.lastChanged = date;
-        return;
+        return true;
     }
     if (field == Changed && first)
         m_changedBlock = block;
@@ -170,10 +185,16 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
         if (first && into.isEmpty())
             into = text;
     };
+    take(field, value, keepFirst);
+    return true;
+}
+
+template<typename KeepFirst> void FieldReader::take(Field field, const QString &value, const KeepFirst &keepFirst)
+{
     switch (field) {
     case Registrar:
-        // "Markmonitor Inc. t/a Markmonitor [Tag = MARKMONITOR]": without the registry's tag
-        return keepFirst(m_fields.registrar, value.section(QStringLiteral(" [Tag ="), 0, 0).trimmed());
+        // "Markmonitor Inc. t/a Markmonitor [Tag = MARKMONITOR]": without the registry's tag or handle
+        return keepFirst(m_fields.registrar, withoutHandle(value.section(QStringLiteral(" [Tag ="), 0, 0)));
     case RegistrarId:
         return keepFirst(m_fields.registrarId, value);
     case RegistrarUrl:
@@ -216,7 +237,7 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
         return;
     }
     case Holder:
-        keepFirst(m_fields.holder, value);
+        keepFirst(m_fields.holder, withoutHandle(value));
         if (!m_fields.holder.isEmpty())
             m_fields.withheld.remove(QStringLiteral("holder"));
         return;
@@ -229,6 +250,20 @@ void FieldReader::set(Field field, const QString &key, const QString &value)
 
 } // namespace
 
+// A name as a person reads it, without what follows it on its line: the registry's handle ("MarkMonitor, Inc.
+// (R22-LRCC)", "dotASIA R4-ASIA (800046)", "Google Inc (go101-adnic-o)"), an e-mail address or another column.
+QString withoutHandle(const QString &value)
+{
+    static const QRegularExpression tail(
+        QStringLiteral("\\t.*$|\\s+\\S+@\\S+.*$|\\s+-$"
+                       "|(?:\\s*\\((?:[^()\\s]*\\d[^()\\s]*|[a-z0-9.]+-[a-z0-9.-]+|\\s*https?://[^()]*)\\))+$"
+                       "|\\s+R\\d+-[A-Z0-9]+(?=\\s*$)"));
+    QString without = value.trimmed();
+    for (int pass = 0; pass < 3; ++pass)
+        without = without.remove(tail).trimmed();
+    return without.isEmpty() ? value.trimmed() : without;
+}
+
 QStringList referralKeys(Onward answer)
 {
     const char *name = answer == Onward::Root ? "refer" : answer == Onward::Domain ? "domain" : "number";
@@ -240,11 +275,21 @@ QStringList keyErrors()
     return keys().errors;
 }
 
-void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
+void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, FieldLines *where)
 {
     FieldReader reader(fields);
+    FieldLines ignored;
+    FieldLines &lineOf = where ? *where : ignored;
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
     QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
+    const auto set = [&](Field field, const QString &key, const QString &value, qsizetype index) {
+        if (!reader.set(field, key, value))
+            return;
+        if (lineOf.first.isNull())
+            lineOf.first = Quote::of(lines[index], index);
+        if (!lineOf.keys.contains(QLatin1StringView(nameOf(field))))
+            lineOf.keys.insert(QLatin1StringView(nameOf(field)), key);
+    };
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             ++reader.block;
@@ -265,16 +310,16 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
         const QString value = line.mid(colon + 1).trimmed().toString();
         if (const auto root = keys().root.constFind(key); topLevelDomain && root != keys().root.cend()) {
             if (*root == Signed)
-                reader.set(Dnssec, key, QStringLiteral("signed"));
+                set(Dnssec, key, QStringLiteral("signed"), i);
             else if (!readAtRoot.contains(key))
-                reader.set(*root, key, value);
+                set(*root, key, value, i);
             readAtRoot.insert(key);
         }
         const auto field = keys().record.constFind(key);
         if (field == keys().record.cend())
             continue;
         if (!value.isEmpty()) {
-            reader.set(*field, key, value);
+            set(*field, key, value, i);
             continue;
         }
         // A key alone on its line: its values are the lines indented below it.
@@ -289,10 +334,25 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain)
                 break;
             if (below.contains(u':') && *field != NameServer)
                 break; // a key of its own ("URL: ...")
-            reader.set(*field, key, below.trimmed().toString());
+            set(*field, key, below.trimmed().toString(), j);
             if (*field != NameServer && *field != Status)
                 break;
         }
+    }
+    // A holder named in a block of its own, or a handle in the holder's place: the block that names who it is.
+    if (!topLevelDomain && (fields.holder.isEmpty() || looksLikeHandle(fields.holder))) {
+        const QString holder = holderFromContacts(answer, fields.holder);
+        if (!holder.isEmpty() || looksLikeHandle(fields.holder)) {
+            fields.holder = holder;
+            if (!holder.isEmpty())
+                fields.withheld.remove(QStringLiteral("holder"));
+        }
+    }
+    // A registrar named in a section of its own, or a handle in its place ("MARK-0292").
+    if (!topLevelDomain && (fields.registrar.isEmpty() || looksLikeHandle(fields.registrar))) {
+        const QString registrar = holderFromContacts(answer, QString(), QStringLiteral("registrar"));
+        if (!registrar.isEmpty() || looksLikeHandle(fields.registrar))
+            fields.registrar = registrar;
     }
 }
 

@@ -48,6 +48,8 @@ Table load()
             row.verdict = Verdict::RateLimited;
         else if (meaning == u"reserved")
             row.verdict = Verdict::Reserved;
+        else if (meaning == u"refused")
+            row.verdict = Verdict::Refused;
         else {
             fail(QStringLiteral("unknown meaning %1").arg(meaning));
             continue;
@@ -113,10 +115,11 @@ qint64 waitSeconds(const QString &answer)
 
 namespace WhoisText {
 
-QString referral(const QString &answer, const QStringList &keys)
+QString referral(const QString &answer, const QStringList &keys, Quote *where)
 {
-    for (QStringView line : QStringView(answer).split(u'\n')) {
-        line = line.trimmed();
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i].trimmed();
         for (const QString &key : keys) {
             if (!line.startsWith(key, Qt::CaseInsensitive))
                 continue;
@@ -130,7 +133,11 @@ QString referral(const QString &answer, const QStringList &keys)
             }
             // A host name or an address: nothing that could carry another request.
             static const QRegularExpression hostName(QStringLiteral("^[A-Za-z0-9.:-]{1,253}$"));
-            return hostName.match(value).hasMatch() ? value.toLower() : QString();
+            if (!hostName.match(value).hasMatch())
+                return QString();
+            if (where)
+                *where = Quote::of(line, i);
+            return value.toLower();
         }
     }
     return QString();
@@ -146,7 +153,7 @@ Reading read(const QString &answer, const QString &server, const QString &query)
         ? QRegularExpression::escape(name)
         : QStringLiteral("(?:%1|[\\w-]+(?:\\.[\\w-]+)*\\.%2)")
               .arg(QRegularExpression::escape(name), QRegularExpression::escape(extension));
-    QList<QRegularExpression> throttles, absences, reservations;
+    QList<QRegularExpression> throttles, absences, reservations, refusals;
     for (const Row &row : table().rows) {
         if (!applies(row, host, name) || (name.isEmpty() && row.pattern.contains(u"NAME")))
             continue;
@@ -155,61 +162,89 @@ Reading read(const QString &answer, const QString &server, const QString &query)
             : row.compiled;
         (row.verdict == Verdict::RateLimited    ? throttles
              : row.verdict == Verdict::Reserved ? reservations
+             : row.verdict == Verdict::Refused  ? refusals
                                                 : absences)
             .append(pattern);
     }
     Reading reading;
-    for (const QStringView line : QStringView(answer).split(u'\n')) {
-        const QString text = normalised(line);
+    Quote refusal, throttle;
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString text = normalised(lines[i]);
         if (text.isEmpty())
             continue;
-        for (const QRegularExpression &pattern : std::as_const(throttles)) {
-            if (pattern.match(text).hasMatch())
-                return Reading { Verdict::RateLimited, waitSeconds(answer) };
-        }
-        // A name that is not registered may still be reserved: the reservation is the answer.
         const auto matches = [&text](const QList<QRegularExpression> &patterns) {
             return std::any_of(patterns.cbegin(), patterns.cend(),
                                [&text](const QRegularExpression &pattern) { return pattern.match(text).hasMatch(); });
         };
+        if (throttle.isNull() && matches(throttles))
+            throttle = Quote::of(lines[i], i);
+        // A name that is not registered may still be reserved: the reservation is the answer.
         if (reading.verdict != Verdict::Reserved && matches(reservations))
-            reading.verdict = Verdict::Reserved;
+            reading = Reading { Verdict::Reserved, -1, Quote::of(lines[i], i) };
         else if (reading.verdict == Verdict::Record && matches(absences))
-            reading.verdict = Verdict::NotRegistered;
+            reading = Reading { Verdict::NotRegistered, -1, Quote::of(lines[i], i) };
+        else if (refusal.isNull() && matches(refusals))
+            refusal = Quote::of(lines[i], i);
     }
+    // A record's fields: what a limiting server still sent ("rate limit exceeded, reduced information"), and what a
+    // refusal's footer cannot outweigh.
+    const auto registration = [&answer] {
+        RdapFields fields;
+        readFields(answer, fields);
+        return !fields.registrar.isEmpty() || !fields.holder.isEmpty() || !fields.registered.isEmpty()
+            || !fields.expires.isEmpty() || !fields.nameServers.isEmpty();
+    };
+    // A server that says it limits questions has not answered ("too many requests", then "no entries found"),
+    // unless it still sent a record's fields.
+    if (!throttle.isNull() && !registration())
+        return Reading { Verdict::RateLimited, waitSeconds(answer), throttle };
+    // A refusal of the question ("invalid query", "only .xy names here") outweighs a "not found" on another line
+    // that follows from it, but not a record: a record's footer may say what its server serves.
+    const bool notFoundElsewhere = reading.verdict == Verdict::NotRegistered && reading.quote.line != refusal.line;
+    if (!refusal.isNull() && (notFoundElsewhere || reading.verdict == Verdict::Record) && !registration())
+        reading = Reading { Verdict::Refused, -1, refusal };
     return reading;
 }
 
-bool rootHoldsNothing(const QString &answer)
+Quote Quote::of(QStringView line, qsizetype index)
 {
-    for (const QStringView line : QStringView(answer).split(u'\n')) {
-        const QString text = normalised(line);
-        for (const Row &row : table().rows) {
-            if (row.server == u"root" && row.verdict == Verdict::NotRegistered && row.compiled.match(text).hasMatch())
-                return true;
-        }
-    }
-    return false;
+    constexpr qsizetype kLongest = 200;
+    return Quote { int(index + 1), line.trimmed().left(kLongest).toString() };
 }
 
-bool namesName(const QString &answer, const QString &name)
+Quote rootHoldsNothing(const QString &answer)
 {
-    for (const QStringView line : QStringView(answer).split(u'\n')) {
-        const qsizetype colon = line.indexOf(u':');
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString text = normalised(lines[i]);
+        for (const Row &row : table().rows) {
+            if (row.server == u"root" && row.verdict == Verdict::NotRegistered && row.compiled.match(text).hasMatch())
+                return Quote::of(lines[i], i);
+        }
+    }
+    return Quote();
+}
+
+Quote namesName(const QString &answer, const QString &name)
+{
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(u':');
         if (colon <= 0)
             continue;
-        QStringView value = line.mid(colon + 1).trimmed();
+        QStringView value = lines[i].mid(colon + 1).trimmed();
         if (value.endsWith(u'.'))
             value.chop(1);
         if (value.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
+            return Quote::of(lines[i], i);
     }
-    return false;
+    return Quote();
 }
 
 QStringList tableErrors()
 {
-    return table().errors + keyErrors() + RdapFields::dateFormErrors();
+    return table().errors + keyErrors() + contactKeyErrors() + RdapFields::dateFormErrors();
 }
 
 } // namespace WhoisText

@@ -2,6 +2,7 @@
 
 #include "RdapRecord.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -10,28 +11,41 @@
 // data (registries/whois-answers.tsv, registries/whois-keys.tsv), so that a registry is added with a line.
 namespace WhoisText {
 
+// A line of an answer, for a person to find it: its number (from 1; 0 for none) and its text without the blanks
+// around it, at most 200 characters.
+struct Quote
+{
+    int line = 0;
+    QString text;
+    bool isNull() const { return line == 0; }
+    static Quote of(QStringView line, qsizetype index); // the line at index (from 0)
+};
+
 // The server that a whois answer refers to: the value of the first line starting with `key`
 // (case-insensitive), reduced to a host name when it is a URL. Empty when there is none, or when it names
 // another protocol (rwhois://).
-QString referral(const QString &answer, const QStringList &keys);
+// `where`, when given, learns the line that names it.
+QString referral(const QString &answer, const QStringList &keys, Quote *where = nullptr);
 
 // The keys (with their colon) that send a question on: in the first server's answer, in a registry's record of a
 // domain name (to its registrar's server), in a regional registry's record of an address or AS number.
 enum class Onward { Root, Domain, Number };
 QStringList referralKeys(Onward answer);
 
-// Whether an answer names the name as a value ("Domain Name: EXAMPLE.COM", "Nombre de Dominio: zumba.com.ve"): a
-// record of that name.
-bool namesName(const QString &answer, const QString &name);
+// The line on which an answer names the name as a value ("Domain Name: EXAMPLE.COM", "Nombre de Dominio:
+// zumba.com.ve"): a record of that name. Null when none does.
+Quote namesName(const QString &answer, const QString &name);
 
-// Whether the first whois server's answer says that it holds no record (of a top-level domain).
-bool rootHoldsNothing(const QString &answer);
+// The line on which the first whois server's answer says that it holds no record (of a top-level domain); null
+// when it does not.
+Quote rootHoldsNothing(const QString &answer);
 
 struct Reading
 {
-    enum class Verdict { Record, NotRegistered, RateLimited, Reserved };
+    enum class Verdict { Record, NotRegistered, RateLimited, Reserved, Refused };
     Verdict verdict = Verdict::Record;
     qint64 retryAfterSeconds = -1; // RateLimited: when the answer says when to ask again; -1 otherwise
+    Quote quote; // the line whose wording decided (not registered, reserved, limiting, refused); null for Record
 };
 
 // What an answer from `server` to the question `query` says. Rows of the table apply when they name the
@@ -43,10 +57,29 @@ Reading read(const QString &answer, const QString &server, const QString &query)
 // alone on its line with the values indented below it); the first line of a key counts, so that a contact's dates
 // further down do not. Fields already known are kept. A top-level domain's record (IANA's) names its manager as
 // the first "organisation".
-void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain = false);
+// `where`, when given, learns the first line a field was read from, and the key each field was read under (by the
+// field's name in whois-keys.tsv: "holder", "expires").
+struct FieldLines
+{
+    Quote first;
+    QHash<QString, QString> keys;
+};
+void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain = false, FieldLines *where = nullptr);
 
 // The rows of whois-keys.tsv that do not load.
 QStringList keyErrors();
+
+// A name as a person reads it, without the registry's handle, e-mail address or column after it on its line
+// ("MarkMonitor, Inc. (R22-LRCC)").
+QString withoutHandle(const QString &value);
+// Whether a value is a contact's handle ("GI7803022-NICAT", "mmr8008-53808") rather than a name.
+bool looksLikeHandle(const QString &value);
+// The holder that a record names in a block of its own, where `holder` (what its keys gave) is empty or a
+// handle: the block that defines the handle, or a section headed "Registrant" whose name stands on the lines below
+// it. Empty when there is none.
+// `field`: "holder", or "registrar" for a registrar's section ("Registrar:" over "  Name: ...").
+QString holderFromContacts(const QString &answer, const QString &holder, const QString &field = u"holder"_qs);
+QStringList contactKeyErrors();
 
 // The rows of the registries' files that do not load: each as "file, line N: why". Empty for the files that ship.
 QStringList tableErrors();

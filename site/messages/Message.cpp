@@ -156,9 +156,10 @@ constexpr Row kRows[] = {
       QT_TRANSLATE_NOOP("Message", "The registry's lookup service answered with status %1: %2.") },
     //: %1: an HTTP status number; %2: the server's own words, as it sent them (often English)
     { MessageId::StatusSaid, QT_TRANSLATE_NOOP("Message", "status %1: %2") },
-    //: %1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)
-    { MessageId::NameUnder, QT_TRANSLATE_NOOP("Message", "%1 is a name under %2.") },
-    //: %1: what was typed, such as SD12478-RIPE
+    //: %1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict
+    //: that follows is about %2.
+    { MessageId::NameUnder, QT_TRANSLATE_NOOP("Message", "%1 lies within the domain %2.") },
+    //: %1: what was typed, such as SD12478-RIPE. "record": the registration record (the data), not the registry.
     { MessageId::HandleNotLookedUp,
       QT_TRANSLATE_NOOP("Message",
                         "%1 looks like a contact's handle. Handles are not looked up here: type the domain name, "
@@ -197,6 +198,24 @@ constexpr Row kRows[] = {
     //: and no field it reads. %1: the domain name.
     { MessageId::UnknownAnswer,
       QT_TRANSLATE_NOOP("Message", "The registry answered, but its answer does not say whether %1 is registered.") },
+    //: What a verdict rests on, shown under it: the line of a whois server's answer that decided. %1: the server's
+    //: host name; %2: the line's number in the answer; %3: the line itself, as the server sent it (in its language).
+    { MessageId::EvidenceLine, QT_TRANSLATE_NOOP("Message", "%1, line %2: “%3”") },
+    //: What a verdict rests on: the status of the registry's RDAP answer. %1: the address (URL) asked; %2: the HTTP
+    //: status, a number such as 404.
+    { MessageId::EvidenceStatus, QT_TRANSLATE_NOOP("Message", "%1 answered with HTTP status %2") },
+    //: What the verdict "Unknown" rests on: an answer with no line that says. %1: the server; %2: the domain name.
+    { MessageId::EvidenceSilent,
+      QT_TRANSLATE_NOOP("Message", "%1 answered, but no line of its answer is about %2 being registered or not") },
+    //: What the verdict "Registered" rests on in a check of a name in many extensions: the DNS names name servers for
+    //: it, which only a registered name has. %1: the domain name.
+    { MessageId::EvidenceDelegated, QT_TRANSLATE_NOOP("Message", "the DNS delegates %1 to name servers") },
+    //: The registry would not answer the question (an invalid query, or a name outside the extensions it serves),
+    //: so nothing says whether the name is registered. %1: the domain name.
+    { MessageId::RegistryRefused,
+      QT_TRANSLATE_NOOP("Message",
+                        "The registry refused the question about %1, so its answer does not say whether "
+                        "it is registered.") },
 };
 
 // A row out of place would give a message another's text.

@@ -102,6 +102,11 @@ enum class MessageId : quint16 {
     CertificateUnknownAuthority,
     LeavesHttps, // %1 the address (URL) that would leave https
     UnknownAnswer, // %1 the domain name: the registry answered, in words the site does not read
+    EvidenceLine, // %1 a server, %2 a line's number, %3 the line as the server sent it
+    EvidenceStatus, // %1 an RDAP address (URL), %2 an HTTP status
+    EvidenceSilent, // %1 a server, %2 the domain name
+    EvidenceDelegated, // %1 the domain name
+    RegistryRefused, // %1 the domain name
 
     Count
 };

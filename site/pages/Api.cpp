@@ -54,6 +54,22 @@ QJsonObject fields(const LookupResult &result, const Report &report)
 
 namespace Api {
 
+QJsonObject evidence(const Evidence &evidence, const QString &name, const PageLanguage &words)
+{
+    QJsonObject object { { u"text"_qs, words.render(evidence.message(name)) } };
+    if (!evidence.server.isEmpty())
+        object.insert(u"server"_qs, evidence.server);
+    if (evidence.line > 0) {
+        object.insert(u"line"_qs, evidence.line);
+        object.insert(u"quote"_qs, evidence.quote);
+    }
+    if (evidence.status > 0)
+        object.insert(u"status"_qs, evidence.status);
+    if (evidence.delegated)
+        object.insert(u"delegated"_qs, true);
+    return object;
+}
+
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now)
 {
     const Report report = Report::of(result, now.date());
@@ -68,6 +84,8 @@ QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const 
         object.insert(u"message"_qs, words.render(result.message));
     if (result.retryAfterSeconds >= 0)
         object.insert(u"retryAfter"_qs, result.retryAfterSeconds);
+    if (!result.evidence.isNull())
+        object.insert(u"evidence"_qs, evidence(result.evidence, result.query, words));
     object.insert(u"fields"_qs, fields(result, report));
     // The server each field came from, where the registry's and the registrar's records were merged.
     QJsonObject fieldSources;
@@ -139,6 +157,8 @@ QJsonObject availability(const ManyExtensions &question, const std::vector<Avail
             object.insert(u"expires"_qs, row->expires);
         if (!row->why.isNull())
             object.insert(u"message"_qs, words.render(row->why));
+        if (!row->evidence.isNull())
+            object.insert(u"evidence"_qs, evidence(row->evidence, row->domain, words));
         list.append(object);
     }
     return QJsonObject { { u"name"_qs, question.name }, { u"rows"_qs, list } };

@@ -15,6 +15,9 @@ namespace Api {
 
 // The result as the API's JSON; now: when it is served (a cached result says when it was looked up).
 QJsonObject lookup(const LookupResult &result, const PageLanguage &words, const QDateTime &now);
+// What a verdict rests on, as data: the sentence in the visitor's language, and its parts (server, line and quote,
+// status, DNS delegation) where it has them. `name`: the name asked.
+QJsonObject evidence(const Evidence &evidence, const QString &name, const PageLanguage &words);
 // A validator of a lookup's answer: the same for every answer that says the same (whether it came from the cache,
 // when it was looked up and how the question was spelled aside), in the same language.
 QByteArray entityTag(const QJsonObject &lookup);

@@ -19,11 +19,11 @@ std::pair<std::string, std::string> Pages::availabilityFrame(const QString &type
                                                              const PageLanguage &words)
 {
     Data data;
-    //: %1: a name without extension; %2: how many extensions it is checked in
-    data.set(
-        "heading",
-        value(Message::filled(words.text(QT_TRANSLATE_NOOP("Page", "%1 in %2 extensions")),
-                              { DomainName::unicode(question.name), QString::number(question.extensions.size()) })));
+    //: %1: a name without extension, checked in %n extensions
+    data.set("heading",
+             value(Message::filled(
+                 words.text(QT_TRANSLATE_N_NOOP("Page", "%1 in %n extension(s)"), int(question.extensions.size())),
+                 { DomainName::unicode(question.name) })));
     data.set("explanation",
              value(words.text(QT_TRANSLATE_NOOP(
                  "Page",
@@ -128,6 +128,8 @@ std::string Pages::availabilityRow(const Availability::Row &row, const PageLangu
         data.set("why", value(Pages::visible(made.why)));
     if (!made.expires.isEmpty())
         data.set("expires", value(made.expires));
+    if (!row.evidence.isNull())
+        data.set("evidence", value(Pages::visible(words.render(row.evidence.message(row.domain)))));
     return Template::render("availability-row", data);
 }
 

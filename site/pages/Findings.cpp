@@ -55,6 +55,16 @@ QString timeLeft(const PageLanguage &words, qint64 days)
 
 namespace Findings {
 
+QString evidenceLine(const PageLanguage &words, const LookupResult &result)
+{
+    if (result.evidence.isNull())
+        return QString();
+    //: One line under a lookup's verdict: what it rests on (the server asked and the line of its answer that
+    //: decided, or the status of its answer). %1: that, in a sentence.
+    return words.text(QT_TRANSLATE_NOOP("Page", "Evidence: %1"))
+        .arg(Pages::visible(words.render(result.evidence.message(result.query))));
+}
+
 QString sentence(const PageLanguage &words, const char *english, const QStringList &values, Markup markup)
 {
     QStringList isolatedValues;

@@ -45,6 +45,10 @@ struct Field
 };
 QList<Field> fields(const PageLanguage &words, const LookupResult &result, const Verdict &verdict);
 
+// The line under the verdict: what it rests on ("Evidence: whois.denic.de, line 3: “Status: free”"), with the
+// server's words made visible; empty when there is no evidence (nothing was asked).
+QString evidenceLine(const PageLanguage &words, const LookupResult &result);
+
 // What stands for a withheld value: "withheld", or "withheld: Server policy" with the record's reason.
 QString withheldText(const PageLanguage &words, const QString &reason);
 

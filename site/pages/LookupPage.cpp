@@ -103,6 +103,8 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result,
     const Data line = verdictData(Findings::verdictLine(words, result, verdict, Findings::Markup::Html));
     if (line.is_object()) {
         data.set("verdict", line);
+        if (const QString evidence = Findings::evidenceLine(words, result); !evidence.isEmpty())
+            data.set("evidence", value(evidence));
     } else {
         data.set("notice", value(Pages::visible(words.render(result.message))));
         data.set("noticeKind", std::string("warn"));

@@ -292,14 +292,9 @@
         <translation>stato %1: %2</translation>
     </message>
     <message>
-        <source>%1 is a name under %2.</source>
-        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com)</extracomment>
-        <translation>%1 è un nome sotto %2.</translation>
-    </message>
-    <message>
         <source>%1 looks like a contact&apos;s handle. Handles are not looked up here: type the domain name, address or AS number whose record names it.</source>
-        <extracomment>%1: what was typed, such as SD12478-RIPE</extracomment>
-        <translation>%1 sembra l&apos;identificativo (handle) di un contatto. Gli identificativi non vengono cercati qui: digitare il nome di dominio, l&apos;indirizzo o il numero AS il cui record lo cita.</translation>
+        <extracomment>%1: what was typed, such as SD12478-RIPE. &quot;record&quot;: the registration record (the data), not the registry.</extracomment>
+        <translation>%1 sembra l&apos;identificativo (handle) di un contatto. Gli identificativi non vengono cercati qui: digitare il nome di dominio, l&apos;indirizzo o il numero AS i cui dati lo citano.</translation>
     </message>
     <message>
         <source>At most %1 extensions can be checked at once.</source>
@@ -355,6 +350,36 @@
         <source>The registry answered, but its answer does not say whether %1 is registered.</source>
         <extracomment>Under the verdict &quot;Unknown&quot;: the registry&apos;s answer (the page shows it whole) has no wording the site knows and no field it reads. %1: the domain name.</extracomment>
         <translation>Il registro ha risposto, ma la sua risposta non dice se %1 è registrato.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: “%3”</source>
+        <extracomment>What a verdict rests on, shown under it: the line of a whois server&apos;s answer that decided. %1: the server&apos;s host name; %2: the line&apos;s number in the answer; %3: the line itself, as the server sent it (in its language).</extracomment>
+        <translation>%1, riga %2: «%3»</translation>
+    </message>
+    <message>
+        <source>%1 answered with HTTP status %2</source>
+        <extracomment>What a verdict rests on: the status of the registry&apos;s RDAP answer. %1: the address (URL) asked; %2: the HTTP status, a number such as 404.</extracomment>
+        <translation>%1 ha risposto con lo stato HTTP %2</translation>
+    </message>
+    <message>
+        <source>%1 answered, but no line of its answer is about %2 being registered or not</source>
+        <extracomment>What the verdict &quot;Unknown&quot; rests on: an answer with no line that says. %1: the server; %2: the domain name.</extracomment>
+        <translation>%1 ha risposto, ma nessuna riga della sua risposta dice se %2 è registrato</translation>
+    </message>
+    <message>
+        <source>the DNS delegates %1 to name servers</source>
+        <extracomment>What the verdict &quot;Registered&quot; rests on in a check of a name in many extensions: the DNS names name servers for it, which only a registered name has. %1: the domain name.</extracomment>
+        <translation>il DNS delega %1 a dei name server</translation>
+    </message>
+    <message>
+        <source>The registry refused the question about %1, so its answer does not say whether it is registered.</source>
+        <extracomment>The registry would not answer the question (an invalid query, or a name outside the extensions it serves), so nothing says whether the name is registered. %1: the domain name.</extracomment>
+        <translation>Il registro ha rifiutato la domanda su %1, quindi la sua risposta non dice se è registrato.</translation>
+    </message>
+    <message>
+        <source>%1 lies within the domain %2.</source>
+        <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
+        <translation>%1 fa parte del dominio %2.</translation>
     </message>
 </context>
 <context>
@@ -599,11 +624,6 @@
     <message>
         <source>&lt;p&gt;A top-level domain such as &lt;b&gt;de&lt;/b&gt; shows who runs it and where its registry answers.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Un dominio di primo livello come &lt;b&gt;de&lt;/b&gt; mostra chi lo gestisce e dove risponde il suo registro.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>%1 in %2 extensions</source>
-        <extracomment>%1: a name without extension; %2: how many extensions it is checked in</extracomment>
-        <translation>%1 in %2 estensioni</translation>
     </message>
     <message>
         <source>&lt;p&gt;Each row comes as its registry answers. Type &lt;b&gt;name.*&lt;/b&gt; for the usual extensions, or name them: &lt;b&gt;name.{de,fr,it}&lt;/b&gt;. A name with name servers in the DNS is registered; the others are asked of their registries.&lt;/p&gt;</source>
@@ -855,6 +875,19 @@
         <source>%1; %2</source>
         <extracomment>Two changes of a watched name seen at once, one after the other.</extracomment>
         <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Evidence: %1</source>
+        <extracomment>One line under a lookup&apos;s verdict: what it rests on (the server asked and the line of its answer that decided, or the status of its answer). %1: that, in a sentence.</extracomment>
+        <translation>Prova: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 in %n extension(s)</source>
+        <extracomment>%1: a name without extension, checked in %n extensions</extracomment>
+        <translation>
+            <numerusform>%1 in %n estensione</numerusform>
+            <numerusform>%1 in %n estensioni</numerusform>
+        </translation>
     </message>
 </context>
 <context>

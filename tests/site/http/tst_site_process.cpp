@@ -288,21 +288,27 @@ void TestSiteProcess::availabilityRowsAsTheyCome()
     // Before them, each extension's place in the order asked (hidden: the page's script shows them).
     QCOMPARE(page.count("<tr class=\"asking\" data-for="), 20);
     QVERIFY(page.indexOf("data-for=\"com\"") < page.indexOf("<tr data-extension="));
-    QCOMPARE(page.count(R"(<td class="answer ok">)"), 16);
-    for (const char *row : { R"(quelcor.net</bdi></a></td><td class="answer info">)",
-                             R"(quelcor.org</bdi></a></td><td class="answer error">)",
-                             R"(quelcor.online</bdi></a></td><td class="answer ok">)" })
+    QCOMPARE(page.count("<td class=\"answer ok\" title=\""), 16); // with what the answer rests on
+    for (const char *row : { "quelcor.net</bdi></a></td><td class=\"answer info\" title=\"the DNS delegates "
+                             "quelcor.net to name servers\">",
+                             "quelcor.org</bdi></a></td><td class=\"answer error\"",
+                             "quelcor.online</bdi></a></td><td class=\"answer ok\" title=\"" })
         QVERIFY2(page.contains(row), row);
     QCOMPARE(rdap.log().filter(u"GET /domain/"_qs).size(), 16); // 20 less three in the DNS and one by whois
     QCOMPARE(dns.asked.size(), 20);
 
     // Seventeen registry questions spent the budget: kept answers are still free, another lookup is refused.
     const Page checked = served(site.base() + "/api/v1/availability?name=quelcor&extensions=com,net");
-    QCOMPARE(
-        QJsonDocument::fromJson(checked.body).object().value(u"rows"_qs).toArray(),
-        QJsonDocument::fromJson(R"([{"domain":"quelcor.com","extension":"com","source":"cache","state":"available"},
-                                         {"domain":"quelcor.net","extension":"net","source":"dns","state":"registered"}])")
-            .array());
+    // Each with what it rests on: the kept answer's own evidence, the DNS's delegation.
+    const QString kept = rdap.base() + u"/domain/quelcor.com"_qs;
+    QCOMPARE(QJsonDocument::fromJson(checked.body).object().value(u"rows"_qs).toArray(),
+             QJsonDocument::fromJson(QStringLiteral(R"([{"domain":"quelcor.com","extension":"com","source":"cache",
+            "state":"available","evidence":{"server":"%1","status":404,"text":"%1 answered with HTTP status 404"}},
+            {"domain":"quelcor.net","extension":"net","source":"dns","state":"registered",
+             "evidence":{"delegated":true,"text":"the DNS delegates quelcor.net to name servers"}}])")
+                                         .arg(kept)
+                                         .toUtf8())
+                 .array());
     const Page api = served(site.base() + "/api/v1/lookup?q=other.com");
     QCOMPARE(api.status, 429);
 }
@@ -316,14 +322,16 @@ void TestSiteProcess::commandLine_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("text") << QStringList { "Example.COM" } << 0
                           << QStringList { "Example.COM: Registered \u00B7 expires 13 August 2099",
+                                           "  Evidence: BASE/domain/example.com answered with HTTP status 200",
                                            "  Status   transfer locked by the registrar (client transfer prohibited)" };
     QTest::newRow("CSV, one refused")
         << QStringList { "--csv", "example.com", "exa_mple.com", "free.com" } << 1
         << QStringList {
                "question,query,kind,verdict,holder,registrar,registered,expires,days_left,statuses,"
-               "name_servers,message",
+               "name_servers,message,evidence",
                "exa_mple.com,,domain,refused,,,,,,,,\"A domain name holds only letters, digits, hyphens and dots.\"",
-               "free.com,free.com,domain,available,,,,,,,,free.com is not registered."
+               "free.com,free.com,domain,available,,,,,,,,free.com is not registered.,BASE/domain/free.com answered "
+               "with HTTP status 404"
            };
     QTest::newRow("CSV, formulas from a registry shown as text")
         << QStringList { "--csv", "formula.com" } << 0
@@ -331,7 +339,8 @@ void TestSiteProcess::commandLine_data()
     QTest::newRow("JSON")
         << QStringList { "--json", "free.com" } << 0
         << QStringList {
-               R"({"asked":"free.com","cached":false,"fieldSources":{},"fields":{},"flags":[],"kind":"domain",)",
+               R"({"asked":"free.com","cached":false,"evidence":{"server":"BASE/domain/free.com","status":404,)"
+               R"("text":"BASE/domain/free.com answered with HTTP status 404"},"fieldSources":{},"fields":{},)",
                R"("question":"free.com",)"
            };
     QTest::newRow("records alone") << QStringList {
@@ -374,6 +383,7 @@ void TestSiteProcess::commandLine()
                  "application/rdap+json" });
     rdap.route("/named/domain/free.com", { 200, R"({"ldhName":"free.com"})", "application/rdap+json" });
     arguments.replaceInStrings(u"NAMED"_qs, rdap.base() + u"/named"_qs);
+    lines.replaceInStrings(u"BASE"_qs, rdap.base());
     QTemporaryDir folder;
     QFile questions(folder.filePath(u"questions.txt"_qs));
     QVERIFY(questions.open(QIODevice::WriteOnly));

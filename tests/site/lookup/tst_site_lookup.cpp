@@ -711,19 +711,26 @@ void TestSiteLookup::whoisLoopsStop_data()
     QTest::addColumn<QByteArray>("rootAnswer");
     QTest::addColumn<QByteArray>("registryAnswer");
     QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("evidenceLine"); // the registry's line quoted as evidence; 0: none, -1: no evidence
     QTest::newRow("root refers to itself")
-        << QByteArray("refer: 127.0.0.1\n") << QByteArray() << int(Outcome::NoService);
+        << QByteArray("refer: 127.0.0.1\n") << QByteArray() << int(Outcome::NoService) << -1;
     QTest::newRow("registry names the root")
-        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.1\n") << int(Outcome::Found);
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.1\n") << int(Outcome::Found)
+        << 1;
     QTest::newRow("registry names itself")
-        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.2\n") << int(Outcome::Found);
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Registrar WHOIS Server: 127.0.0.2\n") << int(Outcome::Found)
+        << 1;
     // "Registered" needs evidence: an answer in words the site does not read, naming neither the name nor a field,
     // is unknown; one that names the name is a record of it.
     QTest::newRow("no wording, no field: unknown")
         << QByteArray("refer: 127.0.0.2\n") << QByteArray("Solo se aceptan consultas de dominios .example\n")
-        << int(Outcome::Unknown);
+        << int(Outcome::Unknown) << 0;
     QTest::newRow("the name in a key of its own: a record")
-        << QByteArray("refer: 127.0.0.2\n") << QByteArray("Nombre de Dominio: EXAMPLE.COM\n") << int(Outcome::Found);
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("% terms\n\nNombre de Dominio: EXAMPLE.COM\n")
+        << int(Outcome::Found) << 3;
+    QTest::newRow("a refusal of the question: unknown")
+        << QByteArray("refer: 127.0.0.2\n") << QByteArray("% whois\nInvalid query: only .example here\n")
+        << int(Outcome::Unknown) << 2;
 }
 
 void TestSiteLookup::whoisLoopsStop()
@@ -731,6 +738,7 @@ void TestSiteLookup::whoisLoopsStop()
     QFETCH(QByteArray, rootAnswer);
     QFETCH(QByteArray, registryAnswer);
     QFETCH(int, outcome);
+    QFETCH(int, evidenceLine);
     FakeWhoisNetwork whois(2);
     whois.server(1).answer = rootAnswer;
     whois.server(2).answer = registryAnswer;
@@ -738,6 +746,8 @@ void TestSiteLookup::whoisLoopsStop()
 
     const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(QStringLiteral("example.com"));
     QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.evidence.line, qMax(evidenceLine, 0));
+    QCOMPARE(result.evidence.server.section(u':', 0, 0), evidenceLine < 0 ? QString() : u"127.0.0.2"_qs);
     QCOMPARE(whois.server(1).queries.size(), 1);
     QVERIFY(whois.server(2).queries.size() <= 1);
 }

@@ -218,25 +218,42 @@ void TestSiteQueries::specialQueriesAnsweredWithoutAsking()
     QVERIFY(whois.server(1).queries.isEmpty());
 }
 
+// The holder (or "withheld"), the registrar and the expiry a whois answer's fields give, "-" for none: as
+// MANIFEST.tsv writes what a person reads.
+QStringList personsView(const RdapFields &read)
+{
+    const QString holder = !read.holder.isEmpty()          ? read.holder.simplified()
+        : read.withheld.contains(QStringLiteral("holder")) ? QStringLiteral("withheld")
+                                                           : QStringLiteral("-");
+    const auto orNone = [](const QString &value) { return value.isEmpty() ? QStringLiteral("-") : value; };
+    return { holder, orNone(read.registrar), orNone(read.expires) };
+}
+
+// The share of the holders, registrars and expiry dates in the corpus's found answers that the site reads.
+constexpr int kFieldsReadPercent = 70;
+
 void TestSiteQueries::recordedAnswers_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("query");
     QTest::addColumn<int>("verdict");
+    QTest::addColumn<QString>("extension");
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts);
     for (const QString &line : lines.mid(1)) {
         const QStringList fields = line.trimmed().split(u'\t');
         const QString outcome = fields.value(3);
-        const int verdict = outcome == u"found" ? int(Verdict::Record)
-            : outcome == u"not-registered"      ? int(Verdict::NotRegistered)
-            : outcome == u"rate-limited"        ? int(Verdict::RateLimited)
-            : outcome == u"reserved"            ? int(Verdict::Reserved)
-                                                : -1;
+        const int verdict = outcome == u"found"              ? int(Verdict::Record)
+            : outcome == u"not-registered"                   ? int(Verdict::NotRegistered)
+            : outcome == u"rate-limited"                     ? int(Verdict::RateLimited)
+            : outcome == u"reserved"                         ? int(Verdict::Reserved)
+            : outcome == u"refused" || outcome == u"invalid" ? int(Verdict::Refused)
+                                                             : -1;
         if (verdict >= 0)
-            QTest::addRow("%s", qPrintable(fields[0])) << fields[0] << fields[1] << fields[2] << verdict;
+            QTest::addRow("%s", qPrintable(fields[0]))
+                << fields[0] << fields[1] << fields[2] << verdict << fields.value(4);
     }
 }
 
@@ -246,31 +263,49 @@ void TestSiteQueries::recordedAnswers()
     QFETCH(QString, server);
     QFETCH(QString, query);
     QFETCH(int, verdict);
+    QFETCH(QString, extension);
     const QByteArray bytes = readData(QStringLiteral("whois/") + file);
     QVERIFY2(!bytes.isEmpty(), qPrintable(file));
     const QString text = Upstream::decodeText(bytes);
     // From the registry's own server; and from a stand-in that replays the answer for another name under the
     // same extension, which only the extension ties to the registry.
     const QString asked = query == u"-" ? QString() : query;
-    const QString other = asked.isEmpty() ? asked : u"quelcor-other-name."_qs + asked.section(u'.', 1);
+    const QString other = u"quelcor-other-name."_qs + (asked.isEmpty() ? extension : asked.section(u'.', 1));
     for (const auto &[from, name] : { std::pair(server, asked), std::pair(u"127.0.0.2"_qs, other) }) {
         const WhoisText::Reading reading = WhoisText::read(text, from, name);
         QVERIFY2(int(reading.verdict) == verdict,
                  qPrintable(QStringLiteral("%1 from %2: %3").arg(name, from).arg(int(reading.verdict))));
+        // The wording that decided is quoted with its line, as the answer has it.
+        QVERIFY(reading.verdict == Verdict::Record
+                || text.split(u'\n').value(reading.quote.line - 1).trimmed().startsWith(reading.quote.text));
     }
 }
 
 void TestSiteQueries::recordedAnswersCoverManyRegistries()
 {
-    QVERIFY(WhoisText::tableErrors().isEmpty());
+    QVERIFY2(WhoisText::tableErrors().isEmpty(), qPrintable(WhoisText::tableErrors().join(u'\n')));
     QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
     QVERIFY(manifest.open(QIODevice::ReadOnly));
     QSet<QString> found, notRegistered;
-    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+    int judged = 0, read = 0; // the holders, registrars and expiry dates a person reads in the found answers
+    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1)) {
         const QStringList fields = line.trimmed().split(u'\t');
-        (fields.value(3) == u"found" ? found : notRegistered).insert(fields.value(1));
+        if (fields.value(3) == u"found" || fields.value(3) == u"not-registered")
+            (fields.value(3) == u"found" ? found : notRegistered).insert(fields.value(4));
+        if (fields.value(3) != u"found")
+            continue;
+        RdapFields fieldsRead;
+        WhoisText::readFields(Upstream::decodeText(readData(QStringLiteral("whois/") + fields[0])), fieldsRead);
+        const QStringList got = personsView(fieldsRead);
+        for (int i = 0; i < 3; ++i) {
+            judged += fields.value(5 + i) != u"-";
+            read += fields.value(5 + i) != u"-" && got[i] == fields.value(5 + i).simplified();
+        }
     }
-    QVERIFY2(found.intersect(notRegistered).size() >= 40, qPrintable(QString::number(found.size())));
+    // Extensions with both a found and a not-registered answer; the share of what a person reads that the site reads.
+    found.remove(u"-"_qs);
+    QVERIFY2(found.intersect(notRegistered).size() >= 150, qPrintable(QString::number(found.size())));
+    QVERIFY2(read * 100 >= judged * kFieldsReadPercent, qPrintable(QStringLiteral("%1 of %2").arg(read).arg(judged)));
 }
 
 void TestSiteQueries::fieldsOfRecordedAnswers_data()
@@ -280,10 +315,20 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     // its phrase.
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("judged"); // holder, registrar, expires as MANIFEST.tsv says a person reads them
+    QHash<QString, QStringList> people;
+    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1);
+    for (const QString &line : lines) {
+        const QStringList fields = line.trimmed().split(u'\t');
+        if (fields.value(3) == u"found")
+            people.insert(fields[0], fields.mid(5, 3));
+    }
     QStringList judged;
-    const auto row = [&judged](const char *file, QStringList expected) {
+    const auto row = [&](const char *file, QStringList expected) {
         judged.append(QString::fromLatin1(file));
-        QTest::newRow(file) << judged.last() << expected;
+        QTest::newRow(file) << judged.last() << expected << people.value(judged.last());
     };
     row("whois.afilias.net/found.txt",
         { "2001-07-31", "2018-07-31", "2017-06-29", "MarkMonitor Inc.",
@@ -291,7 +336,8 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.nic.uk/found.txt",
         { "1999-02-14", "2015-02-14", "2014-01-13", "Markmonitor Inc. t/a Markmonitor", "", "ns1.google.com", "" });
     row("whois.dns.pt/found.txt", { "2003-01-09", "2015-02-28", "", "", "ACTIVE", "ns4.google.com", "" });
-    row("whois.nic.it/found.txt", { "1999-12-10", "2014-04-21", "2013-04-21", "", "ok", "ns1.google.com", "" });
+    row("whois.nic.it/found.txt", // the registrar's section names its organisation over its handle
+        { "1999-12-10", "2014-04-21", "2013-04-21", "MarkMonitor International Limited", "ok", "ns1.google.com", "" });
     row("whois.nic.fr/found.txt",
         { "2004-05-20", "2019-05-07", "2018-04-08", "EPAG Domainservices GmbH", "ACTIVE", "ns.magic.fr", "" });
     row("whois.denic.de/found.txt", { "", "", "2011-03-30", "", "connect", "ns1.google.com", "" });
@@ -312,12 +358,9 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.nic.ve/found.txt", { "2010-10-27", "2011-10-27", "", "", "", "", "" }); // keys in Spanish
     row("whois.isoc.org.il/found.txt", // the newest of many changed: lines
         { "", "", "2014-01-16", "Israel Internet Association ISOC-IL", "Transfer Locked", "ns.isoc.org.il", "" });
-    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
-    QVERIFY(manifest.open(QIODevice::ReadOnly));
-    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.trimmed().split(u'\t');
-        if (fields.value(3) == u"found" && !judged.contains(fields[0]))
-            QTest::newRow(qPrintable(fields[0])) << fields[0] << QStringList();
+    for (auto it = people.cbegin(); it != people.cend(); ++it) {
+        if (!judged.contains(it.key()))
+            QTest::newRow(qPrintable(it.key())) << it.key() << QStringList() << it.value();
     }
 }
 
@@ -325,14 +368,35 @@ void TestSiteQueries::fieldsOfRecordedAnswers()
 {
     QFETCH(QString, file);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, judged);
     RdapFields read;
     WhoisText::readFields(Upstream::decodeText(readData(QStringLiteral("whois/") + file)), read);
+    // Every date reads, but a registry's "before Aug-1996", kept as written.
+    for (const QString &date : { read.registered, read.expires, read.lastChanged })
+        QVERIFY2(date.isEmpty() || QDate::fromString(date, Qt::ISODate).isValid() || date.startsWith(u"before "),
+                 qPrintable(date));
+    // What the site reads of the holder, the registrar and the expiry is what a person reads, never another value
+    // (how many it reads at all: recordedAnswersCoverManyRegistries).
+    // Known misreadings, each with why: not yet right.
+    static const QHash<QString, QString> known {
+        { u"whois.verisign-grs.com/found.txt"_qs, u"the registrar of another name in an answer of many"_qs },
+        { u"whois.afrinic.net/ip-found.txt"_qs, u"the description over the organisation's name"_qs },
+        { u"whois.smallregistry.net/found.txt"_qs, u"YAML's references"_qs },
+        { u"whois.nic.uk/found-2.txt"_qs, u"a sentence in the registrar's place"_qs },
+        { u"whois.ua/found.txt"_qs, u"the registrar's handle, without a digit"_qs },
+        { u"whois.ua/found-2.txt"_qs, u"the registrar's handle, without a digit"_qs },
+        { u"whois.dotpostregistry.net/found.txt"_qs, u"the registry itself as registrar"_qs },
+        { u"whois.donuts.co/found.txt"_qs, u"a privacy service's name: withheld, or the holder?"_qs },
+    };
+    const QStringList seen = personsView(read);
+    for (qsizetype i = 0; i < judged.size() && i < seen.size() && !known.contains(file); ++i) {
+        if (seen[i] != u"-")
+            QCOMPARE(seen[i], judged[i].simplified());
+    }
+    if (expected.isEmpty())
+        return; // statuses of other forms are shown as written
     for (const QString &status : std::as_const(read.statuses))
         QVERIFY2(Statuses::phrase(status), qPrintable(status));
-    for (const QString &date : { read.registered, read.expires, read.lastChanged })
-        QVERIFY2(date.isEmpty() || QDate::fromString(date, Qt::ISODate).isValid(), qPrintable(date));
-    if (expected.isEmpty())
-        return;
     const QStringList got { read.registered, read.expires,           read.lastChanged,
                             read.registrar,  read.statuses.value(0), read.nameServers.value(0),
                             read.dnssec };
@@ -687,7 +751,7 @@ void TestSiteQueries::todaysLookups_data()
     QTest::addColumn<QStringList>("routes"); // path, file (or a status), ...
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QStringList>("shown"); // on the page
-    const QString under = QStringLiteral("ns1.nic.fr is a name under nic.fr.");
+    const QString under = QStringLiteral("ns1.nic.fr lies within the domain nic.fr.");
     QTest::newRow("a host name and its record")
         << "ns1.nic.fr"
         << QStringList { "/domain/nic.fr", "rdap.nic.fr-domain-2.json", "/nameserver/ns1.nic.fr",

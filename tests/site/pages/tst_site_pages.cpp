@@ -315,8 +315,10 @@ void TestSitePages::verdicts_data()
         << int(O::Found) << int(K::Domain) << qint64(0) << QStringList { "pending delete" }
         << QStringList { "verdict warn", "about to be deleted" } << QStringList { "verdict warn" };
     QTest::newRow("free") << int(O::NotRegistered) << int(K::Domain) << qint64(0) << none
-                          << QStringList { "verdict ok", ">Available<", "example.com is not registered." }
-                          << QStringList { "verdict ok", ">Verfügbar<" };
+                          << QStringList { "verdict ok", ">Available<", "example.com is not registered.",
+                                           u"Evidence: whois.example, line 3: “Status: &lt;free&gt;”"_qs }
+                          << QStringList { "verdict ok", ">Verfügbar<",
+                                           u"Beleg: whois.example, Zeile 3: „Status: &lt;free&gt;“"_qs };
     QTest::newRow("reserved") << int(O::Reserved) << int(K::Domain) << qint64(0) << none
                               << QStringList { "verdict warn", ">Reserved or blocked<", "<h1>" }
                               << QStringList { ">Reserviert oder gesperrt<" };
@@ -324,8 +326,10 @@ void TestSitePages::verdicts_data()
                                << QStringList { ">Registry busy<", "Try again in 30 s." }
                                << QStringList { ">Registry ausgelastet<" };
     QTest::newRow("unknown") << int(O::Unknown) << int(K::Domain) << qint64(0) << none
-                             << QStringList { "verdict warn", ">Unknown<", "does not say whether example.com is" }
-                             << QStringList { "verdict warn", ">Unbekannt<" };
+                             << QStringList { "verdict warn", ">Unknown<", "does not say whether example.com is",
+                                              "Evidence: whois.example answered, but no line of its answer is about "
+                                              "example.com being registered or not" }
+                             << QStringList { "verdict warn", ">Unbekannt<", "Beleg: whois.example hat geantwortet" };
     QTest::newRow("failed") << int(O::Failed) << int(K::Domain) << qint64(0) << none
                             << QStringList { "verdict error", ">No answer<" } << QStringList { ">Keine Antwort<" };
     QTest::newRow("network") << int(O::Found) << int(K::Network) << qint64(0) << none
@@ -368,6 +372,9 @@ void TestSitePages::verdicts()
         : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
         : result.outcome == LookupResult::Outcome::Unknown     ? Message(MessageId::UnknownAnswer, result.query)
                                                                : Message(MessageId::NotARecord);
+    if (result.outcome == LookupResult::Outcome::NotRegistered || result.outcome == LookupResult::Outcome::Unknown)
+        result.evidence = Evidence { u"whois.example"_qs, result.outcome == LookupResult::Outcome::Unknown ? 0 : 3,
+                                     u"Status: <free>"_qs, 0, false };
     for (const auto &[language, expected] :
          { std::pair(&PageLanguage::english(), english), std::pair(&PageLanguage::forAcceptLanguage("de"), german) }) {
         const QString page = QString::fromUtf8(Pages::lookupPage(u"example.com"_qs, &result, *language));

@@ -1,0 +1,182 @@
+// Who holds a name where a whois record says it in a block of its own: a "Registrant" section whose name stands on
+// the lines below it, or a contact's handle that a block further down defines. The keys are whois-keys.tsv's
+// section and contact rows.
+
+#include "WhoisText.h"
+
+#include "RegistryData.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace WhoisText {
+
+namespace {
+
+enum class Part { Name, Organisation, Handle };
+
+struct ContactKeys
+{
+    QHash<QString, QString> sections; // headings of a section alone on their line, and the field each gives
+    QHash<QString, Part> parts; // keys inside a contact's block
+    QStringList errors;
+};
+
+ContactKeys loadContactKeys()
+{
+    ContactKeys keys;
+    for (const RegistryData::Row &row : RegistryData::rows("whois-keys.tsv", 3, &keys.errors)) {
+        const QString &answer = row.fields[0], &key = row.fields[1], &given = row.fields[2];
+        if (answer == u"section" && (given == u"holder" || given == u"registrar"))
+            keys.sections.insert(key, given);
+        else if (answer == u"contact" && (given == u"name" || given == u"organisation" || given == u"handle"))
+            keys.parts.insert(key,
+                              given == u"name"               ? Part::Name
+                                  : given == u"organisation" ? Part::Organisation
+                                                             : Part::Handle);
+        else if (answer == u"section" || answer == u"contact")
+            keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
+                                   .arg(row.line)
+                                   .arg(answer, given));
+    }
+    keys.errors.removeIf([](const QString &error) { return !error.contains(u"is not a row"); });
+    return keys;
+}
+
+const ContactKeys &contactKeys()
+{
+    static const ContactKeys loaded = loadContactKeys();
+    return loaded;
+}
+
+// A key as the tables write it: lower case, without the marks and brackets around it ("** Registrant:",
+// "[Registrant]", "name...............:"), of a key in two languages the last ("Titular / Registrant").
+QString keyOf(QStringView raw)
+{
+    QString key = raw.trimmed().toString().toLower();
+    if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
+        key = key.mid(slash + 3);
+    static const QRegularExpression marks(QStringLiteral("^[*#%>\\[\\s]+|[\\]:.\\s]+$|\\([^)]*\\)"));
+    return key.remove(marks).simplified();
+}
+
+struct Line
+{
+    QString key; // empty for a line without one
+    QString value; // the value after the key's colon, or the whole line without a key
+};
+
+Line split(QStringView line)
+{
+    const qsizetype colon = line.indexOf(u':');
+    // A key may explain itself in brackets: "Company English Name (It should be the same as ...): GOOGLE INC."
+    const bool explained = colon > 64 && colon < 300 && line.left(colon).endsWith(u')');
+    if (colon <= 0 || (colon > 64 && !explained))
+        return Line { QString(), line.trimmed().toString() };
+    return Line { keyOf(line.left(colon)), line.mid(colon + 1).trimmed().toString() };
+}
+
+// The holder named in a block of lines: its first name, else its first organisation; a handle where it has
+// neither.
+struct Named
+{
+    QString name, organisation, handle;
+    QString holder() const { return !name.isEmpty() ? name : organisation; }
+    // A registrar's section names the company; its "Name" may be the registrar's handle ("MARKMONITOR-REG").
+    QString registrar() const { return !organisation.isEmpty() ? organisation : name; }
+};
+
+Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
+{
+    Named named;
+    for (qsizetype i = from; i < to; ++i) {
+        const Line line = split(lines[i]);
+        const auto part = contactKeys().parts.constFind(line.key);
+        if (line.value.isEmpty() || part == contactKeys().parts.cend())
+            continue;
+        QString &into = *part == Part::Name ? named.name
+            : *part == Part::Organisation   ? named.organisation
+                                            : named.handle;
+        if (into.isEmpty() && !RdapFields::isPlaceholder(line.value) && line.value != u"-"
+            && line.value.compare(u"n/a"_qs, Qt::CaseInsensitive) != 0)
+            into = withoutHandle(line.value);
+    }
+    return named;
+}
+
+// The block (between blank lines) that defines the handle, other than the line at `except`: its holder.
+QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line line = split(lines[i]);
+        if (i == except || line.value.compare(handle, Qt::CaseInsensitive) != 0
+            || contactKeys().parts.value(line.key, Part::Name) != Part::Handle)
+            continue;
+        qsizetype from = i, to = i + 1;
+        while (from > 0 && !lines[from - 1].trimmed().isEmpty())
+            --from;
+        while (to < lines.size() && !lines[to].trimmed().isEmpty())
+            ++to;
+        const QString holder = namedIn(lines, from, to).holder();
+        if (!holder.isEmpty())
+            return holder;
+    }
+    return QString();
+}
+
+} // namespace
+
+bool looksLikeHandle(const QString &value)
+{
+    static const QRegularExpression handle(QStringLiteral("^[A-Za-z0-9]+(?:[-_.][A-Za-z0-9]+)*$"));
+    return value.size() <= 40 && handle.match(value).hasMatch()
+        && std::any_of(value.cbegin(), value.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+QString holderFromContacts(const QString &answer, const QString &holder, const QString &field)
+{
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    // A handle in the holder's place: the block that defines it.
+    if (field == u"holder" && looksLikeHandle(holder)) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (split(lines[i]).value.compare(holder, Qt::CaseInsensitive) == 0)
+                return definedBy(lines, holder, i);
+        }
+        return QString();
+    }
+    // A section headed "Registrant" (or "Holder", "Titular"), its name on the lines below the heading.
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line heading = split(lines[i]);
+        if (contactKeys().sections.value(heading.key.isEmpty() ? keyOf(heading.value) : heading.key) != field
+            || (!heading.key.isEmpty() && !heading.value.isEmpty()))
+            continue;
+        qsizetype from = i + 1;
+        while (from < lines.size() && from < i + 4 && lines[from].trimmed().isEmpty())
+            ++from;
+        qsizetype to = from;
+        while (to < lines.size() && to < from + 16 && !lines[to].trimmed().isEmpty())
+            ++to;
+        if (from >= to)
+            continue;
+        const Named named = namedIn(lines, from, to);
+        const QString found = field == u"registrar" ? named.registrar() : named.holder();
+        if (!found.isEmpty())
+            return found;
+        if (!named.handle.isEmpty())
+            return definedBy(lines, named.handle, -1);
+        // No keys: the first line is the name ("Titular / Registrant" over "Google, Inc.").
+        const Line first = split(lines[from]);
+        if (first.key.isEmpty() && !RdapFields::isPlaceholder(first.value) && !first.value.startsWith(u'%')
+            && !first.value.startsWith(u'#'))
+            return withoutHandle(first.value);
+    }
+    return QString();
+}
+
+QStringList contactKeyErrors()
+{
+    return contactKeys().errors;
+}
+
+} // namespace WhoisText
