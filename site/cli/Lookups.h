@@ -18,8 +18,10 @@ namespace Cli {
 bool readQuestions(const QString &name, QStringList &questions, QString *error);
 
 // The lookups, a few at once; each answer handed on in the order of the questions (with a counter on a terminal's
-// standard error for many). Returns when all are answered.
-void lookUpEach(const Lookup &lookup, const QStringList &questions,
+// standard error for many). A question whose registry asks to wait (or rests after failures) waits that long and
+// is asked again, while its waits add up to no more than waitAtMost seconds, saying so on standard error. Returns
+// when all are answered.
+void lookUpEach(const Lookup &lookup, const QStringList &questions, int waitAtMost,
                 const std::function<void(const QString &question, const LookupResult &result)> &answered);
 
 // The lookups, their answers printed in the order of the questions. Exit status 1 when one was not answered.

@@ -19,6 +19,7 @@ struct Output
     Format format;
     bool raw; // the records after the fields, in text
     const PageLanguage &words;
+    int waitAtMost = 0; // seconds a question of a list may wait for its registry in all
 };
 
 // The user's language, as the page would pick it for a browser of that system.

@@ -41,7 +41,7 @@ int watch(const Lookup &lookup, const QStringList &questions, const Output &outp
     if (output.format == Format::Csv)
         out << "question,name,field,before,after\n";
     int changed = 0, failed = 0;
-    lookUpEach(lookup, questions, [&](const QString &question, const LookupResult &result) {
+    lookUpEach(lookup, questions, output.waitAtMost, [&](const QString &question, const LookupResult &result) {
         const std::optional<Sighting> sighting = Sighting::of(result, QDateTime::currentDateTimeUtc());
         const QString name = result.query;
         if (!sighting) {

@@ -75,9 +75,16 @@ int main(int argc, char **argv)
     const QCommandLineOption coverage(
         u"coverage"_qs,
         u"Prints how each top-level domain of the root zone is looked up, from the files at hand (no network): its "
-        "route (both, rdap, whois or none), RDAP service and whois server, a line each; then the counts."_qs);
-    parser.addOptions(
-        { help, version, raw, json, csv, file, availability, cacheDir, records, server, coverage, watchState });
+        "route (both, rdap, whois or none), RDAP service and whois server, the forms of its whois answers read right "
+        "by recorded answers (found, not-registered, reserved, refused, rate-limited) and the keys its fields are "
+        "read from, a line each; then the counts."_qs);
+    const QCommandLineOption waitAtMost(
+        u"wait-at-most"_qs,
+        u"In a list (several questions or --file): how long, in seconds, a question may wait in all for a registry "
+        "that asks to wait or rests after failures, before it is reported busy (300; 0: never wait)."_qs,
+        u"seconds"_qs, u"300"_qs);
+    parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, coverage,
+                        watchState, waitAtMost });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -120,6 +127,10 @@ int main(int argc, char **argv)
     if (parser.isSet(coverage))
         return printCoverage(bootstrap, options.lookup);
     const Lookup lookup(bootstrap, settings);
+    bool waitNumber = false;
+    const int waitSeconds = parser.value(waitAtMost).toInt(&waitNumber);
+    if (!waitNumber || waitSeconds < 0 || waitSeconds > 86400)
+        return usage(u"--wait-at-most takes a number of seconds from 0 to 86400"_qs);
     Output output { format, parser.isSet(raw), userLanguage() };
     if (parser.isSet(availability)) {
         const std::optional<ManyExtensions> question
@@ -134,6 +145,9 @@ int main(int argc, char **argv)
         return usage(error);
     if (questions.isEmpty())
         return usage(u"no question given"_qs);
+    // A list is answered, not abandoned: its questions wait for a registry that asks them to; a single question is
+    // answered at once.
+    output.waitAtMost = questions.size() > 1 || parser.isSet(file) ? waitSeconds : 0;
     if (parser.isSet(watchState)) {
         if (parser.isSet(records) || parser.isSet(raw))
             return usage(u"--watch prints what changed: not with --records or --raw"_qs);

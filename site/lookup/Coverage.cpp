@@ -1,6 +1,9 @@
 #include "Coverage.h"
 
+#include "RegistryData.h"
+
 #include <QFile>
+#include <QHash>
 
 QString TldRoute::kind() const
 {
@@ -14,6 +17,18 @@ QList<TldRoute> coverage(RdapBootstrap &bootstrap, const LookupSettings &setting
     QFile rootZone(u":/site/iana/root-zone.tsv"_qs);
     if (!rootZone.open(QIODevice::ReadOnly | QIODevice::Text))
         return routes;
+    // The atlas: a row a thing proved of a TLD's answers (tld, form or field, its wording or key, the proof).
+    QHash<QString, QStringList> verified, keys;
+    QStringList errors;
+    for (const RegistryData::Row &row : RegistryData::rows("atlas.tsv", 4, &errors)) {
+        const QString &tld = row.fields[0], &item = row.fields[1], &how = row.fields[2];
+        static const QStringList forms { u"found"_qs, u"not-registered"_qs, u"reserved"_qs, u"refused"_qs,
+                                         u"rate-limited"_qs };
+        if (forms.contains(item))
+            verified[tld].append(item);
+        else
+            keys[tld].append(item + u": "_qs + how);
+    }
     const QJsonDocument domainFile = bootstrap.domainFile();
     while (!rootZone.atEnd()) {
         const QString line = QString::fromUtf8(rootZone.readLine()).trimmed();
@@ -27,6 +42,8 @@ QList<TldRoute> coverage(RdapBootstrap &bootstrap, const LookupSettings &setting
             route.whois = named->whois;
             route.operators = true;
         }
+        route.verified = verified.value(route.tld);
+        route.keys = keys.value(route.tld);
         routes.append(route);
     }
     return routes;

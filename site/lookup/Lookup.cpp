@@ -35,7 +35,7 @@ void LookupJob::rateLimited(LookupResult &result, qint64 retryAfterSeconds)
 {
     result.outcome = Outcome::RateLimited;
     result.retryAfterSeconds = retryAfterSeconds;
-    result.message = retryAfterSeconds >= 0 ? Message(MessageId::RegistryLimited, retryAfterSeconds)
+    result.message = retryAfterSeconds >= 0 ? Message(MessageId::RegistryLimited, Message::duration(retryAfterSeconds))
                                             : Message(MessageId::RegistryLimitedLater);
 }
 
@@ -106,15 +106,17 @@ void LookupJob::pacedNow(const QString &host, std::function<void()> ask, const Q
         if (turn.kind != RegistryHealth::Turn::Ask) {
             const bool limited = turn.kind == RegistryHealth::Turn::Limited;
             if (m_result.outcome == Outcome::Found) {
-                m_result.notes.append(Message(
-                    limited ? MessageId::RecordLeftOutLimited : MessageId::RecordLeftOutResting, host, turn.seconds));
+                m_result.notes.append(
+                    Message(limited ? MessageId::RecordLeftOutLimited : MessageId::RecordLeftOutResting, host,
+                            Message::duration(turn.seconds)));
                 return finish();
             }
             if (limited) {
                 rateLimited(m_result, turn.seconds);
             } else {
                 m_result.outcome = Outcome::Failed;
-                m_result.message = Message(MessageId::RegistryResting, host, turn.seconds);
+                m_result.message = Message(MessageId::RegistryResting, host, Message::duration(turn.seconds));
+                m_result.retryAfterSeconds = turn.seconds; // a list may wait for it
             }
             return finish();
         }
@@ -128,12 +130,12 @@ void LookupJob::pacedNow(const QString &host, std::function<void()> ask, const Q
         if (wait > longest) {
             const qint64 seconds = qint64(std::ceil(wait));
             if (m_result.outcome == Outcome::Found) {
-                m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, seconds));
+                m_result.notes.append(Message(MessageId::PacedRecordLeftOut, host, Message::duration(seconds)));
                 return finish();
             }
             m_result.outcome = Outcome::RateLimited;
             m_result.retryAfterSeconds = seconds;
-            m_result.message = Message(MessageId::Paced, host, seconds);
+            m_result.message = Message(MessageId::Paced, host, Message::duration(seconds));
             return finish();
         }
         QTimer::singleShot(int(wait * 1000), this, ask);

@@ -129,6 +129,35 @@ QJsonObject entityWithRole(const QJsonObject &record, const QString &role, int d
     return QJsonObject();
 }
 
+// The first line of a record's first remark: a regional registry's description of a network or AS number.
+QString description(const QJsonObject &record)
+{
+    const QJsonArray remarks = record.value(u"remarks").toArray();
+    const QJsonArray lines
+        = remarks.isEmpty() ? QJsonArray() : remarks.first().toObject().value(u"description").toArray();
+    return lines.isEmpty() ? QString() : lines.first().toString().simplified().left(200);
+}
+
+// The registrant: of several (a regional registry lists its maintainers as registrants too), the organisation,
+// never a maintainer ("COLOCLUE-MNT") where another is named.
+QJsonObject registrantOf(const QJsonObject &record)
+{
+    const auto maintainer = [](const QJsonObject &entity) {
+        return entity.value(u"handle").toString().endsWith(u"-MNT", Qt::CaseInsensitive);
+    };
+    QJsonObject first;
+    for (const QJsonValue &value : record.value(u"entities").toArray()) {
+        const QJsonObject entity = value.toObject();
+        if (!hasRole(entity, QStringLiteral("registrant")))
+            continue;
+        if (!maintainer(entity))
+            return entity;
+        if (first.isEmpty())
+            first = entity;
+    }
+    return first.isEmpty() ? entityWithRole(record, QStringLiteral("registrant")) : first;
+}
+
 // What a record's "redacted" member (RFC 9537) says it withholds: each item's name and reason.
 struct Redaction
 {
@@ -225,8 +254,14 @@ void RdapFields::read(const QJsonObject &record)
         const QString items = names.join(QStringLiteral(", "));
         withheldItems.append(reason.isEmpty() ? items : QStringLiteral("%1 (%2)").arg(items, reason));
     }
-    const QJsonObject registrant = entityWithRole(record, QStringLiteral("registrant"));
+    const QJsonObject registrant = registrantOf(record);
     const Contact holderContact = Contact::of(registrant);
+    // An entity's own record names who it is (or the organisation it belongs to); its registrants are the
+    // maintainers of its object.
+    if (record.value(u"objectClassName").toString() == u"entity") {
+        keep(holder, Contact::of(entityWithRole(record, QStringLiteral("organisation"))).who());
+        keep(holder, Contact::of(record).who());
+    }
     keep(holder, holderContact.who());
     if (holder.isEmpty()) {
         const auto about = std::find_if(redacted.cbegin(), redacted.cend(), [](const Redaction &item) {
@@ -234,12 +269,17 @@ void RdapFields::read(const QJsonObject &record)
                 && (item.name.contains(u"Name", Qt::CaseInsensitive)
                     || item.name.contains(u"Organi", Qt::CaseInsensitive));
         });
-        // A registrant given by its handle alone ("CZ-NIC", a regional registry's "BTENT-MNT") is named by it,
-        // unless the record says the rest is withheld.
+        // A registrant given by its handle alone ("CZ-NIC") is named by it, unless the record says the rest is
+        // withheld, or a network's or AS number's own description names who holds it.
         if (about != redacted.cend())
             withheld.insert(QStringLiteral("holder"), about->reason);
         else if (holderContact.placeholder)
             withheld.insert(QStringLiteral("holder"), QString());
+        else if (const QString described = description(record), kind = record.value(u"objectClassName").toString();
+                 !described.isEmpty()
+                 && (kind == u"ip network" || kind == u"autnum" || record.contains(u"startAddress")
+                     || record.contains(u"startAutnum")))
+            keep(holder, described); // a network's or AS number's own description ("Fortum"), as whois's descr:
         else
             keep(holder, registrant.value(u"handle").toString());
     }

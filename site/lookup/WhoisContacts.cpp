@@ -14,7 +14,7 @@ namespace WhoisText {
 
 namespace {
 
-enum class Part { Name, Organisation, Handle };
+enum class Part { Name, Organisation, Handle, Email, AbuseHandle };
 
 struct ContactKeys
 {
@@ -30,11 +30,15 @@ ContactKeys loadContactKeys()
         const QString &answer = row.fields[0], &key = row.fields[1], &given = row.fields[2];
         if (answer == u"section" && (given == u"holder" || given == u"registrar"))
             keys.sections.insert(key, given);
-        else if (answer == u"contact" && (given == u"name" || given == u"organisation" || given == u"handle"))
+        else if (answer == u"contact"
+                 && (given == u"name" || given == u"organisation" || given == u"handle" || given == u"email"
+                     || given == u"abuse-handle"))
             keys.parts.insert(key,
                               given == u"name"               ? Part::Name
                                   : given == u"organisation" ? Part::Organisation
-                                                             : Part::Handle);
+                                  : given == u"handle"       ? Part::Handle
+                                  : given == u"email"        ? Part::Email
+                                                             : Part::AbuseHandle);
         else if (answer == u"section" || answer == u"contact")
             keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
                                    .arg(row.line)
@@ -50,17 +54,6 @@ const ContactKeys &contactKeys()
     return loaded;
 }
 
-// A key as the tables write it: lower case, without the marks and brackets around it ("** Registrant:",
-// "[Registrant]", "name...............:"), of a key in two languages the last ("Titular / Registrant").
-QString keyOf(QStringView raw)
-{
-    QString key = raw.trimmed().toString().toLower();
-    if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
-        key = key.mid(slash + 3);
-    static const QRegularExpression marks(QStringLiteral("^[*#%>\\[\\s]+|[\\]:.\\s]+$|\\([^)]*\\)"));
-    return key.remove(marks).simplified();
-}
-
 struct Line
 {
     QString key; // empty for a line without one
@@ -74,14 +67,14 @@ Line split(QStringView line)
     const bool explained = colon > 64 && colon < 300 && line.left(colon).endsWith(u')');
     if (colon <= 0 || (colon > 64 && !explained))
         return Line { QString(), line.trimmed().toString() };
-    return Line { keyOf(line.left(colon)), line.mid(colon + 1).trimmed().toString() };
+    return Line { tableKey(line.left(colon)), line.mid(colon + 1).trimmed().toString() };
 }
 
 // The holder named in a block of lines: its first name, else its first organisation; a handle where it has
 // neither.
 struct Named
 {
-    QString name, organisation, handle;
+    QString name, organisation, handle, email;
     QString holder() const { return !name.isEmpty() ? name : organisation; }
     // A registrar's section names the company; its "Name" may be the registrar's handle ("MARKMONITOR-REG").
     QString registrar() const { return !organisation.isEmpty() ? organisation : name; }
@@ -93,10 +86,11 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
     for (qsizetype i = from; i < to; ++i) {
         const Line line = split(lines[i]);
         const auto part = contactKeys().parts.constFind(line.key);
-        if (line.value.isEmpty() || part == contactKeys().parts.cend())
+        if (line.value.isEmpty() || part == contactKeys().parts.cend() || *part == Part::AbuseHandle)
             continue;
         QString &into = *part == Part::Name ? named.name
             : *part == Part::Organisation   ? named.organisation
+            : *part == Part::Email          ? named.email
                                             : named.handle;
         if (into.isEmpty() && !RdapFields::isPlaceholder(line.value) && line.value != u"-"
             && line.value.compare(u"n/a"_qs, Qt::CaseInsensitive) != 0)
@@ -105,8 +99,9 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
     return named;
 }
 
-// The block (between blank lines) that defines the handle, other than the line at `except`: its holder.
-QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except)
+// The block (between blank lines) that defines the handle, other than the line at `except`: its holder, or its
+// e-mail address.
+QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except, bool email = false)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Line line = split(lines[i]);
@@ -118,9 +113,10 @@ QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizet
             --from;
         while (to < lines.size() && !lines[to].trimmed().isEmpty())
             ++to;
-        const QString holder = namedIn(lines, from, to).holder();
-        if (!holder.isEmpty())
-            return holder;
+        const Named named = namedIn(lines, from, to);
+        const QString found = email ? named.email : named.holder();
+        if (!found.isEmpty())
+            return found;
     }
     return QString();
 }
@@ -148,7 +144,7 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
     // A section headed "Registrant" (or "Holder", "Titular"), its name on the lines below the heading.
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Line heading = split(lines[i]);
-        if (contactKeys().sections.value(heading.key.isEmpty() ? keyOf(heading.value) : heading.key) != field
+        if (contactKeys().sections.value(heading.key.isEmpty() ? tableKey(heading.value) : heading.key) != field
             || (!heading.key.isEmpty() && !heading.value.isEmpty()))
             continue;
         qsizetype from = i + 1;
@@ -170,6 +166,19 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
         if (first.key.isEmpty() && !RdapFields::isPlaceholder(first.value) && !first.value.startsWith(u'%')
             && !first.value.startsWith(u'#'))
             return withoutHandle(first.value);
+    }
+    return QString();
+}
+
+QString abuseFromContacts(const QString &answer)
+{
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line line = split(lines[i]);
+        if (!line.value.isEmpty() && contactKeys().parts.value(line.key, Part::Name) == Part::AbuseHandle) {
+            if (const QString email = definedBy(lines, line.value, i, true); !email.isEmpty())
+                return email;
+        }
     }
     return QString();
 }

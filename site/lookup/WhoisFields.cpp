@@ -5,6 +5,7 @@
 #include "RegistryData.h"
 
 #include <QHash>
+#include <QHostAddress>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -90,18 +91,6 @@ const Keys &keys()
     return loaded;
 }
 
-// A key as the table writes it: the last of its languages ("Data de registo / Creation Date"), without what
-// stands in brackets ("(dd/mm/yyyy)", "[Domain Name]"), in lower case.
-QString keyOf(QStringView raw)
-{
-    QString key = raw.trimmed().toString().toLower();
-    if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
-        key = key.mid(slash + 3);
-    // "(dd/mm/yyyy)", brackets ("[Expires on]"), and the dots that pad a key to its column ("expires.......")
-    static const QRegularExpression bracketed(QStringLiteral("\\([^)]*\\)|[\\[\\]]|\\.{2,}$"));
-    return key.remove(bracketed).simplified();
-}
-
 qsizetype indentOf(QStringView line)
 {
     qsizetype i = 0;
@@ -120,7 +109,7 @@ qsizetype spacedKeyLength(QStringView line)
         QStringLiteral("^\\s*([A-Za-z][\\w.-]*(?: [A-Za-z][\\w.-]*)*)(?:\\t|  )\\s*[^\\s:]"));
     for (const QRegularExpression *form : { &keyThenDate, &paddedKey }) {
         const QRegularExpressionMatch match = form->match(line.toString());
-        if (match.hasMatch() && keys().record.contains(keyOf(match.captured(1))))
+        if (match.hasMatch() && keys().record.contains(tableKey(match.captured(1))))
             return match.capturedEnd(1);
     }
     return -1;
@@ -166,6 +155,11 @@ bool FieldReader::set(Field field, const QString &key, const QString &value)
     const bool dated = field == Registered || field == Expires || field == Changed;
     if (dated && std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c.isDigit(); }))
         return false;
+    // A regional registry's "descr:" names the holder only where no organisation's name does.
+    if (field == Holder && key != u"descr" && m_firstKey.value(field) == u"descr") {
+        m_firstKey.remove(field);
+        m_fields.holder.clear();
+    }
     const auto seen = m_firstKey.constFind(field);
     if (seen != m_firstKey.cend() && *seen != key)
         return false;
@@ -250,6 +244,30 @@ template<typename KeepFirst> void FieldReader::take(Field field, const QString &
 
 } // namespace
 
+// How specific a network is, as its prefix's length: "192.0.2.0/24", "2001:db8::/32", "192.0.2.0 - 192.0.2.255" (the
+// bits the two ends share); -1 when it does not read.
+static int prefixLength(QStringView range)
+{
+    if (const qsizetype slash = range.indexOf(u'/'); slash > 0)
+        return range.mid(slash + 1).toInt();
+    const qsizetype dash = range.indexOf(u" - ");
+    const QHostAddress low(range.left(qMax<qsizetype>(dash, 0)).trimmed().toString()),
+        high(range.mid(dash + 3).trimmed().toString());
+    if (dash < 0 || low.isNull() || high.isNull() || low.protocol() != high.protocol())
+        return -1;
+    const Q_IPV6ADDR a = low.toIPv6Address(), b = high.toIPv6Address();
+    int shared = 0;
+    for (int byte = 0; byte < 16; ++byte) {
+        const quint8 differ = a[byte] ^ b[byte];
+        if (differ) {
+            shared += qCountLeadingZeroBits(differ);
+            break;
+        }
+        shared += 8;
+    }
+    return low.protocol() == QAbstractSocket::IPv4Protocol ? shared - 96 : shared;
+}
+
 // A name as a person reads it, without what follows it on its line: the registry's handle ("MarkMonitor, Inc.
 // (R22-LRCC)", "dotASIA R4-ASIA (800046)", "Google Inc (go101-adnic-o)"), an e-mail address or another column.
 QString withoutHandle(const QString &value)
@@ -262,6 +280,17 @@ QString withoutHandle(const QString &value)
     for (int pass = 0; pass < 3; ++pass)
         without = without.remove(tail).trimmed();
     return without.isEmpty() ? value.trimmed() : without;
+}
+
+QString tableKey(QStringView raw)
+{
+    QString key = raw.trimmed().toString().toLower();
+    if (const qsizetype slash = key.lastIndexOf(u" / "); slash >= 0)
+        key = key.mid(slash + 3);
+    // "(dd/mm/yyyy)", brackets ("[Expires on]"), the marks before a heading ("** Registrant:") and the dots that pad
+    // a key to its column ("expires.......")
+    static const QRegularExpression marks(QStringLiteral("\\([^)]*\\)|[\\[\\]]|^[*#%>\\s]+|[:\\s]+$|\\.{2,}$"));
+    return key.remove(marks).simplified();
 }
 
 QStringList referralKeys(Onward answer)
@@ -281,6 +310,25 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
     FieldLines ignored;
     FieldLines &lineOf = where ? *where : ignored;
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    // A regional registry's answer with networks one inside another ("NetRange:", "inetnum:" twice): the most
+    // specific (the longest prefix; of equals the last) is the record of the address; its fields are read from its
+    // first line on.
+    qsizetype start = 0;
+    int networks = 0, longest = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
+        if (line.startsWith(u"NetRange:", Qt::CaseInsensitive) || line.startsWith(u"inetnum:", Qt::CaseInsensitive)
+            || line.startsWith(u"inet6num:", Qt::CaseInsensitive)) {
+            ++networks;
+            const int prefix = prefixLength(line.mid(line.indexOf(u':') + 1).trimmed());
+            if (prefix >= longest) {
+                longest = prefix;
+                start = i;
+            }
+        }
+    }
+    if (networks < 2)
+        start = 0;
     QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
     const auto set = [&](Field field, const QString &key, const QString &value, qsizetype index) {
         if (!reader.set(field, key, value))
@@ -290,7 +338,7 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
         if (!lineOf.keys.contains(QLatin1StringView(nameOf(field))))
             lineOf.keys.insert(QLatin1StringView(nameOf(field)), key);
     };
-    for (qsizetype i = 0; i < lines.size(); ++i) {
+    for (qsizetype i = start; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             ++reader.block;
         const QStringView line
@@ -302,11 +350,11 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
             colon = line.indexOf(u']') + 1; // "[Expires on]   2027/05/31"
         else if (const qsizetype spaced = spacedKeyLength(line); spaced > 0 && (colon < 0 || colon > spaced))
             colon = spaced; // "Record expires on 2026-11-09 00:00:00", "Valid-date          2011-07-23"
-        if (colon < 0 && line.size() < 32 && keys().record.value(keyOf(line), Registrar) == NameServer)
+        if (colon < 0 && line.size() < 32 && keys().record.value(tableKey(line), Registrar) == NameServer)
             colon = line.size();
         if (colon <= 0 || colon > 64)
             continue;
-        const QString key = keyOf(line.left(colon));
+        const QString key = tableKey(line.left(colon));
         const QString value = line.mid(colon + 1).trimmed().toString();
         if (const auto root = keys().root.constFind(key); topLevelDomain && root != keys().root.cend()) {
             if (*root == Signed)
@@ -344,15 +392,28 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
         const QString holder = holderFromContacts(answer, fields.holder);
         if (!holder.isEmpty() || looksLikeHandle(fields.holder)) {
             fields.holder = holder;
-            if (!holder.isEmpty())
+            if (!holder.isEmpty()) {
                 fields.withheld.remove(QStringLiteral("holder"));
+                lineOf.keys.insert(QStringLiteral("holder"), QStringLiteral("(its contact block)"));
+            }
         }
+    }
+    // A regional registry's abuse contact: the line its server adds ("% Abuse contact for '...' is
+    // 'abuse@example.net'"), else the block of the abuse-c handle.
+    if (!topLevelDomain && fields.abuse.isEmpty()) {
+        static const QRegularExpression said(QStringLiteral("^%\\s*abuse contact for .* is '([^'\\s]+@[^'\\s]+)'"),
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = said.match(answer);
+        fields.abuse = match.hasMatch() ? match.captured(1) : abuseFromContacts(answer);
     }
     // A registrar named in a section of its own, or a handle in its place ("MARK-0292").
     if (!topLevelDomain && (fields.registrar.isEmpty() || looksLikeHandle(fields.registrar))) {
         const QString registrar = holderFromContacts(answer, QString(), QStringLiteral("registrar"));
         if (!registrar.isEmpty() || looksLikeHandle(fields.registrar))
             fields.registrar = registrar;
+        if (!registrar.isEmpty())
+            lineOf.keys.insert(QStringLiteral("registrar"), QStringLiteral("(its section)"));
     }
 }
 

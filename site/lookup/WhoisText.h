@@ -72,6 +72,10 @@ QStringList keyErrors();
 // A name as a person reads it, without the registry's handle, e-mail address or column after it on its line
 // ("MarkMonitor, Inc. (R22-LRCC)").
 QString withoutHandle(const QString &value);
+// A key as whois-keys.tsv writes it: the last of its languages ("Data de registo / Creation Date"), in lower case,
+// without what stands in brackets ("(dd/mm/yyyy)", "[Domain Name]"), the marks before a heading ("** Registrant:")
+// or the dots that pad it to its column ("expires.......").
+QString tableKey(QStringView raw);
 // Whether a value is a contact's handle ("GI7803022-NICAT", "mmr8008-53808") rather than a name.
 bool looksLikeHandle(const QString &value);
 // The holder that a record names in a block of its own, where `holder` (what its keys gave) is empty or a
@@ -79,6 +83,9 @@ bool looksLikeHandle(const QString &value);
 // it. Empty when there is none.
 // `field`: "holder", or "registrar" for a registrar's section ("Registrar:" over "  Name: ...").
 QString holderFromContacts(const QString &answer, const QString &holder, const QString &field = u"holder"_qs);
+// The e-mail address of the abuse contact that an abuse-c handle names, from the block that defines it; empty when
+// there is none.
+QString abuseFromContacts(const QString &answer);
 QStringList contactKeyErrors();
 
 // The rows of the registries' files that do not load: each as "file, line N: why". Empty for the files that ship.

@@ -78,13 +78,13 @@ constexpr Row kRows[] = {
     //: %1: why (a reason of its own)
     { MessageId::BootstrapUnreadable, QT_TRANSLATE_NOOP("Message", "The RDAP bootstrap file could not be read: %1") },
 
-    //: %1: a number of seconds
-    { MessageId::ServiceBusy, QT_TRANSLATE_NOOP("Message", "The lookup service is busy. Try again in %1 s.") },
+    //: %1: a wait, as people say it: "45 s", "2 min", "59 min 36 s", "1 h 5 min" (units h, min, s)
+    { MessageId::ServiceBusy, QT_TRANSLATE_NOOP("Message", "The lookup service is busy. Try again in %1.") },
     { MessageId::ClientBusy,
       QT_TRANSLATE_NOOP("Message", "Too many lookups from your address are under way. Try again in 5 s.") },
-    //: %1: a number of seconds
+    //: %1: a wait, as people say it: "45 s", "2 min", "59 min 36 s", "1 h 5 min" (units h, min, s)
     { MessageId::ClientLimited,
-      QT_TRANSLATE_NOOP("Message", "Your address has asked for many lookups lately. Try again in %1 s.") },
+      QT_TRANSLATE_NOOP("Message", "Your address has asked for many lookups lately. Try again in %1.") },
     { MessageId::ClientLimitedCheck,
       QT_TRANSLATE_NOOP("Message", "Not asked: your address has asked many registries lately.") },
 
@@ -99,9 +99,9 @@ constexpr Row kRows[] = {
     { MessageId::NoTopLevelDomain, QT_TRANSLATE_NOOP("Message", ".%1 is not a top-level domain of the root zone.") },
     //: %1: why IANA's RDAP service could not be used (a sentence of its own)
     { MessageId::IanaWhoisInstead, QT_TRANSLATE_NOOP("Message", "%1; IANA's whois was asked instead.") },
-    //: %1: a number of seconds
+    //: %1: a wait, as people say it: "45 s", "2 min", "59 min 36 s", "1 h 5 min" (units h, min, s)
     { MessageId::RegistryLimited,
-      QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again in %1 s.") },
+      QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again in %1.") },
     { MessageId::RegistryLimitedLater,
       QT_TRANSLATE_NOOP("Message", "The registry is limiting how often it is asked. Try again later.") },
     //: %1: a number of seconds
@@ -142,15 +142,15 @@ constexpr Row kRows[] = {
       QT_TRANSLATE_NOOP("Message", "There is no lookup service for the extension .%1.") },
     //: %1: the address, network or AS number
     { MessageId::NoService, QT_TRANSLATE_NOOP("Message", "There is no lookup service for %1.") },
-    //: %1: a server's host name; %2: a number of seconds
+    //: %1: a server's host name; %2: a wait, as people say it ("45 s", "59 min 36 s")
     { MessageId::PacedRecordLeftOut,
       QT_TRANSLATE_NOOP("Message",
                         "The site is pacing its questions to %1 so as not to be blocked there; its record is left "
-                        "out. Try again in %2 s.") },
-    //: %1: a server's host name; %2: a number of seconds
+                        "out. Try again in %2.") },
+    //: %1: a server's host name; %2: a wait, as people say it ("45 s", "59 min 36 s")
     { MessageId::Paced,
       QT_TRANSLATE_NOOP("Message",
-                        "The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.") },
+                        "The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.") },
     //: %1: an HTTP status number; %2: the registry's own words, as it sent them (often English)
     { MessageId::RegistryStatusSaid,
       QT_TRANSLATE_NOOP("Message", "The registry's lookup service answered with status %1: %2.") },
@@ -166,17 +166,16 @@ constexpr Row kRows[] = {
                         "address or AS number whose record names it.") },
     //: %1: a number (50)
     { MessageId::TooManyExtensions, QT_TRANSLATE_NOOP("Message", "At most %1 extensions can be checked at once.") },
-    //: %1: a server's host name; %2: a number of seconds
+    //: %1: a server's host name; %2: a wait, as people say it ("45 s", "59 min 36 s")
     { MessageId::RegistryResting,
       QT_TRANSLATE_NOOP("Message",
-                        "The registry's lookup service (%1) has failed again and again; it is asked again in %2 s.") },
-    //: %1: a server's host name; %2: a number of seconds
+                        "The registry's lookup service (%1) has failed again and again; it is asked again in %2.") },
+    //: %1: a server's host name; %2: a wait, as people say it ("45 s", "59 min 36 s")
     { MessageId::RecordLeftOutLimited,
-      QT_TRANSLATE_NOOP("Message",
-                        "%1 is limiting how often it is asked; its record is left out. Try again in %2 s.") },
-    //: %1: a server's host name; %2: a number of seconds
+      QT_TRANSLATE_NOOP("Message", "%1 is limiting how often it is asked; its record is left out. Try again in %2.") },
+    //: %1: a server's host name; %2: a wait, as people say it ("45 s", "59 min 36 s")
     { MessageId::RecordLeftOutResting,
-      QT_TRANSLATE_NOOP("Message", "%1 has failed again and again; its record is left out. Try again in %2 s.") },
+      QT_TRANSLATE_NOOP("Message", "%1 has failed again and again; its record is left out. Try again in %2.") },
     //: %1: a server's host name; %2: why (a reason of its own)
     { MessageId::NotTrusted,
       QT_TRANSLATE_NOOP("Message", "the server did not prove that it is %1 (%2), so nothing was asked of it") },
@@ -232,6 +231,24 @@ static_assert(inOrder(), "kRows holds every message once, in the order of Messag
 constexpr int kDeepest = 8; // a reason inside a reason: the site's messages go four deep at most
 
 } // namespace
+
+QString Message::duration(qint64 seconds)
+{
+    // Units between no-break spaces, the same in every language: "45 s", "2 min", "59 min 36 s", "1 h 5 min".
+    const QChar space(0x00A0);
+    const qint64 s = qMax<qint64>(seconds, 0);
+    const auto unit
+        = [space](qint64 count, const char *name) { return QString::number(count) + space + QLatin1StringView(name); };
+    if (s < 60)
+        return unit(s, "s");
+    if (s < 3600)
+        return s % 60 ? unit(s / 60, "min") + space + unit(s % 60, "s") : unit(s / 60, "min");
+    const qint64 minutes = (s + 30) / 60; // an hour's wait to the minute
+    if (minutes < 24 * 60)
+        return minutes % 60 ? unit(minutes / 60, "h") + space + unit(minutes % 60, "min") : unit(minutes / 60, "h");
+    const qint64 hours = (minutes + 30) / 60;
+    return hours % 24 ? unit(hours / 24, "d") + space + unit(hours % 24, "h") : unit(hours / 24, "d");
+}
 
 QString Message::filled(const QString &text, const QList<QString> &arguments)
 {

@@ -154,6 +154,8 @@ public:
     // A text with its arguments in place: %1 to %9, in any order, each as often as the text names it; an
     // argument's own "%1" stays as it is.
     static QString filled(const QString &text, const QList<QString> &arguments);
+    // A wait as people say it, in units that every language writes alike: "45 s", "59 min 36 s", "1 h 5 min".
+    static QString duration(qint64 seconds);
     // In English: for logs and tests.
     QString english() const { return rendered(); }
 

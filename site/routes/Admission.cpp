@@ -22,9 +22,9 @@ Admission::Asked Admission::refused(LookupPool::Admission admission, int retryAf
     case LookupPool::Admission::ClientBusy:
         return Asked { nullptr, 429, 5, Message(MessageId::ClientBusy) };
     case LookupPool::Admission::ClientLimited:
-        return Asked { nullptr, 429, retryAfter, Message(MessageId::ClientLimited, retryAfter) };
+        return Asked { nullptr, 429, retryAfter, Message(MessageId::ClientLimited, Message::duration(retryAfter)) };
     default:
-        return Asked { nullptr, 503, queueSeconds, Message(MessageId::ServiceBusy, queueSeconds) };
+        return Asked { nullptr, 503, queueSeconds, Message(MessageId::ServiceBusy, Message::duration(queueSeconds)) };
     }
 }
 

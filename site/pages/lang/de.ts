@@ -144,18 +144,8 @@
         <translation>Die RDAP-Bootstrap-Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <source>The lookup service is busy. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Der Abfragedienst ist ausgelastet. Versuchen Sie es in %1 s erneut.</translation>
-    </message>
-    <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
         <translation>Von Ihrer Adresse laufen zu viele Abfragen gleichzeitig. Versuchen Sie es in 5 s erneut.</translation>
-    </message>
-    <message>
-        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Von Ihrer Adresse kamen in letzter Zeit viele Abfragen. Versuchen Sie es in %1 s erneut.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -166,11 +156,6 @@
         <source>No registry holds a record for %1.</source>
         <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Keine Registry führt einen Eintrag für %1.</translation>
-    </message>
-    <message>
-        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es in %1 s erneut.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again later.</source>
@@ -253,16 +238,6 @@
         <translation>Für %1 gibt es keinen Abfragedienst.</translation>
     </message>
     <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden; der Eintrag von dort wird nicht angezeigt. Versuchen Sie es in %2 s erneut.</translation>
-    </message>
-    <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden. Versuchen Sie es in %2 s erneut.</translation>
-    </message>
-    <message>
         <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
         <extracomment>%1: the domain name</extracomment>
         <translation>%1 ist von der Registry reserviert oder gesperrt und kann nicht registriert werden.</translation>
@@ -300,21 +275,6 @@
         <source>At most %1 extensions can be checked at once.</source>
         <extracomment>%1: a number (50)</extracomment>
         <translation>Es können höchstens %1 Endungen auf einmal geprüft werden.</translation>
-    </message>
-    <message>
-        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Der Abfragedienst der Registry (%1) ist wiederholt ausgefallen; er wird in %2 s wieder gefragt.</translation>
-    </message>
-    <message>
-        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 begrenzt, wie oft es gefragt wird; sein Eintrag fehlt hier. Versuchen Sie es in %2 s erneut.</translation>
-    </message>
-    <message>
-        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 ist wiederholt ausgefallen; sein Eintrag fehlt hier. Versuchen Sie es in %2 s erneut.</translation>
     </message>
     <message>
         <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
@@ -380,6 +340,46 @@
         <source>%1 lies within the domain %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
         <translation>%1 gehört zur Domain %2.</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Der Abfragedienst ist ausgelastet. Versuchen Sie es in %1 erneut.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Von Ihrer Adresse kamen in letzter Zeit viele Abfragen. Versuchen Sie es in %1 erneut.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es in %1 erneut.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden; der Eintrag von dort wird nicht angezeigt. Versuchen Sie es in %2 erneut.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Die Website fragt %1 nur in Abständen ab, um dort nicht gesperrt zu werden. Versuchen Sie es in %2 erneut.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Der Abfragedienst der Registry (%1) ist wiederholt ausgefallen; er wird in %2 wieder gefragt.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 begrenzt, wie oft es gefragt wird; sein Eintrag fehlt hier. Versuchen Sie es in %2 erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 ist wiederholt ausgefallen; sein Eintrag fehlt hier. Versuchen Sie es in %2 erneut.</translation>
     </message>
 </context>
 <context>

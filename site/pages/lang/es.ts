@@ -144,18 +144,8 @@
         <translation>No se ha podido leer el archivo bootstrap de RDAP: %1</translation>
     </message>
     <message>
-        <source>The lookup service is busy. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>El servicio de búsqueda está ocupado. Inténtelo de nuevo dentro de %1 s.</translation>
-    </message>
-    <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
         <translation>Hay demasiadas búsquedas en curso desde su dirección. Inténtelo de nuevo dentro de 5 s.</translation>
-    </message>
-    <message>
-        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Desde su dirección se han hecho muchas búsquedas últimamente. Inténtelo de nuevo dentro de %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -166,11 +156,6 @@
         <source>No registry holds a record for %1.</source>
         <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Ningún registro tiene datos de %1.</translation>
-    </message>
-    <message>
-        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>El registro limita la frecuencia de las consultas. Inténtelo de nuevo dentro de %1 s.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again later.</source>
@@ -253,16 +238,6 @@
         <translation>No hay ningún servicio de búsqueda para %1.</translation>
     </message>
     <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen; se omiten sus datos. Inténtelo de nuevo dentro de %2 s.</translation>
-    </message>
-    <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen. Inténtelo de nuevo dentro de %2 s.</translation>
-    </message>
-    <message>
         <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
         <extracomment>%1: the domain name</extracomment>
         <translation>%1 está reservado o bloqueado por el registro y no se puede registrar.</translation>
@@ -300,21 +275,6 @@
         <source>At most %1 extensions can be checked at once.</source>
         <extracomment>%1: a number (50)</extracomment>
         <translation>Se pueden comprobar como máximo %1 extensiones a la vez.</translation>
-    </message>
-    <message>
-        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>El servicio de búsqueda del registro (%1) ha fallado una y otra vez; se le volverá a consultar dentro de %2 s.</translation>
-    </message>
-    <message>
-        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 limita la frecuencia de las consultas; sus datos no se muestran. Vuelva a intentarlo dentro de %2 s.</translation>
-    </message>
-    <message>
-        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 ha fallado una y otra vez; sus datos no se muestran. Vuelva a intentarlo dentro de %2 s.</translation>
     </message>
     <message>
         <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
@@ -380,6 +340,46 @@
         <source>%1 lies within the domain %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
         <translation>%1 pertenece al dominio %2.</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>El servicio de búsqueda está ocupado. Inténtelo de nuevo dentro de %1.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Desde su dirección se han hecho muchas búsquedas últimamente. Inténtelo de nuevo dentro de %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>El registro limita la frecuencia de las consultas. Inténtelo de nuevo dentro de %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen; se omiten sus datos. Inténtelo de nuevo dentro de %2.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>El sitio espacia sus consultas a %1 para evitar que lo bloqueen. Inténtelo de nuevo dentro de %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>El servicio de búsqueda del registro (%1) ha fallado una y otra vez; se le volverá a consultar dentro de %2.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 limita la frecuencia de las consultas; sus datos no se muestran. Vuelva a intentarlo dentro de %2.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 ha fallado una y otra vez; sus datos no se muestran. Vuelva a intentarlo dentro de %2.</translation>
     </message>
 </context>
 <context>

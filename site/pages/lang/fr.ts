@@ -144,18 +144,8 @@
         <translation>Le fichier d&apos;amorçage RDAP n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The lookup service is busy. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Le service de recherche est occupé. Réessayez dans %1 s.</translation>
-    </message>
-    <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
         <translation>Trop de recherches sont en cours depuis votre adresse. Réessayez dans 5 s.</translation>
-    </message>
-    <message>
-        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Beaucoup de recherches ont été demandées depuis votre adresse ces derniers temps. Réessayez dans %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -166,11 +156,6 @@
         <source>No registry holds a record for %1.</source>
         <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Aucun registre ne détient de fiche pour %1.</translation>
-    </message>
-    <message>
-        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Le registre limite la fréquence des interrogations. Réessayez dans %1 s.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again later.</source>
@@ -253,16 +238,6 @@
         <translation>Il n&apos;y a pas de service de recherche pour %1.</translation>
     </message>
     <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué&#x202f;; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2 s.</translation>
-    </message>
-    <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué. Réessayez dans %2 s.</translation>
-    </message>
-    <message>
         <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
         <extracomment>%1: the domain name</extracomment>
         <translation>%1 est réservé ou bloqué par le registre et ne peut pas être enregistré.</translation>
@@ -302,21 +277,6 @@
         <translation>Au plus %1 extensions peuvent être vérifiées à la fois.</translation>
     </message>
     <message>
-        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Le service de recherche du registre (%1) a échoué à plusieurs reprises&#x202f;; il sera de nouveau interrogé dans %2&#xa0;s.</translation>
-    </message>
-    <message>
-        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 limite la fréquence des requêtes&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2&#xa0;s.</translation>
-    </message>
-    <message>
-        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 a échoué à plusieurs reprises&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2&#xa0;s.</translation>
-    </message>
-    <message>
         <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
         <extracomment>%1: a server&apos;s host name; %2: why (a reason of its own)</extracomment>
         <translation>le serveur n&apos;a pas prouvé qu&apos;il est %1 (%2), donc rien ne lui a été demandé</translation>
@@ -354,7 +314,7 @@
     <message>
         <source>%1, line %2: “%3”</source>
         <extracomment>What a verdict rests on, shown under it: the line of a whois server&apos;s answer that decided. %1: the server&apos;s host name; %2: the line&apos;s number in the answer; %3: the line itself, as the server sent it (in its language).</extracomment>
-        <translation>%1, ligne %2 : « %3 »</translation>
+        <translation>%1, ligne %2&#xa0;: «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>%1 answered with HTTP status %2</source>
@@ -380,6 +340,46 @@
         <source>%1 lies within the domain %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
         <translation>%1 fait partie du domaine %2.</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Le service de recherche est occupé. Réessayez dans %1.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Beaucoup de recherches ont été demandées depuis votre adresse ces derniers temps. Réessayez dans %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Le registre limite la fréquence des interrogations. Réessayez dans %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué&#x202f;; la fiche de ce serveur n&apos;est pas affichée. Réessayez dans %2.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Le site espace ses requêtes vers %1 pour ne pas y être bloqué. Réessayez dans %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Le service de recherche du registre (%1) a échoué à plusieurs reprises&#x202f;; il sera de nouveau interrogé dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 limite la fréquence des requêtes&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 a échoué à plusieurs reprises&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2.</translation>
     </message>
 </context>
 <context>
@@ -879,7 +879,7 @@
     <message>
         <source>Evidence: %1</source>
         <extracomment>One line under a lookup&apos;s verdict: what it rests on (the server asked and the line of its answer that decided, or the status of its answer). %1: that, in a sentence.</extracomment>
-        <translation>Preuve : %1</translation>
+        <translation>Preuve&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n extension(s)</source>

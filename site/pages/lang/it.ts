@@ -144,18 +144,8 @@
         <translation>Non è stato possibile leggere il file bootstrap RDAP: %1</translation>
     </message>
     <message>
-        <source>The lookup service is busy. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Il servizio di ricerca è occupato. Riprovare tra %1 s.</translation>
-    </message>
-    <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
         <translation>Sono in corso troppe ricerche dal suo indirizzo. Riprovare tra 5 s.</translation>
-    </message>
-    <message>
-        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Dal suo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1 s.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -166,11 +156,6 @@
         <source>No registry holds a record for %1.</source>
         <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Nessun registro contiene dati su %1.</translation>
-    </message>
-    <message>
-        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Il registro limita la frequenza delle richieste. Riprovare tra %1 s.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again later.</source>
@@ -253,16 +238,6 @@
         <translation>Non esiste un servizio di ricerca per %1.</translation>
     </message>
     <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato; i suoi dati vengono omessi. Riprovare tra %2 s.</translation>
-    </message>
-    <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato. Riprovare tra %2 s.</translation>
-    </message>
-    <message>
         <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
         <extracomment>%1: the domain name</extracomment>
         <translation>%1 è riservato o bloccato dal registro e non può essere registrato.</translation>
@@ -300,21 +275,6 @@
         <source>At most %1 extensions can be checked at once.</source>
         <extracomment>%1: a number (50)</extracomment>
         <translation>Si possono verificare al massimo %1 estensioni alla volta.</translation>
-    </message>
-    <message>
-        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>Il servizio di ricerca del registro (%1) non ha risposto più volte; verrà interrogato di nuovo tra %2 s.</translation>
-    </message>
-    <message>
-        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 limita la frequenza delle richieste; i suoi dati non sono riportati. Riprovare tra %2 s.</translation>
-    </message>
-    <message>
-        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 non ha risposto più volte; i suoi dati non sono riportati. Riprovare tra %2 s.</translation>
     </message>
     <message>
         <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
@@ -380,6 +340,46 @@
         <source>%1 lies within the domain %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
         <translation>%1 fa parte del dominio %2.</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Il servizio di ricerca è occupato. Riprovare tra %1.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Dal suo indirizzo sono state richieste molte ricerche di recente. Riprovare tra %1.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Il registro limita la frequenza delle richieste. Riprovare tra %1.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato; i suoi dati vengono omessi. Riprovare tra %2.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Il sito distanzia nel tempo le richieste a %1 per evitare di essere bloccato. Riprovare tra %2.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>Il servizio di ricerca del registro (%1) non ha risposto più volte; verrà interrogato di nuovo tra %2.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 limita la frequenza delle richieste; i suoi dati non sono riportati. Riprovare tra %2.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 non ha risposto più volte; i suoi dati non sono riportati. Riprovare tra %2.</translation>
     </message>
 </context>
 <context>

@@ -144,18 +144,8 @@
         <translation>Het RDAP-bootstrapbestand kon niet worden gelezen: %1</translation>
     </message>
     <message>
-        <source>The lookup service is busy. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>De opzoekdienst is bezet. Probeer het over %1 s opnieuw.</translation>
-    </message>
-    <message>
         <source>Too many lookups from your address are under way. Try again in 5 s.</source>
         <translation>Er lopen te veel zoekopdrachten vanaf uw adres. Probeer het over 5 s opnieuw.</translation>
-    </message>
-    <message>
-        <source>Your address has asked for many lookups lately. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Vanaf uw adres zijn de laatste tijd veel zoekopdrachten gedaan. Probeer het over %1 s opnieuw.</translation>
     </message>
     <message>
         <source>%1 is not registered.</source>
@@ -166,11 +156,6 @@
         <source>No registry holds a record for %1.</source>
         <extracomment>%1: the address, network or AS number</extracomment>
         <translation>Geen enkel register heeft een record van %1.</translation>
-    </message>
-    <message>
-        <source>The registry is limiting how often it is asked. Try again in %1 s.</source>
-        <extracomment>%1: a number of seconds</extracomment>
-        <translation>Het register beperkt hoe vaak het wordt geraadpleegd. Probeer het over %1 s opnieuw.</translation>
     </message>
     <message>
         <source>The registry is limiting how often it is asked. Try again later.</source>
@@ -253,16 +238,6 @@
         <translation>Er is geen opzoekdienst voor %1.</translation>
     </message>
     <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken; het record van die server wordt weggelaten. Probeer het over %2 s opnieuw.</translation>
-    </message>
-    <message>
-        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken. Probeer het over %2 s opnieuw.</translation>
-    </message>
-    <message>
         <source>%1 is reserved or blocked by the registry and cannot be registered.</source>
         <extracomment>%1: the domain name</extracomment>
         <translation>%1 is door het register gereserveerd of geblokkeerd en kan niet worden geregistreerd.</translation>
@@ -300,21 +275,6 @@
         <source>At most %1 extensions can be checked at once.</source>
         <extracomment>%1: a number (50)</extracomment>
         <translation>Er kunnen hoogstens %1 extensies tegelijk worden gecontroleerd.</translation>
-    </message>
-    <message>
-        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>De opzoekdienst van het register (%1) faalde keer op keer; hij wordt over %2 s opnieuw geraadpleegd.</translation>
-    </message>
-    <message>
-        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 beperkt hoe vaak het wordt geraadpleegd; zijn record ontbreekt. Probeer het over %2 s opnieuw.</translation>
-    </message>
-    <message>
-        <source>%1 has failed again and again; its record is left out. Try again in %2 s.</source>
-        <extracomment>%1: a server&apos;s host name; %2: a number of seconds</extracomment>
-        <translation>%1 faalde keer op keer; zijn record ontbreekt. Probeer het over %2 s opnieuw.</translation>
     </message>
     <message>
         <source>the server did not prove that it is %1 (%2), so nothing was asked of it</source>
@@ -380,6 +340,46 @@
         <source>%1 lies within the domain %2.</source>
         <extracomment>%1: a host name such as www.example.com; %2: the registered domain it lies in (example.com). The verdict that follows is about %2.</extracomment>
         <translation>%1 valt onder het domein %2.</translation>
+    </message>
+    <message>
+        <source>The lookup service is busy. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>De opzoekdienst is bezet. Probeer het over %1 opnieuw.</translation>
+    </message>
+    <message>
+        <source>Your address has asked for many lookups lately. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Vanaf uw adres zijn de laatste tijd veel zoekopdrachten gedaan. Probeer het over %1 opnieuw.</translation>
+    </message>
+    <message>
+        <source>The registry is limiting how often it is asked. Try again in %1.</source>
+        <extracomment>%1: a wait, as people say it: &quot;45 s&quot;, &quot;2 min&quot;, &quot;59 min 36 s&quot;, &quot;1 h 5 min&quot; (units h, min, s)</extracomment>
+        <translation>Het register beperkt hoe vaak het wordt geraadpleegd. Probeer het over %1 opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken; het record van die server wordt weggelaten. Probeer het over %2 opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site is pacing its questions to %1 so as not to be blocked there. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>De site spreidt de vragen aan %1 in de tijd om daar niet geblokkeerd te raken. Probeer het over %2 opnieuw.</translation>
+    </message>
+    <message>
+        <source>The registry&apos;s lookup service (%1) has failed again and again; it is asked again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>De opzoekdienst van het register (%1) faalde keer op keer; hij wordt over %2 opnieuw geraadpleegd.</translation>
+    </message>
+    <message>
+        <source>%1 is limiting how often it is asked; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 beperkt hoe vaak het wordt geraadpleegd; zijn record ontbreekt. Probeer het over %2 opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1 has failed again and again; its record is left out. Try again in %2.</source>
+        <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
+        <translation>%1 faalde keer op keer; zijn record ontbreekt. Probeer het over %2 opnieuw.</translation>
     </message>
 </context>
 <context>

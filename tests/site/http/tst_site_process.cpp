@@ -157,6 +157,8 @@ void TestSiteProcess::apiAnswersAsDescribed()
                      "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
           "application/rdap+json" });
     rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/domain/busy.com",
+               { 429, "{}", "application/rdap+json", LocalHttpServer::Reply::Mode::Normal, 100, "Retry-After: 1\r\n" });
     SiteProcess site({ QStringLiteral("--rdap-bootstrap"), rdap.base() + "/dns.json", QStringLiteral("--allow-address"),
                        QStringLiteral("127.0.0.1"), QStringLiteral("--client-burst"), QStringLiteral("2"),
                        QStringLiteral("--client-lookups-per-minute"), QStringLiteral("1") });
@@ -358,6 +360,11 @@ void TestSiteProcess::commandLine_data()
                                   << QStringList { u"example.com"_qs.leftJustified(25)
                                                        + u"Registered · 13 August 2099"_qs,
                                                    u"example.org"_qs.leftJustified(25) + u"Unknown ("_qs };
+    QTest::newRow("a list waits for its registry, up to a bound")
+        << QStringList { "--wait-at-most", "2", "busy.com", "free.com" } << 1
+        << QStringList { u"quelcor-lookup: busy.com: The registry is limiting how often it is asked. Try again in "
+                         "1\u00A0s. Waiting 1\u00A0s, then asking again."_qs,
+                         u"free.com: Available"_qs };
     QTest::newRow("no question") << QStringList {} << 2 << QStringList {};
     QTest::newRow("both formats") << QStringList { "--csv", "--json", "x.com" } << 2 << QStringList {};
 }
@@ -377,6 +384,8 @@ void TestSiteProcess::commandLine()
                      "events":[{"eventAction":"expiration","eventDate":"2099-08-13T04:00:00Z"}]})",
                  "application/rdap+json" });
     rdap.route("/domain/free.com", { 404, "{}", "application/rdap+json" });
+    rdap.route("/domain/busy.com",
+               { 429, "{}", "application/rdap+json", LocalHttpServer::Reply::Mode::Normal, 100, "Retry-After: 1\r\n" });
     rdap.route("/domain/formula.com",
                { 200, R"json({"ldhName":"formula.com","status":["@SUM(1+1)"],"entities":[{"roles":
         ["registrar"],"vcardArray":["vcard",[["fn",{},"text","=cmd|' /C calc'!A0"]]]}]})json",

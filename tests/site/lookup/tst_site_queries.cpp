@@ -48,6 +48,8 @@ private slots:
     void recordedAnswers_data();
     void recordedAnswers();
     void recordedAnswersCoverManyRegistries();
+    void atlasProvedByTheCorpus();
+    void regionalRegistriesRecords();
     void fieldsOfRecordedAnswers_data();
     void fieldsOfRecordedAnswers();
     void throttledWhoisAnswer_data();
@@ -308,6 +310,107 @@ void TestSiteQueries::recordedAnswersCoverManyRegistries()
     QVERIFY2(read * 100 >= judged * kFieldsReadPercent, qPrintable(QStringLiteral("%1 of %2").arg(read).arg(judged)));
 }
 
+void TestSiteQueries::atlasProvedByTheCorpus()
+{
+    // The atlas claims only what a recorded answer proves: each form of answer the site reads as a person judged
+    // it (with the line that decided), each field under the key it was read from, with the value the person read
+    // (statuses and name servers: read at all). QUELCOR_WRITE_ATLAS=1 writes it anew from the corpus.
+    QFile manifest(kData + QStringLiteral("/whois/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    QStringList lines = QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1);
+    lines.sort();
+    QMap<QString, QString> atlas; // "tld\titem" -> "how\tproof"; the first proof in the files' order
+    const auto claim = [&atlas](const QString &tld, const QString &item, QString how, const QString &file) {
+        how = how.simplified().left(120);
+        const QString key = tld + u'\t' + item;
+        if (!atlas.contains(key))
+            atlas.insert(key, (how.isEmpty() ? u"-"_qs : how) + u'\t' + u"whois/"_qs + file);
+    };
+    const QHash<QString, int> forms { { u"found"_qs, int(Verdict::Record) },
+                                      { u"not-registered"_qs, int(Verdict::NotRegistered) },
+                                      { u"reserved"_qs, int(Verdict::Reserved) },
+                                      { u"refused"_qs, int(Verdict::Refused) },
+                                      { u"rate-limited"_qs, int(Verdict::RateLimited) } };
+    for (const QString &line : std::as_const(lines)) {
+        const QStringList fields = line.trimmed().split(u'\t');
+        const QString tld = fields.value(4), outcome = fields.value(3);
+        if (tld.isEmpty() || tld == u"-" || !forms.contains(outcome))
+            continue;
+        const QString text = Upstream::decodeText(readData(QStringLiteral("whois/") + fields[0]));
+        const QString query = fields[2] == u"-" ? QString() : fields[2];
+        const WhoisText::Reading reading = WhoisText::read(text, fields[1], query);
+        if (int(reading.verdict) != forms.value(outcome))
+            continue;
+        RdapFields read;
+        WhoisText::FieldLines where;
+        if (outcome == u"found")
+            WhoisText::readFields(text, read, false, &where);
+        claim(tld, outcome, outcome == u"found" ? WhoisText::namesName(text, query).text : reading.quote.text,
+              fields[0]);
+        const QStringList seen = personsView(read);
+        const char *const judgedFields[] = { "holder", "registrar", "expires" };
+        for (int i = 0; i < 3 && outcome == u"found"; ++i) {
+            const QString name = QLatin1StringView(judgedFields[i]);
+            if (seen[i] != u"-" && seen[i] == fields.value(5 + i).simplified() && where.keys.contains(name))
+                claim(tld, name, where.keys.value(name), fields[0]);
+        }
+        if (!read.statuses.isEmpty() && where.keys.contains(u"status"_qs))
+            claim(tld, u"status"_qs, where.keys.value(u"status"_qs), fields[0]);
+        if (!read.nameServers.isEmpty() && where.keys.contains(u"name-server"_qs))
+            claim(tld, u"name-server"_qs, where.keys.value(u"name-server"_qs), fields[0]);
+    }
+    QString made
+        = u"# The atlas of top-level domains' whois answers: what the site is proved to read right, each with "
+          "the recorded\n# answer that proves it (under tests/site/data/). Made from the corpus by "
+          "tst_site_queries (QUELCOR_WRITE_ATLAS=1),\n# which checks that it still holds.\n#\n"
+          "# tld, then a form of answer (found, not-registered, reserved, refused, rate-limited) with the line "
+          "that decides,\n# or a field (holder, registrar, expires, status, name-server) with its key; then "
+          "the proof.\n"_qs;
+    for (auto it = atlas.cbegin(); it != atlas.cend(); ++it)
+        made += it.key() + u'\t' + it.value() + u'\n';
+    const QString path = QStringLiteral(QUELCOR_SOURCE_DIR "/site/lookup/registries/atlas.tsv");
+    QFile shipped(path);
+    if (qEnvironmentVariableIsSet("QUELCOR_WRITE_ATLAS")) {
+        QVERIFY(shipped.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        shipped.write(made.toUtf8());
+        shipped.close();
+    }
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QVERIFY2(QString::fromUtf8(shipped.readAll()) == made,
+             "the atlas and the corpus differ: run tst_site_queries atlasProvedByTheCorpus with QUELCOR_WRITE_ATLAS=1");
+}
+
+void TestSiteQueries::regionalRegistriesRecords()
+{
+    // Every answer of tests/site/data/rir, by RDAP and by whois: the holder is the organisation a person reads
+    // (never a maintainer's handle), the abuse contact an e-mail address a person reads (never a bare handle);
+    // most of them are read at all.
+    QFile manifest(kData + QStringLiteral("/rir/MANIFEST.tsv"));
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    QStringList wrong;
+    int judged = 0, read = 0;
+    for (const QString &line : QString::fromUtf8(manifest.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1)) {
+        const QStringList row = line.split(u'\t');
+        const QByteArray bytes = readData(QStringLiteral("rir/") + row[0]);
+        RdapFields fields;
+        if (row.value(2) == u"rdap")
+            fields.read(QJsonDocument::fromJson(bytes).object());
+        else
+            WhoisText::readFields(Upstream::decodeText(bytes), fields);
+        const QString holder = row.value(5).simplified(), abuse = row.value(6).section(u',', 0, 0);
+        if (!fields.holder.isEmpty() && holder != u"-" && fields.holder.simplified() != holder)
+            wrong.append(QStringLiteral("%1: holder %2, not %3").arg(row[0], fields.holder, holder));
+        if (!fields.abuse.isEmpty()
+            && (WhoisText::looksLikeHandle(fields.abuse)
+                || (abuse != u"-" && !fields.abuse.contains(abuse, Qt::CaseInsensitive))))
+            wrong.append(QStringLiteral("%1: abuse %2, not %3").arg(row[0], fields.abuse, abuse));
+        judged += (holder != u"-") + (abuse != u"-");
+        read += (holder != u"-" && !fields.holder.isEmpty()) + (abuse != u"-" && !fields.abuse.isEmpty());
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    QVERIFY2(read * 100 >= judged * 70, qPrintable(QStringLiteral("%1 of %2").arg(read).arg(judged)));
+}
+
 void TestSiteQueries::fieldsOfRecordedAnswers_data()
 {
     // The fields read from registries' own forms: registered, expires, last changed, registrar, the statuses and
@@ -408,10 +511,10 @@ void TestSiteQueries::throttledWhoisAnswer_data()
     QTest::addColumn<QByteArray>("answer");
     QTest::addColumn<QString>("message");
     QTest::newRow("with a time") << QByteArray("% Query rate limit exceeded. Please try again in 60 seconds.\r\n")
-                                 << "The registry is limiting how often it is asked. Try again in 60 s.";
+                                 << u"The registry is limiting how often it is asked. Try again in 1\u00A0min."_qs;
     QTest::newRow("in minutes") << QByteArray("%ERROR:201: access denied for 192.0.2.1\n% Excessive querying, "
                                               "grace period of 2 minutes\n")
-                                << "The registry is limiting how often it is asked. Try again in 120 s.";
+                                << u"The registry is limiting how often it is asked. Try again in 2\u00A0min."_qs;
     QTest::newRow("without a time") << QByteArray("Too many requests\r\n")
                                     << "The registry is limiting how often it is asked. Try again later.";
 }
@@ -451,11 +554,11 @@ void TestSiteQueries::numbersThroughRdap_data()
     QTest::newRow("network") << "62.239.237.1/24" << QByteArray("ipv4.json") << QByteArray("62.0.0.0/8")
                              << QByteArray("/rdap/ip/62.239.237.0/24") << "ripe-ip.json"
                              << "62.239.237.0/32 - 62.239.237.255/32"
-                             << "BTENT-MNT" << bt;
+                             << "UDC" << bt; // the network's description, not its maintainer's handle
     QTest::newRow("IPv6 address") << "2a00:2381:ffff::1" << QByteArray("ipv6.json") << QByteArray("2a00::/12")
                                   << QByteArray("/rdap/ip/2a00:2381:ffff::1") << "ripe-ip-2.json"
                                   << "2a00:2381:ffff::/128 - 2a00:2381:ffff::ffff:ffff:ffff:ffff/128"
-                                  << "BTENT-MNT" << bt;
+                                  << "BT World IPv6 Launch" << bt;
     QTest::newRow("AS number") << "as16509" << QByteArray("asn.json") << QByteArray("16384-18431")
                                << QByteArray("/rdap/autnum/16509") << "arin-autnum.json"
                                << "AS16509"

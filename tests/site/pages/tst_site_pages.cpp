@@ -138,6 +138,15 @@ void TestSitePages::messages_data()
            "record for it."_qs
         << u"64:ff9b::a00:1 (Adresse) liegt in einem besonderen Bereich: NAT64 (RFC 6052, eingebettete Adresse "
            "10.0.0.1: privat); keine Registry führt einen Eintrag dafür."_qs;
+    // Waits as people say them: seconds alone, minutes with seconds, hours to the minute, days.
+    for (const auto &[seconds, said] :
+         { std::pair(45, "45\u00A0s"), std::pair(120, "2\u00A0min"), std::pair(3576, "59\u00A0min\u00A036\u00A0s"),
+           std::pair(3900, "1\u00A0h\u00A05\u00A0min"), std::pair(90000, "1\u00A0d\u00A01\u00A0h") })
+        QTest::addRow("a wait of %d s", seconds)
+            << Message(MessageId::RegistryLimited, Message::duration(seconds))
+            << u"The registry is limiting how often it is asked. Try again in %1."_qs.arg(QString::fromUtf8(said))
+            << u"Die Registry begrenzt, wie oft sie abgefragt werden kann. Versuchen Sie es in %1 erneut."_qs.arg(
+                   QString::fromUtf8(said));
     QTest::newRow("an argument that looks like a placeholder stays")
         << Message(MessageId::NotRegistered, u"%2.example"_qs) << u"%2.example is not registered."_qs
         << u"%2.example ist nicht registriert."_qs;
@@ -323,7 +332,7 @@ void TestSitePages::verdicts_data()
                               << QStringList { "verdict warn", ">Reserved or blocked<", "<h1>" }
                               << QStringList { ">Reserviert oder gesperrt<" };
     QTest::newRow("throttled") << int(O::RateLimited) << int(K::Domain) << qint64(0) << none
-                               << QStringList { ">Registry busy<", "Try again in 30 s." }
+                               << QStringList { ">Registry busy<", u"Try again in 30\u00A0s."_qs }
                                << QStringList { ">Registry ausgelastet<" };
     QTest::newRow("unknown") << int(O::Unknown) << int(K::Domain) << qint64(0) << none
                              << QStringList { "verdict warn", ">Unknown<", "does not say whether example.com is",
@@ -369,9 +378,10 @@ void TestSitePages::verdicts()
             = QDate::currentDate().addDays(expiresInDays == kToday ? 0 : expiresInDays).toString(Qt::ISODate);
     result.message = result.outcome == LookupResult::Outcome::NotRegistered
         ? Message(MessageId::NotRegistered, result.query)
-        : result.outcome == LookupResult::Outcome::RateLimited ? Message(MessageId::RegistryLimited, 30)
-        : result.outcome == LookupResult::Outcome::Unknown     ? Message(MessageId::UnknownAnswer, result.query)
-                                                               : Message(MessageId::NotARecord);
+        : result.outcome == LookupResult::Outcome::RateLimited
+        ? Message(MessageId::RegistryLimited, Message::duration(30))
+        : result.outcome == LookupResult::Outcome::Unknown ? Message(MessageId::UnknownAnswer, result.query)
+                                                           : Message(MessageId::NotARecord);
     if (result.outcome == LookupResult::Outcome::NotRegistered || result.outcome == LookupResult::Outcome::Unknown)
         result.evidence = Evidence { u"whois.example"_qs, result.outcome == LookupResult::Outcome::Unknown ? 0 : 3,
                                      u"Status: <free>"_qs, 0, false };
