@@ -81,6 +81,27 @@ const DateForms &dateForms()
     return loaded;
 }
 
+// A month written in letters, in the languages of month-names.tsv: the row with the longest letters that begin it;
+// 0 when none does.
+int monthNamed(const QString &written)
+{
+    static const QList<std::pair<QString, int>> names = [] {
+        QList<std::pair<QString, int>> read;
+        QStringList errors;
+        for (const RegistryData::Row &row : RegistryData::rows("month-names.tsv", 2, &errors))
+            read.append({ row.fields[0], row.fields[1].toInt() });
+        std::sort(read.begin(), read.end(),
+                  [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+        return read;
+    }();
+    const QString lower = written.toLower();
+    for (const auto &[letters, month] : names) {
+        if (lower.startsWith(letters))
+            return month;
+    }
+    return 0;
+}
+
 // The date at the start of a text, in one of the forms that registries write, whatever time or zone follows.
 QDate leadingDate(const QString &text)
 {
@@ -92,9 +113,7 @@ QDate leadingDate(const QString &text)
         int year = match.captured(form.year).toInt();
         if (match.capturedLength(form.year) == 2)
             year += year < 70 ? 2000 : 1900;
-        return QDate(year,
-                     month.front().isLetter() ? QLocale::c().toDate(month.left(3), QStringLiteral("MMM")).month()
-                                              : month.toInt(),
+        return QDate(year, month.front().isLetter() ? monthNamed(month) : month.toInt(),
                      match.captured(form.day).toInt());
     }
     return QDate();

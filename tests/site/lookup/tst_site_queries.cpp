@@ -692,6 +692,23 @@ void TestSiteQueries::datesAsWritten_data()
                                         << "2027-07-04";
     QTest::newRow("month's name, a dot after") << "2013-Aug-22."
                                                << "2013-08-22";
+    // Month names in the registries' languages
+    QTest::newRow("French") << "15 janvier 2025"
+                            << "2025-01-15";
+    QTest::newRow("French, July") << "1 juil. 2021"
+                                  << "2021-07-01";
+    QTest::newRow("German") << "3. März 2024"
+                            << "2024-03-03";
+    QTest::newRow("Spanish") << "5 de agosto de 2023"
+                             << "2023-08-05";
+    QTest::newRow("Italian") << "1 luglio 2022 12:00"
+                             << "2022-07-01";
+    QTest::newRow("Dutch") << "12 okt 2021"
+                           << "2021-10-12";
+    QTest::newRow("Portuguese, December") << "2 dez 2020"
+                                          << "2020-12-02";
+    QTest::newRow("no month") << "3 wibble 2020"
+                              << "3 wibble 2020";
     QTest::newRow("a weekday and an ordinal") << "Wednesday 15th January 2025"
                                               << "2025-01-15";
     QTest::newRow("a weekday, the month first, an ordinal") << "Tuesday, March 3rd, 2026 12:00 GMT"
