@@ -101,7 +101,8 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
 
 // The block (between blank lines) that defines the handle, other than the line at `except`: its holder, or its
 // e-mail address.
-QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except, bool email = false)
+QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except, bool email = false,
+                  bool company = false)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Line line = split(lines[i]);
@@ -114,7 +115,7 @@ QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizet
         while (to < lines.size() && !lines[to].trimmed().isEmpty())
             ++to;
         const Named named = namedIn(lines, from, to);
-        const QString found = email ? named.email : named.holder();
+        const QString found = email ? named.email : company ? named.registrar() : named.holder();
         if (!found.isEmpty())
             return found;
     }
@@ -133,11 +134,11 @@ bool looksLikeHandle(const QString &value)
 QString holderFromContacts(const QString &answer, const QString &holder, const QString &field)
 {
     const QList<QStringView> lines = QStringView(answer).split(u'\n');
-    // A handle in the holder's place: the block that defines it.
-    if (field == u"holder" && looksLikeHandle(holder)) {
+    // A handle in the holder's (or the registrar's) place: the block that defines it.
+    if (looksLikeHandle(holder)) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (split(lines[i]).value.compare(holder, Qt::CaseInsensitive) == 0)
-                return definedBy(lines, holder, i);
+                return definedBy(lines, holder, i, false, field == u"registrar");
         }
         return QString();
     }
@@ -150,8 +151,10 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
         qsizetype from = i + 1;
         while (from < lines.size() && from < i + 4 && lines[from].trimmed().isEmpty())
             ++from;
+        // To the next blank line, or to a line less indented than the first (the next section's heading).
         qsizetype to = from;
-        while (to < lines.size() && to < from + 16 && !lines[to].trimmed().isEmpty())
+        while (to < lines.size() && to < from + 16 && !lines[to].trimmed().isEmpty()
+               && lines[to].indexOf(lines[to].trimmed()) >= lines[from].indexOf(lines[from].trimmed()))
             ++to;
         if (from >= to)
             continue;

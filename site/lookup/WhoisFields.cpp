@@ -155,8 +155,11 @@ bool FieldReader::set(Field field, const QString &key, const QString &value)
     const bool dated = field == Registered || field == Expires || field == Changed;
     if (dated && std::none_of(value.cbegin(), value.cend(), [](QChar c) { return c.isDigit(); }))
         return false;
-    // A regional registry's "descr:" names the holder only where no organisation's name does.
-    if (field == Holder && key != u"descr" && m_firstKey.value(field) == u"descr") {
+    // A regional registry's "descr:" names the holder only where no organisation's name does; a handle in the
+    // holder's place ("owner-contact: P-GFI26", "org: ORG-EXAMPLE-RIPE") only where no later key names it.
+    const bool weakHolder
+        = m_firstKey.value(field) == u"descr" || (looksLikeHandle(m_fields.holder) && !looksLikeHandle(value));
+    if (field == Holder && key != m_firstKey.value(field) && weakHolder && m_firstKey.contains(field)) {
         m_firstKey.remove(field);
         m_fields.holder.clear();
     }
@@ -409,9 +412,9 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
     }
     // A registrar named in a section of its own, or a handle in its place ("MARK-0292").
     if (!topLevelDomain && (fields.registrar.isEmpty() || looksLikeHandle(fields.registrar))) {
-        const QString registrar = holderFromContacts(answer, QString(), QStringLiteral("registrar"));
-        if (!registrar.isEmpty() || looksLikeHandle(fields.registrar))
-            fields.registrar = registrar;
+        const QString registrar = holderFromContacts(answer, fields.registrar, QStringLiteral("registrar"));
+        if (!registrar.isEmpty())
+            fields.registrar = registrar; // else the handle is all the record says ("R01-REG-RF")
         if (!registrar.isEmpty())
             lineOf.keys.insert(QStringLiteral("registrar"), QStringLiteral("(its section)"));
     }

@@ -232,7 +232,7 @@ QStringList personsView(const RdapFields &read)
 }
 
 // The share of the holders, registrars and expiry dates in the corpus's found answers that the site reads.
-constexpr int kFieldsReadPercent = 70;
+constexpr int kFieldsReadPercent = 85;
 
 void TestSiteQueries::recordedAnswers_data()
 {
@@ -302,6 +302,8 @@ void TestSiteQueries::recordedAnswersCoverManyRegistries()
         for (int i = 0; i < 3; ++i) {
             judged += fields.value(5 + i) != u"-";
             read += fields.value(5 + i) != u"-" && got[i] == fields.value(5 + i).simplified();
+            if (qEnvironmentVariableIsSet("QUELCOR_LIST_MISSES") && fields.value(5 + i) != u"-" && got[i] == u"-")
+                qInfo("miss %d %s: %s", i, qPrintable(fields[0]), qPrintable(fields.value(5 + i)));
         }
     }
     // Extensions with both a found and a not-registered answer; the share of what a person reads that the site reads.
@@ -451,8 +453,8 @@ void TestSiteQueries::fieldsOfRecordedAnswers_data()
     row("whois.fi/found-2.txt",
         { "2006-06-30", "2021-07-04", "2020-06-02", "MarkMonitor Inc.", "Registered", "ns3.google.com", "unsigned" });
     row("whois.jprs.jp/found.txt", { "2005-05-30", "2014-05-31", "2013-06-01", "", "Active", "ns1.google.com", "" });
-    row("whois.twnic.net.tw/found-2.txt",
-        { "2000-08-29", "2021-11-09", "", "", "clientUpdateProhibited", "ns1.google.com", "" });
+    row("whois.twnic.net.tw/found-2.txt", // "Registration Service Provider"
+        { "2000-08-29", "2021-11-09", "", "Markmonitor, Inc.", "clientUpdateProhibited", "ns1.google.com", "" });
     row("whois.nic.tr/found.txt", { "2001-08-23", "2014-08-22", "", "", "", "", "" });
     row("whois.sk-nic.sk/found.txt", { "", "2011-07-23", "2010-06-28", "", "DOM_OK", "ns1.google.com", "" });
     row("whois.srs.net.nz/found.txt", { "1999-02-16", "2014-02-16", "2013-01-16", "MarkMonitor", "", "", "unsigned" });
