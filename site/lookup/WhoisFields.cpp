@@ -344,8 +344,12 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
     for (qsizetype i = start; i < lines.size(); ++i) {
         if (lines[i].trimmed().isEmpty())
             ++reader.block;
-        const QStringView line
+        QStringView line
             = lines[i].trimmed().startsWith(u'%') || lines[i].trimmed().startsWith(u'#') ? QStringView() : lines[i];
+        // JPRS's and JPNIC's keys carry a letter: "g. [Organization]   Google Japan G.K."
+        static const QRegularExpression lettered(QStringLiteral("^\\s*[a-z]\\.\\s+(?=\\[)"));
+        if (const QRegularExpressionMatch letter = lettered.match(line); letter.hasMatch())
+            line = line.mid(letter.capturedLength());
         // "Key: value", or a list's key alone on its line ("Nameservers")
         qsizetype colon = line.indexOf(u':');
         const QStringView trimmed = line.trimmed();

@@ -199,6 +199,10 @@ Reading read(const QString &answer, const QString &server, const QString &query)
     // unless it still sent a record's fields.
     if (!throttle.isNull() && !registration())
         return Reading { Verdict::RateLimited, waitSeconds(answer), throttle };
+    // "No match!!" under a record's "Less Specific Info." (JPNIC's) is about other networks: a record's fields
+    // outweigh a wording that the name is free.
+    if (reading.verdict == Verdict::NotRegistered && registration())
+        return Reading();
     // A refusal of the question ("invalid query", "only .xy names here") outweighs a "not found" on another line
     // that follows from it, but not a record: a record's footer may say what its server serves.
     const bool notFoundElsewhere = reading.verdict == Verdict::NotRegistered && reading.quote.line != refusal.line;

@@ -399,6 +399,10 @@ void TestSiteQueries::regionalRegistriesRecords()
             fields.read(QJsonDocument::fromJson(bytes).object());
         else
             WhoisText::readFields(Upstream::decodeText(bytes), fields);
+        // Each is a record, "No match!!" among other networks (JPNIC's) or not
+        if (row.value(2) == u"whois"
+            && WhoisText::read(Upstream::decodeText(bytes), row[1], row[3]).verdict != Verdict::Record)
+            wrong.append(row[0] + u": not read as a record"_qs);
         const QString holder = row.value(5).simplified(), abuse = row.value(6).section(u',', 0, 0);
         if (!fields.holder.isEmpty() && holder != u"-" && fields.holder.simplified() != holder)
             wrong.append(QStringLiteral("%1: holder %2, not %3").arg(row[0], fields.holder, holder));
