@@ -1,5 +1,7 @@
 #include "Lookups.h"
 
+#include "Reports.h"
+
 #include "lookup/Coverage.h"
 #include "messages/Message.h"
 #include "pages/Api.h"
@@ -112,6 +114,12 @@ int lookUp(const Lookup &lookup, const QStringList &questions, const Output &out
                "message,evidence\n";
     lookUpEach(lookup, questions, output.waitAtMost, [&](const QString &question, const LookupResult &shown) {
         failed += answered(Verdict::of(shown, QDate::currentDate())) ? 0 : 1;
+        QString error;
+        if (!output.evidence.isEmpty()
+            && !writeEvidence(output.evidence, question, shown, questions.size() > 1, &error)) {
+            std::fprintf(stderr, "quelcor-lookup: %s\n", qPrintable(error));
+            ++failed;
+        }
         if (output.format == Format::Json) {
             // With the question as typed, so that answers to a file can be matched to its lines.
             QJsonObject answer = Api::lookup(shown, output.words, QDateTime::currentDateTimeUtc());

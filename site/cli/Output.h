@@ -20,6 +20,7 @@ struct Output
     bool raw; // the records after the fields, in text
     const PageLanguage &words;
     int waitAtMost = 0; // seconds a question of a list may wait for its registry in all
+    QString evidence; // where each lookup's evidence is written; none when empty
 };
 
 // The user's language, as the page would pick it for a browser of that system.

@@ -3,6 +3,7 @@
 #include "LookupOptions.h"
 #include "Lookups.h"
 #include "Output.h"
+#include "Reports.h"
 #include "Watching.h"
 #include "lookup/Bootstrap.h"
 #include "lookup/Lookup.h"
@@ -83,8 +84,19 @@ int main(int argc, char **argv)
         u"In a list (several questions or --file): how long, in seconds, a question may wait in all for a registry "
         "that asks to wait or rests after failures, before it is reported busy (300; 0: never wait)."_qs,
         u"seconds"_qs, u"300"_qs);
+    const QCommandLineOption abuse(u"abuse"_qs,
+                                   u"Prints whom to tell of abuse by each name, address, network or AS number: the "
+                                   "abuse contacts the records name, in the order to write to them, each with where it "
+                                   "was read; a network naming none gives those of the networks that contain it."_qs);
+    const QCommandLineOption hosting(
+        u"hosting"_qs, u"With --abuse: the networks that host a domain and its name servers too (more lookups)."_qs);
+    const QCommandLineOption evidence(
+        u"evidence"_qs,
+        u"Writes each lookup's evidence to the folder: every answer as received, manifest.json and SHA256SUMS "
+        "(sha256sum -c SHA256SUMS verifies them); a folder a question when there are several."_qs,
+        u"folder"_qs);
     parser.addOptions({ help, version, raw, json, csv, file, availability, cacheDir, records, server, coverage,
-                        watchState, waitAtMost });
+                        watchState, waitAtMost, abuse, hosting, evidence });
     parser.addOptions(options.commandLine());
     parser.addPositionalArgument(u"question"_qs, u"A domain name, top-level domain, address, network or AS number."_qs,
                                  u"[question...]"_qs);
@@ -148,6 +160,14 @@ int main(int argc, char **argv)
     // A list is answered, not abandoned: its questions wait for a registry that asks them to; a single question is
     // answered at once.
     output.waitAtMost = questions.size() > 1 || parser.isSet(file) ? waitSeconds : 0;
+    output.evidence = parser.value(evidence);
+    if (parser.isSet(hosting) && !parser.isSet(abuse))
+        return usage(u"--hosting goes with --abuse"_qs);
+    if (parser.isSet(abuse)) {
+        if (parser.isSet(records) || parser.isSet(raw) || parser.isSet(watchState) || parser.isSet(evidence))
+            return usage(u"--abuse prints the contacts: not with --records, --raw, --watch or --evidence"_qs);
+        return tellAbuse(lookup, options, questions, parser.isSet(hosting), output);
+    }
     if (parser.isSet(watchState)) {
         if (parser.isSet(records) || parser.isSet(raw))
             return usage(u"--watch prints what changed: not with --records or --raw"_qs);

@@ -6,10 +6,16 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QUdpSocket>
+#include <QtEndian>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
+constexpr quint16 kTypeA = 1;
 constexpr quint16 kTypeNs = 2;
+constexpr quint16 kTypeAaaa = 28;
 constexpr quint16 kClassIn = 1;
 
 quint16 word(const QByteArray &bytes, qsizetype at)
@@ -54,7 +60,7 @@ std::optional<Resolver> systemResolver(const QString &resolvConf)
     return std::nullopt;
 }
 
-QByteArray question(quint16 id, const QString &aceName)
+QByteArray question(quint16 id, const QString &aceName, quint16 type)
 {
     QByteArray bytes;
     appendWord(bytes, id);
@@ -66,7 +72,7 @@ QByteArray question(quint16 id, const QString &aceName)
         bytes.append(char(ascii.size())).append(ascii);
     }
     bytes.append('\0');
-    appendWord(bytes, kTypeNs);
+    appendWord(bytes, type);
     appendWord(bytes, kClassIn);
     return bytes;
 }
@@ -100,38 +106,86 @@ Delegation read(const QByteArray &answer, quint16 id, const QString &aceName)
     return Delegation::NotDelegated;
 }
 
-void delegation(const Resolver &resolver, const QString &aceName, QObject *context,
-                std::function<void(Delegation)> done)
+namespace {
+
+// One question, asked once more when it has no answer in time (UDP may lose it); done with the answer to it, or
+// with no bytes when none came.
+void ask(const Resolver &resolver, const QString &aceName, quint16 type, QObject *context,
+         std::function<void(const QByteArray &answer, quint16 id)> done)
 {
     auto *socket = new QUdpSocket(context);
     auto *timer = new QTimer(socket);
     const quint16 id = quint16(QRandomGenerator::system()->generate());
-    const QByteArray asked = question(id, aceName);
+    const QByteArray asked = question(id, aceName, type);
     auto finished = std::make_shared<bool>(false);
-    const auto finish = [socket, done, finished](Delegation delegation) {
+    const auto finish = [socket, done, finished, id](const QByteArray &answer) {
         if (std::exchange(*finished, true))
             return;
         socket->deleteLater();
-        done(delegation);
+        done(answer, id);
     };
-    QObject::connect(socket, &QUdpSocket::readyRead, socket, [socket, id, aceName, finish] {
+    QObject::connect(socket, &QUdpSocket::readyRead, socket, [socket, id, finish] {
         while (socket->hasPendingDatagrams()) {
             const QByteArray answer = socket->receiveDatagram(4096).data();
-            const Delegation delegation = read(answer, id, aceName);
-            if (delegation != Delegation::Unknown || (answer.size() >= 2 && word(answer, 0) == id))
-                return finish(delegation);
+            if (answer.size() >= 12 && word(answer, 0) == id)
+                return finish(answer);
         }
     });
-    // Asked once more when the first question has no answer in time (UDP may lose it), then given up.
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, socket, [socket, resolver, asked, tries, finish] {
         if (++*tries > 1)
-            return finish(Delegation::Unknown);
+            return finish(QByteArray());
         socket->writeDatagram(asked, resolver.address, resolver.port);
     });
     timer->start(resolver.timeoutMs);
     if (socket->writeDatagram(asked, resolver.address, resolver.port) != asked.size())
-        QTimer::singleShot(0, socket, [finish] { finish(Delegation::Unknown); });
+        QTimer::singleShot(0, socket, [finish] { finish(QByteArray()); });
+}
+
+} // namespace
+
+void delegation(const Resolver &resolver, const QString &aceName, QObject *context,
+                std::function<void(Delegation)> done)
+{
+    ask(resolver, aceName, kTypeNs, context, [aceName, done](const QByteArray &answer, quint16 id) {
+        done(answer.isEmpty() ? Delegation::Unknown : read(answer, id, aceName));
+    });
+}
+
+static QList<QHostAddress> readAddresses(const QByteArray &answer, quint16 id, const QString &aceName, quint16 type)
+{
+    QList<QHostAddress> addresses;
+    const QByteArray asked = question(id, aceName, type);
+    if (answer.size() < asked.size() || word(answer, 0) != id || !(quint8(answer[2]) & 0x80) || word(answer, 4) != 1
+        || answer.mid(12, asked.size() - 12).toLower() != asked.mid(12).toLower() || (quint8(answer[3]) & 0x0f) != 0)
+        return addresses;
+    const int answers = word(answer, 6);
+    qsizetype at = asked.size();
+    for (int i = 0; i < answers && addresses.size() < 16; ++i) {
+        at = skipName(answer, at);
+        if (at < 0 || at + 10 > answer.size())
+            break;
+        const quint16 recordType = word(answer, at);
+        const quint16 length = word(answer, at + 8);
+        if (at + 10 + length > answer.size())
+            break;
+        if (recordType == kTypeA && type == kTypeA && length == 4)
+            addresses.append(QHostAddress(qFromBigEndian<quint32>(answer.constData() + at + 10)));
+        else if (recordType == kTypeAaaa && type == kTypeAaaa && length == 16)
+            addresses.append(QHostAddress(reinterpret_cast<const quint8 *>(answer.constData() + at + 10)));
+        at += 10 + length;
+    }
+    return addresses;
+}
+
+void addresses(const Resolver &resolver, const QString &aceName, QObject *context,
+               std::function<void(QList<QHostAddress>)> done)
+{
+    ask(resolver, aceName, kTypeA, context, [=](const QByteArray &v4, quint16 id4) {
+        const QList<QHostAddress> first = readAddresses(v4, id4, aceName, kTypeA);
+        ask(resolver, aceName, kTypeAaaa, context,
+            [=](const QByteArray &v6, quint16 id6) { done(first + readAddresses(v6, id6, aceName, kTypeAaaa)); });
+    });
 }
 
 } // namespace Dns

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -34,8 +35,14 @@ std::optional<Resolver> systemResolver(const QString &resolvConf = QStringLitera
 void delegation(const Resolver &resolver, const QString &aceName, QObject *context,
                 std::function<void(Delegation)> done);
 
-// The question's bytes, and what an answer to it says (an answer to another question is Unknown).
-QByteArray question(quint16 id, const QString &aceName);
+// The name's addresses (its A records, then its AAAA records); none when it has none or no answer came. Done is
+// called once on this thread, not at all once the context is gone.
+void addresses(const Resolver &resolver, const QString &aceName, QObject *context,
+               std::function<void(QList<QHostAddress>)> done);
+
+// The question's bytes (an NS question unless another type is given), and what an answer to it says (an answer to
+// another question is Unknown).
+QByteArray question(quint16 id, const QString &aceName, quint16 type = 2);
 Delegation read(const QByteArray &answer, quint16 id, const QString &aceName);
 
 } // namespace Dns

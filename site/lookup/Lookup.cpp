@@ -31,6 +31,15 @@ void LookupJob::heard(const QString &server, const Answer &answer, qint64 limite
         m_settings.health->answered(name);
 }
 
+void LookupJob::received(const QString &server, const Answer &answer, const QByteArray &question)
+{
+    if (answer.body.isEmpty() && answer.status == 0)
+        return;
+    m_result.hops.append(Hop { server, question,
+                               answer.received.isValid() ? answer.received : QDateTime::currentDateTimeUtc(),
+                               answer.status, answer.headers, answer.body, answer.cut });
+}
+
 void LookupJob::rateLimited(LookupResult &result, qint64 retryAfterSeconds)
 {
     result.outcome = Outcome::RateLimited;

@@ -49,6 +49,8 @@ private:
     // What a server's answer says of it, for the registries' health: asked to wait for limitedFor seconds (-1: it
     // did not), answered, or failed.
     void heard(const QString &server, const Answer &answer, qint64 limitedFor = -1);
+    // Keeps an answer as it came, for the lookup's evidence: any that came at all, whatever it says.
+    void received(const QString &server, const Answer &answer, const QByteArray &question = QByteArray());
     // The outcomes that RDAP and whois both come to.
     static void notRegistered(LookupResult &result);
     static void rateLimited(LookupResult &result, qint64 retryAfterSeconds);

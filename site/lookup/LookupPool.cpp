@@ -84,7 +84,7 @@ QString LookupPool::keyOf(const Query &query)
 
 LookupPool::Admission LookupPool::submit(const std::shared_ptr<Job> &job)
 {
-    job->key = job->availability ? QString() : keyOf(job->query);
+    job->key = job->availability || job->task ? QString() : keyOf(job->query);
     const std::lock_guard lock(m_mutex);
     // Waiting: at most maxQueued beyond the lookups that may start at once.
     const int free = qMax(0, m_settings.maxInFlight - m_running.load());
@@ -120,6 +120,11 @@ void LookupPool::dispatch()
         ++m_running;
         ++Metrics::instance().lookupsInFlight;
         QObject *context = m_contexts[m_next++ % m_contexts.size()];
+        if (job->task) {
+            QMetaObject::invokeMethod(
+                context, [this, job, context] { job->task(m_lookup, context, [this, job] { checked(job); }); });
+            continue;
+        }
         if (job->availability) {
             QMetaObject::invokeMethod(context, [this, job, context] {
                 Availability::Settings settings;
@@ -181,7 +186,8 @@ void LookupPool::finished(const std::shared_ptr<Job> &job, const LookupResult &r
 void LookupPool::checked(const std::shared_ptr<Job> &job)
 {
     --Metrics::instance().lookupsInFlight;
-    Metrics::instance().countLookup(QStringLiteral("availability"), QStringLiteral("checked"));
+    Metrics::instance().countLookup(job->task ? job->taskName : QStringLiteral("availability"),
+                                    QStringLiteral("checked"));
     job->state = Job::Done;
     if (job->changed)
         job->changed();

@@ -49,6 +49,10 @@ public:
         bool recheck = false; // a watched name's re-check: with the share of the registry's pace that visitors leave
         std::function<void()> changed; // called (on any thread) when the job starts, when it ends, and for each row
 
+        // A task of its own in place of the query (who to tell of abuse), run on a lookup thread with the lookup; it
+        // calls its last argument once when it is done. taskName: its kind in the metrics.
+        std::function<void(const Lookup &, QObject *context, std::function<void()> done)> task;
+        QString taskName;
         // A check of a name in many extensions, in place of the query: its rows as they come (under rowsMutex).
         std::optional<ManyExtensions> availability;
         std::mutex rowsMutex;

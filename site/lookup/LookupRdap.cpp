@@ -125,6 +125,7 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
 {
     LookupResult &result = m_result;
     heard(url.authority(), answer, answer.ok() ? askedToWait(answer) : -1);
+    received((answer.url.isEmpty() ? url : answer.url).toString(), answer);
     const bool topLevel = m_query.kind == Query::Kind::TopLevelDomain;
     if (topLevel && (!answer.ok() || answer.status >= 500)) {
         // IANA's whois holds the same root zone records.
@@ -195,6 +196,7 @@ void LookupJob::rdapAnswered(const QUrl &url, const Answer &answer)
 void LookupJob::relatedAnswered(const QUrl &related, const Answer &registrar)
 {
     heard(related.authority(), registrar, registrar.ok() ? askedToWait(registrar) : -1);
+    received((registrar.url.isEmpty() ? related : registrar.url).toString(), registrar);
     const QJsonDocument registrarDocument = QJsonDocument::fromJson(registrar.body);
     const QUrl from = registrar.url.isEmpty() ? related : registrar.url;
     if (!registrar.ok() || registrar.status != 200 || !registrarDocument.isObject()) {
@@ -230,6 +232,7 @@ void LookupJob::hostRecord()
             Upstream::httpGet(m_network, url, "application/rdap+json", m_settings.policy, m_settings.limits, this,
                               [this, url](const Answer &answer) {
                                   heard(url.authority(), answer, answer.ok() ? askedToWait(answer) : -1);
+                                  received((answer.url.isEmpty() ? url : answer.url).toString(), answer);
                                   const QJsonDocument document = QJsonDocument::fromJson(answer.body);
                                   const QJsonObject host = document.object();
                                   if (answer.ok() && answer.status == 200

@@ -59,8 +59,8 @@ Message Evidence::message(const QString &name) const
 
 namespace {
 // 2: messages as identifiers and arguments; 3: records as sent, more fields; 4: the host, withheld fields, sources;
-// 5: the evidence, and outcomes that a registry's answer leaves unknown
-constexpr quint32 kFormat = 5;
+// 5: the evidence, and outcomes that a registry's answer leaves unknown; 6: every answer as received
+constexpr quint32 kFormat = 6;
 } // namespace
 
 QByteArray LookupResult::serialised(const QDateTime &stored) const
@@ -75,6 +75,13 @@ QByteArray LookupResult::serialised(const QDateTime &stored) const
         << qint32(records.size());
     for (const SourceRecord &record : records)
         out << record.source << record.text << record.cut << record.shown;
+    out << qint32(hops.size());
+    for (const Hop &hop : hops) {
+        out << hop.server << hop.question << hop.received << hop.status << qint32(hop.headers.size());
+        for (const auto &[name, value] : hop.headers)
+            out << name << value;
+        out << hop.body << hop.cut;
+    }
     return bytes;
 }
 
@@ -99,6 +106,20 @@ std::optional<LookupResult> LookupResult::deserialised(const QByteArray &bytes, 
         SourceRecord record;
         in >> record.source >> record.text >> record.cut >> record.shown;
         r.records.append(record);
+    }
+    qint32 hops = 0;
+    in >> hops;
+    for (qint32 i = 0; i < hops && in.status() == QDataStream::Ok; ++i) {
+        Hop hop;
+        qint32 headers = 0;
+        in >> hop.server >> hop.question >> hop.received >> hop.status >> headers;
+        for (qint32 h = 0; h < headers && h < 64 && in.status() == QDataStream::Ok; ++h) {
+            QByteArray name, value;
+            in >> name >> value;
+            hop.headers.append({ name, value });
+        }
+        in >> hop.body >> hop.cut;
+        r.hops.append(hop);
     }
     if (in.status() != QDataStream::Ok || outcome < 0 || outcome > int(Outcome::Failed) || kind < 0
         || kind > int(Query::Kind::TopLevelDomain))

@@ -24,6 +24,20 @@ struct SourceRecord
     const QString &display() const { return shown.isEmpty() ? text : shown; }
 };
 
+// An answer as the site received it, byte for byte: one hop of a lookup, of which its evidence file is made.
+struct Hop
+{
+    QString server; // the whois server (host, or host:port) or the URL that answered
+    QByteArray question; // the whois question as sent, without CR LF; empty for HTTP
+    QDateTime received; // when the answer was complete (UTC)
+    int status = 0; // the HTTP status; 0 for whois
+    QList<std::pair<QByteArray, QByteArray>> headers; // the HTTP header fields that matter, as sent
+    QByteArray body; // as sent, at most the limit
+    bool cut = false; // longer than the limit; the rest was dropped
+
+    bool http() const { return server.startsWith(u"http"); }
+};
+
 // What a verdict rests on, for a person to check it: the server that decided, and the line of its answer that did
 // (quoted as sent), or the HTTP status of its RDAP answer.
 struct Evidence
@@ -68,6 +82,7 @@ struct LookupResult : RdapFields
     QList<Message> notes; // what else the user should know (a registrar that could not be asked, ...)
     QStringList asked; // every server asked, in order
     Evidence evidence; // what the outcome rests on
+    QList<Hop> hops; // every answer received, in order
 
     // Reads the registry's record of the host name (an RDAP nameserver object).
     void readHost(const QJsonObject &nameserver);

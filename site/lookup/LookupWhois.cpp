@@ -53,6 +53,7 @@ void LookupJob::whoisAnswered(const QString &host, const QString &server, const 
     using Verdict = WhoisText::Reading::Verdict;
     LookupResult &result = m_result;
     const int hop = m_hop++;
+    received(server, answer, m_query.whoisQuery());
     Answer checked = answer;
     if (checked.ok() && checked.body.trimmed().isEmpty())
         checked.error = Message(MessageId::ClosedWithoutAnswer);

@@ -62,45 +62,6 @@ QString jsContactName(const QJsonObject &card)
     return full;
 }
 
-// A contact as people read it, from a vCard (jCard) or a JSContact card, whichever the entity has; placeholders
-// count as nothing.
-struct Contact
-{
-    QString name, organisation;
-    QStringList emails, phones, urls;
-    bool placeholder = false; // a placeholder stood where a name was, or a remark says the contact is redacted
-
-    static Contact of(const QJsonObject &entity)
-    {
-        Contact contact;
-        const QJsonObject card = entity.value(u"jscontact_card").toObject();
-        const bool jsContact = !card.isEmpty() && !entity.contains(u"vcardArray");
-        contact.name = jsContact ? jsContactName(card) : vcardValues(entity, u"fn").value(0);
-        contact.organisation = jsContact ? jsContactValues(card, u"organizations", u"name").value(0)
-                                         : vcardValues(entity, u"org").value(0);
-        contact.emails = jsContact ? jsContactValues(card, u"emails", u"address") : vcardValues(entity, u"email");
-        contact.phones = jsContact ? jsContactValues(card, u"phones", u"number") : vcardValues(entity, u"tel");
-        contact.urls = jsContact ? jsContactValues(card, u"links", u"uri") : vcardValues(entity, u"url");
-        for (QString *text : { &contact.name, &contact.organisation }) {
-            if (RdapFields::isPlaceholder(*text)) {
-                text->clear();
-                contact.placeholder = true;
-            }
-        }
-        // "REDACTED FOR PRIVACY", "object redacted due to authorization" (RFC 9083's remark types)
-        for (const QJsonValue &remark : entity.value(u"remarks").toArray()) {
-            const QJsonObject said = remark.toObject();
-            contact.placeholder = contact.placeholder || RdapFields::isPlaceholder(said.value(u"title").toString())
-                || RdapFields::isPlaceholder(said.value(u"type").toString());
-        }
-        for (QStringList *list : { &contact.emails, &contact.phones })
-            list->removeIf([](const QString &text) { return RdapFields::isPlaceholder(text); });
-        return contact;
-    }
-    // Who it is: the name, else the organisation.
-    QString who() const { return name.isEmpty() ? organisation : name; }
-};
-
 bool hasRole(const QJsonObject &entity, const QString &role)
 {
     // "Registrant" too: some registrars write roles as names
@@ -195,6 +156,34 @@ QString jsonText(const QJsonValue &value)
 
 } // namespace
 
+RdapContact RdapContact::of(const QJsonObject &entity)
+{
+    RdapContact contact;
+    const QJsonObject card = entity.value(u"jscontact_card").toObject();
+    const bool jsContact = !card.isEmpty() && !entity.contains(u"vcardArray");
+    contact.name = jsContact ? jsContactName(card) : vcardValues(entity, u"fn").value(0);
+    contact.organisation
+        = jsContact ? jsContactValues(card, u"organizations", u"name").value(0) : vcardValues(entity, u"org").value(0);
+    contact.emails = jsContact ? jsContactValues(card, u"emails", u"address") : vcardValues(entity, u"email");
+    contact.phones = jsContact ? jsContactValues(card, u"phones", u"number") : vcardValues(entity, u"tel");
+    contact.urls = jsContact ? jsContactValues(card, u"links", u"uri") : vcardValues(entity, u"url");
+    for (QString *text : { &contact.name, &contact.organisation }) {
+        if (RdapFields::isPlaceholder(*text)) {
+            text->clear();
+            contact.placeholder = true;
+        }
+    }
+    // "REDACTED FOR PRIVACY", "object redacted due to authorization" (RFC 9083's remark types)
+    for (const QJsonValue &remark : entity.value(u"remarks").toArray()) {
+        const QJsonObject said = remark.toObject();
+        contact.placeholder = contact.placeholder || RdapFields::isPlaceholder(said.value(u"title").toString())
+            || RdapFields::isPlaceholder(said.value(u"type").toString());
+    }
+    for (QStringList *list : { &contact.emails, &contact.phones })
+        list->removeIf([](const QString &text) { return RdapFields::isPlaceholder(text); });
+    return contact;
+}
+
 void RdapFields::read(const QJsonObject &record)
 {
     const QString objectClass = record.value(u"objectClassName").toString();
@@ -223,7 +212,7 @@ void RdapFields::read(const QJsonObject &record)
 
     const QJsonObject registrarEntity = entityWithRole(record, QStringLiteral("registrar"));
     if (!registrarEntity.isEmpty()) {
-        const Contact contact = Contact::of(registrarEntity);
+        const RdapContact contact = RdapContact::of(registrarEntity);
         keep(registrar, contact.who().isEmpty() ? registrarEntity.value(u"handle").toString() : contact.who());
         for (const QJsonValue &id : registrarEntity.value(u"publicIds").toArray()) {
             if (id.toObject().value(u"type").toString().contains(u"IANA", Qt::CaseInsensitive))
@@ -255,12 +244,12 @@ void RdapFields::read(const QJsonObject &record)
         withheldItems.append(reason.isEmpty() ? items : QStringLiteral("%1 (%2)").arg(items, reason));
     }
     const QJsonObject registrant = registrantOf(record);
-    const Contact holderContact = Contact::of(registrant);
+    const RdapContact holderContact = RdapContact::of(registrant);
     // An entity's own record names who it is (or the organisation it belongs to); its registrants are the
     // maintainers of its object.
     if (record.value(u"objectClassName").toString() == u"entity") {
-        keep(holder, Contact::of(entityWithRole(record, QStringLiteral("organisation"))).who());
-        keep(holder, Contact::of(record).who());
+        keep(holder, RdapContact::of(entityWithRole(record, QStringLiteral("organisation"))).who());
+        keep(holder, RdapContact::of(record).who());
     }
     keep(holder, holderContact.who());
     if (holder.isEmpty()) {
@@ -287,7 +276,7 @@ void RdapFields::read(const QJsonObject &record)
     // The abuse contact: who, e-mail and telephone; the entity's handle only where nothing else says who.
     const QJsonObject abuseEntity = entityWithRole(record, QStringLiteral("abuse"));
     if (!abuseEntity.isEmpty()) {
-        const Contact contact = Contact::of(abuseEntity);
+        const RdapContact contact = RdapContact::of(abuseEntity);
         QStringList parts { contact.who() };
         parts += contact.emails;
         parts += contact.phones;

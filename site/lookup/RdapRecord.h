@@ -6,6 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+// A contact as people read it from an RDAP entity, from its vCard (jCard) or its JSContact card, whichever it has;
+// placeholders count as nothing.
+struct RdapContact
+{
+    QString name, organisation;
+    QStringList emails, phones, urls;
+    bool placeholder = false; // a placeholder stood where a name was, or a remark says the contact is redacted
+
+    static RdapContact of(const QJsonObject &entity);
+    // Who it is: the name, else the organisation.
+    QString who() const { return name.isEmpty() ? organisation : name; }
+};
+
 // The readable fields of a record: of an RDAP record (RFC 9083), a domain, an IP network or an AS number range, or of
 // a whois answer (WhoisText::readFields). Dates are "yyyy-MM-dd" where the record's could be read, else as written.
 struct RdapFields

@@ -206,6 +206,14 @@ private:
         answer.cacheControl = reply->rawHeader("Cache-Control");
         answer.etag = reply->rawHeader("ETag");
         answer.lastModified = reply->rawHeader("Last-Modified");
+        answer.headers.clear();
+        for (const auto &[name, value] : reply->rawHeaderPairs()) {
+            static const QByteArrayList kept { "date",          "content-type", "content-length",
+                                               "cache-control", "expires",      "last-modified",
+                                               "etag",          "age",          "retry-after" };
+            if (kept.contains(name.toLower()))
+                answer.headers.append({ name, value });
+        }
         const bool redirect = answer.status == 301 || answer.status == 302 || answer.status == 303
             || answer.status == 307 || answer.status == 308;
         const QByteArray location = reply->rawHeader("Location").trimmed();
@@ -252,7 +260,9 @@ private:
         m_connectTimer.stop();
         Metrics::instance().observeUpstream("http", double(m_clock.nsecsElapsed()) / 1e9);
         deleteLater();
-        m_done(answer);
+        Answer done = answer;
+        done.received = QDateTime::currentDateTimeUtc();
+        m_done(done);
     }
 
     static constexpr int kMaxRedirects = 3;
@@ -338,6 +348,7 @@ private:
         m_socket.abort();
         Metrics::instance().observeUpstream("whois", double(m_clock.nsecsElapsed()) / 1e9);
         deleteLater();
+        m_answer.received = QDateTime::currentDateTimeUtc();
         m_done(m_answer);
     }
 

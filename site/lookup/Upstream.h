@@ -4,6 +4,7 @@
 #include "query/AddressPolicy.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QHostAddress>
 #include <QList>
 #include <QString>
@@ -32,6 +33,10 @@ struct Answer
     QByteArray cacheControl; // HTTP Cache-Control, as sent
     QUrl url; // HTTP: where the answer came from, after any redirects
     QByteArray etag, lastModified; // HTTP validators, as sent
+    // The HTTP header fields that tell what an answer is and how long it holds (dates, content type, caching), as
+    // sent and in the order sent; none for whois.
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    QDateTime received; // when the answer was complete (UTC)
     Message error; // why no complete answer came; none on success
 
     bool ok() const { return error.isNull(); }

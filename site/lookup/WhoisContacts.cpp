@@ -9,17 +9,20 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 namespace WhoisText {
 
 namespace {
 
-enum class Part { Name, Organisation, Handle, Email, AbuseHandle };
+enum class Part { Name, Organisation, Handle, Email, AbuseHandle, Phone };
+enum class AbusePart { Email, Phone, Name };
 
 struct ContactKeys
 {
     QHash<QString, QString> sections; // headings of a section alone on their line, and the field each gives
     QHash<QString, Part> parts; // keys inside a contact's block
+    QHash<QString, AbusePart> abuse; // keys of an abuse contact's address, telephone or name
     QStringList errors;
 };
 
@@ -39,7 +42,14 @@ ContactKeys loadContactKeys()
                                   : given == u"handle"       ? Part::Handle
                                   : given == u"email"        ? Part::Email
                                                              : Part::AbuseHandle);
-        else if (answer == u"section" || answer == u"contact")
+        else if (answer == u"contact" && given == u"phone")
+            keys.parts.insert(key, Part::Phone);
+        else if (answer == u"abuse" && (given == u"email" || given == u"phone" || given == u"name"))
+            keys.abuse.insert(key,
+                              given == u"email"       ? AbusePart::Email
+                                  : given == u"phone" ? AbusePart::Phone
+                                                      : AbusePart::Name);
+        else if (answer == u"section" || answer == u"contact" || answer == u"abuse")
             keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")
                                    .arg(row.line)
                                    .arg(answer, given));
@@ -86,7 +96,8 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
     for (qsizetype i = from; i < to; ++i) {
         const Line line = split(lines[i]);
         const auto part = contactKeys().parts.constFind(line.key);
-        if (line.value.isEmpty() || part == contactKeys().parts.cend() || *part == Part::AbuseHandle)
+        if (line.value.isEmpty() || part == contactKeys().parts.cend() || *part == Part::AbuseHandle
+            || *part == Part::Phone)
             continue;
         QString &into = *part == Part::Name ? named.name
             : *part == Part::Organisation   ? named.organisation
@@ -184,6 +195,164 @@ QString abuseFromContacts(const QString &answer)
         }
     }
     return QString();
+}
+
+namespace {
+
+// The block (between blank lines) around a line.
+std::pair<qsizetype, qsizetype> blockAround(const QList<QStringView> &lines, qsizetype at)
+{
+    qsizetype from = at, to = at + 1;
+    while (from > 0 && !lines[from - 1].trimmed().isEmpty())
+        --from;
+    while (to < lines.size() && !lines[to].trimmed().isEmpty())
+        ++to;
+    return { from, to };
+}
+
+QString keyAsWritten(QStringView line)
+{
+    return line.left(line.indexOf(u':')).trimmed().toString();
+}
+
+// The contact a block gives: its abuse keys' addresses, else its e-mail and telephone keys' (a block that an abuse-c
+// handle names).
+AbuseContact blockContact(const QList<QStringView> &lines, qsizetype from, qsizetype to, bool anyAddress)
+{
+    AbuseContact contact;
+    QString name;
+    QStringList emails, phones;
+    int emailLine = -1, anyLine = -1;
+    for (qsizetype i = from; i < to; ++i) {
+        const Line line = split(lines[i]);
+        if (line.value.isEmpty() || RdapFields::isPlaceholder(line.value))
+            continue;
+        if (const auto abuse = contactKeys().abuse.constFind(line.key); abuse != contactKeys().abuse.cend()) {
+            if (*abuse == AbusePart::Name && name.isEmpty())
+                name = line.value;
+            QStringList &into = *abuse == AbusePart::Email ? contact.emails : contact.phones;
+            if (*abuse != AbusePart::Name && !into.contains(line.value, Qt::CaseInsensitive)) {
+                into.append(line.value);
+                if (contact.where.isNull() || (*abuse == AbusePart::Email && emailLine < 0)) {
+                    contact.where = Quote::of(lines[i], i);
+                    contact.key = keyAsWritten(lines[i]);
+                }
+                if (*abuse == AbusePart::Email && emailLine < 0)
+                    emailLine = int(i);
+            }
+        } else if (anyAddress) {
+            const Part part = contactKeys().parts.value(line.key, Part::Name);
+            if (part == Part::Email && !emails.contains(line.value, Qt::CaseInsensitive)
+                && contactKeys().parts.contains(line.key)) {
+                emails.append(line.value);
+                if (anyLine < 0)
+                    anyLine = int(i);
+            } else if (part == Part::Phone && !phones.contains(line.value))
+                phones.append(line.value);
+        }
+    }
+    if (contact.emails.isEmpty() && contact.phones.isEmpty() && anyAddress && anyLine >= 0) {
+        contact.emails = emails;
+        contact.phones = phones;
+        contact.where = Quote::of(lines[anyLine], anyLine);
+        contact.key = keyAsWritten(lines[anyLine]);
+    }
+    const Named named = namedIn(lines, from, to);
+    contact.who = !name.isEmpty() ? name : !named.holder().isEmpty() ? named.holder() : split(lines[from]).value;
+    if (!contact.where.isNull() && contact.where.line - 1 != from)
+        contact.block = lines[from].left(200).toString().simplified();
+    return contact;
+}
+
+} // namespace
+
+QList<AbuseContact> abuseContacts(const QString &answer)
+{
+    static const QRegularExpression said(QStringLiteral("^%\\s*abuse contact for .* is '([^'\\s]+@[^'\\s]+)'"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    QList<AbuseContact> first, named, keyed;
+    qsizetype lastBlock = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const QRegularExpressionMatch match = said.match(lines[i].trimmed().toString()); match.hasMatch()) {
+            AbuseContact contact;
+            contact.emails.append(match.captured(1));
+            contact.key = lines[i].trimmed().left(lines[i].trimmed().indexOf(u" is ")).toString();
+            contact.where = Quote::of(lines[i], i);
+            first.append(contact);
+            continue;
+        }
+        const Line line = split(lines[i]);
+        if (line.value.isEmpty())
+            continue;
+        if (contactKeys().parts.value(line.key, Part::Name) == Part::AbuseHandle
+            && contactKeys().parts.contains(line.key)) {
+            // The block that defines the handle.
+            for (qsizetype j = 0; j < lines.size(); ++j) {
+                const Line defining = split(lines[j]);
+                if (j == i || defining.value.compare(line.value, Qt::CaseInsensitive) != 0
+                    || contactKeys().parts.value(defining.key, Part::Name) != Part::Handle
+                    || !contactKeys().parts.contains(defining.key))
+                    continue;
+                const auto [from, to] = blockAround(lines, j);
+                AbuseContact contact = blockContact(lines, from, to, true);
+                if (!contact.emails.isEmpty() || !contact.phones.isEmpty()) {
+                    contact.block = lines[i].left(200).toString().simplified() + u" → "_qs
+                        + lines[from].trimmed().left(200).toString();
+                    named.append(contact);
+                    break;
+                }
+            }
+            continue;
+        }
+        if (!contactKeys().abuse.contains(line.key))
+            continue;
+        const auto [from, to] = blockAround(lines, i);
+        if (from == lastBlock)
+            continue;
+        lastBlock = from;
+        const AbuseContact contact = blockContact(lines, from, to, false);
+        if (!contact.emails.isEmpty() || !contact.phones.isEmpty())
+            keyed.prepend(contact);
+    }
+    // One contact an address: a later one that adds nothing is left out, one that adds a telephone lends it.
+    QList<AbuseContact> all = first + named + keyed;
+    QList<AbuseContact> contacts;
+    for (const AbuseContact &contact : all) {
+        const auto same = std::find_if(contacts.begin(), contacts.end(), [&](const AbuseContact &kept) {
+            return std::any_of(contact.emails.cbegin(), contact.emails.cend(),
+                               [&](const QString &email) { return kept.emails.contains(email, Qt::CaseInsensitive); })
+                || (contact.emails.isEmpty() && kept.phones == contact.phones);
+        });
+        if (same == contacts.end()) {
+            contacts.append(contact);
+            continue;
+        }
+        for (const QString &phone : contact.phones) {
+            if (!same->phones.contains(phone))
+                same->phones.append(phone);
+        }
+        if (same->who.isEmpty())
+            same->who = contact.who;
+    }
+    return contacts;
+}
+
+AbuseContact sectionContact(const QString &answer, const QString &kind)
+{
+    const QList<QStringView> lines = QStringView(answer).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line line = split(lines[i]);
+        if (line.key != u"contact" || line.value.compare(kind, Qt::CaseInsensitive) != 0)
+            continue;
+        const auto [from, to] = blockAround(lines, i);
+        AbuseContact contact = blockContact(lines, from, to, true);
+        const Named named = namedIn(lines, from, to);
+        contact.who = !named.organisation.isEmpty() ? named.organisation : named.name;
+        contact.block = lines[i].toString().simplified();
+        return contact;
+    }
+    return AbuseContact();
 }
 
 QStringList contactKeyErrors()

@@ -75,7 +75,7 @@ Keys loadKeys()
             (answer == u"root" ? keys.root : keys.record).insert(key, field->second);
         else if ((answer == u"refer" || answer == u"domain" || answer == u"number") && given == u"referral")
             keys.referrals[answer].append(key + u':');
-        else if (answer == u"section" || answer == u"contact")
+        else if (answer == u"section" || answer == u"contact" || answer == u"abuse")
             continue; // the contacts' (WhoisContacts.cpp)
         else
             keys.errors.append(QStringLiteral("whois-keys.tsv, line %1: %2 %3 is not a row the site reads")

@@ -88,6 +88,24 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
 QString abuseFromContacts(const QString &answer);
 QStringList contactKeyErrors();
 
+// An abuse contact as a whois answer gives it.
+struct AbuseContact
+{
+    QString who; // the name its block gives, else the handle the block defines; may be empty
+    QStringList emails, phones;
+    QString key; // the key of its first address as the answer writes it ("OrgAbuseEmail", "abuse-mailbox")
+    Quote where; // that line
+    QString block; // the first line of the block that holds it, where that is not the line itself ("irt: IRT-X")
+};
+// The abuse contacts an answer names, the most specific first: the line a regional registry adds for the most
+// specific network ("% Abuse contact for '...' is '...'"), the blocks that abuse-c handles name, then the blocks
+// with keys that whois-keys.tsv's abuse rows name, the last first (a regional registry shows the less specific
+// network first). One contact an address.
+QList<AbuseContact> abuseContacts(const QString &answer);
+// The contact of the section that a line "contact: <kind>" heads (IANA's record of a top-level domain names its
+// administrative and technical contacts so); no address when there is none.
+AbuseContact sectionContact(const QString &answer, const QString &kind);
+
 // The rows of the registries' files that do not load: each as "file, line N: why". Empty for the files that ship.
 QStringList tableErrors();
 

@@ -215,6 +215,19 @@ constexpr Row kRows[] = {
       QT_TRANSLATE_NOOP("Message",
                         "The registry refused the question about %1, so its answer does not say whether "
                         "it is registered.") },
+    //: Who to tell of abuse: no record asked names an abuse contact. %1: the domain name, address or network.
+    { MessageId::AbuseNoneNamed, QT_TRANSLATE_NOOP("Message", "No record names an abuse contact for %1.") },
+    //: Who to tell of abuse: one of the further lookups failed. %1: a domain name, address or network; %2: why.
+    { MessageId::AbuseNotLookedUp, QT_TRANSLATE_NOOP("Message", "%1 could not be looked up: %2") },
+    //: Who to tell of abuse: the further lookups stopped at the client's budget. %1: a duration ("5 min 3 s").
+    { MessageId::AbuseBudgetSpent,
+      QT_TRANSLATE_NOOP("Message", "Your lookups for now are spent, so the rest was not looked up. Try again in %1.") },
+    //: Who to tell of abuse: the site cannot ask the DNS for a domain's addresses. %1: the domain name.
+    { MessageId::AbuseNoResolver,
+      QT_TRANSLATE_NOOP("Message", "The site has no DNS resolver, so the networks that host %1 were not looked for.") },
+    //: Who to tell of abuse: the DNS gives no address for the domain or its name servers. %1: the domain name.
+    { MessageId::AbuseNoAddresses,
+      QT_TRANSLATE_NOOP("Message", "The DNS gives no address for %1 or its name servers.") },
 };
 
 // A row out of place would give a message another's text.

@@ -107,6 +107,11 @@ enum class MessageId : quint16 {
     EvidenceSilent, // %1 a server, %2 the domain name
     EvidenceDelegated, // %1 the domain name
     RegistryRefused, // %1 the domain name
+    AbuseNoneNamed, // %1 what was asked
+    AbuseNotLookedUp, // %1 a domain name, address or network, %2 why (a message)
+    AbuseBudgetSpent, // %1 a duration
+    AbuseNoResolver, // %1 the domain name
+    AbuseNoAddresses, // %1 the domain name
 
     Count
 };

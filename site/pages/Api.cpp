@@ -187,3 +187,33 @@ Response description()
 }
 
 } // namespace Api
+
+QJsonObject Api::abuse(const Abuse::Report &report, const PageLanguage &words)
+{
+    QJsonArray contacts, notes;
+    for (const Abuse::Contact &contact : report.contacts) {
+        QJsonObject made { { u"role"_qs, Abuse::roleName(contact.role) },
+                           { u"emails"_qs, QJsonArray::fromStringList(contact.emails) },
+                           { u"phones"_qs, QJsonArray::fromStringList(contact.phones) },
+                           { u"forms"_qs, QJsonArray::fromStringList(contact.forms) },
+                           { u"source"_qs, contact.source },
+                           { u"field"_qs, contact.field } };
+        const std::pair<const char *, const QString *> texts[] = { { "who", &contact.who },
+                                                                   { "of", &contact.of },
+                                                                   { "address", &contact.address },
+                                                                   { "moreSpecific", &contact.moreSpecific } };
+        for (const auto &[name, text] : texts) {
+            if (!text->isEmpty())
+                made.insert(QLatin1StringView(name), *text);
+        }
+        if (contact.line > 0)
+            made.insert(u"line"_qs, contact.line);
+        contacts.append(made);
+    }
+    for (const Message &note : report.notes)
+        notes.append(words.render(note));
+    return QJsonObject { { u"query"_qs, report.query },
+                         { u"contacts"_qs, contacts },
+                         { u"notes"_qs, notes },
+                         { u"lookups"_qs, report.asked } };
+}

@@ -2,6 +2,7 @@
 
 #include "PageLanguage.h"
 #include "Pages.h"
+#include "abuse/WhoToTell.h"
 #include "lookup/Availability.h"
 #include "lookup/Lookup.h"
 
@@ -27,6 +28,9 @@ QJsonObject availability(const ManyExtensions &question, const std::vector<Avail
                          const PageLanguage &words);
 Response availabilityResponse(const ManyExtensions &question, const std::vector<Availability::Row> &rows,
                               const PageLanguage &words);
+
+// Who to tell of abuse, as the API's JSON (/api/v1/abuse).
+QJsonObject abuse(const Abuse::Report &report, const PageLanguage &words);
 
 // A problem: "application/problem+json" with its HTTP status, a short title and what went wrong.
 Response problem(int status, const QString &title, const QString &detail);

@@ -9,7 +9,9 @@
 #include "Statuses.h"
 #include "Template.h"
 #include "Verdict.h"
+#include "evidence/EvidenceFile.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <algorithm>
@@ -42,6 +44,98 @@ const char kCopy[] = QT_TRANSLATE_NOOP("Page", "Copy");
 const char kCopied[] = QT_TRANSLATE_NOOP("Page", "Copied");
 //: A link that saves a record as a file
 const char kDownload[] = QT_TRANSLATE_NOOP("Page", "Download");
+
+//: A link beside Download that saves every answer the site received for the lookup, as received, in a ZIP file
+const char kEvidenceFile[] = QT_TRANSLATE_NOOP("Page", "Evidence (ZIP)");
+//: The heading of the section that says whom to tell of abuse by a name, an address or a network
+const char kReportAbuse[] = QT_TRANSLATE_NOOP("Page", "Report abuse");
+const char kAbuseIntro[]
+    = QT_TRANSLATE_NOOP("Page", "Write to them in this order. Each says where the record names it, to check it.");
+//: Roles of an abuse contact: the domain's registrar, the network of an address the domain has, the network of one
+//: of its name servers' addresses, the network asked about, the domain's registry
+const char kRoleRegistrar[] = QT_TRANSLATE_NOOP("Page", "Registrar");
+const char kRoleHosting[] = QT_TRANSLATE_NOOP("Page", "Hosting network");
+const char kRoleDns[] = QT_TRANSLATE_NOOP("Page", "DNS network");
+const char kRoleNetwork[] = QT_TRANSLATE_NOOP("Page", "Network");
+const char kRoleRegistry[] = QT_TRANSLATE_NOOP("Page", "Registry");
+//: Where an abuse contact was read. %1: a server or address (URL), %2: the field
+const char kAbuseFrom[] = QT_TRANSLATE_NOOP("Page", "From %1: %2");
+//: Where an abuse contact was read in a whois answer. %1: a server, %2: a line's number, %3: the key
+const char kAbuseFromLine[] = QT_TRANSLATE_NOOP("Page", "From %1, line %2: %3");
+//: The name and address whose network an abuse contact is. %1: a domain name or name server, %2: its address
+const char kAbuseAddress[] = QT_TRANSLATE_NOOP("Page", "For %1 (%2)");
+//: %1: a network (its range) whose own record names no abuse contact
+const char kAbuseParent[] = QT_TRANSLATE_NOOP(
+    "Page", "%1 names no abuse contact of its own; this is the contact of a network that contains it.");
+const char kAbuseFurther[] = QT_TRANSLATE_NOOP(
+    "Page", "Find more contacts: the registry's, the networks that contain or host it (takes more lookups)");
+
+// Whom to tell of abuse, as the template takes it: the contacts in order, each with its copyable addresses.
+Data abuseData(const PageLanguage &words, const LookupResult &result, const Abuse::Report *report,
+               const QString &question)
+{
+    const QList<Abuse::Contact> contacts = report ? report->contacts : Abuse::fromResult(result);
+    QList<Message> notes = report ? report->notes : QList<Message>();
+    if (!report && contacts.isEmpty())
+        notes.append(Message(MessageId::AbuseNoneNamed, result.host.isEmpty() ? result.query : result.host));
+    Data data;
+    data.set("title", value(words.text(kReportAbuse)));
+    Data list { Data::type::list };
+    static const QRegularExpression mailbox(QStringLiteral("^[^@\\s<>\"]+@[^@\\s<>\"]+$"));
+    for (qsizetype i = 0; i < contacts.size(); ++i) {
+        const Abuse::Contact &contact = contacts[i];
+        Data item;
+        item.set("number", std::to_string(i + 1));
+        item.set("role", value(Pages::abuseRole(contact.role, words)));
+        if (!contact.who.isEmpty())
+            item.set("who", value(Pages::visible(contact.who)));
+        if (!contact.of.isEmpty() && contact.of != contact.who)
+            item.set("of", value(Pages::visible(contact.of)));
+        Data emails { Data::type::list };
+        for (const QString &email : contact.emails) {
+            Data made;
+            made.set("text", value(Pages::visible(email)));
+            if (mailbox.match(email).hasMatch())
+                made.set("href", value(u"mailto:"_qs + email));
+            emails.push_back(made);
+        }
+        if (!contact.emails.isEmpty()) {
+            item.set("hasEmails", true);
+            item.set("emails", emails);
+        }
+        QStringList rest = contact.phones;
+        if (!rest.isEmpty())
+            item.set("phones", value(Pages::visible(rest.join(u", "_qs))));
+        if (!contact.forms.isEmpty()) {
+            Data forms { Data::type::list };
+            for (const QString &form : contact.forms)
+                forms.push_back(value(form));
+            item.set("forms", forms);
+        }
+        item.set("from", value(Pages::visible(Pages::abuseSource(contact, words))));
+        if (const QStringList remarks = Pages::abuseRemarks(contact, words); !remarks.isEmpty())
+            item.set("remarks", value(Pages::visible(remarks.join(u' '))));
+        list.push_back(item);
+    }
+    if (!contacts.isEmpty()) {
+        data.set("intro", value(words.text(kAbuseIntro)));
+        data.set("contacts", list);
+    }
+    // (Set either way: a name the section lacks would be looked up in the page's own data.)
+    Data said { Data::type::list };
+    for (const Message &note : notes)
+        said.push_back(value(Pages::visible(words.render(note))));
+    data.set("notes", notes.isEmpty() ? Data(false) : said);
+    // The search that looks further: the registry, the networks above, those that host a domain.
+    if (!report) {
+        data.set("further",
+                 value(QStringLiteral("%1?domain=%2&abuse=%3")
+                           .arg(MakerPaths::lookupPage, question,
+                                result.kind == Query::Kind::Domain ? u"hosting"_qs : u"1"_qs)));
+        data.set("furtherLabel", value(words.text(kAbuseFurther)));
+    }
+    return data;
+}
 
 // The fields as the template takes them: each value shown as text, a status in words with the value as written.
 Data fieldRows(const QList<Findings::Field> &fields, const QList<SourceRecord> &records)
@@ -96,7 +190,8 @@ Data verdictData(const Findings::VerdictLine &line)
     return made;
 }
 
-std::string resultContent(const PageLanguage &words, const LookupResult &result, const QString &typed)
+std::string resultContent(const PageLanguage &words, const LookupResult &result, const QString &typed,
+                          const Abuse::Report *report)
 {
     const Verdict verdict = Verdict::of(result, QDate::currentDate());
     Data data;
@@ -148,13 +243,16 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result,
             notes.push_back(value(Pages::visible(words.render(note))));
         data.set("notes", notes);
     }
+    const QByteArray question = QUrl::toPercentEncoding(result.host.isEmpty() ? result.query : result.host);
+    if ((result.outcome == Outcome::Found || result.outcome == Outcome::Reserved)
+        && result.kind != Query::Kind::TopLevelDomain)
+        data.set("abuse", abuseData(words, result, report, QString::fromLatin1(question)));
     if (result.records.isEmpty())
         return Template::render("lookup", data);
     Data records { Data::type::list };
     const QString recordFrom = words.text(kRecordFrom);
     const qsizetype mark = recordFrom.indexOf(QLatin1String("%1"));
     const QString download = words.text(kDownload);
-    const QByteArray question = QUrl::toPercentEncoding(result.host.isEmpty() ? result.query : result.host);
     for (qsizetype i = 0; i < result.records.size(); ++i) {
         const SourceRecord &source = result.records[i];
         Data record;
@@ -174,6 +272,14 @@ std::string resultContent(const PageLanguage &words, const LookupResult &result,
                              .arg(i + 1)));
         record.set("fileName", value(Pages::recordFileName(result.query, int(i + 1), source.rdap())));
         record.set("downloadLabel", value(download));
+        if (i == 0 && !result.hops.isEmpty()) {
+            record.set("evidenceZip",
+                       value(QStringLiteral("%1?domain=%2&evidence=1")
+                                 .arg(MakerPaths::lookupPage, QString::fromLatin1(question))));
+            record.set("evidenceFile",
+                       value(EvidenceFile::zipName(result.host.isEmpty() ? result.query : result.host)));
+            record.set("evidenceLabel", value(words.text(kEvidenceFile)));
+        }
         records.push_back(record);
     }
     data.set("records", records);
@@ -186,11 +292,12 @@ using Frame::html;
 using Frame::kLookupTitle;
 using Frame::page;
 
-QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, const PageLanguage &words)
+QByteArray Pages::lookupPage(const QString &typed, const LookupResult *result, const PageLanguage &words,
+                             const Abuse::Report *report)
 {
     std::string content;
     if (result) {
-        content = resultContent(words, *result, typed);
+        content = resultContent(words, *result, typed, report);
     } else {
         Data data;
         data.set("introduction",
@@ -225,18 +332,50 @@ std::optional<Response> Pages::recordFile(const LookupResult &result, int number
                       "attachment; filename=\"" + name + '"' };
 }
 
+QString Pages::abuseRole(Abuse::Role role, const PageLanguage &words)
+{
+    switch (role) {
+    case Abuse::Role::Registrar:
+        return words.text(kRoleRegistrar);
+    case Abuse::Role::HostingNetwork:
+        return words.text(kRoleHosting);
+    case Abuse::Role::DnsNetwork:
+        return words.text(kRoleDns);
+    case Abuse::Role::Network:
+        return words.text(kRoleNetwork);
+    case Abuse::Role::Registry:
+        break;
+    }
+    return words.text(kRoleRegistry);
+}
+
+QString Pages::abuseSource(const Abuse::Contact &contact, const PageLanguage &words)
+{
+    return contact.line > 0 ? words.text(kAbuseFromLine).arg(contact.source).arg(contact.line).arg(contact.field)
+                            : words.text(kAbuseFrom).arg(contact.source, contact.field);
+}
+
+QStringList Pages::abuseRemarks(const Abuse::Contact &contact, const PageLanguage &words)
+{
+    QStringList remarks;
+    if (!contact.address.isEmpty())
+        remarks.append(
+            words.text(kAbuseAddress).arg(contact.address.section(u' ', 0, 0), contact.address.section(u' ', 1)));
+    if (!contact.moreSpecific.isEmpty())
+        remarks.append(words.text(kAbuseParent).arg(contact.moreSpecific));
+    return remarks;
+}
+
+Response Pages::evidenceFile(const LookupResult &result)
+{
+    const QString name = EvidenceFile::zipName(result.host.isEmpty() ? result.query : result.host);
+    return Response { 200, "application/zip", EvidenceFile::zip(result),
+                      "attachment; filename=\"" + name.toLatin1() + '"' };
+}
+
 QString Pages::recordFileName(const QString &query, int number, bool rdap)
 {
-    QString name;
-    for (const QChar c : QStringView(query).left(100)) {
-        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'.'
-            || c == u'-';
-        name += plain ? c : u'_';
-    }
-    while (name.startsWith(u'.') || name.startsWith(u'-'))
-        name.remove(0, 1);
-    if (name.isEmpty())
-        name = QStringLiteral("record");
+    QString name = EvidenceFile::safeName(query);
     if (number > 1)
         name += QStringLiteral("-%1").arg(number);
     return name + (rdap ? QStringLiteral("-rdap.json") : QStringLiteral("-whois.txt"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageLanguage.h"
+#include "abuse/WhoToTell.h"
 #include "lookup/Availability.h"
 #include "lookup/Lookup.h"
 #include "messages/Message.h"
@@ -49,9 +50,11 @@ public:
     // A version file: a valid script line whose characters 32 to 39 (counted from 1) are the version.
     static QByteArray versionFile(const QString &variable, const QString &version);
 
-    // The lookup page for a result (or for no question yet, when result is null).
+    // The lookup page for a result (or for no question yet, when result is null). Its "Report abuse" section gives
+    // the contacts that the result's own records name, or those of a search for whom to tell (report) when given.
     static QByteArray lookupPage(const QString &typed, const LookupResult *result,
-                                 const PageLanguage &words = PageLanguage::english());
+                                 const PageLanguage &words = PageLanguage::english(),
+                                 const Abuse::Report *report = nullptr);
 
     // The lookup page with a notice in place of a result: the service is busy, or the client asks too much.
     static Response lookupRefused(int status, const QString &typed, const Message &message,
@@ -72,6 +75,15 @@ public:
     // number before the ending from the second on. Only letters, digits, dots, hyphens and underscores, never a
     // leading dot or hyphen: nothing that a browser or a header could read as more than a name.
     static QString recordFileName(const QString &query, int number, bool rdap);
+    // An abuse contact's role in words ("Hosting network"), and where it was read ("From whois.example, line 12:
+    // abuse-mailbox"), in the visitor's language.
+    static QString abuseRole(Abuse::Role role, const PageLanguage &words);
+    static QString abuseSource(const Abuse::Contact &contact, const PageLanguage &words);
+    // What else a contact says: the address it is the network of, the more specific network it stands for.
+    static QStringList abuseRemarks(const Abuse::Contact &contact, const PageLanguage &words);
+
+    // A lookup's evidence, every answer as received, as a ZIP file to keep ("example.com-evidence.zip").
+    static Response evidenceFile(const LookupResult &result);
 
     // Text from another server as the page shows it: control characters as their visible symbols (NUL as
     // U+2400), bidirectional embeddings, overrides and isolates as their code ("[U+202E]"); CR LF as a line break.

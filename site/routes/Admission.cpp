@@ -146,6 +146,36 @@ asio::awaitable<void> Admission::lookups(const QStringList &names, const std::st
     }
 }
 
+asio::awaitable<std::optional<Abuse::Report>> Admission::abuse(const Query &query, bool hosting,
+                                                               const std::string &client, Asked *refusal)
+{
+    auto wake = std::make_shared<asio::steady_timer>(m_io);
+    std::shared_ptr<LookupPool::Job> job = this->job(client, wake);
+    auto report = std::make_shared<Abuse::Report>();
+    const LookupPool::Settings &pool = m_pool.settings();
+    const Abuse::Settings settings { pool.resolver, pool.cache, pool.clientLookups, hosting };
+    job->taskName = QStringLiteral("abuse");
+    job->task = [query, settings, client, report](const Lookup &lookup, QObject *context, std::function<void()> done) {
+        Abuse::search(lookup, settings, query, client, context, [report, done](const Abuse::Report &made) {
+            *report = made;
+            done();
+        });
+    };
+    if (const LookupPool::Admission admission = m_pool.submit(job); admission != LookupPool::Admission::Accepted) {
+        *refusal = refused(admission, 0);
+        co_return std::nullopt;
+    }
+    while (job->state != LookupPool::Job::Done) {
+        wake->expires_at(asio::steady_timer::time_point::max());
+        co_await wake->async_wait(kTuple);
+    }
+    if (report->refusedFor > 0) {
+        *refusal = refused(LookupPool::Admission::ClientLimited, int(std::ceil(report->refusedFor)));
+        co_return std::nullopt;
+    }
+    co_return *report;
+}
+
 template<class T>
 asio::awaitable<std::optional<T>> Admission::awaited(const std::function<bool(std::function<void(T)>)> &ask)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "abuse/WhoToTell.h"
 #include "http/Application.h"
 #include "lookup/LookupPool.h"
 #include "messages/Message.h"
@@ -44,6 +45,12 @@ public:
     boost::asio::awaitable<void> lookups(const QStringList &names, const std::string &client,
                                          std::chrono::milliseconds wait,
                                          const std::function<void(const QString &)> &notTaken);
+
+    // Who to tell of abuse about the query (the networks that host a domain too when hosting), waited for until it
+    // is done; no value, and *refusal, when the pool cannot take it or the client's budget the question itself. Each
+    // lookup it asks costs the client's budget; past it, the rest is left out with a note.
+    boost::asio::awaitable<std::optional<Abuse::Report>> abuse(const Query &query, bool hosting,
+                                                               const std::string &client, Asked *refusal);
 
     // A check of a name in many extensions, started: the job (or the refusal), and the timer that the job
     // cancels each time a row comes and when it is done.

@@ -32,18 +32,28 @@ std::optional<Reply> Routes::repeatedParameter(const Exchange &exchange, std::in
     return std::nullopt;
 }
 
-asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
+std::variant<Query, Reply> Routes::apiQuestion(const Exchange &exchange)
 {
-    const unsigned version = exchange.request.version();
     // (The question is read as a form reads it: a blank is "+".)
     const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     const Query query = Query::fromInput(q);
     if (const std::optional<Reply> repeated = repeatedParameter(exchange, { u"q"_qs }))
-        co_return *repeated;
+        return *repeated;
     if (!exchange.query.hasQueryItem(QStringLiteral("q")) || !query.ok()) {
         const Message why = query.ok() ? Message(MessageId::TypeADomainName) : query.error;
-        co_return Replies::api(Api::problem(400, kNotAQuestion, exchange.words.render(why)), version);
+        return Replies::api(Api::problem(400, kNotAQuestion, exchange.words.render(why)), exchange.request.version());
     }
+    return query;
+}
+
+asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
+{
+    const unsigned version = exchange.request.version();
+    const QString q = exchange.query.queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
+    std::variant<Query, Reply> question = apiQuestion(exchange);
+    if (Reply *refusal = std::get_if<Reply>(&question))
+        co_return std::move(*refusal);
+    const Query query = std::get<Query>(std::move(question));
     if (exchange.request.method() == http::verb::head) {
         Reply reply = Replies::api(Response { 200, "application/json", QByteArray(), {} }, version);
         reply.set(http::field::connection, "close");
@@ -64,6 +74,41 @@ asio::awaitable<Reply> Routes::apiLookup(const Exchange &exchange)
                          version),
             exchange.request[http::field::if_none_match], Api::entityTag(answer), fresh),
         exchange, query.registry());
+}
+
+asio::awaitable<Reply> Routes::apiAbuse(const Exchange &exchange)
+{
+    std::variant<Query, Reply> question = apiQuestion(exchange);
+    if (Reply *refusal = std::get_if<Reply>(&question))
+        co_return std::move(*refusal);
+    const Query query = std::get<Query>(std::move(question));
+    if (const std::optional<Reply> repeated = repeatedParameter(exchange, { u"hosting"_qs }))
+        co_return *repeated;
+    Admission::Asked refusal;
+    const bool hosting = exchange.query.queryItemValue(u"hosting"_qs) == u"1";
+    const std::optional<Abuse::Report> report = co_await m_admission.abuse(query, hosting, exchange.client, &refusal);
+    if (!report)
+        co_return withBudget(refusedApi(exchange, refusal), exchange, query.registry());
+    Reply reply
+        = Replies::api(Response { 200,
+                                  "application/json",
+                                  QJsonDocument(Api::abuse(*report, exchange.words)).toJson(QJsonDocument::Compact),
+                                  {} },
+                       exchange.request.version());
+    co_return withBudget(std::move(reply), exchange, query.registry());
+}
+
+asio::awaitable<Reply> Routes::apiEvidence(const Exchange &exchange)
+{
+    std::variant<Query, Reply> question = apiQuestion(exchange);
+    if (Reply *refusal = std::get_if<Reply>(&question))
+        co_return std::move(*refusal);
+    const Query query = std::get<Query>(std::move(question));
+    const Admission::Asked asked = co_await m_admission.lookup(query, exchange.client);
+    if (!asked.job)
+        co_return withBudget(refusedApi(exchange, asked), exchange, query.registry());
+    co_return withBudget(Replies::fromResponse(Pages::evidenceFile(asked.job->result), exchange.request.version()),
+                         exchange, query.registry());
 }
 
 asio::awaitable<Reply> Routes::apiDescription(const Exchange &exchange)

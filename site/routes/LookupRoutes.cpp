@@ -73,6 +73,19 @@ asio::awaitable<Reply> Routes::lookup(const Exchange &exchange, const QString &t
                                    .value_or(Pages::notFound(words)),
                                version, words);
     }
+    // Every answer received for it, in a ZIP file to keep.
+    if (exchange.query.hasQueryItem(QStringLiteral("evidence")))
+        co_return fromResponse(Pages::evidenceFile(result), version, words);
+    // Whom to tell of abuse, looked for further than the record (each lookup charged as one).
+    if (exchange.query.hasQueryItem(QStringLiteral("abuse"))) {
+        Admission::Asked refusal;
+        const bool hosting = exchange.query.queryItemValue(u"abuse"_qs) == u"hosting";
+        const std::optional<Abuse::Report> report
+            = co_await m_admission.abuse(query, hosting, exchange.client, &refusal);
+        if (!report)
+            co_return refusedPage(exchange, typed, refusal);
+        co_return fromResponse(htmlPage(Pages::lookupPage(typed, &result, words, &*report)), version, words);
+    }
     if (asked.kept && exchange.keepable && exchange.request.method() == http::verb::get)
         *exchange.keepable = &Metrics::instance().lookupCounter(LookupPool::kindName(result.kind), u"cached"_qs);
     co_return fromResponse(htmlPage(Pages::lookupPage(typed, &result, words)), version, words);

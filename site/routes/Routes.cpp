@@ -27,6 +27,8 @@ const Routes::Route Routes::kRoutes[] = {
     { http::verb::get, QLatin1StringView("/metrics"), &Routes::metrics },
     { http::verb::get, QLatin1StringView("/api/v1/lookup"), &Routes::apiLookup },
     { http::verb::get, QLatin1StringView("/api/v1/availability"), &Routes::apiAvailability },
+    { http::verb::get, QLatin1StringView("/api/v1/abuse"), &Routes::apiAbuse },
+    { http::verb::get, QLatin1StringView("/api/v1/evidence"), &Routes::apiEvidence },
     { http::verb::get, QLatin1StringView("/api/v1/openapi.json"), &Routes::apiDescription },
     { http::verb::get, QLatin1StringView("/api/v1/history"), &Routes::apiHistory },
     { http::verb::get, QLatin1StringView("/watch/calendar.ics"), &Routes::watchCalendar },

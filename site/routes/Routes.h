@@ -18,6 +18,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <variant>
 
 class Watchlist;
 class Watcher;
@@ -88,6 +89,10 @@ private:
     boost::asio::awaitable<Reply> apiLookup(const Exchange &exchange);
     boost::asio::awaitable<Reply> apiAvailability(const Exchange &exchange);
     boost::asio::awaitable<Reply> apiDescription(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiAbuse(const Exchange &exchange);
+    boost::asio::awaitable<Reply> apiEvidence(const Exchange &exchange);
+    // The question of an API request (its q parameter), or the 400 that says why it is none.
+    static std::variant<Query, Reply> apiQuestion(const Exchange &exchange);
     static Reply refusedApi(const Exchange &exchange, const Admission::Asked &asked);
 
     // WatchRoutes.cpp

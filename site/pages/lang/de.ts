@@ -381,6 +381,31 @@
         <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
         <translation>%1 ist wiederholt ausgefallen; sein Eintrag fehlt hier. Versuchen Sie es in %2 erneut.</translation>
     </message>
+    <message>
+        <source>No record names an abuse contact for %1.</source>
+        <extracomment>Who to tell of abuse: no record asked names an abuse contact. %1: the domain name, address or network.</extracomment>
+        <translation>Kein Datensatz nennt einen Missbrauchskontakt für %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be looked up: %2</source>
+        <extracomment>Who to tell of abuse: one of the further lookups failed. %1: a domain name, address or network; %2: why.</extracomment>
+        <translation>%1 konnte nicht abgefragt werden: %2</translation>
+    </message>
+    <message>
+        <source>Your lookups for now are spent, so the rest was not looked up. Try again in %1.</source>
+        <extracomment>Who to tell of abuse: the further lookups stopped at the client&apos;s budget. %1: a duration (&quot;5 min 3 s&quot;).</extracomment>
+        <translation>Ihre Abfragen sind für den Moment aufgebraucht, der Rest wurde nicht abgefragt. Versuchen Sie es in %1 erneut.</translation>
+    </message>
+    <message>
+        <source>The site has no DNS resolver, so the networks that host %1 were not looked for.</source>
+        <extracomment>Who to tell of abuse: the site cannot ask the DNS for a domain&apos;s addresses. %1: the domain name.</extracomment>
+        <translation>Die Website hat keinen DNS-Resolver, daher wurden die Netze, die %1 beherbergen, nicht gesucht.</translation>
+    </message>
+    <message>
+        <source>The DNS gives no address for %1 or its name servers.</source>
+        <extracomment>Who to tell of abuse: the DNS gives no address for the domain or its name servers. %1: the domain name.</extracomment>
+        <translation>Das DNS nennt keine Adresse für %1 oder seine Nameserver.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -418,6 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
+        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
         <translation>Registrar</translation>
     </message>
     <message>
@@ -888,6 +914,60 @@
             <numerusform>%1 in %n Endung</numerusform>
             <numerusform>%1 in %n Endungen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Evidence (ZIP)</source>
+        <extracomment>A link beside Download that saves every answer the site received for the lookup, as received, in a ZIP file</extracomment>
+        <translation>Nachweis (ZIP)</translation>
+    </message>
+    <message>
+        <source>Report abuse</source>
+        <extracomment>The heading of the section that says whom to tell of abuse by a name, an address or a network</extracomment>
+        <translation>Missbrauch melden</translation>
+    </message>
+    <message>
+        <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <translation>Schreiben Sie ihnen in dieser Reihenfolge. Bei jedem steht, wo der Datensatz ihn nennt, zum Nachprüfen.</translation>
+    </message>
+    <message>
+        <source>Hosting network</source>
+        <translation>Hosting-Netz</translation>
+    </message>
+    <message>
+        <source>DNS network</source>
+        <translation>DNS-Netz</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>Where an abuse contact was read. %1: a server or address (URL), %2: the field</extracomment>
+        <translation>Aus %1: %2</translation>
+    </message>
+    <message>
+        <source>From %1, line %2: %3</source>
+        <extracomment>Where an abuse contact was read in a whois answer. %1: a server, %2: a line&apos;s number, %3: the key</extracomment>
+        <translation>Aus %1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>For %1 (%2)</source>
+        <extracomment>The name and address whose network an abuse contact is. %1: a domain name or name server, %2: its address</extracomment>
+        <translation>Für %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 names no abuse contact of its own; this is the contact of a network that contains it.</source>
+        <extracomment>%1: a network (its range) whose own record names no abuse contact</extracomment>
+        <translation>%1 nennt keinen eigenen Missbrauchskontakt; dies ist der Kontakt eines Netzes, das es enthält.</translation>
+    </message>
+    <message>
+        <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <translation>Weitere Kontakte finden: den der Registry, die der Netze, die es enthalten oder beherbergen (kostet weitere Abfragen)</translation>
     </message>
 </context>
 <context>

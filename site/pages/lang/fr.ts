@@ -381,6 +381,31 @@
         <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
         <translation>%1 a échoué à plusieurs reprises&#x202f;; sa fiche n&apos;est pas affichée. Réessayez dans %2.</translation>
     </message>
+    <message>
+        <source>No record names an abuse contact for %1.</source>
+        <extracomment>Who to tell of abuse: no record asked names an abuse contact. %1: the domain name, address or network.</extracomment>
+        <translation>Aucun enregistrement ne nomme de contact d’abus pour %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be looked up: %2</source>
+        <extracomment>Who to tell of abuse: one of the further lookups failed. %1: a domain name, address or network; %2: why.</extracomment>
+        <translation>%1 n’a pas pu être consulté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your lookups for now are spent, so the rest was not looked up. Try again in %1.</source>
+        <extracomment>Who to tell of abuse: the further lookups stopped at the client&apos;s budget. %1: a duration (&quot;5 min 3 s&quot;).</extracomment>
+        <translation>Vos recherches sont épuisées pour l’instant, le reste n’a donc pas été consulté. Réessayez dans %1.</translation>
+    </message>
+    <message>
+        <source>The site has no DNS resolver, so the networks that host %1 were not looked for.</source>
+        <extracomment>Who to tell of abuse: the site cannot ask the DNS for a domain&apos;s addresses. %1: the domain name.</extracomment>
+        <translation>Le site n’a pas de résolveur DNS, les réseaux qui hébergent %1 n’ont donc pas été cherchés.</translation>
+    </message>
+    <message>
+        <source>The DNS gives no address for %1 or its name servers.</source>
+        <extracomment>Who to tell of abuse: the DNS gives no address for the domain or its name servers. %1: the domain name.</extracomment>
+        <translation>Le DNS ne donne aucune adresse pour %1 ni pour ses serveurs de noms.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -418,6 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
+        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
         <translation>Bureau d&apos;enregistrement</translation>
     </message>
     <message>
@@ -888,6 +914,60 @@
             <numerusform>%1 dans %n extension</numerusform>
             <numerusform>%1 dans %n extensions</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Evidence (ZIP)</source>
+        <extracomment>A link beside Download that saves every answer the site received for the lookup, as received, in a ZIP file</extracomment>
+        <translation>Preuves (ZIP)</translation>
+    </message>
+    <message>
+        <source>Report abuse</source>
+        <extracomment>The heading of the section that says whom to tell of abuse by a name, an address or a network</extracomment>
+        <translation>Signaler un abus</translation>
+    </message>
+    <message>
+        <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <translation>Écrivez-leur dans cet ordre. Chacun indique où l’enregistrement le nomme, pour le vérifier.</translation>
+    </message>
+    <message>
+        <source>Hosting network</source>
+        <translation>Réseau d’hébergement</translation>
+    </message>
+    <message>
+        <source>DNS network</source>
+        <translation>Réseau DNS</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>Where an abuse contact was read. %1: a server or address (URL), %2: the field</extracomment>
+        <translation>De %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>From %1, line %2: %3</source>
+        <extracomment>Where an abuse contact was read in a whois answer. %1: a server, %2: a line&apos;s number, %3: the key</extracomment>
+        <translation>De %1, ligne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>For %1 (%2)</source>
+        <extracomment>The name and address whose network an abuse contact is. %1: a domain name or name server, %2: its address</extracomment>
+        <translation>Pour %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 names no abuse contact of its own; this is the contact of a network that contains it.</source>
+        <extracomment>%1: a network (its range) whose own record names no abuse contact</extracomment>
+        <translation>%1 ne nomme aucun contact d’abus propre&#xa0;; voici le contact d’un réseau qui le contient.</translation>
+    </message>
+    <message>
+        <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <translation>Trouver d’autres contacts&#xa0;: celui du registre, ceux des réseaux qui le contiennent ou l’hébergent (demande d’autres recherches)</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,31 @@
         <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
         <translation>%1 faalde keer op keer; zijn record ontbreekt. Probeer het over %2 opnieuw.</translation>
     </message>
+    <message>
+        <source>No record names an abuse contact for %1.</source>
+        <extracomment>Who to tell of abuse: no record asked names an abuse contact. %1: the domain name, address or network.</extracomment>
+        <translation>Geen record noemt een misbruikcontact voor %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be looked up: %2</source>
+        <extracomment>Who to tell of abuse: one of the further lookups failed. %1: a domain name, address or network; %2: why.</extracomment>
+        <translation>%1 kon niet worden opgezocht: %2</translation>
+    </message>
+    <message>
+        <source>Your lookups for now are spent, so the rest was not looked up. Try again in %1.</source>
+        <extracomment>Who to tell of abuse: the further lookups stopped at the client&apos;s budget. %1: a duration (&quot;5 min 3 s&quot;).</extracomment>
+        <translation>Uw opzoekingen zijn voorlopig op, dus de rest is niet opgezocht. Probeer het over %1 opnieuw.</translation>
+    </message>
+    <message>
+        <source>The site has no DNS resolver, so the networks that host %1 were not looked for.</source>
+        <extracomment>Who to tell of abuse: the site cannot ask the DNS for a domain&apos;s addresses. %1: the domain name.</extracomment>
+        <translation>De site heeft geen DNS-resolver, dus de netwerken die %1 hosten zijn niet gezocht.</translation>
+    </message>
+    <message>
+        <source>The DNS gives no address for %1 or its name servers.</source>
+        <extracomment>Who to tell of abuse: the DNS gives no address for the domain or its name servers. %1: the domain name.</extracomment>
+        <translation>De DNS geeft geen adres voor %1 of zijn naamservers.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -418,6 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
+        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
         <translation>Registrar</translation>
     </message>
     <message>
@@ -888,6 +914,60 @@
             <numerusform>%1 in %n extensie</numerusform>
             <numerusform>%1 in %n extensies</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Evidence (ZIP)</source>
+        <extracomment>A link beside Download that saves every answer the site received for the lookup, as received, in a ZIP file</extracomment>
+        <translation>Bewijs (ZIP)</translation>
+    </message>
+    <message>
+        <source>Report abuse</source>
+        <extracomment>The heading of the section that says whom to tell of abuse by a name, an address or a network</extracomment>
+        <translation>Misbruik melden</translation>
+    </message>
+    <message>
+        <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <translation>Schrijf hen in deze volgorde. Bij elk staat waar het record het noemt, om het na te gaan.</translation>
+    </message>
+    <message>
+        <source>Hosting network</source>
+        <translation>Hostingnetwerk</translation>
+    </message>
+    <message>
+        <source>DNS network</source>
+        <translation>DNS-netwerk</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netwerk</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registry</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>Where an abuse contact was read. %1: a server or address (URL), %2: the field</extracomment>
+        <translation>Uit %1: %2</translation>
+    </message>
+    <message>
+        <source>From %1, line %2: %3</source>
+        <extracomment>Where an abuse contact was read in a whois answer. %1: a server, %2: a line&apos;s number, %3: the key</extracomment>
+        <translation>Uit %1, regel %2: %3</translation>
+    </message>
+    <message>
+        <source>For %1 (%2)</source>
+        <extracomment>The name and address whose network an abuse contact is. %1: a domain name or name server, %2: its address</extracomment>
+        <translation>Voor %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 names no abuse contact of its own; this is the contact of a network that contains it.</source>
+        <extracomment>%1: a network (its range) whose own record names no abuse contact</extracomment>
+        <translation>%1 noemt geen eigen misbruikcontact; dit is het contact van een netwerk dat het bevat.</translation>
+    </message>
+    <message>
+        <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <translation>Meer contacten zoeken: dat van de registry, die van de netwerken die het bevatten of hosten (kost meer opzoekingen)</translation>
     </message>
 </context>
 <context>

@@ -381,6 +381,31 @@
         <extracomment>%1: a server&apos;s host name; %2: a wait, as people say it (&quot;45 s&quot;, &quot;59 min 36 s&quot;)</extracomment>
         <translation>%1 falhou repetidamente; os seus dados não são apresentados. Tente novamente dentro de %2.</translation>
     </message>
+    <message>
+        <source>No record names an abuse contact for %1.</source>
+        <extracomment>Who to tell of abuse: no record asked names an abuse contact. %1: the domain name, address or network.</extracomment>
+        <translation>Nenhum registo indica um contacto de abuso para %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be looked up: %2</source>
+        <extracomment>Who to tell of abuse: one of the further lookups failed. %1: a domain name, address or network; %2: why.</extracomment>
+        <translation>Não foi possível consultar %1: %2</translation>
+    </message>
+    <message>
+        <source>Your lookups for now are spent, so the rest was not looked up. Try again in %1.</source>
+        <extracomment>Who to tell of abuse: the further lookups stopped at the client&apos;s budget. %1: a duration (&quot;5 min 3 s&quot;).</extracomment>
+        <translation>As suas consultas esgotaram-se por agora, por isso o resto não foi consultado. Tente de novo dentro de %1.</translation>
+    </message>
+    <message>
+        <source>The site has no DNS resolver, so the networks that host %1 were not looked for.</source>
+        <extracomment>Who to tell of abuse: the site cannot ask the DNS for a domain&apos;s addresses. %1: the domain name.</extracomment>
+        <translation>O site não tem resolvedor DNS, por isso as redes que alojam %1 não foram procuradas.</translation>
+    </message>
+    <message>
+        <source>The DNS gives no address for %1 or its name servers.</source>
+        <extracomment>Who to tell of abuse: the DNS gives no address for the domain or its name servers. %1: the domain name.</extracomment>
+        <translation>O DNS não dá nenhum endereço para %1 nem para os seus servidores de nomes.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
@@ -418,6 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
+        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
         <translation>Agente de registo</translation>
     </message>
     <message>
@@ -888,6 +914,60 @@
             <numerusform>%1 em %n extensão</numerusform>
             <numerusform>%1 em %n extensões</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Evidence (ZIP)</source>
+        <extracomment>A link beside Download that saves every answer the site received for the lookup, as received, in a ZIP file</extracomment>
+        <translation>Provas (ZIP)</translation>
+    </message>
+    <message>
+        <source>Report abuse</source>
+        <extracomment>The heading of the section that says whom to tell of abuse by a name, an address or a network</extracomment>
+        <translation>Denunciar abuso</translation>
+    </message>
+    <message>
+        <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <translation>Escreva-lhes por esta ordem. Cada um indica onde o registo o nomeia, para o verificar.</translation>
+    </message>
+    <message>
+        <source>Hosting network</source>
+        <translation>Rede de alojamento</translation>
+    </message>
+    <message>
+        <source>DNS network</source>
+        <translation>Rede DNS</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rede</translation>
+    </message>
+    <message>
+        <source>Registry</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>From %1: %2</source>
+        <extracomment>Where an abuse contact was read. %1: a server or address (URL), %2: the field</extracomment>
+        <translation>De %1: %2</translation>
+    </message>
+    <message>
+        <source>From %1, line %2: %3</source>
+        <extracomment>Where an abuse contact was read in a whois answer. %1: a server, %2: a line&apos;s number, %3: the key</extracomment>
+        <translation>De %1, linha %2: %3</translation>
+    </message>
+    <message>
+        <source>For %1 (%2)</source>
+        <extracomment>The name and address whose network an abuse contact is. %1: a domain name or name server, %2: its address</extracomment>
+        <translation>Para %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 names no abuse contact of its own; this is the contact of a network that contains it.</source>
+        <extracomment>%1: a network (its range) whose own record names no abuse contact</extracomment>
+        <translation>%1 não indica nenhum contacto de abuso próprio; este é o contacto de uma rede que a contém.</translation>
+    </message>
+    <message>
+        <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <translation>Encontrar mais contactos: o do registo, os das redes que o contêm ou alojam (requer mais consultas)</translation>
     </message>
 </context>
 <context>

@@ -221,18 +221,30 @@ void TestSiteProcess::apiAnswersAsDescribed()
         many.append(QStringLiteral("x%1").arg(i));
     QVERIFY(served(site.base() + u"/api/v1/availability?name=a&extensions="_qs + many.join(u','))
                 .body.contains("At most 50 extensions"));
+    // Who to tell: a question past the budget is refused as a lookup is; of a kept answer, only the further lookup
+    // counts (the top-level domain's record, which IANA's unreachable whois cannot give here).
+    QCOMPARE(fetch(u"/api/v1/abuse?q=other.com"_qs).status, 429);
+    const QJsonObject abuse = QJsonDocument::fromJson(fetch(u"/api/v1/abuse?q=example.com"_qs).body).object();
+    QVERIFY2(abuse.value(u"lookups"_qs).toInt() == 1
+                 && abuse.value(u"notes"_qs).toArray().at(1).toString().startsWith(u"com could not be looked up"_qs),
+             QJsonDocument(abuse).toJson().constData());
+    // The evidence: the kept answer as the stand-in sent it, in a ZIP file.
+    const Page evidence = served(site.base() + u"/api/v1/evidence?q=example.com"_qs);
+    QVERIFY(evidence.status == 200 && evidence.contentType == "application/zip"
+            && evidence.body.startsWith("PK\x03\x04")
+            && evidence.body.contains("{\"ldhName\":\"example.com\",\"status\""));
     QCOMPARE(fetch(u"/api/v1/openapi.json"_qs).status, 200);
-    QCOMPARE(files.size(), 9);
+    QCOMPARE(files.size(), 11);
 
     QProcess validator;
     validator.setProcessChannelMode(QProcess::MergedChannels);
     validator.start(QStringLiteral("/usr/bin/python3"),
                     QStringList { QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/api/validate-api.py"),
                                   QStringLiteral(QUELCOR_SOURCE_DIR "/site/pages/templates/openapi.json") }
-                        + files.mid(0, 8));
+                        + files.mid(0, 10));
     QVERIFY(validator.waitForFinished(60'000));
     const QByteArray said = validator.readAll();
-    QVERIFY2(validator.exitCode() == 0 && said.contains("8 answers checked, 0 failures"), said.constData());
+    QVERIFY2(validator.exitCode() == 0 && said.contains("10 answers checked, 0 failures"), said.constData());
 }
 
 // A name in the twenty usual extensions: three in the DNS (no registry asked), one whose registry fails, one whose

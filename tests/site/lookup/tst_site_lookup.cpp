@@ -1,9 +1,12 @@
 // Lookups: the bootstrap file, whois answers, and lookups against fake RDAP and whois servers on loopback
 // addresses.
 
+#include "FakeDns.h"
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteTesting.h"
+#include "abuse/WhoToTell.h"
+#include "evidence/EvidenceFile.h"
 #include "lookup/Availability.h"
 #include "lookup/Bootstrap.h"
 #include "lookup/Coverage.h"
@@ -15,9 +18,14 @@
 #include "query/AddressPolicy.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -27,6 +35,26 @@
 namespace {
 
 using Outcome = LookupResult::Outcome;
+
+QByteArray recorded(const QString &path)
+{
+    QFile file(QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data/") + path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whom to tell, the search waited for.
+Abuse::Report searched(const Lookup &lookup, const Abuse::Settings &settings, const QString &question)
+{
+    std::optional<Abuse::Report> report;
+    QEventLoop loop;
+    Abuse::search(lookup, settings, Query::fromInput(question), "client", &loop, [&](const Abuse::Report &made) {
+        report = made;
+        loop.quit();
+    });
+    if (!report)
+        loop.exec();
+    return *report;
+}
 
 QByteArray bootstrapFile(const QList<QPair<QStringList, QString>> &services)
 {
@@ -91,6 +119,8 @@ class TestSiteLookup : public QObject
 {
     Q_OBJECT
 private slots:
+    void whoToTell();
+    void evidenceFile();
     void longestSuffixWins_data();
     void longestSuffixWins();
     void whoisReferrals_data();
@@ -872,6 +902,109 @@ void TestSiteLookup::refusedNamesReachNoServer()
     const QString page = QString::fromUtf8(Pages::lookupPage(input, &result));
     QVERIFY(!page.contains(u"<b>x"));
     QVERIFY(page.contains(result.message.english().toHtmlEscaped()));
+}
+
+// Whom to tell, against stand-ins that replay real answers: a domain whose addresses lie in two regional registries
+// (ARIN's and RIPE's), its registrar first and its registry (IANA's record) last; and an address whose network names
+// no abuse contact, the network that contains it asked for its own. (No recording holds a network that names none
+// with its real parent, so a real network record of another registry stands in for the parent's answer.)
+void TestSiteLookup::whoToTell()
+{
+    FakeWhoisNetwork whois(1);
+    whois.server(1).answer = recorded(u"whois/whois.iana.org/found.txt"_qs);
+    FakeDns dns;
+    QVERIFY(dns.listen());
+    dns.addresses.insert(u"github.com"_qs, { QHostAddress(u"3.3.3.3"_qs), QHostAddress(u"2001:41d0:2:193d::5"_qs) });
+    LocalHttpServer rdap;
+    QVERIFY(rdap.listen());
+    const QString base = rdap.base();
+    rdap.route("/bootstrap/dns.json", json(bootstrapFile({ { { u"com"_qs }, base + u"/registry/"_qs } })));
+    rdap.route("/bootstrap/ipv4.json",
+               json(bootstrapFile({ { { u"3.0.0.0/8"_qs }, base + u"/arin/"_qs },
+                                    { { u"41.0.0.0/8"_qs }, base + u"/afrinic/"_qs } })));
+    rdap.route("/bootstrap/ipv6.json", json(bootstrapFile({ { { u"2001:4000::/23"_qs }, base + u"/ripe/"_qs } })));
+    rdap.route("/registry/domain/github.com", json(recorded(u"rdap/rdap.verisign.com-domain.json"_qs)));
+    rdap.route("/arin/ip/3.3.3.3", json(recorded(u"rir/arin-ip-6.json"_qs)));
+    rdap.route("/ripe/ip/2001:41d0:2:193d::5", json(recorded(u"rir/ripe-ip-2.json"_qs)));
+    rdap.route("/afrinic/ip/41.0.0.1", json(recorded(u"rir/afrinic-ip-2.json"_qs)));
+    rdap.route("/afrinic/ip/41.0.0.0/15", json(recorded(u"rir/ripe-ip-3.json"_qs)));
+    RdapBootstrap bootstrap(QUrl(base + u"/bootstrap/dns.json"_qs), 3600);
+    LookupSettings settings = settingsFor(whois.port());
+    settings.ianaRdap = QUrl(u"http://127.0.0.1:1/"_qs); // IANA's whois answers instead
+    const Lookup lookup(bootstrap, settings);
+    Abuse::Settings search;
+    search.resolver = Dns::Resolver { QHostAddress::LocalHost, dns.port(), 500 };
+    search.hosting = true;
+
+    const Abuse::Report domain = searched(lookup, search, u"github.com"_qs);
+    QStringList got;
+    for (const Abuse::Contact &contact : domain.contacts)
+        got.append(Abuse::roleName(contact.role) + u' ' + contact.emails.join(u',') + u' ' + contact.address);
+    QCOMPARE(
+        got,
+        QStringList({ u"registrar abusecomplaints@markmonitor.com "_qs,
+                      u"hosting-network abuse@amazonaws.com github.com 3.3.3.3"_qs,
+                      u"hosting-network lir@ovh.net github.com 2001:41d0:2:193d::5"_qs, u"registry iab@iab.org "_qs }));
+    QCOMPARE(domain.contacts[0].phones, QStringList { u"+1.2086851750"_qs });
+    QCOMPARE(domain.contacts[0].field, u"entity (abuse) in entity 292 (registrar)"_qs);
+    QVERIFY2(domain.contacts[3].line > 0 && domain.contacts[3].field.startsWith(u"contact: administrative"),
+             qPrintable(domain.contacts[3].field));
+    QCOMPARE(domain.asked, 4); // the domain, its top-level domain, two addresses
+
+    search.hosting = false;
+    const Abuse::Report network = searched(lookup, search, u"41.0.0.1"_qs);
+    QCOMPARE(network.contacts.size(), 1);
+    QCOMPARE(network.contacts[0].emails,
+             QStringList({ u"abuse@ripe.net"_qs, u"ops@ripe.net"_qs })); // its abuse one first
+    QCOMPARE(network.contacts[0].moreSpecific, u"41.0.0.0 - 41.0.255.255"_qs);
+    QVERIFY(rdap.log().contains(u"GET /afrinic/ip/41.0.0.0/15"_qs));
+    QVERIFY(Pages::lookupPage(u"41.0.0.1"_qs, &network.result, PageLanguage::english(), &network)
+                .contains("41.0.0.0 - 41.0.255.255 names no abuse contact of its own"));
+}
+
+// A whois lookup's evidence file: every answer as the servers sent it, verified by sha256sum alone; the same bytes
+// for the result kept and read back (as another instance would).
+void TestSiteLookup::evidenceFile()
+{
+    FakeWhoisNetwork whois(3);
+    whois.server(1).answer = "refer:        127.0.0.2\n";
+    whois.server(2).answer
+        = recorded(u"whois/whois.verisign-grs.com/found.txt"_qs) + "\n   Registrar WHOIS Server: 127.0.0.3\n";
+    whois.server(3).answer = "Domain Name: example.com\r\nRegistrar: \xe9xample\r\n"; // not UTF-8: as sent
+    RdapBootstrap bootstrap(QUrl(u"http://127.0.0.1:1/dns.json"_qs), 3600);
+    const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(u"example.com"_qs);
+    QCOMPARE(result.hops.size(), 3);
+    const QByteArray zip = EvidenceFile::zip(result);
+    QCOMPARE(EvidenceFile::zip(*LookupResult::deserialised(result.serialised(QDateTime::currentDateTimeUtc()),
+                                                           QDateTime::currentDateTimeUtc())),
+             zip);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(u"evidence.zip"_qs));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(zip) == zip.size());
+    file.close();
+    QProcess unzip;
+    unzip.setWorkingDirectory(dir.path());
+    unzip.start(u"/usr/bin/python3"_qs, { u"-m"_qs, u"zipfile"_qs, u"-e"_qs, file.fileName(), dir.path() });
+    QVERIFY(unzip.waitForFinished(30'000) && unzip.exitCode() == 0);
+    const QString folder = dir.filePath(u"example.com-evidence"_qs);
+    QProcess sums;
+    sums.setWorkingDirectory(folder);
+    sums.start(u"sha256sum"_qs, { u"-c"_qs, u"SHA256SUMS"_qs });
+    QVERIFY(sums.waitForFinished(30'000));
+    const QByteArray said = sums.readAllStandardOutput();
+    QVERIFY2(sums.exitCode() == 0 && said.count(": OK\n") == 4, said.constData()); // three answers, the manifest
+    QFile manifest(folder + u"/manifest.json"_qs);
+    QVERIFY(manifest.open(QIODevice::ReadOnly));
+    const QJsonArray listed = QJsonDocument::fromJson(manifest.readAll()).object().value(u"answers"_qs).toArray();
+    QCOMPARE(listed.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject answer = listed[i].toObject();
+        QCOMPARE(answer.value(u"server"_qs).toString(), QStringLiteral("127.0.0.%1:%2").arg(i + 1).arg(whois.port()));
+        QCOMPARE(answer.value(u"question"_qs).toString(), u"example.com"_qs);
+        QFile body(folder + u'/' + answer.value(u"file"_qs).toString());
+        QVERIFY(body.open(QIODevice::ReadOnly));
+        QCOMPARE(body.readAll(), whois.server(i + 1).answer);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSiteLookup)

@@ -4,6 +4,7 @@
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteTesting.h"
+#include "abuse/AbuseContacts.h"
 #include "lookup/Bootstrap.h"
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
@@ -17,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -412,6 +414,18 @@ void TestSiteQueries::regionalRegistriesRecords()
             wrong.append(QStringLiteral("%1: abuse %2, not %3").arg(row[0], fields.abuse, abuse));
         judged += (holder != u"-") + (abuse != u"-");
         read += (holder != u"-" && !fields.holder.isEmpty()) + (abuse != u"-" && !fields.abuse.isEmpty());
+        // Who to tell: the contact the answer names for its most specific object comes first, and says where.
+        LookupResult result;
+        result.kind = row.value(4) == u"autnum" ? Query::Kind::AsNumber : Query::Kind::Address;
+        result.records.append(SourceRecord { row.value(2) == u"rdap" ? u"https://rdap.example/"_qs : row[1],
+                                             Upstream::decodeText(bytes) });
+        const QList<Abuse::Contact> contacts = Abuse::fromResult(result);
+        if (abuse != u"-" && (contacts.isEmpty() || !contacts[0].emails.contains(abuse, Qt::CaseInsensitive)))
+            wrong.append(QStringLiteral("%1: first contact %2, not %3")
+                             .arg(row[0], contacts.isEmpty() ? u"none"_qs : contacts[0].emails.join(u','), abuse));
+        if (!contacts.isEmpty()
+            && (contacts[0].field.isEmpty() || (row.value(2) == u"whois") != (contacts[0].line > 0)))
+            wrong.append(row[0] + u": the first contact does not say where it was read"_qs);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     QVERIFY2(read * 100 >= judged * 70, qPrintable(QStringLiteral("%1 of %2").arg(read).arg(judged)));
@@ -497,6 +511,19 @@ void TestSiteQueries::fieldsOfRecordedAnswers()
         { u"whois.dotpostregistry.net/found.txt"_qs, u"the registry itself as registrar"_qs },
         { u"whois.donuts.co/found.txt"_qs, u"a privacy service's name: withheld, or the holder?"_qs },
     };
+    // A registrar's abuse contact, where the answer gives one, is the first to tell, with its line.
+    const QString text = Upstream::decodeText(readData(QStringLiteral("whois/") + file));
+    static const QRegularExpression registrarAbuse(
+        QStringLiteral("^\\s*Registrar Abuse Contact Email:[ \\t]*(\\S+@\\S+)"), QRegularExpression::MultilineOption);
+    if (const QRegularExpressionMatch given = registrarAbuse.match(text); given.hasMatch()) {
+        LookupResult result;
+        result.records.append(SourceRecord { file.section(u'/', 0, 0), text });
+        const QList<Abuse::Contact> contacts = Abuse::fromResult(result);
+        QVERIFY(!contacts.isEmpty());
+        QCOMPARE(contacts[0].role, Abuse::Role::Registrar);
+        QCOMPARE(contacts[0].emails.value(0), given.captured(1));
+        QCOMPARE(contacts[0].line, text.left(given.capturedStart(1)).count(u'\n') + 1);
+    }
     const QStringList seen = personsView(read);
     for (qsizetype i = 0; i < judged.size() && i < seen.size() && !known.contains(file); ++i) {
         if (seen[i] != u"-")
