@@ -113,11 +113,11 @@ QList<Contact> fromResult(const LookupResult &result, Role networkRole)
 {
     QList<Contact> contacts;
     const bool domain = result.kind == Query::Kind::Domain;
-    const QString of = domain ? QString()
-        : result.kind == Query::Kind::AsNumber
-        ? (result.name.isEmpty() ? result.query : result.query + u" ("_qs + result.name + u')')
-        : (result.range.isEmpty() ? result.query : result.range)
-            + (result.name.isEmpty() ? QString() : u" ("_qs + result.name + u')');
+    // What a network's or AS number's record is of: its name and its range ("RIPE-NCC, 193.0.0.0 - 193.0.7.255").
+    const QString span = result.kind == Query::Kind::AsNumber ? result.query
+        : result.range.isEmpty()                              ? result.query
+                                                              : result.range;
+    const QString of = domain ? QString() : result.name.isEmpty() ? span : result.name + u", "_qs + span;
     for (qsizetype i = 0; i < result.records.size(); ++i) {
         const SourceRecord &record = result.records[i];
         if (record.rdap()) {

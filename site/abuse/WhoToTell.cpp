@@ -99,7 +99,10 @@ private:
         if (!record) {
             if (!first)
                 m_report.notes.append(Message(MessageId::AbuseNotLookedUp,
-                                              step.address.isEmpty() ? step.query.asked() : step.address,
+                                              !step.address.isEmpty() ? step.address
+                                                  : step.query.kind == Query::Kind::TopLevelDomain
+                                                  ? u'.' + step.query.text
+                                                  : step.query.asked(),
                                               result.message));
             return next();
         }

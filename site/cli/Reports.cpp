@@ -59,8 +59,8 @@ int tellAbuse(const Lookup &lookup, const LookupOptions &options, const QStringL
                 out << "  " << Pages::visible(words.render(result.message)) << '\n';
             for (qsizetype n = 0; n < report->contacts.size(); ++n) {
                 const Abuse::Contact &contact = report->contacts[n];
-                QStringList named { contact.who };
-                if (!contact.of.isEmpty() && contact.of != contact.who)
+                QStringList named { contact.who.isEmpty() ? contact.of : contact.who };
+                if (!contact.who.isEmpty() && !contact.of.isEmpty() && contact.of != contact.who)
                     named.append(u'(' + contact.of + u')');
                 named.removeAll(QString());
                 out << QStringLiteral("  %1. %2").arg(n + 1).arg(Pages::abuseRole(contact.role, words))

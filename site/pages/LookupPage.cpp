@@ -87,9 +87,11 @@ Data abuseData(const PageLanguage &words, const LookupResult &result, const Abus
         Data item;
         item.set("number", std::to_string(i + 1));
         item.set("role", value(Pages::abuseRole(contact.role, words)));
-        if (!contact.who.isEmpty())
-            item.set("who", value(Pages::visible(contact.who)));
-        if (!contact.of.isEmpty() && contact.of != contact.who)
+        // Who it is, and what the record is of (a registrar's contact may name no one but the registrar).
+        const QString who = contact.who.isEmpty() ? contact.of : contact.who;
+        if (!who.isEmpty())
+            item.set("who", value(Pages::visible(who)));
+        if (!contact.who.isEmpty() && !contact.of.isEmpty() && contact.of != contact.who)
             item.set("of", value(Pages::visible(contact.of)));
         Data emails { Data::type::list };
         for (const QString &email : contact.emails) {

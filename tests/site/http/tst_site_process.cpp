@@ -226,7 +226,7 @@ void TestSiteProcess::apiAnswersAsDescribed()
     QCOMPARE(fetch(u"/api/v1/abuse?q=other.com"_qs).status, 429);
     const QJsonObject abuse = QJsonDocument::fromJson(fetch(u"/api/v1/abuse?q=example.com"_qs).body).object();
     QVERIFY2(abuse.value(u"lookups"_qs).toInt() == 1
-                 && abuse.value(u"notes"_qs).toArray().at(1).toString().startsWith(u"com could not be looked up"_qs),
+                 && abuse.value(u"notes"_qs).toArray().at(1).toString().startsWith(u".com could not be looked up"_qs),
              QJsonDocument(abuse).toJson().constData());
     // The evidence: the kept answer as the stand-in sent it, in a ZIP file.
     const Page evidence = served(site.base() + u"/api/v1/evidence?q=example.com"_qs);
