@@ -12,14 +12,6 @@ namespace Abuse {
 
 namespace {
 
-bool hasRole(const QJsonObject &entity, QStringView role)
-{
-    const QJsonArray roles = entity.value(u"roles").toArray();
-    return std::any_of(roles.begin(), roles.end(), [&](const QJsonValue &value) {
-        return value.toString().compare(role, Qt::CaseInsensitive) == 0;
-    });
-}
-
 QString rolesOf(const QJsonObject &entity)
 {
     QStringList roles;
@@ -50,11 +42,12 @@ QList<Found> abuseEntities(const QJsonObject &record)
                                                   : QStringLiteral("entity %1 (%2)").arg(handle, rolesOf(item.entity));
             item.path = item.path.isEmpty() ? here : here + u" in "_qs + item.path;
             item.depth = depth;
-            if (hasRole(item.entity, u"abuse"))
+            if (RdapContact::hasRole(item.entity, u"abuse"))
                 found.append(item);
             for (const QJsonValue &value : item.entity.value(u"entities").toArray())
                 next.append(Found { value.toObject(), item.path,
-                                    item.underRegistrar || hasRole(item.entity, u"registrar"), depth + 1 });
+                                    item.underRegistrar || RdapContact::hasRole(item.entity, u"registrar"),
+                                    depth + 1 });
         }
         level = next;
     }
@@ -170,7 +163,7 @@ QList<Contact> registryOf(const LookupResult &topLevelDomain)
         if (record.rdap()) {
             const QJsonObject object = QJsonDocument::fromJson(record.text.toUtf8()).object();
             for (const QJsonValue &value : object.value(u"entities").toArray()) {
-                if (!hasRole(value.toObject(), role))
+                if (!RdapContact::hasRole(value.toObject(), role))
                     continue;
                 contact = fromEntity(
                     Found { value.toObject(),

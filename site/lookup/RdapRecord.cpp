@@ -62,22 +62,13 @@ QString jsContactName(const QJsonObject &card)
     return full;
 }
 
-bool hasRole(const QJsonObject &entity, const QString &role)
-{
-    // "Registrant" too: some registrars write roles as names
-    const QJsonArray roles = entity.value(u"roles").toArray();
-    return std::any_of(roles.begin(), roles.end(), [&](const QJsonValue &value) {
-        return value.toString().compare(role, Qt::CaseInsensitive) == 0;
-    });
-}
-
 // The first entity with the role, searching entities of entities too (an abuse contact is often the
 // registrant's); at most a few levels deep.
 QJsonObject entityWithRole(const QJsonObject &record, const QString &role, int depth = 0)
 {
     const QJsonArray entities = record.value(u"entities").toArray();
     for (const QJsonValue &value : entities) {
-        if (hasRole(value.toObject(), role))
+        if (RdapContact::hasRole(value.toObject(), role))
             return value.toObject();
     }
     if (depth < 3) {
@@ -109,7 +100,7 @@ QJsonObject registrantOf(const QJsonObject &record)
     QJsonObject first;
     for (const QJsonValue &value : record.value(u"entities").toArray()) {
         const QJsonObject entity = value.toObject();
-        if (!hasRole(entity, QStringLiteral("registrant")))
+        if (!RdapContact::hasRole(entity, u"registrant"))
             continue;
         if (!maintainer(entity))
             return entity;
@@ -155,6 +146,15 @@ QString jsonText(const QJsonValue &value)
 }
 
 } // namespace
+
+bool RdapContact::hasRole(const QJsonObject &entity, QStringView role)
+{
+    // "Registrant" too: some registrars write roles as names
+    const QJsonArray roles = entity.value(u"roles").toArray();
+    return std::any_of(roles.begin(), roles.end(), [&](const QJsonValue &value) {
+        return value.toString().compare(role, Qt::CaseInsensitive) == 0;
+    });
+}
 
 RdapContact RdapContact::of(const QJsonObject &entity)
 {

@@ -15,6 +15,8 @@ struct RdapContact
     bool placeholder = false; // a placeholder stood where a name was, or a remark says the contact is redacted
 
     static RdapContact of(const QJsonObject &entity);
+    // Whether the entity has the role ("registrar", "abuse"), in any case.
+    static bool hasRole(const QJsonObject &entity, QStringView role);
     // Who it is: the name, else the organisation.
     QString who() const { return name.isEmpty() ? organisation : name; }
 };
