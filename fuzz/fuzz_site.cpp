@@ -1,6 +1,8 @@
 // Any text another server could send the maker's site, and any name a user could type: the name check lets
 // through only A-labels, an address, network or AS number comes out in canonical form, a referral is only
 // ever a host name, and the lookup page shows the text as text, without control characters.
+#include "abuse/AbuseContacts.h"
+#include "evidence/EvidenceFile.h"
 #include "lookup/Availability.h"
 #include "lookup/Bootstrap.h"
 #include "lookup/Dns.h"
@@ -127,6 +129,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<Response> file = Pages::recordFile(found, 1);
     if (!file || !fileName.match(Pages::recordFileName(text, 2, false)).hasMatch() || file->disposition.count('"') != 2
         || file->disposition.contains('\r') || file->disposition.contains('\n') || file->body != text.toUtf8())
+        std::abort();
+
+    // Who to tell, read from any answer as whois and as RDAP: each contact reaches someone and says where it was read.
+    for (const QString &source : { u"whois.example"_qs, u"https://rdap.example/ip/192.0.2.1"_qs }) {
+        for (const Query::Kind kind : { Query::Kind::Domain, Query::Kind::Address }) {
+            LookupResult answer;
+            answer.kind = kind;
+            answer.records.append(SourceRecord { source, Upstream::decodeText(bytes) });
+            for (const Abuse::Contact &contact : Abuse::fromResult(answer)) {
+                if (contact.source != source || contact.field.isEmpty()
+                    || (contact.emails.isEmpty() && contact.phones.isEmpty() && contact.forms.isEmpty()))
+                    std::abort();
+            }
+        }
+    }
+    // The evidence file holds any answer byte for byte.
+    LookupResult kept = found;
+    kept.hops.append(
+        Hop { u"whois.example"_qs, "example.com", QDateTime::fromSecsSinceEpoch(0, Qt::UTC), 0, {}, bytes, false });
+    if (!EvidenceFile::zip(kept).contains(bytes))
         std::abort();
 
     // The fields of any answer read as whois; a date read is a real one.

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -43,11 +44,20 @@ public:
         , m_done(std::move(done))
     {
         m_report.query = query.asked();
+        // However many lookups it takes, the search ends in time (within a load balancer's 120 s).
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this] {
+            m_report.notes.append(Message(MessageId::TookTooLong, kLongestSearch));
+            finish();
+        });
+        m_deadline.start(kLongestSearch * 1000);
         m_steps.push_back(Step { query, query.kind == Query::Kind::Domain ? Role::Registrar : Role::Network });
     }
 
     void next()
     {
+        if (m_finished)
+            return;
         if (m_steps.empty())
             return finish();
         const Step step = m_steps.front();
@@ -182,6 +192,7 @@ private:
     {
         if (std::exchange(m_finished, true))
             return;
+        m_deadline.stop();
         // The registrar first, then the networks that host the name and its name servers, the registry last; for
         // an address, the most specific network first.
         std::stable_sort(m_report.contacts.begin(), m_report.contacts.end(),
@@ -193,9 +204,12 @@ private:
         m_done(m_report);
     }
 
+    static constexpr int kLongestSearch = 100; // seconds
+
     const Lookup &m_lookup;
     const Settings m_settings;
     const std::string m_client;
+    QTimer m_deadline;
     const std::function<void(const Report &)> m_done;
     std::deque<Step> m_steps;
     QList<std::pair<QString, Role>> m_names; // still to resolve

@@ -128,8 +128,9 @@ Data abuseData(const PageLanguage &words, const LookupResult &result, const Abus
     for (const Message &note : notes)
         said.push_back(value(Pages::visible(words.render(note))));
     data.set("notes", notes.isEmpty() ? Data(false) : said);
-    // The search that looks further: the registry, the networks above, those that host a domain.
-    if (!report) {
+    // The search that looks further: the registry and the networks that host a domain, the networks above a
+    // network that names none.
+    if (!report && (result.kind == Query::Kind::Domain || contacts.isEmpty())) {
         data.set("further",
                  value(QStringLiteral("%1?domain=%2&abuse=%3")
                            .arg(MakerPaths::lookupPage, question,
