@@ -316,7 +316,7 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
     // A regional registry's answer with networks one inside another ("NetRange:", "inetnum:" twice): the most
     // specific (the longest prefix; of equals the last) is the record of the address; its fields are read from its
     // first line on.
-    qsizetype start = 0;
+    qsizetype start = 0, network = -1;
     int networks = 0, longest = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView line = lines[i];
@@ -327,11 +327,15 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
             if (prefix >= longest) {
                 longest = prefix;
                 start = i;
+                network = i;
             }
         }
     }
     if (networks < 2)
         start = 0;
+    // The network's range, as the answer writes it ("193.0.0.0 - 193.0.7.255", "2001:db8::/32").
+    if (network >= 0 && fields.range.isEmpty())
+        fields.range = lines[network].mid(lines[network].indexOf(u':') + 1).toString().simplified().left(100);
     QSet<QString> readAtRoot; // a root key is read once: the manager is the first organisation
     const auto set = [&](Field field, const QString &key, const QString &value, qsizetype index) {
         if (!reader.set(field, key, value))

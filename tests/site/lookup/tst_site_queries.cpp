@@ -412,6 +412,8 @@ void TestSiteQueries::regionalRegistriesRecords()
             && (WhoisText::looksLikeHandle(fields.abuse)
                 || (abuse != u"-" && !fields.abuse.contains(abuse, Qt::CaseInsensitive))))
             wrong.append(QStringLiteral("%1: abuse %2, not %3").arg(row[0], fields.abuse, abuse));
+        if (row.value(2) == u"whois" && !fields.range.isEmpty() && row.value(9) != u"-" && fields.range != row.value(9))
+            wrong.append(QStringLiteral("%1: network %2, not %3").arg(row[0], fields.range, row.value(9)));
         judged += (holder != u"-") + (abuse != u"-");
         read += (holder != u"-" && !fields.holder.isEmpty()) + (abuse != u"-" && !fields.abuse.isEmpty());
         // Who to tell: the contact the answer names for its most specific object comes first, and says where.
