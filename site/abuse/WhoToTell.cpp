@@ -156,6 +156,9 @@ private:
             m_report.notes.append(Message(MessageId::AbuseNoResolver, domain.query));
             return next();
         }
+        // The name asked (a host below the domain: "www.example.com") and the domain itself.
+        if (!domain.host.isEmpty())
+            m_names.append({ domain.host, Role::HostingNetwork });
         m_names.append({ domain.query, Role::HostingNetwork });
         for (const QString &server : domain.nameServers.mid(0, kMostNameServers))
             m_names.append({ server, Role::DnsNetwork });
