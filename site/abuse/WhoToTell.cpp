@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTimer>
 #include <QUrl>
@@ -261,11 +262,20 @@ std::optional<Query> parentOf(const LookupResult &result)
             }
         }
     }
-    const QString range = result.range.simplified();
+    QString range = result.range.simplified();
+    // LACNIC writes a prefix without its zero octets ("200.57.128/19", "190.46/15").
+    static const QRegularExpression shortened(QStringLiteral("^(\\d{1,3}(?:\\.\\d{1,3}){0,2})/(\\d{1,2})$"));
+    if (const QRegularExpressionMatch match = shortened.match(range); match.hasMatch()) {
+        QString address = match.captured(1);
+        while (address.count(u'.') < 3)
+            address += u".0"_qs;
+        range = address + u'/' + match.captured(2);
+    }
     QHostAddress first, last;
     if (const QStringList ends = range.split(u" - "_qs); ends.size() == 2) {
-        first.setAddress(ends[0]);
-        last.setAddress(ends[1]);
+        // (RIPE's RDAP once wrote each end with a prefix length: "194.85.61.0/32".)
+        first.setAddress(ends[0].section(u'/', 0, 0));
+        last.setAddress(ends[1].section(u'/', 0, 0));
     } else if (const Query network = Query::fromInput(range); network.ok() && network.kind == Query::Kind::Network) {
         const std::pair<QHostAddress, int> subnet = QHostAddress::parseSubnet(network.text);
         first = subnet.first;

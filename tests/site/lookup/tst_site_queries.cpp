@@ -4,7 +4,7 @@
 #include "FakeWhois.h"
 #include "LocalHttpServer.h"
 #include "SiteTesting.h"
-#include "abuse/AbuseContacts.h"
+#include "abuse/WhoToTell.h"
 #include "lookup/Bootstrap.h"
 #include "lookup/Lookup.h"
 #include "lookup/Upstream.h"
@@ -422,6 +422,13 @@ void TestSiteQueries::regionalRegistriesRecords()
         result.records.append(SourceRecord { row.value(2) == u"rdap" ? u"https://rdap.example/"_qs : row[1],
                                              Upstream::decodeText(bytes) });
         const QList<Abuse::Contact> contacts = Abuse::fromResult(result);
+        // Where a network names none, the search asks for one that contains it (a range that is one address, as
+        // LACNIC's once was, tells none).
+        result.range = fields.range;
+        const std::optional<Query> parent = Abuse::parentOf(result);
+        if (row.value(4) == u"ip" && (fields.range.contains(u" - ") || fields.range.contains(u'/'))
+            && (!parent || parent->kind != Query::Kind::Network))
+            wrong.append(row[0] + u": no network above "_qs + fields.range);
         if (abuse != u"-" && (contacts.isEmpty() || !contacts[0].emails.contains(abuse, Qt::CaseInsensitive)))
             wrong.append(QStringLiteral("%1: first contact %2, not %3")
                              .arg(row[0], contacts.isEmpty() ? u"none"_qs : contacts[0].emails.join(u','), abuse));
