@@ -155,7 +155,7 @@ QList<Contact> registryOf(const LookupResult &topLevelDomain)
     if (topLevelDomain.records.isEmpty())
         return contacts;
     const SourceRecord &record = topLevelDomain.records.first();
-    for (const QString role : { u"administrative"_qs, u"technical"_qs }) {
+    for (const QString &role : { u"administrative"_qs, u"technical"_qs }) {
         Contact contact;
         contact.role = Role::Registry;
         contact.of = topLevelDomain.holder;

@@ -52,7 +52,8 @@ public:
             finish();
         });
         m_deadline.start(kLongestSearch * 1000);
-        m_steps.push_back(Step { query, query.kind == Query::Kind::Domain ? Role::Registrar : Role::Network });
+        m_steps.push_back(Step { query, query.kind == Query::Kind::Domain ? Role::Registrar : Role::Network, QString(),
+                                 QString(), 0, false });
     }
 
     void next()
@@ -83,11 +84,9 @@ public:
             }
             ask(step);
         };
-        const std::string registry = step.query.registry();
-        if (m_settings.clientLookups->shared())
-            m_settings.clientLookups->reserve(m_client, registry, 0, SharedState::deliveredTo<double>(this, budgeted));
-        else
-            budgeted(m_settings.clientLookups->reserve(m_client, registry, TokenBuckets::Clock::now(), 0));
+        // (Counted with every instance's where the budget is shared, without waiting here.)
+        m_settings.clientLookups->reserve(m_client, step.query.registry(), 0,
+                                          SharedState::deliveredTo<double>(this, budgeted));
     }
 
 private:
@@ -186,7 +185,7 @@ private:
                 const Query query = Query::fromInput(text);
                 if (!query.ok() || query.special())
                     continue;
-                m_steps.push_back(Step { query, role, name + u' ' + text });
+                m_steps.push_back(Step { query, role, name + u' ' + text, QString(), 0, false });
             }
             resolveNext();
         });

@@ -42,6 +42,35 @@ qsizetype skipName(const QByteArray &bytes, qsizetype at)
     return -1;
 }
 
+// Where an answer's records begin: after its header and the question as it was asked (the case of its letters
+// aside); -1 for an answer to another question, or one that is not an answer.
+qsizetype recordsStart(const QByteArray &answer, quint16 id, const QString &aceName, quint16 type)
+{
+    const QByteArray asked = Dns::question(id, aceName, type);
+    if (answer.size() < asked.size() || word(answer, 0) != id || !(quint8(answer[2]) & 0x80) || word(answer, 4) != 1
+        || answer.mid(12, asked.size() - 12).toLower() != asked.mid(12).toLower())
+        return -1;
+    return asked.size();
+}
+
+// The answer section's records from `at`, each its type and data (as much of it as came); *complete is false when
+// one runs past the end.
+QList<std::pair<quint16, QByteArray>> records(const QByteArray &answer, qsizetype at, bool *complete)
+{
+    QList<std::pair<quint16, QByteArray>> found;
+    *complete = false;
+    for (int i = 0, count = word(answer, 6); i < count && found.size() < 64; ++i) {
+        at = skipName(answer, at);
+        if (at < 0 || at + 10 > answer.size())
+            return found;
+        const quint16 length = word(answer, at + 8);
+        found.append({ word(answer, at), answer.mid(at + 10, length) });
+        at += 10 + length;
+    }
+    *complete = true;
+    return found;
+}
+
 } // namespace
 
 namespace Dns {
@@ -79,10 +108,8 @@ QByteArray question(quint16 id, const QString &aceName, quint16 type)
 
 Delegation read(const QByteArray &answer, quint16 id, const QString &aceName)
 {
-    const QByteArray asked = question(id, aceName);
-    // The header, then the question as it was asked (the case of its letters aside).
-    if (answer.size() < asked.size() || word(answer, 0) != id || !(quint8(answer[2]) & 0x80) || word(answer, 4) != 1
-        || answer.mid(12, asked.size() - 12).toLower() != asked.mid(12).toLower())
+    const qsizetype start = recordsStart(answer, id, aceName, kTypeNs);
+    if (start < 0)
         return Delegation::Unknown;
     if (quint8(answer[2]) & 0x02) // cut short
         return Delegation::Unknown;
@@ -91,19 +118,12 @@ Delegation read(const QByteArray &answer, quint16 id, const QString &aceName)
         return Delegation::NotDelegated;
     if (code != 0)
         return Delegation::Unknown;
-    const int answers = word(answer, 6);
-    qsizetype at = asked.size();
-    for (int i = 0; i < answers; ++i) {
-        at = skipName(answer, at);
-        if (at < 0 || at + 10 > answer.size())
-            return Delegation::Unknown;
-        const quint16 type = word(answer, at);
-        const quint16 length = word(answer, at + 8);
+    bool complete = false;
+    for (const auto &[type, data] : records(answer, start, &complete)) {
         if (type == kTypeNs)
             return Delegation::Delegated;
-        at += 10 + length;
     }
-    return Delegation::NotDelegated;
+    return complete ? Delegation::NotDelegated : Delegation::Unknown;
 }
 
 namespace {
@@ -155,27 +175,17 @@ void delegation(const Resolver &resolver, const QString &aceName, QObject *conte
 static QList<QHostAddress> readAddresses(const QByteArray &answer, quint16 id, const QString &aceName, quint16 type)
 {
     QList<QHostAddress> addresses;
-    const QByteArray asked = question(id, aceName, type);
-    if (answer.size() < asked.size() || word(answer, 0) != id || !(quint8(answer[2]) & 0x80) || word(answer, 4) != 1
-        || answer.mid(12, asked.size() - 12).toLower() != asked.mid(12).toLower() || (quint8(answer[3]) & 0x0f) != 0)
+    const qsizetype start = recordsStart(answer, id, aceName, type);
+    if (start < 0 || (quint8(answer[3]) & 0x0f) != 0)
         return addresses;
-    const int answers = word(answer, 6);
-    qsizetype at = asked.size();
-    for (int i = 0; i < answers && addresses.size() < 16; ++i) {
-        at = skipName(answer, at);
-        if (at < 0 || at + 10 > answer.size())
-            break;
-        const quint16 recordType = word(answer, at);
-        const quint16 length = word(answer, at + 8);
-        if (at + 10 + length > answer.size())
-            break;
-        if (recordType == kTypeA && type == kTypeA && length == 4)
-            addresses.append(QHostAddress(qFromBigEndian<quint32>(answer.constData() + at + 10)));
-        else if (recordType == kTypeAaaa && type == kTypeAaaa && length == 16)
-            addresses.append(QHostAddress(reinterpret_cast<const quint8 *>(answer.constData() + at + 10)));
-        at += 10 + length;
+    bool complete = false;
+    for (const auto &[recordType, data] : records(answer, start, &complete)) {
+        if (recordType == kTypeA && type == kTypeA && data.size() == 4)
+            addresses.append(QHostAddress(qFromBigEndian<quint32>(data.constData())));
+        else if (recordType == kTypeAaaa && type == kTypeAaaa && data.size() == 16)
+            addresses.append(QHostAddress(reinterpret_cast<const quint8 *>(data.constData())));
     }
-    return addresses;
+    return addresses.mid(0, 16);
 }
 
 void addresses(const Resolver &resolver, const QString &aceName, QObject *context,

@@ -84,7 +84,7 @@ Line split(QStringView line)
 // neither.
 struct Named
 {
-    QString name, organisation, handle, email;
+    QString name, organisation, handle;
     QString holder() const { return !name.isEmpty() ? name : organisation; }
     // A registrar's section names the company; its "Name" may be the registrar's handle ("MARKMONITOR-REG").
     QString registrar() const { return !organisation.isEmpty() ? organisation : name; }
@@ -97,11 +97,10 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
         const Line line = split(lines[i]);
         const auto part = contactKeys().parts.constFind(line.key);
         if (line.value.isEmpty() || part == contactKeys().parts.cend() || *part == Part::AbuseHandle
-            || *part == Part::Phone)
+            || *part == Part::Phone || *part == Part::Email)
             continue;
         QString &into = *part == Part::Name ? named.name
             : *part == Part::Organisation   ? named.organisation
-            : *part == Part::Email          ? named.email
                                             : named.handle;
         if (into.isEmpty() && !RdapFields::isPlaceholder(line.value) && line.value != u"-"
             && line.value.compare(u"n/a"_qs, Qt::CaseInsensitive) != 0)
@@ -110,27 +109,44 @@ Named namedIn(const QList<QStringView> &lines, qsizetype from, qsizetype to)
     return named;
 }
 
-// The block (between blank lines) that defines the handle, other than the line at `except`: its holder, or its
-// e-mail address.
-QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except, bool email = false,
-                  bool company = false)
+// The block (between blank lines) around a line.
+std::pair<qsizetype, qsizetype> blockAround(const QList<QStringView> &lines, qsizetype at)
+{
+    qsizetype from = at, to = at + 1;
+    while (from > 0 && !lines[from - 1].trimmed().isEmpty())
+        --from;
+    while (to < lines.size() && !lines[to].trimmed().isEmpty())
+        ++to;
+    return { from, to };
+}
+
+// Each block that defines the handle, other than at the line `except`, in order, until `take` finds in one what it
+// looks for (returns true); false when none had it.
+template<typename Take>
+bool eachBlockDefining(const QList<QStringView> &lines, const QString &handle, qsizetype except, Take take)
 {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const Line line = split(lines[i]);
         if (i == except || line.value.compare(handle, Qt::CaseInsensitive) != 0
             || contactKeys().parts.value(line.key, Part::Name) != Part::Handle)
             continue;
-        qsizetype from = i, to = i + 1;
-        while (from > 0 && !lines[from - 1].trimmed().isEmpty())
-            --from;
-        while (to < lines.size() && !lines[to].trimmed().isEmpty())
-            ++to;
-        const Named named = namedIn(lines, from, to);
-        const QString found = email ? named.email : company ? named.registrar() : named.holder();
-        if (!found.isEmpty())
-            return found;
+        const auto [from, to] = blockAround(lines, i);
+        if (take(from, to))
+            return true;
     }
-    return QString();
+    return false;
+}
+
+// The holder (or a registrar's company) that the block defining the handle names.
+QString definedBy(const QList<QStringView> &lines, const QString &handle, qsizetype except, bool company = false)
+{
+    QString found;
+    eachBlockDefining(lines, handle, except, [&](qsizetype from, qsizetype to) {
+        const Named named = namedIn(lines, from, to);
+        found = company ? named.registrar() : named.holder();
+        return !found.isEmpty();
+    });
+    return found;
 }
 
 } // namespace
@@ -149,7 +165,7 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
     if (looksLikeHandle(holder)) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (split(lines[i]).value.compare(holder, Qt::CaseInsensitive) == 0)
-                return definedBy(lines, holder, i, false, field == u"registrar");
+                return definedBy(lines, holder, i, field == u"registrar");
         }
         return QString();
     }
@@ -184,31 +200,7 @@ QString holderFromContacts(const QString &answer, const QString &holder, const Q
     return QString();
 }
 
-QString abuseFromContacts(const QString &answer)
-{
-    const QList<QStringView> lines = QStringView(answer).split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const Line line = split(lines[i]);
-        if (!line.value.isEmpty() && contactKeys().parts.value(line.key, Part::Name) == Part::AbuseHandle) {
-            if (const QString email = definedBy(lines, line.value, i, true); !email.isEmpty())
-                return email;
-        }
-    }
-    return QString();
-}
-
 namespace {
-
-// The block (between blank lines) around a line.
-std::pair<qsizetype, qsizetype> blockAround(const QList<QStringView> &lines, qsizetype at)
-{
-    qsizetype from = at, to = at + 1;
-    while (from > 0 && !lines[from - 1].trimmed().isEmpty())
-        --from;
-    while (to < lines.size() && !lines[to].trimmed().isEmpty())
-        ++to;
-    return { from, to };
-}
 
 QString keyAsWritten(QStringView line)
 {
@@ -242,8 +234,7 @@ AbuseContact blockContact(const QList<QStringView> &lines, qsizetype from, qsize
             }
         } else if (anyAddress) {
             const Part part = contactKeys().parts.value(line.key, Part::Name);
-            if (part == Part::Email && !emails.contains(line.value, Qt::CaseInsensitive)
-                && contactKeys().parts.contains(line.key)) {
+            if (part == Part::Email && !emails.contains(line.value, Qt::CaseInsensitive)) {
                 emails.append(line.value);
                 if (anyLine < 0)
                     anyLine = int(i);
@@ -285,24 +276,17 @@ QList<AbuseContact> abuseContacts(const QString &answer)
         const Line line = split(lines[i]);
         if (line.value.isEmpty())
             continue;
-        if (contactKeys().parts.value(line.key, Part::Name) == Part::AbuseHandle
-            && contactKeys().parts.contains(line.key)) {
+        if (contactKeys().parts.value(line.key, Part::Name) == Part::AbuseHandle) {
             // The block that defines the handle.
-            for (qsizetype j = 0; j < lines.size(); ++j) {
-                const Line defining = split(lines[j]);
-                if (j == i || defining.value.compare(line.value, Qt::CaseInsensitive) != 0
-                    || contactKeys().parts.value(defining.key, Part::Name) != Part::Handle
-                    || !contactKeys().parts.contains(defining.key))
-                    continue;
-                const auto [from, to] = blockAround(lines, j);
+            eachBlockDefining(lines, line.value, i, [&](qsizetype from, qsizetype to) {
                 AbuseContact contact = blockContact(lines, from, to, true);
-                if (!contact.emails.isEmpty() || !contact.phones.isEmpty()) {
-                    contact.block = lines[i].left(200).toString().simplified() + u" → "_qs
-                        + lines[from].trimmed().left(200).toString();
-                    named.append(contact);
-                    break;
-                }
-            }
+                if (contact.emails.isEmpty() && contact.phones.isEmpty())
+                    return false;
+                contact.block = lines[i].left(200).toString().simplified() + u" → "_qs
+                    + lines[from].left(200).toString().simplified();
+                named.append(contact);
+                return true;
+            });
             continue;
         }
         if (!contactKeys().abuse.contains(line.key))

@@ -409,15 +409,10 @@ void readFields(const QString &answer, RdapFields &fields, bool topLevelDomain, 
             }
         }
     }
-    // A regional registry's abuse contact: the line its server adds ("% Abuse contact for '...' is
-    // 'abuse@example.net'"), else the block of the abuse-c handle.
-    if (!topLevelDomain && fields.abuse.isEmpty()) {
-        static const QRegularExpression said(QStringLiteral("^%\\s*abuse contact for .* is '([^'\\s]+@[^'\\s]+)'"),
-                                             QRegularExpression::CaseInsensitiveOption
-                                                 | QRegularExpression::MultilineOption);
-        const QRegularExpressionMatch match = said.match(answer);
-        fields.abuse = match.hasMatch() ? match.captured(1) : abuseFromContacts(answer);
-    }
+    // A regional registry's abuse contact: the first its answer names (the line its server adds, "% Abuse contact
+    // for '...' is 'abuse@example.net'", else the block of the abuse-c handle).
+    if (!topLevelDomain && fields.abuse.isEmpty())
+        fields.abuse = abuseContacts(answer).value(0).emails.value(0);
     // A registrar named in a section of its own, or a handle in its place ("MARK-0292").
     if (!topLevelDomain && (fields.registrar.isEmpty() || looksLikeHandle(fields.registrar))) {
         const QString registrar = holderFromContacts(answer, fields.registrar, QStringLiteral("registrar"));

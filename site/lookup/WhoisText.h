@@ -83,9 +83,6 @@ bool looksLikeHandle(const QString &value);
 // it. Empty when there is none.
 // `field`: "holder", or "registrar" for a registrar's section ("Registrar:" over "  Name: ...").
 QString holderFromContacts(const QString &answer, const QString &holder, const QString &field = u"holder"_qs);
-// The e-mail address of the abuse contact that an abuse-c handle names, from the block that defines it; empty when
-// there is none.
-QString abuseFromContacts(const QString &answer);
 QStringList contactKeyErrors();
 
 // An abuse contact as a whois answer gives it.

@@ -49,14 +49,19 @@ const char kDownload[] = QT_TRANSLATE_NOOP("Page", "Download");
 const char kEvidenceFile[] = QT_TRANSLATE_NOOP("Page", "Evidence (ZIP)");
 //: The heading of the section that says whom to tell of abuse by a name, an address or a network
 const char kReportAbuse[] = QT_TRANSLATE_NOOP("Page", "Report abuse");
+//: Under "Report abuse": the contacts below are in the order to write to them, each with the record and field it
+//: was read from
 const char kAbuseIntro[]
     = QT_TRANSLATE_NOOP("Page", "Write to them in this order. Each says where the record names it, to check it.");
-//: Roles of an abuse contact: the domain's registrar, the network of an address the domain has, the network of one
-//: of its name servers' addresses, the network asked about, the domain's registry
+//: The role of an abuse contact (and a field's label): the domain's registrar
 const char kRoleRegistrar[] = QT_TRANSLATE_NOOP("Page", "Registrar");
+//: The role of an abuse contact: the network of an address that the domain name points to
 const char kRoleHosting[] = QT_TRANSLATE_NOOP("Page", "Hosting network");
+//: The role of an abuse contact: the network of an address of one of the domain's name servers
 const char kRoleDns[] = QT_TRANSLATE_NOOP("Page", "DNS network");
+//: The role of an abuse contact: the IP network or AS number asked about, or one that contains it
 const char kRoleNetwork[] = QT_TRANSLATE_NOOP("Page", "Network");
+//: The role of an abuse contact: the registry that runs the domain's top-level domain
 const char kRoleRegistry[] = QT_TRANSLATE_NOOP("Page", "Registry");
 //: Where an abuse contact was read. %1: a server or address (URL), %2: the field
 const char kAbuseFrom[] = QT_TRANSLATE_NOOP("Page", "From %1: %2");
@@ -67,6 +72,8 @@ const char kAbuseAddress[] = QT_TRANSLATE_NOOP("Page", "For %1 (%2)");
 //: %1: a network (its range) whose own record names no abuse contact
 const char kAbuseParent[] = QT_TRANSLATE_NOOP(
     "Page", "%1 names no abuse contact of its own; this is the contact of a network that contains it.");
+//: A link under "Report abuse" that looks further: the registry's contact, the networks that contain an address, the
+//: networks that host a domain (each lookup counts against the visitor's lookups)
 const char kAbuseFurther[] = QT_TRANSLATE_NOOP(
     "Page", "Find more contacts: the registry's, the networks that contain or host it (takes more lookups)");
 

@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
-        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
+        <extracomment>The role of an abuse contact (and a field&apos;s label): the domain&apos;s registrar</extracomment>
         <translation>Registrador</translation>
     </message>
     <message>
@@ -927,22 +927,27 @@
     </message>
     <message>
         <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <extracomment>Under &quot;Report abuse&quot;: the contacts below are in the order to write to them, each with the record and field it was read from</extracomment>
         <translation>Escríbales en este orden. Cada uno indica dónde lo nombra el registro, para comprobarlo.</translation>
     </message>
     <message>
         <source>Hosting network</source>
+        <extracomment>The role of an abuse contact: the network of an address that the domain name points to</extracomment>
         <translation>Red de alojamiento</translation>
     </message>
     <message>
         <source>DNS network</source>
+        <extracomment>The role of an abuse contact: the network of an address of one of the domain&apos;s name servers</extracomment>
         <translation>Red DNS</translation>
     </message>
     <message>
         <source>Network</source>
+        <extracomment>The role of an abuse contact: the IP network or AS number asked about, or one that contains it</extracomment>
         <translation>Red</translation>
     </message>
     <message>
         <source>Registry</source>
+        <extracomment>The role of an abuse contact: the registry that runs the domain&apos;s top-level domain</extracomment>
         <translation>Registro</translation>
     </message>
     <message>
@@ -967,6 +972,7 @@
     </message>
     <message>
         <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <extracomment>A link under &quot;Report abuse&quot; that looks further: the registry&apos;s contact, the networks that contain an address, the networks that host a domain (each lookup counts against the visitor&apos;s lookups)</extracomment>
         <translation>Buscar más contactos: el del registro, los de las redes que lo contienen o alojan (requiere más consultas)</translation>
     </message>
 </context>

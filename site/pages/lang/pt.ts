@@ -443,7 +443,7 @@
     </message>
     <message>
         <source>Registrar</source>
-        <extracomment>Roles of an abuse contact: the domain&apos;s registrar, the network of an address the domain has, the network of one of its name servers&apos; addresses, the network asked about, the domain&apos;s registry</extracomment>
+        <extracomment>The role of an abuse contact (and a field&apos;s label): the domain&apos;s registrar</extracomment>
         <translation>Agente de registo</translation>
     </message>
     <message>
@@ -927,22 +927,27 @@
     </message>
     <message>
         <source>Write to them in this order. Each says where the record names it, to check it.</source>
+        <extracomment>Under &quot;Report abuse&quot;: the contacts below are in the order to write to them, each with the record and field it was read from</extracomment>
         <translation>Escreva-lhes por esta ordem. Cada um indica onde o registo o nomeia, para o verificar.</translation>
     </message>
     <message>
         <source>Hosting network</source>
+        <extracomment>The role of an abuse contact: the network of an address that the domain name points to</extracomment>
         <translation>Rede de alojamento</translation>
     </message>
     <message>
         <source>DNS network</source>
+        <extracomment>The role of an abuse contact: the network of an address of one of the domain&apos;s name servers</extracomment>
         <translation>Rede DNS</translation>
     </message>
     <message>
         <source>Network</source>
+        <extracomment>The role of an abuse contact: the IP network or AS number asked about, or one that contains it</extracomment>
         <translation>Rede</translation>
     </message>
     <message>
         <source>Registry</source>
+        <extracomment>The role of an abuse contact: the registry that runs the domain&apos;s top-level domain</extracomment>
         <translation>Registo</translation>
     </message>
     <message>
@@ -967,6 +972,7 @@
     </message>
     <message>
         <source>Find more contacts: the registry&apos;s, the networks that contain or host it (takes more lookups)</source>
+        <extracomment>A link under &quot;Report abuse&quot; that looks further: the registry&apos;s contact, the networks that contain an address, the networks that host a domain (each lookup counts against the visitor&apos;s lookups)</extracomment>
         <translation>Encontrar mais contactos: o do registo, os das redes que o contêm ou alojam (requer mais consultas)</translation>
     </message>
 </context>

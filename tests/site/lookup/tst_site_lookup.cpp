@@ -36,12 +36,6 @@ namespace {
 
 using Outcome = LookupResult::Outcome;
 
-QByteArray recorded(const QString &path)
-{
-    QFile file(QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data/") + path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Whom to tell, the search waited for.
 Abuse::Report searched(const Lookup &lookup, const Abuse::Settings &settings, const QString &question)
 {
@@ -911,7 +905,7 @@ void TestSiteLookup::refusedNamesReachNoServer()
 void TestSiteLookup::whoToTell()
 {
     FakeWhoisNetwork whois(1);
-    whois.server(1).answer = recorded(u"whois/whois.iana.org/found.txt"_qs);
+    whois.server(1).answer = readData(u"whois/whois.iana.org/found.txt"_qs);
     FakeDns dns;
     QVERIFY(dns.listen());
     dns.addresses.insert(u"github.com"_qs, { QHostAddress(u"3.3.3.3"_qs), QHostAddress(u"2001:41d0:2:193d::5"_qs) });
@@ -923,11 +917,11 @@ void TestSiteLookup::whoToTell()
                json(bootstrapFile({ { { u"3.0.0.0/8"_qs }, base + u"/arin/"_qs },
                                     { { u"41.0.0.0/8"_qs }, base + u"/afrinic/"_qs } })));
     rdap.route("/bootstrap/ipv6.json", json(bootstrapFile({ { { u"2001:4000::/23"_qs }, base + u"/ripe/"_qs } })));
-    rdap.route("/registry/domain/github.com", json(recorded(u"rdap/rdap.verisign.com-domain.json"_qs)));
-    rdap.route("/arin/ip/3.3.3.3", json(recorded(u"rir/arin-ip-6.json"_qs)));
-    rdap.route("/ripe/ip/2001:41d0:2:193d::5", json(recorded(u"rir/ripe-ip-2.json"_qs)));
-    rdap.route("/afrinic/ip/41.0.0.1", json(recorded(u"rir/afrinic-ip-2.json"_qs)));
-    rdap.route("/afrinic/ip/41.0.0.0/15", json(recorded(u"rir/ripe-ip-3.json"_qs)));
+    rdap.route("/registry/domain/github.com", json(readData(u"rdap/rdap.verisign.com-domain.json"_qs)));
+    rdap.route("/arin/ip/3.3.3.3", json(readData(u"rir/arin-ip-6.json"_qs)));
+    rdap.route("/ripe/ip/2001:41d0:2:193d::5", json(readData(u"rir/ripe-ip-2.json"_qs)));
+    rdap.route("/afrinic/ip/41.0.0.1", json(readData(u"rir/afrinic-ip-2.json"_qs)));
+    rdap.route("/afrinic/ip/41.0.0.0/15", json(readData(u"rir/ripe-ip-3.json"_qs)));
     RdapBootstrap bootstrap(QUrl(base + u"/bootstrap/dns.json"_qs), 3600);
     LookupSettings settings = settingsFor(whois.port());
     settings.ianaRdap = QUrl(u"http://127.0.0.1:1/"_qs); // IANA's whois answers instead
@@ -969,7 +963,7 @@ void TestSiteLookup::evidenceFile()
     FakeWhoisNetwork whois(3);
     whois.server(1).answer = "refer:        127.0.0.2\n";
     whois.server(2).answer
-        = recorded(u"whois/whois.verisign-grs.com/found.txt"_qs) + "\n   Registrar WHOIS Server: 127.0.0.3\n";
+        = readData(u"whois/whois.verisign-grs.com/found.txt"_qs) + "\n   Registrar WHOIS Server: 127.0.0.3\n";
     whois.server(3).answer = "Domain Name: example.com\r\nRegistrar: \xe9xample\r\n"; // not UTF-8: as sent
     RdapBootstrap bootstrap(QUrl(u"http://127.0.0.1:1/dns.json"_qs), 3600);
     const LookupResult result = Lookup(bootstrap, settingsFor(whois.port())).run(u"example.com"_qs);

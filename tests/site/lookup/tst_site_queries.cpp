@@ -29,12 +29,6 @@ using Verdict = WhoisText::Reading::Verdict;
 
 const QString kData = QStringLiteral(QUELCOR_SOURCE_DIR "/tests/site/data");
 
-QByteArray readData(const QString &path)
-{
-    QFile file(kData + u'/' + path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestSiteQueries : public QObject
